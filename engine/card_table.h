@@ -1,0 +1,49 @@
+// The card file "carddata": 128-byte records, record id + 1 defines card id. The whole file is
+// read once when it is opened; the duel never touches the disk afterwards.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/types.h"
+
+namespace korvane {
+
+struct CardRecord {
+  std::array<char, 4> sides{'0', '0', '0', '0'};  // sides 1..4 at text positions 1, 3, 5, 7
+  std::string text;                               // decoded card text (UTF-8)
+  std::string name;                               // the text after the last "-" (UTF-8)
+};
+
+class CardTable {
+ public:
+  // Reads and checks all forty records. On any fault returns nullopt and puts a message naming
+  // the file and the record into *error.
+  static std::optional<CardTable> Open(const std::string& path, std::string* error);
+  // Parses an in-memory image of the file (used by Open, the tools and the fuzzers).
+  static std::optional<CardTable> FromBytes(const std::string& bytes, const std::string& fileName,
+                                            std::string* error);
+  // A table built directly from records (tests and tools).
+  static CardTable FromRecords(std::vector<CardRecord> records);
+
+  // Side code of a card kind, side 1..4: '0'..'9', 's', 'a' or 'b'.
+  char Side(int cardId, int side) const { return cards_[cardId].sides[side - 1]; }
+  // ReadCardName: the text after the last "-".
+  const std::string& Name(int cardId) const { return cards_[cardId].name; }
+  const CardRecord& Record(int cardId) const { return cards_[cardId]; }
+
+ private:
+  std::array<CardRecord, kCardKinds> cards_;
+};
+
+// Side codes the file may carry.
+bool IsValidSideCode(char code);
+
+// Builds one 128-byte record (tag 8, 16-bit length, CP932 text). Fails on text that does not
+// encode or is longer than 124 bytes.
+std::optional<std::string> MakeCardRecord(const std::string& utf8Text, std::string* error);
+
+}  // namespace korvane

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the game, its tools and its tests need. Safe to run again.
+set -euo pipefail
+
+PACKAGES=(
+  cmake g++ pkg-config ninja-build
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev
+  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth
+  fonts-ipafont-gothic fonts-klee
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick x11-apps
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j 2
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+ctest --test-dir build --output-on-failure -j 2 "$@"

@@ -1,0 +1,54 @@
+// Music devices, effects and the two switches. The windows talk only to these interfaces;
+// the SDL2_mixer back end and a silent/fake one implement them.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace korvane {
+
+// The two switches live in their captions, exactly as the buttons show them.
+struct SoundSwitches {
+  QString MusicCaption = QStringLiteral("音楽：ＯＮ");
+  QString EffectCaption = QStringLiteral("効果音：ＯＮ");
+  bool MusicOn() const { return MusicCaption == QStringLiteral("音楽：ＯＮ"); }
+  bool EffectsOn() const { return EffectCaption == QStringLiteral("効果音：ＯＮ"); }
+  void ToggleMusic();    // flips the caption only; the window sends the device commands
+  void ToggleEffects();
+};
+
+// A window's music device ("sequencer"): a file name, "Open", "Play", "Close", and a completion
+// notification whenever a playback ends or is cut short by "Close". The notification is always
+// delivered later on the GUI thread through the event loop, never inside the command.
+class MusicDevice {
+ public:
+  virtual ~MusicDevice() = default;
+  virtual void SetFileName(const QString& fileName) = 0;  // bare name, e.g. "BGM.mid"
+  virtual QString FileName() const = 0;
+  virtual void Open() = 0;
+  virtual void Play() = 0;
+  virtual void Close() = 0;
+  // Set by the owning window.
+  std::function<void()> OnDone;
+};
+
+class SoundSystem {
+ public:
+  virtual ~SoundSystem() = default;
+  // Plays a WAV effect by bare name when the effect switch is on; fire and forget.
+  virtual void PlayEffect(const QString& fileName) = 0;
+  virtual std::unique_ptr<MusicDevice> CreateMusicDevice() = 0;
+  SoundSwitches& Switches() { return switches_; }
+  const SoundSwitches& Switches() const { return switches_; }
+
+ protected:
+  SoundSwitches switches_;
+};
+
+// SDL2_mixer back end reading media from dataDir; runs silent (one line on stderr) when no
+// audio device opens.
+std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir);
+
+}  // namespace korvane
