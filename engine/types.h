@@ -9,10 +9,10 @@
 
 namespace korvane {
 
-constexpr int kBoardSize = 5;  // columns and rows are 1..5
-constexpr int kHandSize = 5;   // hand slots 0..4
-constexpr int kCardKinds = 40; // card identifiers 0..39
-constexpr int kCardBack = 40;  // picture index of the card back
+constexpr int kBoardSize = 5;   // columns and rows are 1..5
+constexpr int kHandSize = 5;    // hand slots 0..4
+constexpr int kCardKinds = 40;  // card identifiers 0..39
+constexpr int kCardBack = 40;   // picture index of the card back
 
 // Square codes of BoardCard.
 constexpr int16_t kEmptySquare = 0;
@@ -29,7 +29,9 @@ enum class TurnState { Nobody, Player, Enemy };
 // The texts the game compares: "Player's Turn", "Enemy's Turn", "Nobody's Turn".
 std::string_view TurnStateText(TurnState t);
 
-inline bool IsOnBoard(int c, int r) { return c >= 1 && c <= kBoardSize && r >= 1 && r <= kBoardSize; }
+inline bool IsOnBoard(int c, int r) {
+  return c >= 1 && c <= kBoardSize && r >= 1 && r <= kBoardSize;
+}
 
 // The 13 squares of the diamond: |c - 3| + |r - 3| <= 2.
 inline bool IsPlayable(int c, int r) {
@@ -39,8 +41,8 @@ inline bool IsPlayable(int c, int r) {
   return dc + dr <= 2;
 }
 
-inline bool IsPlayerCard(int code) { return code >= 1 && code <= 39; }  // unflipped, player's
-inline bool IsEnemyCard(int code) { return code >= -39 && code <= -1; } // unflipped, enemy's
+inline bool IsPlayerCard(int code) { return code >= 1 && code <= 39; }   // unflipped, player's
+inline bool IsEnemyCard(int code) { return code >= -39 && code <= -1; }  // unflipped, enemy's
 inline bool IsValidCardId(int id) { return id >= 0 && id < kCardKinds; }
 inline bool IsValidSlot(int slot) { return slot >= 0 && slot < kHandSize; }
 
@@ -52,6 +54,7 @@ class CounterOverflow : public std::overflow_error {
 };
 
 int16_t CheckedAdd(int16_t value, int delta);  // throws CounterOverflow
+int16_t CheckedMul(int16_t a, int16_t b);      // throws CounterOverflow
 inline void AddTo(int16_t& value, int delta) { value = CheckedAdd(value, delta); }
 
 }  // namespace korvane
