@@ -1,0 +1,168 @@
+#include "duel/tutorial.h"
+
+#include <algorithm>
+
+#include "adventure/state/game_state.h"
+
+namespace korvane {
+
+namespace {
+
+using K = TutorialStepKind;
+
+constexpr TutorialStep Say(int16_t page, const char* text) {
+  return {.page = page, .kind = K::Text, .text = text};
+}
+constexpr TutorialStep Do(int16_t page, K kind) { return {.page = page, .kind = kind}; }
+// A player move: hand slot, click position in board pixels, and the square it lands on.
+constexpr TutorialStep Player(int16_t page, int16_t slot, int16_t x, int16_t y, int16_t column,
+                              int16_t row) {
+  return {.page = page,
+          .kind = K::PlayerMove,
+          .slot = slot,
+          .x = x,
+          .y = y,
+          .column = column,
+          .row = row};
+}
+constexpr TutorialStep Enemy(int16_t page, int16_t slot, int16_t column, int16_t row) {
+  return {.page = page, .kind = K::EnemyMove, .slot = slot, .column = column, .row = row};
+}
+
+// Page by page, each page's actions in the order they happen.
+constexpr TutorialStep kScript[] = {
+    Say(1,
+        "ＫＯＲＶＡＮＥはカードゲームの名前です。このゲームはこのカードゲームを中心に展開されて"
+        "いきますので、ルールを説明しましょう。"),
+    Say(2, "他人と出会って、勝負をすることで合意すると、まずこの画面になります。"),
+    Say(3, "この画面では、持っているカードが表示され、勝負には５枚を選んで使います。"),
+    Say(4, "例えば、これらのカードを持っていたとします"),
+    Do(4, K::ExampleList),
+    Say(5, "ここで、×2というのは、同じカードを二枚持っていることを意味します。"),
+    Say(6, "ダブルクリックで使うカードを決定し、｢勝負！｣ボタンを押すとゲームが始まります。"),
+    Say(7,
+        "決定し直したい場合は、５枚カードを選んだ後、「選び直す」ボタンを押すともう一度選び直せ"
+        "ます。"),
+    // The first example: the player holds more "×" sides and moves first.
+    Say(8, "さて、ゲームを始めましょう。"),
+    Do(8, K::FirstExample),
+    Say(9, "カードは、その四方に数字、文字、または記号を持っています。"),
+    Say(10, "このカードを使って､根本的には陣の取り合いをします。陣のことをフィールドといいます。"),
+    Say(11,
+        "自分のフィールドは青く、敵のフィールドは赤く表示され、両方のフィールドが交錯したところ"
+        "は混ざって紫になります。"),
+    Say(12,
+        "また、自分に一番近いマスは最初から自分のフィールドになっています。有効に使いましょう。"),
+    Player(13, 0, 200, 150, 3, 2),
+    Do(13, K::NobodysTurn),
+    Say(13,
+        "まず、×というのは、全く能力を持たないことを意味します。また、先攻後攻を決める要素にも"
+        "なり、×をより多く持つ方が先手をうちます。今回はプレイヤーが先手です。"),
+    Say(14, "×をおいてもあまり良いことは起こりません。"),
+    Say(15, "先手がカードを置いたら、次は後手の番です。"),
+    Say(16,
+        "数字の場合は、カードを置いた場所から、数字のある向きに数字の分だけのフィールドを作る"
+        "ことが出来ます。"),
+    Enemy(16, 1, 2, 3),
+    Say(17,
+        "そして、相手のカードがある場所に自分のフィールドを作ると、相手のカードを裏返すことが"
+        "出来ます。"),
+    Player(18, 2, 20, 200, 1, 3),  // its right side reaches (2, 3) and flips the enemy's card
+    Say(19, "ひっくり返ったカードは完全に能力を失い、作っていたフィールドが消えます。"),
+    Say(20, "このようにして、自分のカードが多くひっくり返されずに残っていた方が勝ちとなります。"),
+    Say(21, "勝った方は、ひっくり返した相手のカードを奪うことが出来ます。"),
+    // The second example: split, arc and bomb.
+    Say(22, "では、カードの特殊な能力の話をしましょう。"),
+    Do(22, K::SecondExample),
+    Enemy(23, 1, 3, 2),
+    Say(23, "ｓはスプリットと読み、これは目の前のひとマスを飛ばしてその後ろを攻撃する能力です。"),
+    Player(24, 2, 200, 250, 3, 4),
+    Say(25, "見てもわかるように、目の前は死角になっています。"),
+    Enemy(25, 3, 3, 3),
+    Say(26,
+        "Ａはアークと読み、斜めも合わせて３マスを攻撃することが出来ます。これが入ってくると、"
+        "より深く考える必要性が出てきます。"),
+    Player(27, 3, 150, 150, 2, 2),
+    Say(28, "Ｂはボムと読みます。これが一番複雑です。"),
+    Say(29, "スプリットの攻撃範囲にその周辺のマス4マスを加えた5マスが攻撃範囲になります。"),
+    Say(30, "ボムは他の文字と違う特徴をその他に２つ持っています。"),
+    Say(31, "一つは、味方を巻き込んでしまうこと。"),
+    Enemy(31, 4, 2, 3),
+    Player(31, 0, 250, 200, 4, 3),
+    Enemy(31, 2, 2, 4),
+    Player(32, 4, 200, 350, 3, 5),  // the bomb from the player's home square
+    Say(33,
+        "また、この構図ではわかりませんが、ボムは、敵をひっくり返すことが出来ても、フィールドを"
+        "作ることが出来ません。そこにも注意が必要です。"),
+    Say(34, "以上、簡単ながら説明を終わります。"),
+    Do(35, K::Close),
+};
+
+// The table must stay in page order for TutorialPageSteps.
+constexpr bool InPageOrder() {
+  for (size_t i = 1; i < std::size(kScript); ++i) {
+    if (kScript[i].page < kScript[i - 1].page) return false;
+  }
+  return true;
+}
+static_assert(InPageOrder());
+
+}  // namespace
+
+QString TutorialOpeningText() {
+  return QStringLiteral("ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。");
+}
+
+std::span<const TutorialStep> TutorialScript() { return kScript; }
+
+std::span<const TutorialStep> TutorialPageSteps(int page) {
+  auto first = std::find_if(std::begin(kScript), std::end(kScript),
+                            [page](const TutorialStep& s) { return s.page == page; });
+  auto last = std::find_if(first, std::end(kScript),
+                           [page](const TutorialStep& s) { return s.page != page; });
+  return {first, last};
+}
+
+QString ExampleCaption(const ExampleListCard& card) {
+  return QString::fromUtf8(card.name) + QChar(13) + QStringLiteral("×2");
+}
+
+void TutorialStage::Perform(int page) {
+  for (const TutorialStep& step : TutorialPageSteps(page)) {
+    switch (step.kind) {
+      case K::Text:
+        ShowText(QString::fromUtf8(step.text));
+        break;
+      case K::ExampleList:
+        ShowExampleList(kExampleList);
+        break;
+      case K::FirstExample:
+        StartFirstExample(kFirstExampleHands);
+        break;
+      case K::SecondExample:
+        StartSecondExample(kSecondExampleHands);
+        break;
+      case K::PlayerMove:
+        PlayerMove(step.slot, step.x, step.y);
+        break;
+      case K::NobodysTurn:
+        SetTurn(TurnState::Nobody);
+        break;
+      case K::EnemyMove:
+        EnemyMove(step.slot, step.column, step.row);
+        break;
+      case K::Close:
+        CloseWindow();
+        break;
+    }
+  }
+}
+
+void LButton_Click(GameState& game, TutorialStage& stage) {
+  // A click still queued when the window has closed finds the tutorial over.
+  if (game.TutorialMode == 0) return;
+  stage.Perform(game.TutorialPage);
+  AddTo(game.TutorialPage, 1);
+}
+
+}  // namespace korvane
