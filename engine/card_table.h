@@ -46,4 +46,18 @@ bool IsValidSideCode(char code);
 // encode or is longer than 124 bytes.
 std::optional<std::string> MakeCardRecord(const std::string& utf8Text, std::string* error);
 
+// The text a record carries for a card: "<s1> <s2> <s3> <s4> -<name>", e.g. "0 0 0 0 -妖精".
+std::string CardText(const std::array<char, 4>& sides, const std::string& name);
+
+// Reads the card table source (UTF-8; lines "id<TAB>s1<TAB>s2<TAB>s3<TAB>s4<TAB>name", lines
+// starting with "#" and empty lines ignored). Every identifier 0..39 exactly once, valid side
+// codes, a name without "-". On a fault returns nullopt with a message naming the file and line.
+std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
+                                                       const std::string& fileName,
+                                                       std::string* error);
+
+// The whole card file: forty 128-byte records in identifier order.
+std::optional<std::string> BuildCardFile(const std::vector<CardRecord>& records,
+                                         std::string* error);
+
 }  // namespace korvane

@@ -1,0 +1,168 @@
+#include "ai/selfplay.h"
+
+#include <algorithm>
+
+namespace korvane {
+namespace {
+
+struct Entry {
+  int id, count;
+};
+struct StartRow {
+  std::string_view name;
+  std::initializer_list<Entry> cards;
+};
+
+// The six opponents' collections at the start of a new game.
+const StartRow kStart[] = {
+    {"高原 良絵",
+     {{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 2}, {8, 5}, {9, 2}, {12, 3}}},
+    {"真道 祐樹", {{3, 2}, {6, 5}, {7, 3}, {8, 3}, {9, 4}, {10, 1}, {11, 1}, {13, 3}, {24, 1}}},
+    {"風見 誠",
+     {{0, 8},
+      {8, 8},
+      {9, 12},
+      {10, 6},
+      {11, 6},
+      {13, 6},
+      {14, 4},
+      {16, 2},
+      {20, 3},
+      {21, 2},
+      {27, 1}}},
+    {"横田 真央",
+     {{0, 2}, {10, 4}, {11, 4}, {16, 3}, {17, 3}, {18, 3}, {19, 3}, {21, 2}, {22, 2}, {23, 1}}},
+    {"高峰 武", {{10, 2}, {11, 2}, {23, 1}, {25, 2}, {26, 2}, {27, 1}, {28, 2}, {29, 1}, {30, 2}}},
+    {"速水 結", {{0, 1}, {29, 1}, {31, 1}, {32, 1}, {33, 1}, {34, 1}, {35, 1}, {38, 1}}},
+};
+
+int16_t MirrorCode(int16_t code) {
+  return code == kBlockedSquare ? code : static_cast<int16_t>(-code);
+}
+
+EnemyMove RandomMove(const DuelState& s, RandomSource& rng) {
+  std::array<int, kHandSize> slots;
+  int slotCount = 0;
+  for (int k = 0; k < kHandSize; ++k) {
+    if (!s.PlayerPlayed[k]) slots[slotCount++] = k;
+  }
+  std::array<std::pair<int, int>, 13> squares;
+  int squareCount = 0;
+  for (int r = 1; r <= kBoardSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      if (s.BoardCard[c][r] == kEmptySquare) squares[squareCount++] = {c, r};
+    }
+  }
+  if (slotCount == 0 || squareCount == 0) return {};
+  const int slot = slots[std::min(slotCount - 1, static_cast<int>(rng.Next() * slotCount))];
+  const auto sq = squares[std::min(squareCount - 1, static_cast<int>(rng.Next() * squareCount))];
+  return {slot, sq.first, sq.second};
+}
+
+// Every move is redrawn at once: the fields are recomputed and the flips count as shown.
+void Redraw(DuelState& s) {
+  ComputeFields(s);
+  s.FlipTime = ClockMap{};
+}
+
+}  // namespace
+
+Collection StartingCollection(std::string_view personName) {
+  Collection stock{};
+  for (const StartRow& row : kStart) {
+    if (row.name != personName) continue;
+    for (const Entry& e : row.cards) stock[e.id] = static_cast<int16_t>(e.count);
+  }
+  return stock;
+}
+
+DuelState MirrorSides(const DuelState& s) {
+  DuelState m = s;
+  m.PlayerHand = s.EnemyHand;
+  m.EnemyHand = s.PlayerHand;
+  m.PlayerPlayed = s.EnemyPlayed;
+  m.EnemyPlayed = s.PlayerPlayed;
+  m.PlayerSides = s.EnemySides;
+  m.EnemySides = s.PlayerSides;
+  for (int c = 0; c <= kBoardSize; ++c) {
+    for (int r = 0; r <= kBoardSize; ++r) {
+      const int mc = c == 0 ? 0 : kBoardSize + 1 - c, mr = r == 0 ? 0 : kBoardSize + 1 - r;
+      m.BoardCard[mc][mr] = MirrorCode(s.BoardCard[c][r]);
+      m.PlayerFieldMap[mc][mr] = s.EnemyFieldMap[c][r];
+      m.EnemyFieldMap[mc][mr] = s.PlayerFieldMap[c][r];
+      m.FlipTime[mc][mr] = s.FlipTime[c][r];
+      m.FlippedCard[mc][mr] = MirrorCode(s.FlippedCard[c][r]);
+    }
+  }
+  if (s.Turn == TurnState::Player) m.Turn = TurnState::Enemy;
+  if (s.Turn == TurnState::Enemy) m.Turn = TurnState::Player;
+  return m;
+}
+
+DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
+                             const SelfPlaySide& player, RandomSource& rng) {
+  // Step 1. Weights and hands.
+  AiWeights enemyWeights, playerWeights;
+  SetWeightsFor(enemy.name, &enemyWeights);
+  DuelState s;
+  Collection enemyStock = StartingCollection(enemy.name);
+  ChooseEnemyHand(s.EnemyHand, enemyStock, enemy.name, rng);
+  if (player.isAi) {
+    SetWeightsFor(player.name, &playerWeights);
+    Collection playerStock = StartingCollection(player.name);
+    ChooseEnemyHand(s.PlayerHand, playerStock, player.name, rng);
+  } else {
+    for (auto& id : s.PlayerHand) {
+      id =
+          static_cast<int16_t>(std::min(kCardKinds - 1, static_cast<int>(rng.Next() * kCardKinds)));
+    }
+  }
+  // Step 2. The duel's set-up.
+  ResetBoard(s);
+  LoadHandSides(s, cards);
+  Redraw(s);
+  DecideFirstTurn(s);
+  // Step 3. Ten placements in turn; the end test closes the duel.
+  for (int move = 0; move <= 2 * kHandSize; ++move) {
+    if (auto outcome = EndTest(s)) return *outcome;
+    if (s.Turn == TurnState::Enemy) {
+      const EnemyMove m = ChooseEnemyMove(s, enemyWeights, rng);
+      s.SelectedSlot = static_cast<int16_t>(m.slot);
+      PlaceEnemyCard(s, m.column, m.row);
+    } else {
+      EnemyMove m;
+      if (player.isAi) {
+        m = ChooseEnemyMove(MirrorSides(s), playerWeights, rng);
+        if (m.column != 0) {
+          m.column = kBoardSize + 1 - m.column;
+          m.row = kBoardSize + 1 - m.row;
+        }
+      } else {
+        m = RandomMove(s, rng);
+      }
+      s.SelectedSlot = static_cast<int16_t>(m.slot);
+      PlacePlayerCard(s, m.column, m.row);
+    }
+    Redraw(s);
+  }
+  return EndTest(s).value_or(DuelOutcome{DuelResult::Draw, 0, 0});
+}
+
+SelfPlayTally RunSelfPlay(const CardTable& cards, const SelfPlaySide& enemy,
+                          const SelfPlaySide& player, int games, uint64_t seed) {
+  SelfPlayTally tally;
+  tally.signature = 14695981039346656037ull;
+  SeededRandom rng(seed);
+  for (int g = 0; g < games; ++g) {
+    const DuelOutcome out = PlaySelfPlayDuel(cards, enemy, player, rng);
+    if (out.result == DuelResult::EnemyWon) ++tally.wins;
+    if (out.result == DuelResult::PlayerWon) ++tally.losses;
+    if (out.result == DuelResult::Draw) ++tally.draws;
+    for (int v : {static_cast<int>(out.result), out.PlayerScore, out.EnemyScore}) {
+      tally.signature = (tally.signature ^ static_cast<uint64_t>(v + 1)) * 1099511628211ull;
+    }
+  }
+  return tally;
+}
+
+}  // namespace korvane
