@@ -1,0 +1,164 @@
+// The generated pictures: names, sizes, colours and the agreement between mask and faces that
+// the duel's AND/OR painting relies on.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+#include <cmath>
+
+namespace {
+
+const QString kData = KORVANE_DATA_DIR;
+
+QImage Load(const QString& rel) { return QImage(kData + "/" + rel); }
+
+QString Card(bool enemy, int i) {
+  return QString("cards/%1CardPic%2.png").arg(enemy ? "E" : "").arg(i, 2, 10, QChar('0'));
+}
+
+TEST(AssetPictures, EveryPictureExistsWithItsSizeAndNoAlpha) {
+  struct Want {
+    QString rel;
+    int w, h;
+  };
+  std::vector<Want> want = {
+      {"cards/CardMask.png", 80, 80},         {"duel/MyField.png", 80, 80},
+      {"duel/EnemyField.png", 80, 80},        {"duel/CornerMask.png", 80, 80},
+      {"duel/CornerFrame.png", 80, 80},       {"duel/Board.png", 402, 402},
+      {"adventure/Town.png", 576, 406},       {"adventure/Logo.png", 302, 189},
+      {"adventure/LightTile.png", 10, 10},    {"adventure/PlayerPic0.png", 100, 100},
+      {"adventure/PlayerPic1.png", 100, 100}, {"icon.png", 64, 64}};
+  for (int i = 0; i <= 40; ++i) {
+    want.push_back({Card(false, i), 80, 80});
+    want.push_back({Card(true, i), 80, 80});
+  }
+  for (int i = 0; i < 6; ++i) want.push_back({QString("adventure/OppPic%1.png").arg(i), 100, 100});
+  for (const Want& w : want) {
+    const QImage img = Load(w.rel);
+    ASSERT_FALSE(img.isNull()) << w.rel.toStdString();
+    EXPECT_EQ(img.size(), QSize(w.w, w.h)) << w.rel.toStdString();
+    EXPECT_FALSE(img.hasAlphaChannel()) << w.rel.toStdString();
+  }
+}
+
+TEST(AssetPictures, FacesAreBlackWhereverTheMaskIsWhite) {
+  const QImage mask = Load("cards/CardMask.png");
+  ASSERT_FALSE(mask.isNull());
+  int inside = 0;
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 80; ++x) {
+      const QRgb m = mask.pixel(x, y) & 0xffffff;
+      ASSERT_TRUE(m == 0 || m == 0xffffff)
+          << "mask is not pure black and white at " << x << "," << y;
+      inside += m == 0;
+    }
+  // The corners are cut, the rest is card.
+  EXPECT_EQ(mask.pixel(0, 0) & 0xffffff, 0xffffffu);
+  EXPECT_EQ(mask.pixel(79, 79) & 0xffffff, 0xffffffu);
+  EXPECT_EQ(mask.pixel(40, 0) & 0xffffff, 0u);
+  EXPECT_GT(inside, 6200);
+  EXPECT_LT(inside, 6400);
+  for (bool enemy : {false, true})
+    for (int i = 0; i <= 40; ++i) {
+      const QImage face = Load(Card(enemy, i));
+      ASSERT_FALSE(face.isNull());
+      int lit = 0;
+      for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 80; ++x) {
+          const QRgb f = face.pixel(x, y) & 0xffffff;
+          if ((mask.pixel(x, y) & 0xffffff) == 0xffffff)
+            ASSERT_EQ(f, 0u) << Card(enemy, i).toStdString() << " at " << x << "," << y;
+          else
+            lit += f != 0;
+        }
+      EXPECT_GT(lit, 5000) << Card(enemy, i).toStdString() << " is mostly black";
+    }
+}
+
+double Hue(QRgb c) { return QColor(c).hsvHueF() * 360; }
+
+TEST(AssetPictures, PlayerFramesAreBlueEnemyFramesRedAndTheEnemyFaceIsTurned) {
+  for (int i = 0; i <= 40; ++i) {
+    const QImage mine = Load(Card(false, i)), theirs = Load(Card(true, i));
+    // Frame pixels between the corner and the side code.
+    for (QPoint at : {QPoint(20, 2), QPoint(60, 77), QPoint(2, 60)}) {
+      const QColor m(mine.pixel(at)), t(theirs.pixel(at));
+      EXPECT_GT(m.blue(), m.red() + 60) << "card " << i;
+      EXPECT_GT(t.red(), t.blue() + 60) << "card " << i;
+    }
+    if (i == 40) continue;
+    // The illustration is the same picture turned by 180 degrees.
+    int same = 0, total = 0;
+    for (int y = 20; y < 60; ++y)
+      for (int x = 20; x < 60; ++x, ++total)
+        same += (mine.pixel(x, y) & 0xffffff) == (theirs.pixel(79 - x, 79 - y) & 0xffffff);
+    EXPECT_EQ(same, total) << "card " << i;
+  }
+}
+
+TEST(AssetPictures, SideCodesUseTheSetColours) {
+  // Card 39 shows "1" at the top: its glyph pixels are red for the player; the enemy's copy,
+  // turned, has the light-blue glyph at the bottom.
+  const QImage mine = Load(Card(false, 39)), theirs = Load(Card(true, 39));
+  auto count = [](const QImage& img, QRect r, auto pred) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += pred(QColor(img.pixel(x, y)));
+    return n;
+  };
+  auto red = [](QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; };
+  auto lightBlue = [](QColor c) { return c.blue() > 200 && c.green() > 150 && c.red() < 170; };
+  EXPECT_GT(count(mine, QRect(36, 3, 9, 8), red), 6);
+  EXPECT_GT(count(theirs, QRect(36, 69, 9, 8), lightBlue), 6);
+  EXPECT_EQ(count(mine, QRect(36, 3, 9, 8), lightBlue), 0);
+  EXPECT_EQ(count(theirs, QRect(36, 69, 9, 8), red), 0);
+}
+
+TEST(AssetPictures, TilesAndBracketsHaveTheirExactColours) {
+  const QImage blue = Load("duel/MyField.png"), red = Load("duel/EnemyField.png");
+  const QImage light = Load("adventure/LightTile.png");
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 80; ++x) {
+      ASSERT_EQ(blue.pixel(x, y) & 0xffffff, 0x0000ffu);
+      ASSERT_EQ(red.pixel(x, y) & 0xffffff, 0xff0000u);
+    }
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) ASSERT_EQ(light.pixel(x, y) & 0xffffff, 0xebebebu);
+  // Mask OR then frame AND must turn exactly the bracket pixels yellow and leave the rest.
+  const QImage mask = Load("duel/CornerMask.png"), frame = Load("duel/CornerFrame.png");
+  int brackets = 0;
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 80; ++x) {
+      const QRgb m = mask.pixel(x, y) & 0xffffff, f = frame.pixel(x, y) & 0xffffff;
+      ASSERT_TRUE((m == 0xffffff && f == 0xffff00) || (m == 0 && f == 0xffffff)) << x << "," << y;
+      brackets += m != 0;
+    }
+  EXPECT_EQ(mask.pixel(0, 0) & 0xffffff, 0xffffffu);
+  EXPECT_EQ(mask.pixel(40, 40) & 0xffffff, 0u);
+  EXPECT_GT(brackets, 200);
+  EXPECT_LT(brackets, 1200);
+}
+
+TEST(AssetPictures, BoardIsStoneOnTheDiamondAndBrickOutside) {
+  const QImage board = Load("duel/Board.png");
+  for (int r = 1; r <= 5; ++r)
+    for (int c = 1; c <= 5; ++c) {
+      double red = 0, green = 0, blue = 0;
+      for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 80; ++x) {
+          const QColor px(board.pixel(1 + (c - 1) * 80 + x, 1 + (r - 1) * 80 + y));
+          red += px.red();
+          green += px.green();
+          blue += px.blue();
+        }
+      red /= 6400, green /= 6400, blue /= 6400;
+      if (std::abs(c - 3) + std::abs(r - 3) <= 2) {
+        EXPECT_LT(std::abs(red - blue), 15) << "square " << c << "," << r << " is not grey";
+        EXPECT_GT(red, 110);
+      } else {
+        EXPECT_GT(red, green + 40) << "square " << c << "," << r << " is not brick";
+      }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+// korvane-assetgen: every picture, tune and effect of the game is drawn, written or
+// synthesised here from the sources under assets/. Output is deterministic: no clock, no
+// global random generator, only the seeded Rng below.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace assetgen {
+
+// One line of assets/cards.tsv: side codes as written ('0'..'9', 's', 'a', 'b') and the name.
+struct CardDef {
+  int id = 0;
+  std::array<char, 4> sides{};
+  QString name;
+};
+
+// Reads the card table; on failure returns an empty list and fills *error.
+std::vector<CardDef> ReadCardTable(const QString& path, QString* error);
+
+// Small deterministic generator for textures (xorshift).
+class Rng {
+ public:
+  explicit Rng(uint32_t seed) : state_(seed ? seed : 0x9e3779b9u) {}
+  uint32_t Next() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return state_;
+  }
+  double Unit() { return (Next() & 0xffffff) / double(0x1000000); }
+  double Range(double lo, double hi) { return lo + (hi - lo) * Unit(); }
+  int Int(int lo, int hi) { return lo + int(Next() % uint32_t(hi - lo + 1)); }
+
+ private:
+  uint32_t state_;
+};
+
+constexpr int kCardSize = 80;
+
+// Cards (cards.cpp).
+QImage MakeCardMask();                                 // black inside the outline, white outside
+QImage MakeCardFace(const CardDef& card, bool enemy);  // enemy: red frame, turned 180 degrees
+QImage MakeCardBack(bool enemy);
+QString SideLabel(char code);  // "×", the digit, "S", "A", "B"
+
+// Illustration of card `id` inside `area` (card_art.cpp for 0..19, card_art_high.cpp for 20..39).
+void DrawCardArt(QPainter& p, int id, const QRectF& area);
+void DrawCardArtLow(QPainter& p, int id, const QRectF& area);
+void DrawCardArtHigh(QPainter& p, int id, const QRectF& area);
+
+// Duel pictures and small adventure pictures (scenes.cpp).
+QImage MakeFieldTile(const QColor& colour);
+QImage MakeCornerMask();
+QImage MakeCornerFrame();
+QImage MakeBoard();
+QImage MakeLogo();
+QImage MakeLightTile();
+QImage MakeIcon();
+
+// Town map (town.cpp).
+QImage MakeTown();
+
+// Portraits (portraits.cpp): 0..5 the six characters, 6 the boy, 7 the girl.
+QImage MakePortrait(int who);
+
+// Music (midi.cpp): turns a note-text source into a Standard MIDI File.
+bool CompileMusic(const QString& sourcePath, const QString& midiPath, QString* error);
+
+// Effects (wav.cpp): synthesises a 16-bit PCM WAV from a parameter file.
+bool SynthesiseEffect(const QString& sourcePath, const QString& wavPath, QString* error);
+
+// Contact sheet (contact.cpp): every picture in dataDir on one labelled PNG.
+bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* error);
+
+// Pictures are saved as 24-bit PNG without alpha.
+bool SaveRgb(const QImage& image, const QString& path, QString* error);
+
+// Shared drawing helpers.
+QFont GothicFont(double pixelSize, bool bold = false);
+QFont HandFont(double pixelSize, bool bold = false);
+
+}  // namespace assetgen
