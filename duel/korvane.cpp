@@ -1,0 +1,348 @@
+// The duel window's lifecycle: opening, the opponent's stock, the set-up of a duel, the reset
+// after it, leaving with "終わり" and closing (with the forfeit).
+#include "duel/korvane.h"
+
+#include "adventure/state/game_state.h"
+#include "duel/sprite.h"
+#include "engine/card_table.h"
+#include "engine/rules.h"
+#include "sound/sound.h"
+
+namespace korvane {
+namespace {
+
+const QString kHayami = QStringLiteral("速水 結");
+const QRgb kPictureBack = qRgb(192, 192, 192);  // what a cleared hand picture shows
+
+// Music of each opponent, by person index 1..6.
+const char* const kOpponentMusic[kPersons] = {
+    "", "takahara.mid", "shindo.mid", "kazami.mid", "yokota.mid", "takamine.mid", "hayami.mid",
+};
+
+struct Raise {
+  int16_t card;
+  int16_t count;
+};
+
+// The minimum stock: what every opponent holds at least, and what more she or he holds against
+// the master.
+struct MinimumStock {
+  std::initializer_list<Raise> always;
+  std::initializer_list<Raise> master;
+};
+const MinimumStock kMinimumStock[kPersons] = {
+    {{}, {}},
+    {{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {8, 5}, {7, 2}, {9, 2}, {12, 3}}, {}},
+    {{{3, 2}, {7, 1}, {8, 1}, {9, 1}}, {}},
+    {{{8, 1}, {9, 1}, {10, 1}, {11, 1}, {13, 1}, {21, 1}}, {}},
+    {{{16, 1}, {17, 1}, {18, 1}, {19, 1}, {20, 1}, {21, 1}, {22, 1}, {23, 1}, {25, 1}},
+     {{26, 1}, {27, 1}, {28, 1}, {29, 1}, {30, 1}}},
+    {{{10, 1}, {11, 1}, {26, 1}, {27, 1}, {28, 1}, {29, 1}, {30, 1}},
+     {{33, 1}, {34, 1}, {35, 1}, {38, 1}}},
+    {{}, {}},
+};
+constexpr int kYokota = 4;
+
+}  // namespace
+
+DuelControls DesignLayout() {
+  DuelControls c;
+  auto place = [](DuelControl& ctl, int x, int y, int w, int h, const QString& caption = {}) {
+    ctl = DuelControl{false, caption, QPoint(x, y), QSize(w, h)};
+  };
+  place(c.Picture1, 0, 0, 569, 313);
+  for (int k = 0; k <= kCardBack; ++k) {
+    const int p = k % 14;
+    place(c.CardPic[k], 80 * (p % 7), p < 7 ? 8 : 152, 80, 80);
+  }
+  for (int j = 0; j < 14; ++j) place(c.cardlabel[j], 80 * (j % 7), j < 7 ? 88 : 232, 81, 65);
+  place(c.VScroll1, 568, 0, 25, 313);
+  place(c.Field, 88, 0, kFieldOuter, kFieldOuter);
+  place(c.Thinking, 8, 24, 145, 25, QStringLiteral("考え中・・・・・・。"));
+  for (int i = 0; i < kHandSize; ++i) {
+    place(c.EHand[i], 0, 80 * i, kHandPixels, kHandPixels);
+    place(c.PHand[i], 144 + 88 * i, 320, kHandPixels, kHandPixels);
+  }
+  place(c.Command1, 0, 328, 81, 33, QStringLiteral("勝負！"));
+  place(c.Command2, 48, 368, 81, 33, QStringLiteral("選び直す"));
+  place(c.Command4, 464, 344, 81, 33, QStringLiteral("終わり"));
+  place(c.Label1, 48, 352, 409, 25, QStringLiteral("カードが足りません。"));
+  place(c.LText, 96, 368, 425, 33,
+        QStringLiteral("ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。"));
+  place(c.LButton, 8, 368, 81, 33, QStringLiteral("ふむふむ"));
+  c.VScrollValue = 0;
+  return c;
+}
+
+Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Platform& platform,
+                 RandomSource& rng, CardPictures& pictures)
+    : game_(game),
+      sound_(sound),
+      cards_(cards),
+      platform_(platform),
+      rng_(rng),
+      pictures_(pictures),
+      music_(sound.CreateMusicDevice()) {
+  music_->SetFileName(QStringLiteral("takahara.mid"));
+  music_->OnDone = [this] { OnMusicDone(); };
+  Canvas = pictures_.Board().copy();
+  for (int i = 0; i < kHandSize; ++i) {
+    PHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
+    EHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
+  }
+}
+
+Korvane::~Korvane() {
+  if (music_) music_->OnDone = nullptr;
+}
+
+void Korvane::Form_Load() {
+  // The controls are made afresh, all hidden; the variables keep what they held.
+  Ctl = DesignLayout();
+  Canvas = pictures_.Board().copy();
+  for (int i = 0; i < kHandSize; ++i) {
+    ClearHandPicture(PHandPic[i]);
+    ClearHandPicture(EHandPic[i]);
+  }
+  open_ = true;
+  settling_ = asking_ = enemyMoving_ = false;
+
+  // Step 1 and 2. The generator was seeded when it was made; the selection is cleared.
+  Duel.SelectedSlot = -1;
+  // A flip still running when the window last closed would hold the next duel back for ever.
+  ClearFlipClocks();
+
+  // Step 4 and 5. The opponent's stock, music, weights and minimum stock; any other name (the
+  // tutorial) keeps what the last series left.
+  const int person = OpponentIndex();
+  if (person > 0) {
+    OpponentStock = game_.Collections[person];
+    music_->SetFileName(QString::fromLatin1(kOpponentMusic[person]));
+    SetWeightsFor(game_.OpponentName.toStdString(), &Weights);
+    ApplyMinimumStock();
+  }
+
+  // Step 6 to 8.
+  Duel.PlayerHand.fill(-1);
+  Duel.EnemyHand.fill(-1);
+  ShowCollection();
+  Duel.Turn = TurnState::Nobody;
+
+  // Step 9.
+  music_->Close();
+  music_->Open();
+  if (MusicOn()) music_->Play();
+}
+
+void Korvane::ApplyMinimumStock() {
+  const int person = OpponentIndex();
+  if (person <= 0) return;
+  const bool master = game_.PlayerName.startsWith(QStringLiteral("※"));
+  auto raise = [this](const Raise& x) {
+    int16_t& count = OpponentStock[x.card];
+    const bool raised = count <= x.count;
+    if (raised) count = x.count;
+    return raised;
+  };
+  for (const Raise& x : kMinimumStock[person].always) {
+    const bool raised = raise(x);
+    // Card 37 comes with card 18 only while nobody at all holds one.
+    if (person == kYokota && x.card == 18 && raised) {
+      int held = 0;
+      for (int p = 0; p < kPersons; ++p) held += game_.Collections[p][37];
+      if (held == 0) OpponentStock[37] = 1;
+    }
+  }
+  if (master) {
+    for (const Raise& x : kMinimumStock[person].master) raise(x);
+  }
+}
+
+bool Korvane::Form_Unload() {
+  if (!open_) return true;
+  // The result is being shown: it is finished first.
+  if (settling_) return false;
+
+  // Step 1 and 2. Closing a running duel is a perfect loss.
+  auto duelInProgress = [this] {
+    for (int16_t id : Duel.PlayerHand) {
+      if (id == -1) return false;
+    }
+    return Duel.EnemyHand[0] != -1;
+  };
+  if (duelInProgress()) {
+    if (game_.TutorialMode == 0) {
+      // The duel waits behind the question.
+      asking_ = true;
+      if (Changed) Changed();
+      const bool yes =
+          platform_.AskYesNo(QStringLiteral("バトル中断"),
+                             QStringLiteral("不戦敗はパーフェクト負け扱いです。よろしいですか？"));
+      asking_ = false;
+      if (!yes) return false;
+      if (!open_) return true;
+    }
+    AddTo(game_.SeriesLosses, 1);
+    for (int16_t id : Duel.PlayerHand) {
+      if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
+    }
+    for (int16_t id : Duel.EnemyHand) {
+      if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
+    }
+    Duel.EnemyHand.fill(-1);
+  } else {
+    // Chosen cards of a duel that never started go back to the player.
+    for (int16_t id : Duel.PlayerHand) {
+      if (IsValidCardId(id)) AddTo(game_.Collections[0][id], 1);
+    }
+  }
+  Duel.PlayerHand.fill(-1);
+  Duel.Turn = TurnState::Nobody;
+  open_ = false;
+
+  // Step 4 to 6.
+  music_->Close();
+  if (MusicOn() && game_.OpponentName != kHayami && adventureMusic_) {
+    adventureMusic_->Open();
+    adventureMusic_->Play();
+  }
+  // Step 7 and 8. The tutorial leaves the shared collections alone.
+  if (game_.TutorialMode != 0) {
+    game_.TutorialMode = 0;
+  } else {
+    WriteBackStock();
+  }
+  if (OnClosed) OnClosed();
+  return true;
+}
+
+bool Korvane::Unload() {
+  if (!Form_Unload()) return false;
+  if (RequestClose) RequestClose();
+  return true;
+}
+
+void Korvane::SetUpDuel() {
+  if (!open_) return;
+  ClearFlipClocks();
+  // Step 1 and 2.
+  Canvas = pictures_.Board().copy();
+  Ctl.Field.Visible = true;
+  for (int i = 0; i < kHandSize; ++i) {
+    Ctl.PHand[i].Pos =
+        QPoint(Ctl.Field.Pos.x() + Ctl.Field.Size.width() + 8, i * Ctl.PHand[i].Size.height() + 3);
+    Ctl.PHand[i].Visible = true;
+    Ctl.EHand[i].Visible = true;
+  }
+  // Step 3.
+  if (!LetEventsRun()) return;
+  // Step 4. Both hands face up.
+  for (int i = 0; i < kHandSize; ++i) {
+    ClearHandPicture(PHandPic[i]);
+    ClearHandPicture(EHandPic[i]);
+    if (IsValidCardId(Duel.PlayerHand[i])) {
+      PaintSprite(PHandPic[i], 0, 0, 80, 80, pictures_.Card(Duel.PlayerHand[i]));
+    }
+    if (IsValidCardId(Duel.EnemyHand[i])) {
+      PaintSprite(EHandPic[i], 0, 0, 80, 80, pictures_.EnemyCard(Duel.EnemyHand[i]));
+    }
+  }
+  // Step 5 and 6.
+  ResetBoard(Duel);
+  LoadHandSides(Duel, cards_);
+  // Step 7 and 8.
+  DrawBoard();
+  DecideFirstTurn(Duel);
+}
+
+void Korvane::ResetAfterDuel(bool returnHandCards) {
+  if (!open_) return;
+  // Step 1.
+  Ctl.Label1.Caption = QStringLiteral("現在%1勝%2敗").arg(game_.SeriesWins).arg(game_.SeriesLosses);
+  Ctl.Label1.Visible = true;
+  Ctl.Command4.Visible = true;
+  // Step 2. Every hand card goes home; the transfers have already been counted.
+  if (returnHandCards) {
+    for (int i = 0; i < kHandSize; ++i) {
+      if (IsValidCardId(Duel.PlayerHand[i])) AddTo(game_.Collections[0][Duel.PlayerHand[i]], 1);
+      if (IsValidCardId(Duel.EnemyHand[i])) AddTo(OpponentStock[Duel.EnemyHand[i]], 1);
+    }
+  }
+  // Step 3 and 4.
+  Ctl.Field.Visible = false;
+  Ctl.Thinking.Visible = false;
+  Duel.SelectedSlot = -1;
+  const DuelControls design = DesignLayout();
+  for (int i = 0; i < kHandSize; ++i) {
+    Ctl.PHand[i].Pos = design.PHand[i].Pos;
+    Ctl.PHand[i].Visible = false;
+    Ctl.EHand[i].Visible = false;
+    Duel.PlayerHand[i] = -1;
+    Duel.EnemyHand[i] = -1;
+  }
+  // Step 5 and 6.
+  ShowCollection();
+  Ctl.Picture1.Visible = true;
+  Ctl.VScroll1.Visible = true;
+  Duel.Turn = TurnState::Nobody;
+  // Step 7. 速水 結 and the special result end the series at once. The tutorial never leaves
+  // here, whoever the last opponent was.
+  if (game_.TutorialMode == 0 && (game_.OpponentName == kHayami || game_.SeriesWins == -1)) {
+    Command4_Click();
+  }
+}
+
+void Korvane::Command4_Click() {
+  if (!open_ || !Ctl.Command4.Visible) return;
+  // Step 1 to 3.
+  WriteBackStock();
+  Ctl.Label1.Visible = false;
+  Ctl.Command4.Visible = false;
+  music_->Close();
+  // Step 4 and 5: Form_Unload shows the adventure through OnClosed.
+  Unload();
+}
+
+int Korvane::OpponentIndex() const { return PersonIndex(game_.OpponentName); }
+
+void Korvane::WriteBackStock() {
+  const int person = OpponentIndex();
+  if (person > 0) game_.Collections[person] = OpponentStock;
+}
+
+void Korvane::PlayEffect(const char* fileName) {
+  if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QString::fromLatin1(fileName));
+}
+
+bool Korvane::MusicOn() const { return sound_.Switches().MusicOn(); }
+
+bool Korvane::LetEventsRun() {
+  if (Changed) Changed();
+  platform_.ProcessEvents();
+  return open_;
+}
+
+void Korvane::ClearFlipClocks() {
+  for (auto& column : Duel.FlipTime) column.fill(0);
+}
+
+void Korvane::ClearHandPicture(QImage& pic) {
+  if (pic.size() != QSize(kHandPixels, kHandPixels)) {
+    pic = BlankImage(kHandPixels, kHandPixels, kPictureBack);
+  }
+  pic.fill(kPictureBack);
+}
+
+void Korvane::PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture) {
+  korvane::PaintSprite(target, pictures_.Mask(), picture, x, y, w, h);
+}
+
+void Korvane::OnMusicDone() {
+  // The duel music loops while the window is open.
+  if (!open_) return;
+  music_->Close();
+  music_->Open();
+  if (MusicOn()) music_->Play();
+}
+
+}  // namespace korvane

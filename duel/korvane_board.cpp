@@ -1,0 +1,253 @@
+// The board and the hands, the player's click, the flip animation, the enemy's turn and the
+// result of a duel.
+#include <cmath>
+
+#include "adventure/state/game_state.h"
+#include "duel/korvane.h"
+#include "duel/sprite.h"
+#include "engine/card_table.h"
+#include "engine/rules.h"
+
+namespace korvane {
+namespace {
+
+const QString kHayami = QStringLiteral("速水 結");
+const QString kTakahara = QStringLiteral("高原 良絵");
+
+// Sets a flag for the length of a scope.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+bool HoldsCode(const DuelState& s, int code) {
+  for (int c = 1; c <= kBoardSize; ++c) {
+    for (int r = 1; r <= kBoardSize; ++r) {
+      if (s.BoardCard[c][r] == code) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void Korvane::DrawBoard() {
+  // Step 1 and 2.
+  ComputeFields(Duel);
+  Canvas = pictures_.Board().copy();
+  // Step 3.
+  for (int r = 1; r <= kBoardSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      const int v = Duel.BoardCard[c][r];
+      const int x = 80 * (c - 1), y = 80 * (r - 1);
+      if (Duel.FlipTime[c][r] != 0) continue;  // the flip animation paints this square
+      if (v == kBlockedSquare) continue;
+      if (v == kFlippedPlayerCard) {
+        PaintSprite(Canvas, x, y, 80, 80, pictures_.Card(kCardBack));
+      } else if (v == kFlippedEnemyCard) {
+        PaintSprite(Canvas, x, y, 80, 80, pictures_.EnemyCard(kCardBack));
+      } else if (v == kEmptySquare) {
+        // Blue OR red makes purple where both fields meet.
+        if (Duel.PlayerFieldMap[c][r] > 0) {
+          Combine(Canvas, pictures_.MyField(), x, y, 80, 80, RasterOp::Or);
+        }
+        if (Duel.EnemyFieldMap[c][r] > 0) {
+          Combine(Canvas, pictures_.EnemyField(), x, y, 80, 80, RasterOp::Or);
+        }
+      } else if (v >= 1 && v <= kHandSize) {
+        PaintSprite(Canvas, x, y, 80, 80, pictures_.Card(Duel.PlayerHand[v - 1]));
+      } else if (v <= -1 && v >= -kHandSize) {
+        PaintSprite(Canvas, x, y, 80, 80, pictures_.EnemyCard(Duel.EnemyHand[-v - 1]));
+      }
+    }
+  }
+  SyncPlayedHands();
+}
+
+void Korvane::SyncPlayedHands() {
+  // A placed card's hand picture is hidden; that is the record of what is left to play.
+  for (int i = 0; i < kHandSize; ++i) {
+    if (Duel.PlayerPlayed[i]) Ctl.PHand[i].Visible = false;
+    if (Duel.EnemyPlayed[i]) Ctl.EHand[i].Visible = false;
+  }
+}
+
+void Korvane::PaintPlayerHands(int framedSlot) {
+  for (int i = 0; i < kHandSize; ++i) {
+    ClearHandPicture(PHandPic[i]);
+    if (IsValidCardId(Duel.PlayerHand[i])) {
+      PaintSprite(PHandPic[i], 0, 0, 80, 80, pictures_.Card(Duel.PlayerHand[i]));
+    }
+  }
+  if (!IsValidSlot(framedSlot)) return;
+  // White brackets by OR, then yellow by AND: the four corners turn yellow.
+  Combine(PHandPic[framedSlot], pictures_.CornerMask(), 0, 0, RasterOp::Or);
+  Combine(PHandPic[framedSlot], pictures_.CornerFrame(), 0, 0, RasterOp::And);
+}
+
+void Korvane::PHand_Click(int index) {
+  if (!open_ || Duel.Turn != TurnState::Player) return;
+  // A placed card's picture is hidden and cannot be chosen again.
+  if (!IsValidSlot(index) || !Ctl.PHand[index].Visible || Duel.PlayerPlayed[index]) return;
+  PaintPlayerHands(index);
+  Duel.SelectedSlot = static_cast<int16_t>(index);
+}
+
+void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
+  // Step 1 and 2.
+  if (!open_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) return;
+  if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
+  // Step 3. Five equal columns and rows over the board picture's outer size.
+  const int c = static_cast<int>(std::floor(x / Ctl.Field.Size.width() * 5)) + 1;
+  const int r = static_cast<int>(std::floor(y / Ctl.Field.Size.height() * 5)) + 1;
+  if (!IsOnBoard(c, r)) return;
+  // Step 4.
+  if (Duel.BoardCard[c][r] != kEmptySquare) {
+    PlayEffect("bboo.wav");
+    return;
+  }
+  // Step 5.
+  PlacePlayerCard(Duel, c, r);
+  SyncPlayedHands();
+  DrawBoard();
+  PlayEffect("idid.wav");
+  if (!LetEventsRun()) return;
+  if (Duel.Turn == TurnState::Player && IsValidSlot(Duel.SelectedSlot)) {
+    PaintPlayerHands(Duel.SelectedSlot);
+  }
+}
+
+void Korvane::FlipAnime_Timer() {
+  if (!open_ || asking_) return;
+  const QImage& board = pictures_.Board();
+  for (int r = 1; r <= kBoardSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      double t = Duel.FlipTime[c][r];
+      const int x0 = 80 * (c - 1), y0 = 80 * (r - 1);
+      const int code = Duel.BoardCard[c][r];
+      if (t > 1.57) {
+        // Step 1. The face narrows; past the edge it shows mirrored.
+        if (t > 3.0) PlayEffect("tooon.wav");
+        t -= 0.5;
+        Duel.FlipTime[c][r] = t;
+        Combine(Canvas, board.copy(x0, y0, 80, 80), x0, y0, RasterOp::Copy);
+        const double w = -80 * std::cos(t);
+        const double x = x0 + 40 + 40 * std::cos(t);
+        const int f = Duel.FlippedCard[c][r];
+        const QImage& face = f >= 1 && f <= kHandSize ? pictures_.Card(Duel.PlayerHand[f - 1])
+                             : f <= -1 && f >= -kHandSize
+                                 ? pictures_.EnemyCard(Duel.EnemyHand[-f - 1])
+                                 : pictures_.Card(kCardBack);
+        PaintSprite(Canvas, static_cast<int>(std::lround(x)), y0, static_cast<int>(std::lround(w)),
+                    80, face);
+      } else if (t > 0 && (code == kFlippedPlayerCard || code == kFlippedEnemyCard)) {
+        // Step 2. The back widens, painted over the earlier frames.
+        t -= 0.5;
+        Duel.FlipTime[c][r] = t;
+        const double w = 80 * std::cos(t);
+        const double x = x0 + 40 - 40 * std::cos(t);
+        const QImage& back =
+            code == kFlippedPlayerCard ? pictures_.Card(kCardBack) : pictures_.EnemyCard(kCardBack);
+        PaintSprite(Canvas, static_cast<int>(std::lround(x)), y0, static_cast<int>(std::lround(w)),
+                    80, back);
+      } else if (t < 0) {
+        // Step 3.
+        Duel.FlipTime[c][r] = 0;
+        DrawBoard();
+      }
+    }
+  }
+}
+
+void Korvane::Timer1_Timer() {
+  if (!open_ || asking_ || enemyMoving_ || settling_) return;
+  // Step 1 to 4.
+  if (game_.TutorialMode != 0) return;
+  if (IsFlipRunning(Duel)) return;
+  SettleDuel();
+  if (!open_ || Duel.Turn != TurnState::Enemy) return;
+  FlagScope moving(enemyMoving_);
+  // Step 5. The label is painted before the enemy thinks.
+  Ctl.Thinking.Visible = true;
+  if (!LetEventsRun()) return;
+  if (Duel.Turn != TurnState::Enemy) {
+    Ctl.Thinking.Visible = false;
+    return;
+  }
+  // Step 6 to 9.
+  const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
+  Duel.SelectedSlot = static_cast<int16_t>(move.slot);
+  PlaceEnemyCard(Duel, move.column, move.row);
+  SyncPlayedHands();
+  DrawBoard();
+  // Step 10 and 11.
+  Ctl.Thinking.Visible = false;
+  PlayEffect("Youdid.wav");
+}
+
+void Korvane::SettleDuel() {
+  if (!open_ || settling_) return;
+  // Step 1.
+  const std::optional<DuelOutcome> out = EndTest(Duel);
+  if (!out) return;
+  {
+    FlagScope settling(settling_);
+    const bool hayami = game_.OpponentName == kHayami;
+    if (out->result == DuelResult::PlayerWon) {
+      // Step 2.
+      AddTo(game_.SeriesWins, 1);
+      bool card15 = false;
+      for (int16_t id : Duel.PlayerHand) card15 = card15 || id == 15;
+      int held15 = 0;
+      for (int p = 0; p < kPersons; ++p) held15 += game_.Collections[p][15];
+      if (out->PlayerScore == 5 && out->EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
+          held15 == 0 && game_.OpponentName == kTakahara) {
+        game_.SeriesWins = -1;
+      }
+      for (int s = 0; s < kHandSize && !hayami; ++s) {
+        if (!HoldsCode(Duel, -(s + 1))) TransferCard(true, s);
+      }
+    } else if (out->result == DuelResult::EnemyWon) {
+      // Step 3.
+      AddTo(game_.SeriesLosses, 1);
+      for (int s = 0; s < kHandSize && !hayami; ++s) {
+        if (!HoldsCode(Duel, s + 1)) TransferCard(false, s);
+      }
+    } else {
+      // Step 4.
+      AddTo(game_.SeriesDraws, 1);
+      if (Changed) Changed();
+      platform_.ShowOk(QStringLiteral("End of the Game"), QStringLiteral("引き分け・・・。"));
+    }
+  }
+  // Step 5.
+  ResetAfterDuel();
+}
+
+void Korvane::TransferCard(bool toPlayer, int slot) {
+  const int id = toPlayer ? Duel.EnemyHand[slot] : Duel.PlayerHand[slot];
+  if (!IsValidCardId(id)) return;
+  // The card, large, over the winner's half of the board, and in the message.
+  const int y = toPlayer ? 240 : 0;
+  PaintSprite(Canvas, 120, y, 160, 160, toPlayer ? pictures_.Card(id) : pictures_.EnemyCard(id));
+  const QImage shown = Canvas.copy(120, y, 160, 160);
+  const QString name = QString::fromStdString(cards_.Name(id));
+  if (Changed) Changed();
+  if (toPlayer) {
+    platform_.ShowOk(QStringLiteral("カード入手"),
+                     QStringLiteral("「") + name + QStringLiteral("」カードを手に入れた。"), shown);
+    AddTo(OpponentStock[id], -1);
+    AddTo(game_.Collections[0][id], 1);
+  } else {
+    platform_.ShowOk(QStringLiteral("カード譲渡"),
+                     QStringLiteral("「") + name + QStringLiteral("」カードを失った。"), shown);
+    AddTo(OpponentStock[id], 1);
+    AddTo(game_.Collections[0][id], -1);
+  }
+}
+
+}  // namespace korvane

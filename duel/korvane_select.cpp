@@ -1,0 +1,129 @@
+// Deck selection: the paged list of the player's cards, preview and take, choose again, start.
+#include <cmath>
+
+#include "adventure/state/game_state.h"
+#include "duel/korvane.h"
+#include "duel/sprite.h"
+#include "engine/card_table.h"
+
+namespace korvane {
+
+void Korvane::ShowCollection() {
+  // Step 1 and 2.
+  for (DuelControl& label : Ctl.cardlabel) label.Visible = false;
+  const int v = Ctl.VScrollValue;
+  const auto& mine = game_.Collections[0];
+  for (int k = 0; k < kCardKinds; ++k) {
+    if (mine[k] <= 0) {
+      Ctl.CardPic[k].Visible = false;
+    } else if (k >= v && k < v + 14) {
+      Ctl.CardPic[k].Visible = true;
+      DuelControl& label = Ctl.cardlabel[k - v];
+      label.Caption = QString::fromStdString(cards_.Name(k)) + QChar(13) + QStringLiteral("×") +
+                      QString::number(mine[k]);
+      label.Visible = true;
+    } else {
+      Ctl.CardPic[k].Visible = false;
+    }
+  }
+  // Step 3 and 4.
+  Ctl.Picture1.Visible = true;
+  Ctl.VScroll1.Visible = true;
+  if (game_.TotalCards(0) < kHandSize && Duel.PlayerHand[0] == -1 && game_.TutorialMode == 0) {
+    Ctl.Label1.Visible = true;
+    Ctl.Command4.Visible = true;
+    Ctl.Field.Visible = false;
+    Ctl.Picture1.Visible = false;
+    Ctl.VScroll1.Visible = false;
+  }
+}
+
+int Korvane::NextFreeSlot() const {
+  for (int i = 0; i < kHandSize; ++i) {
+    if (Duel.PlayerHand[i] == -1) return i;
+  }
+  return -1;
+}
+
+void Korvane::CardPic_MouseDown(int index, int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
+  if (!open_ || !Ctl.Picture1.Visible || index < 0 || index >= kCardKinds ||
+      !Ctl.CardPic[index].Visible) {
+    return;
+  }
+  // Step 1. The first press after a settled duel starts the next selection.
+  if (Ctl.Command4.Visible) {
+    Ctl.Label1.Visible = false;
+    Ctl.Command4.Visible = false;
+    ApplyMinimumStock();
+  }
+  // Step 2 and 3. A preview in the next free slot; nothing is taken yet.
+  const int n = NextFreeSlot();
+  if (n < 0) return;
+  PlayEffect("mmyw.wav");
+  Ctl.PHand[n].Visible = true;
+  if (!LetEventsRun()) return;
+  if (Duel.PlayerHand[n] != -1) return;  // taken meanwhile: the slot shows its own card
+  ClearHandPicture(PHandPic[n]);
+  PaintSprite(PHandPic[n], 0, 0, 80, 80, pictures_.Card(index));
+}
+
+void Korvane::CardPic_DblClick(int index) {
+  if (!open_ || !Ctl.Picture1.Visible || index < 0 || index >= kCardKinds ||
+      !Ctl.CardPic[index].Visible) {
+    return;
+  }
+  // Step 1. Five cards chosen, or nothing to take (a picture shown only as an example).
+  const int n = NextFreeSlot();
+  if (n < 0 || game_.Collections[0][index] <= 0) return;
+  // Step 2 to 4.
+  PlayEffect("mmyw2.wav");
+  Duel.PlayerHand[n] = static_cast<int16_t>(index);
+  AddTo(game_.Collections[0][index], -1);
+  // The press before a double-click has painted the card already; paint it anyway.
+  Ctl.PHand[n].Visible = true;
+  ClearHandPicture(PHandPic[n]);
+  PaintSprite(PHandPic[n], 0, 0, 80, 80, pictures_.Card(index));
+  ShowCollection();
+  // Step 5.
+  if (n == kHandSize - 1) {
+    Ctl.Command1.Visible = true;
+    Ctl.Command2.Visible = true;
+  }
+}
+
+void Korvane::VScroll1_Change(int value) {
+  if (!open_ || !Ctl.VScroll1.Visible) return;
+  // Snap to the first card of a page: 0 to 6 give 0, 7 to 20 give 14, 21 to 28 give 28.
+  const long nearest = std::lround(value + 6.9);
+  int v = static_cast<int>(nearest / 14) * 14;
+  if (v < 0) v = 0;
+  if (v > 28) v = 28;
+  Ctl.VScrollValue = v;
+  ShowCollection();
+}
+
+void Korvane::Command2_Click() {
+  if (!open_ || !Ctl.Command2.Visible) return;
+  for (int i = 0; i < kHandSize; ++i) {
+    if (IsValidCardId(Duel.PlayerHand[i])) AddTo(game_.Collections[0][Duel.PlayerHand[i]], 1);
+    Duel.PlayerHand[i] = -1;
+    Ctl.PHand[i].Visible = false;
+  }
+  Ctl.Command1.Visible = false;
+  Ctl.Command2.Visible = false;
+  ShowCollection();
+}
+
+void Korvane::Command1_Click() {
+  if (!open_ || !Ctl.Command1.Visible || NextFreeSlot() != -1) return;
+  // The list and the buttons go first, so that nothing of the selection can be clicked while
+  // the duel is being set up.
+  Ctl.Command1.Visible = false;
+  Ctl.Command2.Visible = false;
+  Ctl.VScroll1.Visible = false;
+  Ctl.Picture1.Visible = false;
+  ChooseEnemyHand(Duel.EnemyHand, OpponentStock, game_.OpponentName.toStdString(), rng_);
+  SetUpDuel();
+}
+
+}  // namespace korvane

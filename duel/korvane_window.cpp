@@ -1,0 +1,253 @@
+#include "duel/korvane_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace korvane {
+
+// A picture box: shows an image (inside an optional sunken border) and reports presses and
+// double-clicks in its client coordinates.
+class PictureView : public QWidget {
+ public:
+  PictureView(QWidget* parent, std::function<const QImage&()> image, int border)
+      : QWidget(parent), image_(std::move(image)), border_(border) {}
+  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnPress;
+  std::function<void()> OnDoubleClick;
+  int Border() const { return border_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (border_ > 0) {
+      p.fillRect(rect(), QColor(255, 255, 255));
+      p.fillRect(0, 0, width() - 1, 1, QColor(128, 128, 128));
+      p.fillRect(0, 0, 1, height() - 1, QColor(128, 128, 128));
+      p.fillRect(1, 1, width() - 3, 1, QColor(0, 0, 0));
+      p.fillRect(1, 1, 1, height() - 3, QColor(0, 0, 0));
+    }
+    p.drawImage(border_, border_, image_());
+  }
+  void mousePressEvent(QMouseEvent* e) override {
+    if (OnPress)
+      OnPress(e->button(), e->modifiers(), e->position().toPoint() - QPoint(border_, border_));
+  }
+  void mouseDoubleClickEvent(QMouseEvent*) override {
+    if (OnDoubleClick) OnDoubleClick();
+  }
+
+ private:
+  std::function<const QImage&()> image_;
+  int border_;
+};
+
+namespace {
+
+QFont GothicFont(int pixels, bool bold = false) {
+  QFont f(QStringLiteral("IPAPGothic"));
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  return f;
+}
+
+int VbButton(Qt::MouseButton b) { return b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 1; }
+int VbShift(Qt::KeyboardModifiers m) {
+  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+         (m & Qt::AltModifier ? 4 : 0);
+}
+
+void Place(QWidget* w, const DuelControl& c) {
+  w->setGeometry(QRect(c.Pos, c.Size));
+  w->setVisible(c.Visible);
+}
+
+}  // namespace
+
+KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent), logic_(logic) {
+  setWindowTitle(QStringLiteral("Form1"));
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(GothicFont(12));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  // The deck-selection list.
+  picture1_ = new QWidget(this);
+  QPalette black = picture1_->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  picture1_->setPalette(black);
+  picture1_->setAutoFillBackground(true);
+  for (int k = 0; k <= kCardBack; ++k) {
+    auto* pic = new PictureView(
+        picture1_, [this, k]() -> const QImage& { return logic_.Pictures().Card(k); }, 0);
+    pic->OnPress = [this, k](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
+      Forward([&] { logic_.CardPic_MouseDown(k, VbButton(b), VbShift(m), p.x(), p.y()); });
+    };
+    pic->OnDoubleClick = [this, k] { Forward([&] { logic_.CardPic_DblClick(k); }); };
+    cardPic_[k] = pic;
+  }
+  for (int j = 0; j < 14; ++j) {
+    auto* label = new QLabel(picture1_);
+    label->setFont(GothicFont(13));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setStyleSheet(QStringLiteral("color: rgb(192,255,255); background: transparent;"));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cardLabel_[j] = label;
+  }
+  vscroll_ = new QScrollBar(Qt::Vertical, this);
+  vscroll_->setRange(0, 28);
+  vscroll_->setSingleStep(14);
+  vscroll_->setPageStep(14);
+  connect(vscroll_, &QScrollBar::valueChanged, this,
+          [this](int v) { Forward([&] { logic_.VScroll1_Change(v); }); });
+
+  // The board and the hands.
+  field_ = new PictureView(
+      this, [this]() -> const QImage& { return logic_.Canvas; }, 2);
+  field_->OnPress = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
+    Forward([&] { logic_.Field_MouseDown(VbButton(b), VbShift(m), p.x(), p.y()); });
+  };
+  thinking_ = new QLabel(field_);
+  thinking_->setFont(GothicFont(21));
+  thinking_->setStyleSheet(QStringLiteral("color: rgb(255,0,0); background: rgb(255,255,192);"));
+  for (int i = 0; i < kHandSize; ++i) {
+    eHand_[i] = new PictureView(
+        this, [this, i]() -> const QImage& { return logic_.EHandPic[i]; }, 0);
+    pHand_[i] = new PictureView(
+        this, [this, i]() -> const QImage& { return logic_.PHandPic[i]; }, 0);
+    pHand_[i]->OnPress = [this, i](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+      Forward([&] { logic_.PHand_Click(i); });
+    };
+  }
+
+  // Buttons and texts.
+  label1_ = new QLabel(this);
+  label1_->setFont(GothicFont(19, true));
+  command1_ = new QPushButton(this);
+  command1_->setFont(GothicFont(16, true));
+  connect(command1_, &QPushButton::clicked, this,
+          [this] { Forward([&] { logic_.Command1_Click(); }); });
+  command2_ = new QPushButton(this);
+  connect(command2_, &QPushButton::clicked, this,
+          [this] { Forward([&] { logic_.Command2_Click(); }); });
+  command4_ = new QPushButton(this);
+  command4_->setFont(GothicFont(16, true));
+  connect(command4_, &QPushButton::clicked, this,
+          [this] { Forward([&] { logic_.Command4_Click(); }); });
+  lText_ = new QLineEdit(this);
+  lText_->setReadOnly(true);
+  lButton_ = new QPushButton(this);
+  lButton_->setFont(GothicFont(16));
+  connect(lButton_, &QPushButton::clicked, this,
+          [this] { Forward([&] { logic_.LButton_Click(); }); });
+
+  // Both timers run from the opening; each tick decides for itself whether to act.
+  timer1_ = new QTimer(this);
+  timer1_->setTimerType(Qt::PreciseTimer);
+  timer1_->setInterval(100);
+  connect(timer1_, &QTimer::timeout, this, [this] { Forward([&] { logic_.Timer1_Timer(); }); });
+  flipAnime_ = new QTimer(this);
+  flipAnime_->setTimerType(Qt::PreciseTimer);
+  flipAnime_->setInterval(10);
+  connect(flipAnime_, &QTimer::timeout, this,
+          [this] { Forward([&] { logic_.FlipAnime_Timer(); }); });
+
+  logic_.RequestClose = [this] { close(); };
+  logic_.Changed = [this] { Mirror(); };
+  Forward([&] { logic_.Form_Load(); });
+  timer1_->start();
+  flipAnime_->start();
+}
+
+KorvaneWindow::~KorvaneWindow() {
+  logic_.RequestClose = nullptr;
+  logic_.Changed = nullptr;
+}
+
+void KorvaneWindow::Mirror() {
+  const DuelControls& c = logic_.Ctl;
+  Place(picture1_, c.Picture1);
+  for (int k = 0; k <= kCardBack; ++k) {
+    Place(cardPic_[k], c.CardPic[k]);
+    cardPic_[k]->update();
+  }
+  for (int j = 0; j < 14; ++j) {
+    QString text = c.cardlabel[j].Caption;
+    text.replace(QChar(13), QChar(10));
+    cardLabel_[j]->setText(text);
+    Place(cardLabel_[j], c.cardlabel[j]);
+  }
+  {
+    const QSignalBlocker quiet(vscroll_);
+    vscroll_->setValue(c.VScrollValue);
+  }
+  Place(vscroll_, c.VScroll1);
+  Place(field_, c.Field);
+  field_->update();
+  thinking_->setText(c.Thinking.Caption);
+  thinking_->setGeometry(
+      QRect(c.Thinking.Pos + QPoint(field_->Border(), field_->Border()), c.Thinking.Size));
+  thinking_->setVisible(c.Thinking.Visible);
+  for (int i = 0; i < kHandSize; ++i) {
+    Place(eHand_[i], c.EHand[i]);
+    Place(pHand_[i], c.PHand[i]);
+    eHand_[i]->update();
+    pHand_[i]->update();
+  }
+  label1_->setText(c.Label1.Caption);
+  Place(label1_, c.Label1);
+  command1_->setText(c.Command1.Caption);
+  Place(command1_, c.Command1);
+  command2_->setText(c.Command2.Caption);
+  Place(command2_, c.Command2);
+  command4_->setText(c.Command4.Caption);
+  Place(command4_, c.Command4);
+  lText_->setText(c.LText.Caption);
+  Place(lText_, c.LText);
+  lButton_->setText(c.LButton.Caption);
+  Place(lButton_, c.LButton);
+}
+
+void KorvaneWindow::Forward(const std::function<void()>& handler) {
+  ++depth_;
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    QMessageBox::critical(this, QStringLiteral("KORVANE"), QString::fromUtf8(e.what()));
+    QCoreApplication::exit(3);
+  }
+  --depth_;
+  if (!closed_) Mirror();
+  if (closed_ && depth_ == 0) deleteLater();
+}
+
+void KorvaneWindow::closeEvent(QCloseEvent* event) {
+  if (logic_.IsOpen()) {
+    bool closed = true;
+    ++depth_;
+    closed = logic_.Form_Unload();
+    --depth_;
+    if (!closed) {
+      Mirror();
+      event->ignore();
+      return;
+    }
+  }
+  timer1_->stop();
+  flipAnime_->stop();
+  event->accept();
+  if (!closed_) {
+    closed_ = true;
+    if (depth_ == 0) deleteLater();
+  }
+}
+
+}  // namespace korvane

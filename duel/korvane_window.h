@@ -1,0 +1,59 @@
+// KorvaneWindow: the duel window as the player sees it. A thin view over the Korvane logic: it is
+// made for each opening (its constructor runs Form_Load), mirrors the logic's control state onto
+// real widgets after every handler, forwards clicks and owns the two timers. Once closed it
+// deletes itself as soon as no handler of it is running; hold it in a QPointer.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "duel/korvane.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace korvane {
+
+class PictureView;
+
+class KorvaneWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit KorvaneWindow(Korvane& logic, QWidget* parent = nullptr);
+  ~KorvaneWindow() override;
+
+  // Copies the logic's control state onto the widgets.
+  void Mirror();
+  Korvane& Logic() { return logic_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
+  // with a report.
+  void Forward(const std::function<void()>& handler);
+
+  Korvane& logic_;
+  int depth_ = 0;        // handlers of this window running (they may wait for events)
+  bool closed_ = false;  // closed: delete once no handler is running
+
+  QWidget* picture1_ = nullptr;
+  std::array<PictureView*, kCardKinds + 1> cardPic_{};
+  std::array<QLabel*, 14> cardLabel_{};
+  QScrollBar* vscroll_ = nullptr;
+  PictureView* field_ = nullptr;
+  QLabel* thinking_ = nullptr;
+  std::array<PictureView*, kHandSize> eHand_{}, pHand_{};
+  QPushButton *command1_ = nullptr, *command2_ = nullptr, *command4_ = nullptr;
+  QPushButton* lButton_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLineEdit* lText_ = nullptr;
+  QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
+};
+
+}  // namespace korvane
