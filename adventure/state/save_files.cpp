@@ -1,0 +1,165 @@
+#include "adventure/state/save_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace korvane {
+
+namespace {
+
+constexpr qint64 kSaveImageBytes = static_cast<qint64>(kSaveRecordCount) * kRecordLength;
+constexpr qint64 kSettingsImageBytes = static_cast<qint64>(kSettingsRecordCount) * kRecordLength;
+
+}  // namespace
+
+std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, QString* error) {
+  const QFileInfo info(path);
+  if (!info.exists()) return std::string();
+  if (info.isDir()) {
+    if (error) *error = QStringLiteral("%1 はファイルではなくフォルダです。").arg(path);
+    return std::nullopt;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error) *error = QStringLiteral("%1 を読めません（%2）。").arg(path, file.errorString());
+    return std::nullopt;
+  }
+  const QByteArray bytes = file.read(maxBytes);
+  if (file.error() != QFileDevice::NoError) {
+    if (error) *error = QStringLiteral("%1 を読めません（%2）。").arg(path, file.errorString());
+    return std::nullopt;
+  }
+  return bytes.toStdString();
+}
+
+FileResult WriteFileAtomically(const QString& path, const std::string& bytes) {
+  const QFileInfo info(path);
+  auto failed = [&](const QString& why) {
+    return FileResult::Failed(QStringLiteral("%1 に書き込めませんでした（%2）。").arg(path, why));
+  };
+  if (!QDir().mkpath(info.absolutePath())) return failed(QStringLiteral("フォルダを作れません"));
+  if (info.isDir()) return failed(QStringLiteral("同じ名前のフォルダがあります"));
+  // QSaveFile writes "<name>.XXXXXX" beside the target, syncs it and renames it over the target;
+  // with the direct-write fallback off, an unwritable directory is an error, not a risk.
+  QSaveFile file(path);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+      static_cast<qint64>(bytes.size())) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return failed(why);
+  }
+  if (!file.commit()) return failed(file.errorString());
+  return {};
+}
+
+SaveStore::SaveStore(const QString& directory) : directory_(directory) {}
+
+QString SaveStore::DefaultDirectory() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QStringList SaveStore::AllSpellings(const QString& canonicalName) const {
+  QStringList found;
+  const QDir dir(directory_);
+  if (!dir.exists()) return found;
+  const QStringList entries = dir.entryList(
+      QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+  for (const QString& entry : entries) {
+    if (entry.compare(canonicalName, Qt::CaseInsensitive) == 0) found << entry;
+  }
+  return found;
+}
+
+QString SaveStore::FindFile(const QString& canonicalName) const {
+  // The canonical spelling wins when several exist; otherwise the first in name order, so that
+  // reading and writing always agree on one file.
+  const QStringList spellings = AllSpellings(canonicalName);
+  QString name = canonicalName;
+  if (!spellings.isEmpty() && !spellings.contains(canonicalName)) name = spellings.first();
+  return QDir(directory_).filePath(name);
+}
+
+void SaveStore::LoadSettings(SoundSwitches& switches) const {
+  const std::optional<std::string> image =
+      ReadFileImage(SettingsPath(), kSettingsImageBytes, nullptr);
+  if (image) DecodeSettingsImage(*image, switches);
+}
+
+FileResult SaveStore::SaveSettings(const SoundSwitches& switches) {
+  return WriteFileAtomically(SettingsPath(), EncodeSettingsImage(switches));
+}
+
+SaveStatus SaveStore::HasSavedGame(QString* reason) const {
+  QString why;
+  const std::optional<std::string> image = ReadFileImage(SavePath(), kSaveImageBytes, &why);
+  if (!image) {
+    if (reason) *reason = why;
+    return SaveStatus::Damaged;
+  }
+  const SaveStatus status = DecodeSaveImage(*image, nullptr, &why);
+  if (status == SaveStatus::Damaged && reason) *reason = why;
+  return status;
+}
+
+bool SaveStore::LoadGame(GameState& g, QString* error) const {
+  QString why;
+  const std::optional<std::string> image = ReadFileImage(SavePath(), kSaveImageBytes, &why);
+  if (!image) {
+    if (error) *error = why;
+    return false;
+  }
+  const SaveStatus status = DecodeSaveImage(*image, &g, &why);
+  if (status == SaveStatus::Damaged && error) *error = why;
+  return status == SaveStatus::Saved;
+}
+
+FileResult SaveStore::SaveGame(const GameState& g, bool oldHouseVariant) {
+  QString why;
+  const std::optional<std::string> image = EncodeSaveImage(g, oldHouseVariant, &why);
+  if (!image) return FileResult::Failed(why);
+  const QString path = SavePath();
+  FileResult written = WriteFileAtomically(path, *image);
+  if (!written) return written;
+  // Step 2. Other spellings are stale copies of the same file; only the new one may remain.
+  const QString keptName = QFileInfo(path).fileName();
+  for (const QString& other : AllSpellings(QString::fromLatin1(kSaveFileName))) {
+    const QString otherPath = QDir(directory_).filePath(other);
+    if (other != keptName && QFileInfo(otherPath).isFile()) QFile::remove(otherPath);
+  }
+  return {};
+}
+
+FileResult SaveStore::DeleteSave() {
+  for (const QString& name : AllSpellings(QString::fromLatin1(kSaveFileName))) {
+    const QString path = QDir(directory_).filePath(name);
+    if (!QFileInfo(path).isFile()) continue;
+    QFile file(path);
+    if (!file.remove()) {
+      return FileResult::Failed(
+          QStringLiteral("%1 を削除できませんでした（%2）。").arg(path, file.errorString()));
+    }
+  }
+  return {};
+}
+
+FileResult SaveStore::KeepDamagedSaveAside(QString* newPath) {
+  const QString path = SavePath();
+  if (!QFileInfo::exists(path)) return {};
+  for (int n = 1; n < 10000; ++n) {
+    const QString target = path + QStringLiteral(".damaged-%1").arg(n);
+    if (QFileInfo::exists(target)) continue;
+    if (!QDir().rename(path, target)) {
+      return FileResult::Failed(QStringLiteral("%1 を %2 に移せませんでした。").arg(path, target));
+    }
+    if (newPath) *newPath = target;
+    return {};
+  }
+  return FileResult::Failed(QStringLiteral("%1 を移す先の名前が見つかりません。").arg(path));
+}
+
+}  // namespace korvane
