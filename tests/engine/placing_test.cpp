@@ -1,0 +1,152 @@
+// Placing a card: flipped at once in the opposing field, bombs on both sides' cards, the turn.
+#include <gtest/gtest.h>
+
+#include "tests/engine/duel_builder.h"
+
+namespace korvane {
+namespace {
+
+using test::EmptyDuel;
+using test::HandEnemy;
+using test::HandPlayer;
+using test::PutEnemy;
+using test::PutPlayer;
+
+TEST(PlaceCard, OntoTheOpposingHomeFlipsAtOnce) {
+  DuelState s = EmptyDuel();
+  s.Turn = TurnState::Player;
+  s.SelectedSlot = 2;
+  HandPlayer(s, 2, "b000");  // a bomb going down flipped does nothing
+  PutEnemy(s, 0, 3, 2, "0000");
+  PlacePlayerCard(s, 3, 1);
+  EXPECT_EQ(s.BoardCard[3][1], kFlippedPlayerCard);
+  EXPECT_EQ(s.FlippedCard[3][1], 3);
+  EXPECT_DOUBLE_EQ(s.FlipTime[3][1], 3.1);
+  EXPECT_EQ(s.BoardCard[3][2], -1);
+  EXPECT_TRUE(s.PlayerPlayed[2]);
+  EXPECT_EQ(s.Turn, TurnState::Enemy);
+  EXPECT_EQ(s.SelectedSlot, 2);  // stays until the enemy has moved
+
+  s.SelectedSlot = 4;
+  PlaceEnemyCard(s, 3, 5);
+  EXPECT_EQ(s.BoardCard[3][5], kFlippedEnemyCard);
+  EXPECT_EQ(s.FlippedCard[3][5], -5);
+  EXPECT_TRUE(s.EnemyPlayed[4]);
+  EXPECT_EQ(s.Turn, TurnState::Player);
+  EXPECT_EQ(s.SelectedSlot, -1);
+  EXPECT_TRUE(BoardIsConsistent(s));
+}
+
+TEST(PlaceCard, OwnHomeIsAnOrdinarySquare) {
+  DuelState s = EmptyDuel();
+  s.SelectedSlot = 0;
+  PlacePlayerCard(s, 3, 5);
+  EXPECT_EQ(s.BoardCard[3][5], 1);
+  EXPECT_DOUBLE_EQ(s.FlipTime[3][5], 0);
+}
+
+TEST(PlaceCard, BombFromThePlayerHomeFlipsBothSidesOnThePlus) {
+  DuelState s = EmptyDuel();
+  PutPlayer(s, 1, 3, 4, "0000");
+  PutEnemy(s, 0, 2, 3, "0000");
+  PutPlayer(s, 2, 3, 3, "0000");
+  PutEnemy(s, 1, 4, 3, "0000");
+  PutEnemy(s, 2, 3, 2, "0000");
+  PutEnemy(s, 3, 3, 1, "0000");   // outside the plus
+  PutPlayer(s, 3, 2, 4, "0000");  // outside the plus
+  HandPlayer(s, 0, "b000");
+  s.SelectedSlot = 0;
+  PlacePlayerCard(s, 3, 5);
+  EXPECT_EQ(s.BoardCard[3][5], 1);  // the bomb's own square is not blasted
+  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
+  EXPECT_EQ(s.BoardCard[2][3], kFlippedEnemyCard);
+  EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
+  EXPECT_EQ(s.BoardCard[4][3], kFlippedEnemyCard);
+  EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
+  EXPECT_EQ(s.FlippedCard[3][2], -3);
+  EXPECT_DOUBLE_EQ(s.FlipTime[3][3], 3.1);
+  EXPECT_EQ(s.BoardCard[3][1], -4);
+  EXPECT_EQ(s.BoardCard[2][4], 4);
+}
+
+TEST(PlaceCard, BombAtTheEdgeChangesNothing) {
+  for (const char* sides : {"b000", "000b"}) {
+    DuelState s = EmptyDuel();
+    PutEnemy(s, 0, 2, 2, "0000");
+    PutEnemy(s, 1, 2, 4, "0000");
+    HandPlayer(s, 0, sides);
+    s.SelectedSlot = 0;
+    const SquareMap before = s.BoardCard;
+    PlacePlayerCard(s, 1, 3);
+    SquareMap expected = before;
+    expected[1][3] = 1;
+    EXPECT_EQ(s.BoardCard, expected) << sides;
+  }
+}
+
+TEST(PlaceCard, TwoBombSidesBlastTwoPluses) {
+  DuelState s = EmptyDuel();
+  PutEnemy(s, 0, 3, 1, "0000");
+  PutEnemy(s, 1, 3, 2, "0000");
+  PutPlayer(s, 1, 3, 4, "0000");
+  PutPlayer(s, 2, 3, 5, "0000");
+  PutEnemy(s, 2, 2, 3, "0000");  // beside the card, in neither plus
+  HandPlayer(s, 0, "b0b0");
+  s.SelectedSlot = 0;
+  PlacePlayerCard(s, 3, 3);
+  EXPECT_EQ(s.BoardCard[3][1], kFlippedEnemyCard);
+  EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
+  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
+  EXPECT_EQ(s.BoardCard[3][5], kFlippedPlayerCard);
+  EXPECT_EQ(s.BoardCard[2][3], -3);
+  EXPECT_EQ(s.BoardCard[3][3], 1);
+}
+
+TEST(PlaceCard, EnemyBombPointsDownAndSparesFlippedCards) {
+  DuelState s = EmptyDuel();
+  PutPlayer(s, 0, 3, 2, "0000");
+  PutEnemy(s, 1, 2, 3, "0000");
+  s.BoardCard[3][3] = kFlippedPlayerCard;
+  s.FlippedCard[3][3] = 2;
+  s.FlipTime[3][3] = 1.5;
+  PutPlayer(s, 2, 3, 4, "0000");
+  HandEnemy(s, 0, "b000");
+  s.SelectedSlot = 0;
+  PlaceEnemyCard(s, 3, 1);
+  EXPECT_EQ(s.BoardCard[3][1], -1);
+  EXPECT_EQ(s.BoardCard[3][2], kFlippedPlayerCard);
+  EXPECT_EQ(s.BoardCard[2][3], kFlippedEnemyCard);  // its own card too
+  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
+  EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
+  EXPECT_EQ(s.FlippedCard[3][3], 2);
+  EXPECT_DOUBLE_EQ(s.FlipTime[3][3], 1.5);
+}
+
+TEST(PlaceCard, OffTheBoardPlacesNothingButUsesTheSlot) {
+  DuelState s = EmptyDuel();
+  const SquareMap before = s.BoardCard;
+  s.SelectedSlot = 0;
+  PlaceEnemyCard(s, 0, 0);
+  EXPECT_EQ(s.BoardCard, before);
+  EXPECT_TRUE(s.EnemyPlayed[0]);
+  EXPECT_EQ(s.Turn, TurnState::Player);
+  EXPECT_EQ(s.SelectedSlot, -1);
+}
+
+TEST(PlaceCard, FaceUpCardIsNotFlippedByTheRedrawAfterIt) {
+  DuelState s = EmptyDuel();
+  PutEnemy(s, 0, 3, 2, "2000");  // covers (3,3) and (3,4)
+  ComputeFields(s);
+  HandPlayer(s, 0, "1000");
+  s.SelectedSlot = 0;
+  PlacePlayerCard(s, 2, 3);  // outside the enemy's field
+  ComputeFields(s);
+  EXPECT_EQ(s.BoardCard[2][3], 1);
+  s.SelectedSlot = 1;
+  PlacePlayerCard(s, 3, 4);  // inside it
+  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
+  EXPECT_TRUE(BoardIsConsistent(s));
+}
+
+}  // namespace
+}  // namespace korvane
