@@ -1,0 +1,171 @@
+// The script engine: the 10-ms timer that types messages and runs the places' steps, the three
+// message kinds, the choices, the click rules and StartDuel.
+#include <QPainter>
+
+#include "adventure/adv_korvane.h"
+#include "adventure/state/game_state.h"
+#include "adventure/state/save_files.h"
+
+namespace korvane {
+namespace {
+
+const QString kQuit = QStringLiteral("終わる");
+const QString kNotYet = QStringLiteral("まだまだ");
+
+}  // namespace
+
+void ADVKorvane::Timer1_Timer() {
+  // Step 1. Still on the title screen.
+  if (picture5_.visible) return;
+  // Step 2. The duel window is showing (or the program is ending).
+  if (!windowVisible_ || ended_) return;
+  // A tick let in while a place is being entered waits for the entry to finish.
+  if (enteringPlace_) return;
+  // Step 3 and 4. Type, wait for the click, or run the next step.
+  if (!messageText_.isEmpty()) {
+    if (messageCaption_ != messageText_) TypeOneCharacter();
+  } else if (currentPlace_ >= 0 && currentPlace_ <= 8) {
+    RunOneStep(currentPlace_);
+  }
+  // Step 5. The switches are offered only in the player's own house.
+  if (!windowVisible_ || ended_) return;
+  commands_[3].visible = currentPlace_ == 6;
+  commands_[4].visible = currentPlace_ == 6;
+}
+
+void ADVKorvane::TypeOneCharacter() {
+  // Step 1.
+  AddTo(messageCursor_, 1);
+  // Step 2.
+  if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("co.wav"));
+  // Step 3.
+  messageCaption_ = messageText_.left(messageCursor_);
+  // Step 4.
+  DrawMessageLines();
+}
+
+// Three lines of 22 characters; anything after the 66th character is typed but not drawn.
+// The box is restored before the lines are drawn again, so every tick gives the same pixels.
+void ADVKorvane::DrawMessageLines() {
+  const QRect box = messageRect_.Pixels();
+  QPainter p(&picture1_);
+  if (!boxBackground_.isNull()) p.drawImage(boxRect_.topLeft(), boxBackground_);
+  p.setClipRect(box);
+  const int shown = std::min<int>(messageCursor_, messageCaption_.size());
+  for (int line = 0; line < 3; ++line) {
+    const int first = line * kLineLength;
+    if (shown <= first) break;
+    const int count = std::min(shown, first + kLineLength) - first;
+    DrawText(p, box.left(), (messageRect_.top + kLineOffsetTwips[line]) / kTwipsPerPixel,
+             messageCaption_.mid(first, count));
+  }
+}
+
+// Text output at a position: (x, y) is the top left of the text, in the current text colour
+// and the handwriting face.
+void ADVKorvane::DrawText(QPainter& p, int xPx, int yPx, const QString& text) const {
+  QFont font(HandwritingFamily());
+  font.setPointSizeF(kMessagePointSize);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  p.setFont(font);
+  p.setPen(textColor_);
+  const QFontMetrics fm(font, p.device());
+  p.drawText(xPx, yPx + fm.ascent(), text);
+}
+
+void ADVKorvane::RunOneStep(int place) {
+  // Step 1. The player's own house has no counter: it always asks whether to stop playing.
+  if (place == 6) {
+    ShowMessage(QStringLiteral("終わりにしようかな？"));
+    ShowChoices(kQuit, kNotYet);
+    return;
+  }
+  int16_t* counter = state_.StepCounter(place);
+  if (!counter) return;
+  // Step 2. The entry under the counter's value, if there is one.
+  runner_(place, *this);
+  // Step 3. The counter moves on whatever the entry did.
+  AddTo(*counter, 1);
+}
+
+void ADVKorvane::SetMessage(const QString& text, QColor colour) {
+  Form_Paint();
+  messageCursor_ = 0;
+  messageText_ = text;
+  messageCaption_.clear();
+  textColor_ = colour;
+}
+
+void ADVKorvane::ShowMessage(const QString& text) { SetMessage(text, QColor(0, 0, 0)); }
+
+void ADVKorvane::ShowSpeech(const QString& text) { SetMessage(text, QColor(255, 0, 0)); }
+
+void ADVKorvane::ShowNotice(const QString& text) {
+  SetMessage(QStringLiteral("『") + text + QStringLiteral("』"), QColor(0, 0, 255));
+}
+
+void ADVKorvane::ShowChoices(const QString& first, const QString& second) {
+  choiser_[0] = {true, first};
+  choiser_[1] = {true, second};
+}
+
+// A finished message is dismissed by a click; a click while it types or while the choices are
+// up does nothing.
+void ADVKorvane::Picture1_Click() {
+  if (!choiser_[1].visible && messageCaption_ == messageText_) messageText_.clear();
+}
+
+void ADVKorvane::Picture2_Click() {
+  if (!choiser_[0].visible && messageCaption_ == messageText_) messageText_.clear();
+}
+
+void ADVKorvane::Choiser_Click(int index) {
+  if (index < 0 || index > 1 || !choiser_[index].visible) return;
+  const QString caption = choiser_[index].caption;
+  // Step 1. Save and end. A save that fails is told and the game goes on, so nothing is lost.
+  if (caption == kQuit) {
+    const FileResult saved = files_.SaveGame(state_, false);
+    if (!saved) {
+      platform_.ShowOk(
+          QStringLiteral("セーブ失敗"),
+          QStringLiteral("セーブできませんでした。ゲームを続けます。\n") + saved.error);
+      return;
+    }
+    (void)files_.SaveSettings(sound_.Switches());
+    ended_ = true;
+    host_.Quit();
+    return;
+  }
+  // Step 2.
+  if (caption == kNotYet) ShowTownMap();
+  // Step 3. The second choice skips one step.
+  if (int16_t* counter = state_.StepCounter(currentPlace_)) AddTo(*counter, index);
+  // Step 4.
+  choiser_[0].visible = false;
+  choiser_[1].visible = false;
+  messageText_.clear();
+}
+
+void ADVKorvane::StartDuel() {
+  // Step 1.
+  state_.SeriesWins = 0;
+  state_.SeriesLosses = 0;
+  state_.SeriesDraws = 0;
+  // Step 2. The adventure music stops; the window is hidden before the device reports.
+  music_->Close();
+  // Step 3. The opponent by place, and the counter moved to where the result is read.
+  static const char* const kOpponents[9] = {"高原 良絵", "真道 祐樹", "風見 誠",
+                                            "横田 真央", "高峰 武",   "速水 結",
+                                            nullptr,     "高峰 武",   "横田 真央"};
+  if (currentPlace_ >= 0 && currentPlace_ <= 8 && kOpponents[currentPlace_]) {
+    state_.OpponentName = QString::fromUtf8(kOpponents[currentPlace_]);
+    int16_t* counter = state_.StepCounter(currentPlace_);
+    if (*counter <= 10) *counter = 11;
+    if (*counter > 30) *counter = 35;
+  }
+  // Step 4.
+  windowVisible_ = false;
+  host_.OpenDuelWindow(false);
+}
+
+}  // namespace korvane

@@ -1,0 +1,284 @@
+// ADVKorvane: construction, the title layer and profile, closing, the sound switches and the
+// adventure music loop.
+#include "adventure/adv_korvane.h"
+
+#include <QDateTime>
+#include <QPainter>
+#include <cstdlib>
+
+#include "adventure/state/game_state.h"
+#include "adventure/state/save_files.h"
+#include "engine/card_table.h"
+
+namespace korvane {
+namespace {
+
+const QString kNewGame = QStringLiteral("ニューゲーム");
+const QString kContinue = QStringLiteral("続きから");
+const QString kBegin = QStringLiteral("始める");
+const QString kRules = QStringLiteral("ゲーム説明");
+const QString kMale = QStringLiteral("男");
+
+}  // namespace
+
+ADVKorvane::ADVKorvane(GameState& state, SaveStore& files, SoundSystem& sound, Platform& platform,
+                       AdventureHost& host, AdventurePictures pictures, const CardTable* cards)
+    : state_(state),
+      files_(files),
+      sound_(sound),
+      platform_(platform),
+      host_(host),
+      pictures_(std::move(pictures)),
+      cards_(cards),
+      runner_(&RunPlaceStep),
+      music_(sound.CreateMusicDevice()) {
+  pictures_.town = pictures_.town.convertToFormat(QImage::Format_RGB32);
+  if (pictures_.town.size() != QSize(kPictureWidth, kPictureHeight)) {
+    pictures_.town = pictures_.town.scaled(kPictureWidth, kPictureHeight);
+  }
+  picture1_ = pictures_.town.copy();
+  commands_[0] = {true, kNewGame};
+  commands_[1] = {true, kContinue};
+  commands_[2] = {true, kRules};
+  commands_[3] = {true, sound_.Switches().MusicCaption};
+  commands_[4] = {true, sound_.Switches().EffectCaption};
+  // At start-up the map offers only 真道's house and the player's own.
+  clickerVisible_[1] = true;
+  clickerVisible_[6] = true;
+  music_->SetFileName(QStringLiteral("opening.mid"));
+  music_->OnDone = [this] { MMControl1_Done(); };
+}
+
+ADVKorvane::~ADVKorvane() {
+  if (music_) music_->OnDone = nullptr;
+}
+
+// Window load: the save, the switches, the title music.
+void ADVKorvane::Form_Load() {
+  // Step 1. Is there a saved game? A damaged one is put aside (never deleted) and the title
+  // offers only a new game.
+  QString reason;
+  switch (files_.HasSavedGame(&reason)) {
+    case SaveStatus::Saved:
+      break;
+    case SaveStatus::Damaged:
+      RefuseSave(reason);
+      break;
+    case SaveStatus::NoSave:
+      commands_[1].visible = false;
+      break;
+  }
+  // Step 2. The two switches.
+  files_.LoadSettings(sound_.Switches());
+  commands_[3].caption = sound_.Switches().MusicCaption;
+  commands_[4].caption = sound_.Switches().EffectCaption;
+  // Step 3. Title music.
+  music_->Close();
+  music_->Open();
+  if (sound_.Switches().MusicOn()) music_->Play();
+}
+
+// A save that cannot be loaded is told once, moved aside under another name, and the title then
+// offers only a new game.
+void ADVKorvane::RefuseSave(const QString& why) {
+  QString newPath;
+  const FileResult kept = files_.KeepDamagedSaveAside(&newPath);
+  QString text = QStringLiteral("セーブデータが壊れているため、続きから始めることはできません。");
+  if (!why.isEmpty()) text += QStringLiteral("\n（%1）").arg(why);
+  if (kept) {
+    text += QStringLiteral("\n壊れたファイルは「%1」として残してあります。").arg(newPath);
+  } else {
+    text += QStringLiteral("\n%1").arg(kept.error);
+  }
+  platform_.ShowOk(QStringLiteral("セーブデータ"), text);
+  commands_[1].visible = false;
+}
+
+void ADVKorvane::Command1_Click() {
+  if (!commands_[0].visible) return;
+  // The save need not exist for the start to discard it: a missing save is no error.
+  commands_[0].visible = false;
+  commands_[2].visible = false;
+  commands_[1] = {true, kBegin};
+  frame1Visible_ = true;
+}
+
+void ADVKorvane::Command2_Click() {
+  if (!commands_[1].visible || !picture5_.visible) return;
+  // Step 1. The profile is checked before the old save is discarded, so that a refused name
+  // never costs the player the save.
+  if (frame1Visible_) {
+    if (text1_.isEmpty()) return;
+    if (text1_.startsWith(QStringLiteral("※"))) {
+      platform_.ShowOk(QStringLiteral("名前再入力"),
+                       QStringLiteral("※から始まる名前はマスターしか使えません。"));
+      return;
+    }
+    // The longest form the name can take: the master mark, the name and its honorific.
+    const QString problem = CheckPlayerName(QStringLiteral("※") + text1_ + Honorific());
+    if (!problem.isEmpty()) {
+      platform_.ShowOk(QStringLiteral("名前再入力"), problem);
+      return;
+    }
+  }
+  // Step 2. A new game discards the old save.
+  if (commands_[1].caption == kBegin) {
+    (void)files_.DeleteSave();
+    StartGame(false);
+    return;
+  }
+  // Continuing: a save that went missing or was damaged since start-up is told, and the title
+  // stays.
+  QString error;
+  if (files_.LoadGame(state_, &error)) {
+    StartGame(true);
+  } else if (!error.isEmpty()) {
+    RefuseSave(error);
+  } else {
+    platform_.ShowOk(QStringLiteral("セーブデータ"),
+                     QStringLiteral("セーブデータが見つかりませんでした。"));
+    commands_[1].visible = false;
+  }
+}
+
+QString ADVKorvane::Honorific() const {
+  return combo1_ == kMale ? QStringLiteral("君") : QStringLiteral("さん");
+}
+
+// "続きから" or "始める" accepted: leave the title for the town.
+void ADVKorvane::StartGame(bool loaded) {
+  // Step 3. Hide the title layer.
+  for (ControlState& c : commands_) c.visible = false;
+  frame1Visible_ = false;
+  picture5_.visible = false;
+  // Step 4. The random generator is seeded by the duel window from the clock when it opens;
+  // the adventure itself draws no random numbers.
+  // Step 5.
+  currentPlace_ = -1;
+  // Step 6. A loaded game gets the map its flags build; a new game keeps the first one. The name
+  // is kept in the form it will be read back from the save.
+  if (loaded) {
+    ShowTownMap();
+  } else {
+    NewGameState(state_, NormalizeSavedText(text1_ + Honorific()), combo1_ == kMale ? 0 : 1);
+  }
+  // Step 7. The player's portrait.
+  const int sex = state_.PlayerSex == 1 ? 1 : 0;
+  playerPicVisible_[sex] = true;
+  playerPicVisible_[1 - sex] = false;
+  // Step 8. During play there is no save on disk.
+  (void)files_.DeleteSave();
+  // Step 9.
+  ShowMessage(QStringLiteral("どこに行こうかな？"));
+  // Step 10. The town music: the loop restarts the device with the new file.
+  music_->SetFileName(QStringLiteral("BGM.mid"));
+  music_->Close();
+  // Step 11.
+  picture1Visible_ = true;
+}
+
+void ADVKorvane::Command3_Click() {
+  if (!commands_[2].visible || !windowVisible_) return;
+  music_->Close();
+  state_.TutorialMode = -1;
+  state_.TutorialPage = 1;
+  windowVisible_ = false;
+  host_.OpenDuelWindow(true);
+}
+
+void ADVKorvane::Command4_Click() {
+  if (!commands_[3].visible) return;
+  if (sound_.Switches().MusicCaption != QStringLiteral("音楽：ＯＮ")) {
+    sound_.Switches().MusicCaption = QStringLiteral("音楽：ＯＮ");
+    commands_[3].caption = sound_.Switches().MusicCaption;
+    music_->Close();
+    music_->Open();
+    music_->Play();
+  } else {
+    sound_.Switches().MusicCaption = QStringLiteral("音楽：ＯＦＦ");
+    commands_[3].caption = sound_.Switches().MusicCaption;
+    music_->Close();
+  }
+}
+
+void ADVKorvane::Command5_Click() {
+  if (!commands_[4].visible) return;
+  if (sound_.Switches().EffectCaption != QStringLiteral("効果音：ＯＮ")) {
+    sound_.Switches().EffectCaption = QStringLiteral("効果音：ＯＮ");
+  } else {
+    sound_.Switches().EffectCaption = QStringLiteral("効果音：ＯＦＦ");
+  }
+  commands_[4].caption = sound_.Switches().EffectCaption;
+}
+
+bool ADVKorvane::Form_QueryUnload() {
+  // Step 1. The switches are written on every close. A settings file that cannot be written
+  // costs only the two switches, so it does not keep the player from quitting.
+  (void)files_.SaveSettings(sound_.Switches());
+  // Step 2. After the ending there is nothing left to lose.
+  if (state_.TakamineStep >= 112) return true;
+  // Step 3. Still on the title screen.
+  if (picture5_.visible) return true;
+  // Step 4.
+  return platform_.AskYesNo(QStringLiteral("ゲーム終了"),
+                            QStringLiteral("セーブしないで終わりますか？"));
+}
+
+void ADVKorvane::DuelWindowClosed() { windowVisible_ = true; }
+
+// The loop: a finished piece starts again, except while a duel runs, during 高峰's story and in
+// the old house.
+void ADVKorvane::MMControl1_Done() {
+  if (!windowVisible_) return;
+  if (state_.TakamineStep >= 50 && state_.TakamineStep <= 61) return;
+  if (currentPlace_ == 5) return;
+  music_->Close();
+  RestartMusicIfOn();
+}
+
+void ADVKorvane::RestartMusicIfOn() {
+  music_->Open();
+  if (sound_.Switches().MusicOn()) music_->Play();
+}
+
+void ADVKorvane::MusicStop() { music_->Close(); }
+
+void ADVKorvane::MusicResume() { RestartMusicIfOn(); }
+
+void ADVKorvane::PlayMusicFile(const QString& fileName) {
+  music_->SetFileName(fileName);
+  RestartMusicIfOn();
+}
+
+bool ADVKorvane::SaveGameOldHouse() {
+  const FileResult saved = files_.SaveGame(state_, true);
+  if (saved) return true;
+  platform_.ShowOk(QStringLiteral("セーブ失敗"), saved.error);
+  return false;
+}
+
+QString ADVKorvane::CardName(int cardId) {
+  if (!cards_ || cardId < 0 || cardId >= kCardKinds) return {};
+  return QString::fromStdString(cards_->Name(cardId));
+}
+
+void ADVKorvane::FillLightGrey() {
+  QPainter p(&picture1_);
+  p.drawImage(picture1_.rect(), pictures_.lightTile);
+}
+
+void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
+  const int x = xTwips / kTwipsPerPixel;
+  const int y = yTwips / kTwipsPerPixel;
+  {
+    QPainter p(&picture1_);
+    DrawText(p, x, y, text);
+  }
+  // Text that falls on the message box stays when the box's lines are redrawn.
+  if (!boxBackground_.isNull() && boxRect_.intersects(QRect(x, y, picture1_.width(), 40))) {
+    QPainter p(&boxBackground_);
+    DrawText(p, x - boxRect_.left(), y - boxRect_.top(), text);
+  }
+}
+
+}  // namespace korvane

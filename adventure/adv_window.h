@@ -1,0 +1,61 @@
+// ADVKorvaneWindow: the thin Qt view of the adventure window. It mirrors ADVKorvane onto real
+// widgets, forwards clicks and pointer moves, and owns Timer1.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "adventure/adv_korvane.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace korvane {
+
+class ClickArea;
+
+class ADVKorvaneWindow : public QWidget {
+ public:
+  explicit ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent = nullptr);
+
+  // Mirror the logic's state onto the widgets.
+  void Sync();
+  // Starts Timer1 (the logic says the interval).
+  void StartTimer();
+  ADVKorvane& Logic() { return logic_; }
+  // Runs once the window has accepted its close (the program ends then).
+  std::function<void()> OnClosed;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildTitle();
+  void BuildPicture();
+  void Tick();
+  template <typename F>
+  void Forward(F&& handler) {
+    handler();
+    Sync();
+  }
+
+  ADVKorvane& logic_;
+  ClickArea* picture1_ = nullptr;
+  QLabel* picture5_ = nullptr;
+  std::array<QPushButton*, 5> commands_{};
+  QGroupBox* frame1_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  std::array<ClickArea*, 9> clickers_{};
+  std::array<QPushButton*, 2> choisers_{};
+  ClickArea* picture2_ = nullptr;
+  ClickArea* picture4_ = nullptr;
+  QTimer timer1_;
+};
+
+}  // namespace korvane

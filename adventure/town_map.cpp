@@ -1,0 +1,172 @@
+// The town map: hot spots and their hover texts, entering a place with the zoom and the
+// portraits, the return to the map, and the light message box.
+#include <QPainter>
+
+#include "adventure/adv_korvane.h"
+#include "adventure/state/game_state.h"
+
+namespace korvane {
+
+QString ADVKorvane::PlaceText(int place) const {
+  switch (place) {
+    case 0:
+      return QStringLiteral("高原さんの家");
+    case 1:
+      return QStringLiteral("真道くんの家");
+    case 2:
+      return QStringLiteral("風見くんの家");
+    case 3:
+      return QStringLiteral("横田さんの家");
+    case 4:
+      return QStringLiteral("高峰さんの家");
+    case 5:
+      return QStringLiteral("古くからの大きな家");
+    case 6:
+      if (state_.PlayerSex == 0) return QStringLiteral("ここは僕の家");
+      if (state_.PlayerSex == 1) return QStringLiteral("ここは私の家");
+      return {};
+    case 7:
+      return QStringLiteral("妖精の樹があるところ");
+    case 8:
+      return QStringLiteral("コルヴァーン スクウェア");
+    default:
+      return {};
+  }
+}
+
+bool ADVKorvane::HotSpotCondition(int place) const {
+  const GameState& g = state_;
+  switch (place) {
+    case 0:
+      return g.ShindoStep >= 1;
+    case 1:
+      return true;
+    case 2:
+      return g.ShindoStep >= 31 && g.TakaharaStep >= 31;
+    case 3:
+      return g.PlaceUnlocked[3] != 0;
+    case 4:
+      return g.YokotaStep >= 3;
+    case 5:
+      return g.PlaceUnlocked[4] != 0;
+    case 6:
+      return true;
+    case 7:
+      return g.PlaceUnlocked[1] != 0;
+    case 8:
+      return g.PlaceUnlocked[3] != 0;
+    default:
+      return false;
+  }
+}
+
+int ADVKorvane::ShownOppPic() const {
+  if (!picture4Visible_) return -1;
+  for (int i = 0; i < 6; ++i) {
+    if (oppPicVisible_[i]) return i;
+  }
+  return -1;
+}
+
+// Pointing at a place names it, unless that name is already shown or was just dismissed.
+void ADVKorvane::Clicker_MouseMove(int i) {
+  if (i < 0 || i > 8 || !clickerVisible_[i]) return;
+  const QString text = PlaceText(i);
+  if (text.isEmpty()) return;
+  if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
+}
+
+void ADVKorvane::Picture1_MouseMove() {
+  if (currentPlace_ != -1) return;
+  const QString text = QStringLiteral("どこに行こうかな？");
+  if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
+}
+
+void ADVKorvane::EnterPlace(int place) {
+  if (place < 0 || place > 8) return;
+  // Step 1.
+  currentPlace_ = place;
+  // Step 2.
+  clickerVisible_.fill(false);
+  // Step 3. Let the screen catch up; a tick that slips in here does nothing.
+  enteringPlace_ = true;
+  platform_.ProcessEvents();
+  enteringPlace_ = false;
+  // Step 4. The player's frame moves down to the bottom left.
+  picture2Top_ = kAreaHeightTwips - kFrameTwips - 300;
+  // Step 5. Zoom into the place.
+  {
+    QPainter p(&picture1_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(picture1_.rect(), pictures_.town, kClickerRects[place].Pixels());
+  }
+  // Step 6. The larger message box of the places.
+  messageRect_ = {kMessageLabelStart.left, picture2Top_ + 100, kMessageLabelPlaceWidth,
+                  kMessageLabelPlaceHeight};
+  messageCaption_.clear();
+  // Step 7.
+  Form_Paint();
+  // Step 8. The person who lives here, unless nobody opens yet or the house is empty.
+  if (place < 5) {
+    oppPicVisible_[place] = true;
+    picture4Visible_ = true;
+    if (place == 3 && state_.YokotaStep == 0) picture4Visible_ = false;
+    if (place == 4 && (state_.TakamineStep == 0 || state_.TakamineStep >= 100)) {
+      picture4Visible_ = false;
+    }
+  }
+  // Step 9. The place's script begins on the next tick.
+  messageText_.clear();
+}
+
+void ADVKorvane::ShowTownMap() {
+  // Step 1.
+  currentPlace_ = -1;
+  // Step 2.
+  picture4Visible_ = false;
+  oppPicVisible_.fill(false);
+  // Step 3.
+  picture2Top_ = 0;
+  // Step 4.
+  messageRect_ = kMessageLabelMap;
+  messageCaption_.clear();
+  // Step 5. The plain town picture erases the zoom and every drawn text.
+  picture1_ = pictures_.town.copy();
+  // Step 6.
+  Form_Paint();
+  // Step 7. Every place whose time has come.
+  for (int place : {6, 1, 0, 2, 7, 3, 8, 4, 5}) {
+    if (HotSpotCondition(place)) clickerVisible_[place] = true;
+  }
+}
+
+void ADVKorvane::ShowHotSpot(int place) {
+  if (place >= 0 && place <= 8) clickerVisible_[place] = true;
+}
+
+void ADVKorvane::ShowPortrait(int oppPic) {
+  if (oppPic < 0 || oppPic > 5) return;
+  oppPicVisible_[oppPic] = true;
+  picture4Visible_ = true;
+}
+
+void ADVKorvane::HidePortrait(bool alsoFrame) {
+  oppPicVisible_.fill(false);
+  if (alsoFrame) picture4Visible_ = false;
+}
+
+// The empty message box: the unzoomed map under the box, brightened by OR-ing the light tile.
+void ADVKorvane::Form_Paint() {
+  const QRect box = messageRect_.Pixels().intersected(picture1_.rect());
+  if (box.isEmpty()) return;
+  {
+    QPainter p(&picture1_);
+    p.drawImage(box.topLeft(), pictures_.town, box);
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    p.drawImage(box, pictures_.lightTile);
+  }
+  boxRect_ = box;
+  boxBackground_ = picture1_.copy(box);
+}
+
+}  // namespace korvane

@@ -1,0 +1,203 @@
+// The town map: hot spots, hover texts, entering a place, the player's house and the return.
+#include "adv_test_support.h"
+
+namespace korvane {
+namespace {
+
+std::vector<int> Visible(const ADVKorvane& adv) {
+  std::vector<int> v;
+  for (int i = 0; i <= 8; ++i) {
+    if (adv.ClickerVisible(i)) v.push_back(i);
+  }
+  return v;
+}
+
+TEST_F(AdventureTest, HotSpotsOfANewGameAndAfterTheUnlockingCounters) {
+  StartNewGame();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{1, 6}));
+  // The story moves on; the map shows it at the next return.
+  state.ShindoStep = 1;
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{1, 6}));
+  adv->ShowTownMap();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 6}));
+  state.ShindoStep = 31;
+  state.TakaharaStep = 30;
+  adv->ShowTownMap();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 6}));  // 風見 needs both above 30
+  state.TakaharaStep = 31;
+  adv->ShowTownMap();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 2, 6}));
+  state.PlaceUnlocked[3] = -1;
+  adv->ShowTownMap();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 2, 3, 6, 8}));
+  state.YokotaStep = 3;
+  state.PlaceUnlocked[1] = -1;
+  state.PlaceUnlocked[4] = 1;  // any non-zero value is set
+  adv->ShowTownMap();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+  // Flags 2 and 5 open nothing on the map.
+  MakeWindow();
+  StartNewGame();
+  state.PlaceUnlocked[2] = -1;
+  state.PlaceUnlocked[5] = -1;
+  adv->ShowTownMap();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{1, 6}));
+  // A script can show one hot spot at once.
+  adv->ShowHotSpot(0);
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 6}));
+}
+
+TEST_F(AdventureTest, HoverTexts) {
+  StartNewGame(QStringLiteral("花子"), QStringLiteral("女"));
+  adv->Clicker_MouseMove(6);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("ここは私の家"));
+  Tick(3);
+  // Pointing again at the same place does not restart the typing.
+  adv->Clicker_MouseMove(6);
+  EXPECT_EQ(adv->MessageCursor(), 3);
+  TypeOut();
+  adv->Picture1_Click();  // dismissed
+  adv->Clicker_MouseMove(6);
+  EXPECT_TRUE(adv->MessageText().isEmpty());
+  // Another place, and the map between them.
+  adv->Clicker_MouseMove(1);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("真道くんの家"));
+  adv->Picture1_MouseMove();
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("どこに行こうかな？"));
+  // A hidden hot spot says nothing.
+  adv->Clicker_MouseMove(4);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("どこに行こうかな？"));
+  state.PlayerSex = 0;
+  adv->Clicker_MouseMove(6);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("ここは僕の家"));
+}
+
+TEST_F(AdventureTest, EnteringAPlaceZoomsAndShowsWhoLivesThere) {
+  StartNewGame();
+  TypeOut();
+  const QImage map = adv->Picture1().copy();
+  adv->Clicker_Click(1);
+  EXPECT_EQ(adv->CurrentPlace(), 1);
+  EXPECT_TRUE(Visible(*adv).empty());
+  EXPECT_EQ(platform.processEventsCalls, 1);
+  EXPECT_EQ(adv->Picture2Top(), 6150 - 1650 - 300);
+  EXPECT_EQ(adv->MessageLabelRect(), (TwipRect{1680, 4300, 6500, 1250}));
+  EXPECT_EQ(adv->MessageLabelCaption(), QString());
+  EXPECT_TRUE(adv->MessageText().isEmpty());
+  EXPECT_EQ(adv->ShownOppPic(), 1);
+  EXPECT_NE(adv->Picture1(), map);
+  // The zoom: the top left of the picture shows the top left of the hot spot's piece.
+  const QRect spot = kClickerRects[1].Pixels();
+  EXPECT_EQ(QColor(adv->Picture1().pixel(0, 0)).rgb(),
+            QColor(adv->Pictures().town.pixel(spot.topLeft())).rgb());
+  // The box is light: every channel at least 235 where no text is drawn.
+  const QRect box = adv->MessageLabelRect().Pixels();
+  const QColor light = adv->Picture1().pixel(box.right() - 1, box.bottom() - 1);
+  EXPECT_GE(light.red(), 235);
+  EXPECT_GE(light.green(), 235);
+  EXPECT_GE(light.blue(), 235);
+
+  // Nobody opens at 横田's before her story starts, nor at 高峰's at 0 or from 100 on.
+  struct Case {
+    int place;
+    int16_t step;
+    int shown;
+  };
+  const Case cases[] = {{3, 0, -1}, {3, 1, 3}, {4, 0, -1}, {4, 3, 4},  {4, 100, -1},
+                        {0, 0, 0},  {2, 0, 2}, {5, 0, -1}, {7, 0, -1}, {8, 0, -1}};
+  for (const Case& c : cases) {
+    adv->ShowTownMap();
+    *state.StepCounter(c.place) = c.step;
+    adv->EnterPlace(c.place);
+    EXPECT_EQ(adv->ShownOppPic(), c.shown) << c.place << " " << c.step;
+  }
+  // Back on the map: the plain picture, portraits hidden, the player's frame at the top.
+  adv->ShowTownMap();
+  EXPECT_EQ(adv->ShownOppPic(), -1);
+  EXPECT_EQ(adv->Picture2Top(), 0);
+  EXPECT_EQ(adv->MessageLabelRect(), (TwipRect{1680, 120, 4095, 975}));
+  EXPECT_EQ(adv->CurrentPlace(), -1);
+}
+
+TEST_F(AdventureTest, ATickDuringTheEntryWaitsForIt) {
+  StartNewGame();
+  adv->SetStepRunner([](int, ScriptHost& h) {
+    h.ShowSpeech(QStringLiteral("いらっしゃい"));
+    return true;
+  });
+  TypeOut();
+  adv->Picture1_Click();  // the hint dismissed: a tick would now run a step
+  platform.onProcessEvents = [this] { Tick(); };
+  adv->Clicker_Click(1);
+  EXPECT_EQ(state.ShindoStep, 0);
+  Tick();
+  EXPECT_EQ(state.ShindoStep, 1);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("いらっしゃい"));
+}
+
+TEST_F(AdventureTest, PlayersHouseOffersQuitAndTheSwitches) {
+  StartNewGame();
+  adv->Clicker_Click(6);
+  EXPECT_FALSE(adv->Command(4).visible);
+  Tick();
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("終わりにしようかな？"));
+  EXPECT_EQ(adv->Choiser(0).caption, QStringLiteral("終わる"));
+  EXPECT_EQ(adv->Choiser(1).caption, QStringLiteral("まだまだ"));
+  EXPECT_TRUE(adv->Command(4).visible);
+  EXPECT_TRUE(adv->Command(5).visible);
+  // "まだまだ": back to the map, the switches go at the next tick, no counter changes.
+  const GameState before = state;
+  adv->Choiser_Click(1);
+  EXPECT_EQ(adv->CurrentPlace(), -1);
+  EXPECT_FALSE(adv->Choiser(1).visible);
+  Tick();
+  EXPECT_FALSE(adv->Command(4).visible);
+  EXPECT_EQ(state.ShindoStep, before.ShindoStep);
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{1, 6}));
+
+  // "終わる": the game and the switches are saved and the program ends.
+  adv->Clicker_Click(6);
+  Tick();
+  adv->Command5_Click();
+  state.Collections[0][3] = 9;
+  adv->Choiser_Click(0);
+  EXPECT_EQ(host.quits, 1);
+  EXPECT_TRUE(adv->Ended());
+  GameState loaded;
+  ASSERT_TRUE(store.LoadGame(loaded));
+  EXPECT_EQ(loaded.PlayerName, QStringLiteral("太郎君"));
+  EXPECT_EQ(loaded.Collections[0][3], 9);
+  SoundSwitches read;
+  store.LoadSettings(read);
+  EXPECT_EQ(read.EffectCaption, QStringLiteral("効果音：ＯＦＦ"));
+}
+
+TEST_F(AdventureTest, FailedSaveAtQuitIsToldAndTheGameGoesOn) {
+  StartNewGame();
+  // The save directory's place is taken by a file: nothing can be written there.
+  SaveStore blocked(QDir(dir.path()).filePath(QStringLiteral("blocked")));
+  {
+    QFile f(blocked.Directory());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  GameState g;
+  ADVKorvane other(g, blocked, *sound, platform, host, PlaceholderPictures(), nullptr);
+  other.Form_Load();
+  other.Command1_Click();
+  other.SetText1(QStringLiteral("太郎"));
+  other.Command2_Click();
+  other.Clicker_Click(6);
+  other.Timer1_Timer();
+  other.Choiser_Click(0);
+  EXPECT_EQ(host.quits, 0);
+  EXPECT_FALSE(other.Ended());
+  ASSERT_FALSE(platform.messages.isEmpty());
+  EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("セーブ失敗|")));
+  // The choices stay, so the player can go back to the map and play on.
+  EXPECT_TRUE(other.Choiser(1).visible);
+  other.Choiser_Click(1);
+  EXPECT_EQ(other.CurrentPlace(), -1);
+}
+
+}  // namespace
+}  // namespace korvane

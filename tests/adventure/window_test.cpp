@@ -1,0 +1,114 @@
+// The real window, offscreen: clicks reach the logic, the widgets follow it, and screenshots of
+// the title, the profile, the map, a place typing a message and a place asking a choice are
+// written to the build's shots folder.
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "adv_test_support.h"
+#include "adventure/adv_window.h"
+
+namespace korvane {
+namespace {
+
+class WindowTest : public AdventureTest {
+ protected:
+  void SetUp() override {
+    adv.reset();
+    adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
+                                       LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
+                                       nullptr);
+    adv->Form_Load();
+    window = std::make_unique<ADVKorvaneWindow>(*adv);
+    window->show();
+  }
+  void TearDown() override { window.reset(); }
+  template <typename T>
+  T* Find(const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+  }
+  void Shot(const char* name) {
+    window->Sync();
+    QDir().mkpath(QStringLiteral(KORVANE_SHOTS_DIR));
+    const QString path = QStringLiteral(KORVANE_SHOTS_DIR "/%1.png").arg(QLatin1String(name));
+    EXPECT_TRUE(window->grab().save(path));
+  }
+  void ViewTick(int n = 1) {
+    for (int i = 0; i < n; ++i) {
+      adv->Timer1_Timer();
+      window->Sync();
+    }
+  }
+  std::unique_ptr<ADVKorvaneWindow> window;
+};
+
+TEST_F(WindowTest, TitleProfileAndStartThroughTheWidgets) {
+  EXPECT_TRUE(Find<QWidget>("Picture5")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("Command2")->isVisible());
+  EXPECT_EQ(Find<QPushButton>("Command4")->text(), QStringLiteral("音楽：ＯＮ"));
+  Shot("title");
+
+  QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+  EXPECT_TRUE(Find<QWidget>("Frame1")->isVisible());
+  EXPECT_EQ(Find<QPushButton>("Command2")->text(), QStringLiteral("始める"));
+  Find<QLineEdit>("Text1")->insert(QStringLiteral("かおる"));  // as typed through an input method
+  Find<QComboBox>("Combo1")->setCurrentIndex(1);
+  EXPECT_EQ(adv->Text1(), QStringLiteral("かおる"));
+  EXPECT_EQ(adv->Combo1(), QStringLiteral("女"));
+  Shot("profile");
+
+  QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+  EXPECT_EQ(state.PlayerName, QStringLiteral("かおるさん"));
+  EXPECT_FALSE(Find<QWidget>("Picture5")->isVisible());
+  EXPECT_TRUE(Find<QWidget>("Picture1")->isVisible());
+  EXPECT_TRUE(Find<QWidget>("Clicker6")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("Clicker0")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("Command4")->isVisible());
+  ViewTick(12);
+  Shot("map");
+
+  // Pointing at 真道's house names it; clicking it enters.
+  QWidget* clicker1 = Find<QWidget>("Clicker1");
+  QTest::mouseMove(clicker1, QPoint(10, 10));
+  QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), clicker1->mapToGlobal(QPointF(10, 10)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(clicker1, &move);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("真道くんの家"));
+  QTest::mouseClick(clicker1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  EXPECT_EQ(adv->CurrentPlace(), 1);
+  EXPECT_FALSE(clicker1->isVisible());
+  EXPECT_TRUE(Find<QWidget>("Picture4")->isVisible());
+  ViewTick(15);  // the first step, then fourteen characters of it
+  EXPECT_EQ(adv->MessageCursor(), 14);
+  Shot("place_typing");
+}
+
+TEST_F(WindowTest, ChoicesAndThePlayersHouse) {
+  adv->Command1_Click();
+  adv->SetText1(QStringLiteral("太郎"));
+  adv->Command2_Click();
+  state.TakaharaStep = 1;
+  adv->EnterPlace(0);
+  ViewTick(80);
+  ASSERT_TRUE(Find<QWidget>("Choiser0")->isVisible());
+  EXPECT_EQ(Find<QPushButton>("Choiser0")->text(), QStringLiteral("勝負！"));
+  Shot("choices");
+  // "また今度" through the button: 高原's step 3 follows.
+  QTest::mouseClick(Find<QPushButton>("Choiser1"), Qt::LeftButton);
+  EXPECT_FALSE(Find<QWidget>("Choiser1")->isVisible());
+  EXPECT_EQ(state.TakaharaStep, 3);
+
+  adv->ShowTownMap();
+  adv->EnterPlace(6);
+  ViewTick(20);
+  EXPECT_TRUE(Find<QWidget>("Command4")->isVisible());
+  EXPECT_TRUE(Find<QWidget>("Command5")->isVisible());
+  Shot("own_house");
+  QTest::mouseClick(Find<QPushButton>("Command5"), Qt::LeftButton);
+  EXPECT_EQ(Find<QPushButton>("Command5")->text(), QStringLiteral("効果音：ＯＦＦ"));
+}
+
+}  // namespace
+}  // namespace korvane
