@@ -49,9 +49,11 @@ QImage MakeCardFace(const CardDef& card, bool enemy);  // enemy: red frame, turn
 QImage MakeCardBack(bool enemy);
 QString SideLabel(char code);  // "×", the digit, "S", "A", "B"
 
-// Illustration of card `id` inside `area` (card_art.cpp for 0..19, card_art_high.cpp for 20..39).
+// Illustration of card `id` inside `area` (card_art.cpp 0..13, card_art_mid.cpp 14..26,
+// card_art_high.cpp 27..39).
 void DrawCardArt(QPainter& p, int id, const QRectF& area);
 void DrawCardArtLow(QPainter& p, int id, const QRectF& area);
+void DrawCardArtMid(QPainter& p, int id, const QRectF& area);
 void DrawCardArtHigh(QPainter& p, int id, const QRectF& area);
 
 // Duel pictures and small adventure pictures (scenes.cpp).
