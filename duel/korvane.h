@@ -126,6 +126,11 @@ class Korvane {
   CardPictures& Pictures() { return pictures_; }
   const CardTable& Cards() const { return cards_; }
 
+  // Rules tutorial. While it runs only its script moves cards: the player's own clicks on the
+  // board, the hands and the deck list are ignored (defined in duel/tutorial.cpp).
+  bool TutorialScriptMove = false;  // set by the script around its own board clicks
+  bool TutorialLocksInput() const;
+
  private:
   int OpponentIndex() const;  // 1..6, or -1 for any other name
   void WriteBackStock();

@@ -90,7 +90,7 @@ void Korvane::PaintPlayerHands(int framedSlot) {
 }
 
 void Korvane::PHand_Click(int index) {
-  if (!open_ || Duel.Turn != TurnState::Player) return;
+  if (!open_ || Duel.Turn != TurnState::Player || TutorialLocksInput()) return;
   // A placed card's picture is hidden and cannot be chosen again.
   if (!IsValidSlot(index) || !Ctl.PHand[index].Visible || Duel.PlayerPlayed[index]) return;
   PaintPlayerHands(index);
@@ -100,6 +100,7 @@ void Korvane::PHand_Click(int index) {
 void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
   // Step 1 and 2.
   if (!open_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) return;
+  if (TutorialLocksInput()) return;
   if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
   // Step 3. Five equal columns and rows over the board picture's outer size.
   const int c = static_cast<int>(std::floor(x / Ctl.Field.Size.width() * 5)) + 1;

@@ -47,7 +47,7 @@ int Korvane::NextFreeSlot() const {
 
 void Korvane::CardPic_MouseDown(int index, int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
   if (!open_ || !Ctl.Picture1.Visible || index < 0 || index >= kCardKinds ||
-      !Ctl.CardPic[index].Visible) {
+      !Ctl.CardPic[index].Visible || TutorialLocksInput()) {
     return;
   }
   // Step 1. The first press after a settled duel starts the next selection.
@@ -69,7 +69,7 @@ void Korvane::CardPic_MouseDown(int index, int /*button*/, int /*shift*/, int /*
 
 void Korvane::CardPic_DblClick(int index) {
   if (!open_ || !Ctl.Picture1.Visible || index < 0 || index >= kCardKinds ||
-      !Ctl.CardPic[index].Visible) {
+      !Ctl.CardPic[index].Visible || TutorialLocksInput()) {
     return;
   }
   // Step 1. Five cards chosen, or nothing to take (a picture shown only as an example).
@@ -92,7 +92,7 @@ void Korvane::CardPic_DblClick(int index) {
 }
 
 void Korvane::VScroll1_Change(int value) {
-  if (!open_ || !Ctl.VScroll1.Visible) return;
+  if (!open_ || !Ctl.VScroll1.Visible || TutorialLocksInput()) return;
   // Snap to the first card of a page: 0 to 6 give 0, 7 to 20 give 14, 21 to 28 give 28.
   const long nearest = std::lround(value + 6.9);
   int v = static_cast<int>(nearest / 14) * 14;

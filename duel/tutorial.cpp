@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "adventure/state/game_state.h"
+#include "duel/korvane.h"
+#include "engine/rules.h"
+#include "sound/sound.h"
 
 namespace korvane {
 
@@ -128,7 +131,9 @@ QString ExampleCaption(const ExampleListCard& card) {
 }
 
 void TutorialStage::Perform(int page) {
+  busy_ = true;
   for (const TutorialStep& step : TutorialPageSteps(page)) {
+    if (!IsOpen()) break;
     switch (step.kind) {
       case K::Text:
         ShowText(QString::fromUtf8(step.text));
@@ -156,13 +161,99 @@ void TutorialStage::Perform(int page) {
         break;
     }
   }
+  busy_ = false;
 }
 
 void LButton_Click(GameState& game, TutorialStage& stage) {
   // A click still queued when the window has closed finds the tutorial over.
-  if (game.TutorialMode == 0) return;
+  if (game.TutorialMode == 0 || stage.Busy()) return;
   stage.Perform(game.TutorialPage);
   AddTo(game.TutorialPage, 1);
 }
+
+namespace {
+
+// The script on the real window: every action is one of the window's ordinary operations.
+class KorvaneStage : public TutorialStage {
+ public:
+  KorvaneStage(Korvane& window, SoundSystem& sound) : w_(window), sound_(sound) {}
+
+  void ShowText(const QString& text) override { w_.Ctl.LText.Caption = text; }
+
+  void ShowExampleList(std::span<const ExampleListCard> cards) override {
+    // Each card at its own place of the first list page, its caption under it.
+    for (const ExampleListCard& card : cards) {
+      w_.Ctl.CardPic[card.card].Visible = true;
+      DuelControl& label = w_.Ctl.cardlabel[card.card];
+      label.Caption = ExampleCaption(card);
+      label.Visible = true;
+    }
+  }
+
+  void StartFirstExample(const ExampleHands& hands) override {
+    w_.Ctl.Picture1.Visible = false;
+    w_.Ctl.VScroll1.Visible = false;
+    Deal(hands);
+  }
+
+  void StartSecondExample(const ExampleHands& hands) override {
+    // The first example's cards were never taken from anybody: nothing goes back.
+    w_.ResetAfterDuel(/*returnHandCards=*/false);
+    if (!w_.IsOpen()) return;
+    w_.Ctl.VScroll1.Visible = false;
+    w_.Ctl.Picture1.Visible = false;
+    w_.Ctl.Command4.Visible = false;
+    Deal(hands);
+  }
+
+  void PlayerMove(int slot, int x, int y) override {
+    w_.Duel.SelectedSlot = static_cast<int16_t>(slot);
+    w_.TutorialScriptMove = true;
+    w_.Field_MouseDown(1, 0, x, y);
+    w_.TutorialScriptMove = false;
+  }
+
+  void SetTurn(TurnState turn) override { w_.Duel.Turn = turn; }
+
+  void EnemyMove(int slot, int column, int row) override {
+    w_.Duel.SelectedSlot = static_cast<int16_t>(slot);
+    if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("Youdid.wav"));
+    PlaceEnemyCard(w_.Duel, column, row);
+    w_.DrawBoard();
+  }
+
+  void CloseWindow() override { w_.Unload(); }
+
+  bool IsOpen() const override { return w_.IsOpen() && w_.Game().TutorialMode != 0; }
+
+ private:
+  void Deal(const ExampleHands& hands) {
+    w_.Duel.PlayerHand = hands.Player;
+    w_.Duel.EnemyHand = hands.Enemy;
+    for (DuelControl& pic : w_.Ctl.PHand) pic.Visible = true;
+    w_.SetUpDuel();
+  }
+
+  Korvane& w_;
+  SoundSystem& sound_;
+};
+
+}  // namespace
+
+std::unique_ptr<TutorialStage> MakeKorvaneStage(Korvane& window, SoundSystem& sound) {
+  return std::make_unique<KorvaneStage>(window, sound);
+}
+
+void ShowTutorialControls(Korvane& window, SoundSystem& sound) {
+  std::shared_ptr<TutorialStage> stage = MakeKorvaneStage(window, sound);
+  GameState& game = window.Game();
+  window.LButtonHandler = [stage, &game] { LButton_Click(game, *stage); };
+  window.Ctl.LText.Caption = TutorialOpeningText();
+  window.Ctl.LText.Visible = true;
+  window.Ctl.LButton.Visible = true;
+  if (window.Changed) window.Changed();
+}
+
+bool Korvane::TutorialLocksInput() const { return game_.TutorialMode != 0 && !TutorialScriptMove; }
 
 }  // namespace korvane

@@ -13,12 +13,15 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "engine/types.h"
 
 namespace korvane {
 
+class Korvane;
+class SoundSystem;
 struct GameState;
 
 constexpr int kTutorialPages = 35;  // the 35th press closes the window
@@ -89,13 +92,30 @@ class TutorialStage {
   virtual void SetTurn(TurnState turn) = 0;
   virtual void EnemyMove(int slot, int column, int row) = 0;
   virtual void CloseWindow() = 0;
+  // False once the window has been closed (the player may close it while a move lets events
+  // run); the rest of the page is then skipped.
+  virtual bool IsOpen() const { return true; }
 
   // Performs every step of one page, in order.
   void Perform(int page);
+  // True while a page is being performed. A scripted move lets window events run, and a second
+  // press of the button handled then must not play the same page again.
+  bool Busy() const { return busy_; }
+
+ private:
+  bool busy_ = false;
 };
 
 // The "ふむふむ" button: performs page TutorialPage, then raises TutorialPage by 1 whatever the
-// page did (so after the closing page it reads 36). Outside the tutorial it does nothing.
+// page did (so after the closing page it reads 36). Outside the tutorial, and while a page is
+// still being performed, it does nothing.
 void LButton_Click(GameState& game, TutorialStage& stage);
+
+// The script played on the duel window's logic; effects go through `sound`.
+std::unique_ptr<TutorialStage> MakeKorvaneStage(Korvane& window, SoundSystem& sound);
+
+// The last step of opening the tutorial, after the duel window has been loaded: shows
+// "ふむふむ" and LText with its first text, and wires the button to the script.
+void ShowTutorialControls(Korvane& window, SoundSystem& sound);
 
 }  // namespace korvane

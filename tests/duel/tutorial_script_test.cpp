@@ -3,56 +3,17 @@
 // in tutorial_test.cpp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include "adventure/state/game_state.h"
 #include "duel/tutorial.h"
+#include "tests/duel/tutorial_texts.h"
 
 namespace korvane {
 namespace {
-
-// The thirty texts as the tutorial shows them, in order.
-const char* const kExpectedTexts[kTutorialTexts] = {
-    "ＫＯＲＶＡＮＥはカードゲームの名前です。このゲームはこのカードゲームを中心に展開されていきま"
-    "すので、ルールを説明しましょう。",
-    "他人と出会って、勝負をすることで合意すると、まずこの画面になります。",
-    "この画面では、持っているカードが表示され、勝負には５枚を選んで使います。",
-    "例えば、これらのカードを持っていたとします",
-    "ここで、×2というのは、同じカードを二枚持っていることを意味します。",
-    "ダブルクリックで使うカードを決定し、｢勝負！｣ボタンを押すとゲームが始まります。",
-    "決定し直したい場合は、５枚カードを選んだ後、「選び直す」ボタンを押すともう一度選び直せます。",
-    "さて、ゲームを始めましょう。",
-    "カードは、その四方に数字、文字、または記号を持っています。",
-    "このカードを使って､根本的には陣の取り合いをします。陣のことをフィールドといいます。",
-    "自分のフィールドは青く、敵のフィールドは赤く表示され、両方のフィールドが交錯したところは混ざ"
-    "って紫になります。",
-    "また、自分に一番近いマスは最初から自分のフィールドになっています。有効に使いましょう。",
-    "まず、×というのは、全く能力を持たないことを意味します。また、先攻後攻を決める要素にもなり、×"
-    "をより多く持つ方が先手をうちます。今回はプレイヤーが先手です。",
-    "×をおいてもあまり良いことは起こりません。",
-    "先手がカードを置いたら、次は後手の番です。",
-    "数字の場合は、カードを置いた場所から、数字のある向きに数字の分だけのフィールドを作ることが出来"
-    "ます。",
-    "そして、相手のカードがある場所に自分のフィールドを作ると、相手のカードを裏返すことが出来ます"
-    "。",
-    "ひっくり返ったカードは完全に能力を失い、作っていたフィールドが消えます。",
-    "このようにして、自分のカードが多くひっくり返されずに残っていた方が勝ちとなります。",
-    "勝った方は、ひっくり返した相手のカードを奪うことが出来ます。",
-    "では、カードの特殊な能力の話をしましょう。",
-    "ｓはスプリットと読み、これは目の前のひとマスを飛ばしてその後ろを攻撃する能力です。",
-    "見てもわかるように、目の前は死角になっています。",
-    "Ａはアークと読み、斜めも合わせて３マスを攻撃することが出来ます。これが入ってくると、より深く"
-    "考える必要性が出てきます。",
-    "Ｂはボムと読みます。これが一番複雑です。",
-    "スプリットの攻撃範囲にその周辺のマス4マスを加えた5マスが攻撃範囲になります。",
-    "ボムは他の文字と違う特徴をその他に２つ持っています。",
-    "一つは、味方を巻き込んでしまうこと。",
-    "また、この構図ではわかりませんが、ボムは、敵をひっくり返すことが出来ても、フィールドを作るこ"
-    "とが出来ません。そこにも注意が必要です。",
-    "以上、簡単ながら説明を終わります。",
-};
 
 // Records every call as one line, so a test can compare whole pages.
 class RecordingStage : public TutorialStage {
@@ -106,7 +67,7 @@ TEST(TutorialScript, ThirtyFivePressesShowTheThirtyTextsInOrderAndClose) {
 
   ASSERT_EQ(stage.texts.size(), size_t(kTutorialTexts));
   for (int i = 0; i < kTutorialTexts; ++i) {
-    EXPECT_EQ(stage.texts[i], QString::fromUtf8(kExpectedTexts[i])) << "text " << i + 1;
+    EXPECT_EQ(stage.texts[i], QString::fromUtf8(kTutorialExpectedTexts[i])) << "text " << i + 1;
   }
   EXPECT_EQ(stage.calls.back(), "close");
   EXPECT_EQ(std::count(stage.calls.begin(), stage.calls.end(), QString("close")), 1);
