@@ -1,0 +1,277 @@
+// korvane-tool run as players and modders run it: the card file, the replay protocol byte for
+// byte, self-play, and status 2 for every wrong command line.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+extern "C" char** environ;
+
+struct ToolRun {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+ToolRun RunTool(const std::vector<std::string>& args) {
+  const std::string outPath = testing::TempDir() + "tool_out.txt";
+  const std::string errPath = testing::TempDir() + "tool_err.txt";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  std::vector<std::string> all{KORVANE_TOOL_PATH};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (auto& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  ToolRun run;
+  if (posix_spawn(&pid, KORVANE_TOOL_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = Slurp(outPath);
+  run.err = Slurp(errPath);
+  return run;
+}
+
+class ToolTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    cardFile_ = testing::TempDir() + "tool_test_carddata";
+    const ToolRun build = RunTool(
+        {"carddata", "build", std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv", cardFile_});
+    ASSERT_EQ(build.status, 0) << build.err;
+  }
+  static ToolRun Replay(std::vector<std::string> args) {
+    args.insert(args.begin(), {"replay", "--carddata", cardFile_});
+    return RunTool(args);
+  }
+  static std::string cardFile_;
+};
+std::string ToolTest::cardFile_;
+
+TEST_F(ToolTest, CardDataDumpListsTheFortyCards) {
+  const ToolRun run = RunTool({"carddata", "dump", cardFile_});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::string line;
+  int count = 0;
+  while (std::getline(lines, line)) ++count;
+  EXPECT_EQ(count, 40);
+  EXPECT_TRUE(run.out.starts_with("0 0 0 0 0 妖精\n"));
+  EXPECT_NE(run.out.find("\n37 0 2 b 2 ウィル・オ・ウィスプ\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n39 1 b 0 b 魔王\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n31 a s a 1 フェアリー\n"), std::string::npos);
+
+  // Without a path: the card file the build put next to the tool.
+  const ToolRun beside = RunTool({"carddata", "dump"});
+  EXPECT_EQ(beside.status, 0) << beside.err;
+  EXPECT_EQ(beside.out, run.out);
+}
+
+TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
+  const ToolRun missing = RunTool({"carddata", "dump", "/nonexistent/carddata"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.out.empty());
+  EXPECT_NE(missing.err.find("/nonexistent/carddata"), std::string::npos);
+
+  const std::string src = testing::TempDir() + "bad_cards.tsv";
+  const std::string out = testing::TempDir() + "bad_carddata";
+  std::remove(out.c_str());
+  {
+    std::ofstream f(src);
+    f << "# broken\n0\t0\t0\t0\t0\t妖精\n1\t0\tq\t0\t0\tスライム\n";
+  }
+  const ToolRun build = RunTool({"carddata", "build", src, out});
+  EXPECT_EQ(build.status, 1);
+  EXPECT_NE(build.err.find(src + ":3: side 2"), std::string::npos) << build.err;
+  EXPECT_FALSE(std::ifstream(out).good());
+
+  const std::string shortFile = testing::TempDir() + "short_carddata";
+  {
+    std::ofstream f(shortFile, std::ios::binary);
+    f << Slurp(cardFile_).substr(0, 128 * 20);
+  }
+  const ToolRun dump = RunTool({"carddata", "dump", shortFile});
+  EXPECT_EQ(dump.status, 1);
+  EXPECT_NE(dump.err.find("record 21"), std::string::npos) << dump.err;
+}
+
+TEST_F(ToolTest, ReplayPrintsTheRangeStoppedByAFlippedCard) {
+  // 35 (range 4 up) on (3,4); the enemy's card on (3,2) lands in the player's field, flips at
+  // once, and then stops the range.
+  const ToolRun run =
+      Replay({"--player", "35,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,4", "e0@3,2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "first enemy\n"
+            "board\n"
+            "41 41 0 41 41\n"
+            "41 0 -40 0 41\n"
+            "0 0 0 0 0\n"
+            "41 0 1 0 41\n"
+            "41 41 0 41 41\n"
+            "player-field\n"
+            "0 0 0 0 0\n"
+            "0 0 1 0 0\n"
+            "0 0 1 0 0\n"
+            "0 0 0 0 0\n"
+            "0 0 1 0 0\n"
+            "enemy-field\n"
+            "0 0 1 0 0\n"
+            "0 0 0 0 0\n"
+            "0 0 0 0 0\n"
+            "0 0 0 0 0\n"
+            "0 0 0 0 0\n"
+            "count 1 0\n");
+  EXPECT_TRUE(run.err.empty());
+}
+
+TEST_F(ToolTest, ReplayBombFlipsTheEnemysCardsAndCountsOverlap) {
+  const ToolRun bomb =
+      Replay({"--player", "36,0,0,0,0", "--enemy", "0,0,0,0,0", "e0@3,4", "e1@2,3", "p0@3,5"});
+  ASSERT_EQ(bomb.status, 0) << bomb.err;
+  EXPECT_EQ(bomb.out.substr(0, bomb.out.find("player-field")),
+            "first enemy\nboard\n41 41 0 41 41\n41 0 0 0 41\n0 -40 0 0 0\n41 0 -40 0 41\n"
+            "41 41 1 41 41\n");
+  EXPECT_NE(bomb.out.find("count 1 0\n"), std::string::npos);
+
+  // 僧侶 on (3,3) and ゴーレム on (3,4); ドラゴン's range from (3,1) flips 僧侶 and stops there.
+  const ToolRun run =
+      Replay({"--player", "7,11,0,0,0", "--enemy", "35,0,0,0,0", "p0@3,3", "p1@3,4", "e0@3,1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "first enemy\nboard\n"
+            "41 41 -1 41 41\n41 0 0 0 41\n0 0 40 0 0\n41 0 2 0 41\n41 41 0 41 41\n"
+            "player-field\n"
+            "0 0 0 0 0\n0 0 0 0 0\n0 0 1 0 0\n1 1 0 1 1\n0 0 2 0 0\n"
+            "enemy-field\n"
+            "0 0 1 0 0\n0 0 1 0 0\n0 0 1 0 0\n0 0 0 0 0\n0 0 0 0 0\n"
+            "count 1 1\n");
+}
+
+TEST_F(ToolTest, ReplayWithWeightsListsEveryCandidateAndTheFirstBest) {
+  const ToolRun zero =
+      Replay({"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--weights", "0,0,0,0"});
+  ASSERT_EQ(zero.status, 0) << zero.err;
+  std::string expected = "scores\n";
+  const int rows[5][5] = {{3}, {2, 3, 4}, {1, 2, 3, 4, 5}, {2, 3, 4}, {3}};
+  const int width[5] = {1, 3, 5, 3, 1};
+  for (int r = 0; r < 5; ++r) {
+    for (int i = 0; i < width[r]; ++i) {
+      for (int slot = 0; slot < 5; ++slot) {
+        expected += std::to_string(slot) + " " + std::to_string(rows[r][i]) + " " +
+                    std::to_string(r + 1) + " 0\n";
+      }
+    }
+  }
+  expected += "choice 0 3 1\n";
+  EXPECT_EQ(zero.out.substr(0, 12), "first player");  // a tie goes to the player
+  EXPECT_EQ(zero.out.substr(zero.out.find("scores\n")), expected);
+
+  // A bomb card pointing down at two player cards: 20 on (3,1) and (3,2), 10 beside them.
+  const ToolRun bomb = Replay({"--player", "0,0,0,0,0", "--enemy", "36,0,0,0,0", "--weights",
+                               "0,10,0,-1", "p0@3,3", "p1@3,4"});
+  ASSERT_EQ(bomb.status, 0) << bomb.err;
+  const std::string scores = bomb.out.substr(bomb.out.find("scores\n"));
+  EXPECT_TRUE(scores.starts_with("scores\n0 3 1 20\n1 3 1 0\n2 3 1 0\n3 3 1 0\n4 3 1 0\n"));
+  EXPECT_NE(scores.find("\n0 2 2 10\n"), std::string::npos);
+  EXPECT_NE(scores.find("\n0 3 2 20\n"), std::string::npos);
+  EXPECT_NE(scores.find("\n0 4 2 10\n"), std::string::npos);
+  EXPECT_NE(scores.find("\n4 3 5 -1\n"), std::string::npos);
+  EXPECT_EQ(scores.substr(scores.size() - 13), "choice 0 3 1\n");
+  std::istringstream lines(scores);
+  std::string line;
+  int count = 0;
+  while (std::getline(lines, line)) ++count;
+  EXPECT_EQ(count, 1 + 11 * 5 + 1);
+
+  // Nothing left to place.
+  const ToolRun none = Replay({"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--weights",
+                               "1,1,1,1", "e0@3,1", "e1@2,2", "e2@3,2", "e3@4,2", "e4@1,3"});
+  ASSERT_EQ(none.status, 0) << none.err;
+  EXPECT_EQ(none.out.substr(none.out.find("scores\n")), "scores\nchoice none\n");
+}
+
+TEST_F(ToolTest, ReplayRejectsBadInputWithStatusTwoAndNoOutput) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,3", "e0@3,3"},  // occupied
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@1,1"},            // blocked
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,6"},            // off the board
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,3", "p0@3,4"},  // played twice
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p5@3,3"},
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "x0@3,3"},
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,3,"},
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@33"},
+      {"--player", "0,0,0,0,40", "--enemy", "0,0,0,0,0"},
+      {"--player", "0,0,0,0", "--enemy", "0,0,0,0,0"},
+      {"--player", "0,0,0,0,0,0", "--enemy", "0,0,0,0,0"},
+      {"--player", "0,0,,0,0", "--enemy", "0,0,0,0,0"},
+      {"--player", "0,0,0,0,x", "--enemy", "0,0,0,0,0"},
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--weights", "1,2,3"},
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--weights", "1,2,3,40000"},
+      {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--bogus"},
+      {"--player", "0,0,0,0,0"},
+      {"--player", "0,0,0,0,0", "--enemy"},
+  };
+  for (const auto& args : bad) {
+    const ToolRun run = Replay(args);
+    std::string joined;
+    for (const auto& a : args) joined += a + " ";
+    EXPECT_EQ(run.status, 2) << joined;
+    EXPECT_TRUE(run.out.empty()) << joined << run.out;
+    EXPECT_FALSE(run.err.empty()) << joined;
+  }
+  // Negative weights are fine.
+  EXPECT_EQ(
+      Replay({"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--weights", "-1,-2,-3,-4"}).status,
+      0);
+}
+
+TEST_F(ToolTest, UsageErrorsOfEveryKindAreStatusTwo) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {},
+           {"frobnicate"},
+           {"carddata"},
+           {"carddata", "build", "only-one"},
+           {"--nonsense"},
+           {"selfplay", "--opponent", "誰か", "--games", "1", "--seed", "1"},
+           {"selfplay", "--opponent", "速水 結", "--games", "1"},
+           {"selfplay", "--opponent", "速水 結", "--games", "x", "--seed", "1"},
+           {"selfplay", "--opponent", "速水 結", "--games", "1", "--seed", "1", "--player", "ai:"},
+       }) {
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 2) << (args.empty() ? "(none)" : args[0]);
+    EXPECT_FALSE(run.err.empty());
+  }
+  EXPECT_EQ(RunTool({"--help"}).status, 0);
+}
+
+TEST_F(ToolTest, SelfPlayIsPinnedForASeed) {
+  const ToolRun run = RunTool({"selfplay", "--opponent", "速水 結", "--games", "200", "--seed", "1",
+                               "--carddata", cardFile_});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find("duels-per-second")),
+            "opponent 速水 結\nplayer random\ngames 200\nwins 199\nlosses 0\ndraws 1\n"
+            "signature 11002922467048364387\n");
+}
+
+}  // namespace
