@@ -19,6 +19,7 @@ void RecordingHost::StartDuel() {
 
 void RecordingHost::RebuildMap() {
   hotSpots.insert({6, 1});
+  if (wholeMap) hotSpots.insert({0, 2, 3, 4, 5, 7, 8});
   if (g_.ShindoStep >= 1) hotSpots.insert(0);
   if (g_.ShindoStep >= 31 && g_.TakaharaStep >= 31) hotSpots.insert(2);
   if (g_.PlaceUnlocked[1]) hotSpots.insert(7);

@@ -86,6 +86,7 @@ class RecordingHost : public ScriptHost {
   bool frame = false;
   int savedOldHouseStep = -1;
   std::set<int> hotSpots{1, 6};
+  bool wholeMap = false;  // every hot spot, for tests of single places
   std::map<int, QString> cardNames;
   std::vector<std::string> music;
 
@@ -113,6 +114,8 @@ void Move(GameState& g, int from, int to, int card, int count = 1);
 class StoryDriver {
  public:
   explicit StoryDriver(const QString& playerName = QStringLiteral("太郎君"), int sex = 0);
+  StoryDriver(const StoryDriver&) = delete;  // the host holds a reference to g
+  StoryDriver& operator=(const StoryDriver&) = delete;
 
   // Enters a place shown on the map and plays until the map is back or the engine stops:
   // every message is clicked away, each choice takes the next of `answers`, each duel ends
