@@ -17,12 +17,13 @@ struct FakeSoundShared {
   bool throughEventLoop = false;
   QObject context;  // lives on the thread that made the system; queued calls die with it
 
-  void Deliver(int id) {
+  bool Deliver(int id) {
     auto it = devices.find(id);
-    if (it == devices.end()) return;
+    if (it == devices.end()) return false;  // the device is gone
     FakeMusicDevice* device = it->second;
     log << device->Name() + QStringLiteral(" Done");
     if (device->OnDone) device->OnDone();
+    return true;
   }
 };
 
@@ -120,8 +121,9 @@ int FakeSoundSystem::PendingNotifications() const {
 int FakeSoundSystem::DeliverNotifications() {
   std::deque<int> batch;
   batch.swap(shared_->pending);
-  for (int id : batch) shared_->Deliver(id);
-  return static_cast<int>(batch.size());
+  int delivered = 0;
+  for (int id : batch) delivered += shared_->Deliver(id) ? 1 : 0;
+  return delivered;
 }
 
 void FakeSoundSystem::SetDeliverThroughEventLoop(bool on) { shared_->throughEventLoop = on; }

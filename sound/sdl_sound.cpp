@@ -14,6 +14,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <map>
 
@@ -35,6 +36,17 @@ const char* const kEffectFiles[] = {"co.wav",   "mmyw.wav",  "mmyw2.wav", "idid.
                                     "bboo.wav", "tooon.wav", "Youdid.wav"};
 
 constexpr int kEffectChannel = 0;
+
+// A piece that "ends" sooner than this after it started did not really play (a file FluidSynth
+// could not read still loads, and ends at once). Restarting it from the loop would spin; it
+// plays silence instead until its device is closed. Real pieces ring on for seconds.
+constexpr long long kShortestPieceMs = 300;
+
+long long NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 // Data files by bare name, matched without regard to case; empty when there is none.
 QString FindDataFile(const QString& dataDir, const QString& name) {
@@ -66,14 +78,14 @@ class Mixer {
   void DropPlayback(uint64_t id);
   bool StillPlaying(SdlMusicDevice* device) const;
   void StopStream(SdlMusicDevice* device);
-  void PostDone(uint64_t id);
+  void PostDone(uint64_t id, long long playedMs = -1);
   void Forget(SdlMusicDevice* device);
 
   static void MusicFinishedHook();
 
  private:
   Mix_Chunk* Effect(const QString& path);
-  void Notify(uint64_t id);
+  void Notify(uint64_t id, long long playedMs);
   void HaltStream();
 
   bool audio_ = false;
@@ -84,6 +96,8 @@ class Mixer {
   SdlMusicDevice* owner_ = nullptr;
   bool streamStarted_ = false;               // the owner's playback really reached SDL
   std::atomic<uint64_t> streamPlayback_{0};  // read by the hook; 0 = report nothing
+  std::atomic<long long> streamStartMs_{0};
+  bool shortPieceReported_ = false;
   uint64_t nextPlayback_ = 1;
   std::map<uint64_t, SdlMusicDevice*> pending_;  // playbacks not yet notified
 
@@ -187,18 +201,27 @@ void Mixer::MusicFinishedHook() {
   if (!mixer) return;
   const uint64_t id = mixer->streamPlayback_.load();
   if (id == 0) return;
-  mixer->PostDone(id);
+  mixer->PostDone(id, NowMs() - mixer->streamStartMs_.load());
 }
 
-void Mixer::PostDone(uint64_t id) {
+void Mixer::PostDone(uint64_t id, long long playedMs) {
   QMetaObject::invokeMethod(
-      &context_, [this, id] { Notify(id); }, Qt::QueuedConnection);
+      &context_, [this, id, playedMs] { Notify(id, playedMs); }, Qt::QueuedConnection);
 }
 
-void Mixer::Notify(uint64_t id) {
+void Mixer::Notify(uint64_t id, long long playedMs) {
   auto it = pending_.find(id);
   if (it == pending_.end()) return;  // already told, replaced, or its device is gone
   SdlMusicDevice* device = it->second;
+  if (playedMs >= 0 && playedMs < kShortestPieceMs && owner_ == device) {
+    if (!shortPieceReported_) {
+      std::fprintf(stderr,
+                   "korvane: a piece of music ended as soon as it started; silence instead\n");
+      shortPieceReported_ = true;
+    }
+    streamStarted_ = false;  // plays on silently until its Close
+    return;
+  }
   pending_.erase(it);
   device->Done(id);
 }
@@ -246,6 +269,7 @@ uint64_t Mixer::StartPlayback(SdlMusicDevice* device, const QString& path) {
     return id;
   }
   streamPlayback_.store(id);
+  streamStartMs_.store(NowMs());
   if (Mix_PlayMusic(music_, 0) != 0) {
     streamPlayback_.store(0);
     if (!midiErrorReported_) {

@@ -15,7 +15,7 @@ struct SoundSwitches {
   QString EffectCaption = QStringLiteral("効果音：ＯＮ");
   bool MusicOn() const { return MusicCaption == QStringLiteral("音楽：ＯＮ"); }
   bool EffectsOn() const { return EffectCaption == QStringLiteral("効果音：ＯＮ"); }
-  void ToggleMusic();    // flips the caption only; the window sends the device commands
+  void ToggleMusic();  // flips the caption only; the window sends the device commands
   void ToggleEffects();
 };
 
