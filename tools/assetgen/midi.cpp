@@ -168,15 +168,45 @@ class NoteReader {
   int i_ = 0, tick_ = 0, octave_ = 4, defaultTicks_ = kDivision, velocity_ = 96, gate_ = 7;
 };
 
+// Replaces every $NAME by its definition.
+bool Expand(QString& line, const std::map<QString, QString>& defines, QString* error) {
+  static const QRegularExpression name("\\$(\\w+)");
+  QString out;
+  qsizetype last = 0;
+  auto it = name.globalMatch(line);
+  while (it.hasNext()) {
+    const auto m = it.next();
+    const auto found = defines.find(m.captured(1));
+    if (found == defines.end()) {
+      *error = "unknown name $" + m.captured(1);
+      return false;
+    }
+    out += line.mid(last, m.capturedStart() - last) + " " + found->second + " ";
+    last = m.capturedEnd();
+  }
+  line = out + line.mid(last);
+  return true;
+}
+
 bool ParseSong(const QString& text, Song* song, QString* error) {
   Track* current = nullptr;
+  std::map<QString, QString> defines;
   for (QString line : text.split('\n')) {
     const int hash = line.indexOf('#');
     if (hash >= 0) line.truncate(hash);
     line = line.trimmed();
     if (line.isEmpty()) continue;
     const QStringList words = line.split(QRegularExpression("\\s+"));
-    if (words[0] == "tempo") {
+    if (words[0] == "define") {  // define NAME = notes
+      const int eq = line.indexOf('=');
+      if (eq < 0 || words.size() < 3) {
+        *error = "define needs a name and '=': " + line;
+        return false;
+      }
+      QString body = line.mid(eq + 1);
+      if (!Expand(body, defines, error)) return false;
+      defines[words[1]] = body.trimmed();
+    } else if (words[0] == "tempo") {
       song->tempo = words.value(1).toInt();
     } else if (words[0] == "time") {
       song->beatsPerBar = words.value(1).toInt();
@@ -204,6 +234,7 @@ bool ParseSong(const QString& text, Song* song, QString* error) {
         }
       }
     } else if (current) {
+      if (!Expand(line, defines, error)) return false;
       current->notes += line + " ";
     } else {
       *error = "notes before the first track: " + line;
