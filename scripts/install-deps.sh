@@ -4,12 +4,12 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ pkg-config ninja-build
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth
   fonts-ipafont-gothic fonts-klee
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-apps
+  xvfb xauth xdotool imagemagick x11-apps sox
 )
 
 missing=()
