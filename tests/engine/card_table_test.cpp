@@ -2,6 +2,7 @@
 #include "engine/card_table.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -155,7 +156,7 @@ TEST(CardFile, OpenReadsTheWholeFileOnceAndNamesAMissingOne) {
   EXPECT_FALSE(CardTable::Open("/nonexistent/dir/carddata", &error).has_value());
   EXPECT_NE(error.find("/nonexistent/dir/carddata"), std::string::npos);
 
-  const std::string path = testing::TempDir() + "carddata_open_test";
+  const std::string path = testing::TempDir() + "carddata_open_test_" + std::to_string(::getpid());
   {
     std::ofstream out(path, std::ios::binary);
     out << SourceFile();

@@ -25,9 +25,14 @@ std::string Slurp(const std::string& path) {
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+std::string Scratch(const std::string& name) {
+  return testing::TempDir() + "korvane_" + std::to_string(getpid()) + "_" + name;
+}
+
 ToolRun RunTool(const std::vector<std::string>& args) {
-  const std::string outPath = testing::TempDir() + "tool_out.txt";
-  const std::string errPath = testing::TempDir() + "tool_err.txt";
+  // Per process: CTest runs the tests of this file side by side.
+  const std::string outPath = Scratch("tool_out.txt");
+  const std::string errPath = Scratch("tool_err.txt");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -55,7 +60,7 @@ ToolRun RunTool(const std::vector<std::string>& args) {
 class ToolTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    cardFile_ = testing::TempDir() + "tool_test_carddata";
+    cardFile_ = Scratch("carddata");
     const ToolRun build = RunTool(
         {"carddata", "build", std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv", cardFile_});
     ASSERT_EQ(build.status, 0) << build.err;
@@ -93,8 +98,8 @@ TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
   EXPECT_TRUE(missing.out.empty());
   EXPECT_NE(missing.err.find("/nonexistent/carddata"), std::string::npos);
 
-  const std::string src = testing::TempDir() + "bad_cards.tsv";
-  const std::string out = testing::TempDir() + "bad_carddata";
+  const std::string src = Scratch("bad_cards.tsv");
+  const std::string out = Scratch("bad_carddata");
   std::remove(out.c_str());
   {
     std::ofstream f(src);
@@ -105,7 +110,7 @@ TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
   EXPECT_NE(build.err.find(src + ":3: side 2"), std::string::npos) << build.err;
   EXPECT_FALSE(std::ifstream(out).good());
 
-  const std::string shortFile = testing::TempDir() + "short_carddata";
+  const std::string shortFile = Scratch("short_carddata");
   {
     std::ofstream f(shortFile, std::ios::binary);
     f << Slurp(cardFile_).substr(0, 128 * 20);
