@@ -232,6 +232,13 @@ QString NormalizeSavedText(const QString& text) {
 }
 
 QString CheckPlayerName(const QString& fullName) {
+  // Every character takes at least one byte: a text this long cannot fit, whatever it holds.
+  if (fullName.size() > kMaxRecordText) {
+    return QStringLiteral("名前が長すぎます（%1 文字、最大 %2 バイト。全角なら %3 文字まで）。")
+        .arg(fullName.size())
+        .arg(kMaxRecordText)
+        .arg(kMaxRecordText / 2);
+  }
   const std::string normalized = NormalizeForCp932(fullName.toStdString());
   // Step 1. Every character must survive code page 932; name the first one that does not.
   if (!IsCp932RoundTrip(normalized)) {
