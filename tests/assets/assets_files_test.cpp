@@ -162,3 +162,50 @@ TEST(AssetPictures, BoardIsStoneOnTheDiamondAndBrickOutside) {
 }
 
 }  // namespace
+
+namespace {
+
+// Meadow green as the town picture paints its open ground.
+bool IsMeadow(QColor c) {
+  return c.green() > c.red() + 40 && c.green() > c.blue() + 50 && c.blue() < 110 &&
+         c.green() >= 130 && c.green() <= 215;
+}
+
+TEST(AssetPictures, EveryPlaceIsDrawnInsideItsHotSpot) {
+  // Hot spots of the nine places in twips, 15 to a pixel.
+  const int spots[9][4] = {
+      {360, 4320, 1695, 1695},  {2040, 3480, 1455, 1335}, {3600, 4680, 1935, 1215},
+      {5880, 4440, 1815, 1575}, {4560, 2400, 1215, 975},  {6000, 0, 1575, 1455},
+      {240, 3240, 1455, 975},   {1800, 1200, 1095, 1095}, {6480, 2640, 1815, 1455}};
+  const QImage town = Load("adventure/Town.png");
+  ASSERT_FALSE(town.isNull());
+  auto built = [&](QRect r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += !IsMeadow(QColor(town.pixel(x, y)));
+    return double(n) / (r.width() * r.height());
+  };
+  for (int i = 0; i < 9; ++i) {
+    const QRect r(spots[i][0] / 15, spots[i][1] / 15, spots[i][2] / 15, spots[i][3] / 15);
+    ASSERT_TRUE(town.rect().contains(r)) << "place " << i;
+    EXPECT_GT(built(r), 0.45) << "place " << i << " is mostly empty meadow";
+  }
+  // The open ground between them is mostly meadow: the places are not smeared everywhere.
+  EXPECT_LT(built(QRect(0, 0, 110, 180)), 0.4);
+}
+
+TEST(AssetPictures, PortraitsAreDistinctPeople) {
+  std::vector<QImage> faces;
+  for (int i = 0; i < 6; ++i) faces.push_back(Load(QString("adventure/OppPic%1.png").arg(i)));
+  faces.push_back(Load("adventure/PlayerPic0.png"));
+  faces.push_back(Load("adventure/PlayerPic1.png"));
+  for (size_t a = 0; a < faces.size(); ++a)
+    for (size_t b = a + 1; b < faces.size(); ++b) {
+      int differ = 0;
+      for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) differ += faces[a].pixel(x, y) != faces[b].pixel(x, y);
+      EXPECT_GT(differ, 3000) << "portraits " << a << " and " << b << " look alike";
+    }
+}
+
+}  // namespace
