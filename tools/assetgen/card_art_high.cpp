@@ -31,21 +31,26 @@ void Inferno(QPainter& p, unsigned seed, const QColor& top, const QColor& bottom
 }
 
 void Witch(QPainter& p) {  // 魔女
-  Radiant(p, 27, QColor(40, 30, 80), QColor(120, 50, 120), {52, 16}, QColor(200, 160, 255, 120));
-  Moon(p, {52, 16}, 8, QColor(60, 35, 95));
-  Line(p, {8, 50}, {60, 40}, 1.8, QColor(130, 90, 50));
-  Shape(p, Poly({{6, 45}, {14, 49}, {6, 56}, {2, 52}}), QColor(200, 170, 90), 0.6);
-  Shape(p, Smooth({{22, 48}, {30, 34}, {40, 34}, {44, 46}, {34, 50}}), QColor(60, 30, 90));
-  Ball(p, {35, 28}, 6.5, 6.5, kSkin, 0.7);
-  Shape(p, Smooth({{29, 28}, {28, 34}, {24, 42}, {30, 38}, {41, 38}, {44, 42}, {42, 32}, {41, 27}}),
-        QColor(200, 50, 60), 0.6);
-  Shape(p, Poly({{22, 24}, {48, 24}, {42, 21}, {30, 2}, {29, 21}}), QColor(50, 30, 80));
-  Line(p, {29, 21}, {42, 21}, 1.5, QColor(200, 160, 60));
-  Eye(p, {32.5, 28.5}, 1.4, QColor(120, 40, 160));
-  Eye(p, {37.5, 28.5}, 1.4, QColor(120, 40, 160));
-  Smile(p, {35, 32}, 3, 0.8, QColor(150, 30, 60));
-  Dot(p, {47, 36}, 1.8, QColor(40, 20, 30));
-  Dot(p, {46.3, 33.7}, 0.8, QColor(40, 20, 30));
+  Radiant(p, 27, QColor(40, 30, 80), QColor(120, 50, 120), {54, 14}, QColor(200, 160, 255, 120));
+  Moon(p, {54, 14}, 8, QColor(55, 35, 90));
+  // Riding a broom across the moon.
+  Line(p, {6, 52}, {62, 42}, 2, QColor(130, 90, 50));
+  Shape(p, Poly({{2, 48}, {12, 50}, {12, 55}, {2, 58}}), QColor(210, 180, 100), 0.6);
+  Shape(p, Smooth({{24, 50}, {28, 36}, {36, 32}, {44, 36}, {46, 48}, {36, 52}}),
+        QColor(80, 40, 120));
+  Shape(p, Smooth({{29, 30}, {26, 40}, {22, 48}, {30, 42}, {31, 34}}), QColor(230, 90, 40), 0.6);
+  Ball(p, {35, 27}, 6.5, 6.5, kSkin, 0.7);
+  Shape(p, Poly({{22, 23}, {48, 23}, {43, 20}, {30, 1}, {29, 20}}), QColor(60, 35, 100));
+  Line(p, {29, 20.5}, {43, 20.5}, 1.6, QColor(230, 190, 70));
+  Eye(p, {32.5, 27.5}, 1.4, QColor(120, 40, 160));
+  Eye(p, {37.5, 27.5}, 1.4, QColor(120, 40, 160));
+  Smile(p, {35, 31}, 3, 1, QColor(150, 30, 60));
+  Line(p, {44, 38}, {50, 44}, 2.2, QColor(80, 40, 120));
+  Ball(p, {50, 45}, 1.8, 1.8, kSkin, 0.5);
+  Line(p, {50, 45}, {58, 32}, 1, QColor(120, 80, 40));
+  Star(p, {58, 31}, 3, QColor(255, 240, 150));
+  Dot(p, {18, 58}, 1, QColor(255, 240, 160));
+  Dot(p, {12, 62}, 0.8, QColor(255, 240, 160));
 }
 
 void Wyvern(QPainter& p) {  // ワイバーン
@@ -165,20 +170,25 @@ void Hero(QPainter& p) {  // 勇者
 }
 
 void Pegasus(QPainter& p) {  // ペガサス
-  Radiant(p, 33, QColor(120, 170, 240), QColor(250, 220, 230), {35, 35},
-          QColor(255, 255, 255, 120));
-  for (QPointF c : {QPointF(12, 58), QPointF(58, 60)}) Ball(p, c, 12, 5, Qt::white, 0);
-  const QColor white(250, 250, 255);
-  Wing(p, {34, 36}, 30, 220, QColor(225, 230, 250), true);
-  for (double x : {24.0, 30.0}) Line(p, {x, 44}, {x - 6, 54}, 2.4, white.darker(115));
-  for (double x : {44.0, 48.0}) Line(p, {x, 44}, {x + 4, 56}, 2.4, white.darker(115));
-  Shape(p, Smooth({{20, 38}, {34, 34}, {50, 38}, {52, 46}, {22, 46}}), white);
-  Curve(p, {50, 40}, {60, 40}, {62, 52}, 2.5, QColor(200, 210, 240));
-  Shape(p, Smooth({{22, 40}, {16, 28}, {12, 20}, {16, 14}, {22, 18}, {28, 36}}), white);
-  Shape(p, Smooth({{12, 18}, {6, 24}, {8, 28}, {14, 25}}), white);
-  Curve(p, {18, 14}, {26, 20}, {26, 32}, 2, QColor(180, 200, 255));
-  Eye(p, {12.5, 20}, 1.2, QColor(60, 90, 200));
-  Wing(p, {38, 36}, 32, -50, white, true);
+  Radiant(p, 33, QColor(70, 130, 220), QColor(230, 200, 230), {35, 30}, QColor(255, 255, 255, 90));
+  for (QPointF c : {QPointF(10, 60), QPointF(60, 62)}) Ball(p, c, 13, 5, Qt::white, 0);
+  const QColor white(250, 250, 255), shade(200, 210, 240);
+  Wing(p, {38, 38}, 30, -75, shade, true);  // far wing
+  for (double x : {24.0, 30.0, 44.0, 49.0}) {
+    const QPointF hoof(x < 40 ? x - 7 : x + 3, x < 40 ? 57 : 58);
+    Line(p, {x, 46}, hoof, 3.8, Ink(shade));
+    Line(p, {x, 46}, hoof, 2.4, shade);
+  }
+  Curve(p, {52, 42}, {62, 42}, {62, 56}, 3, QColor(170, 190, 240));  // tail
+  Shape(p, Smooth({{20, 40}, {34, 36}, {50, 38}, {54, 46}, {46, 50}, {24, 50}}), white);
+  // Neck and head, looking left.
+  Shape(p, Smooth({{20, 44}, {14, 34}, {12, 24}, {18, 18}, {26, 22}, {30, 38}}), white);
+  Shape(p, Smooth({{16, 18}, {8, 24}, {6, 30}, {12, 31}, {20, 24}}), white);
+  Shape(p, Poly({{18, 16}, {21, 10}, {23, 17}}), white, 0.8);          // ear
+  Curve(p, {20, 16}, {30, 22}, {30, 36}, 2.4, QColor(150, 180, 250));  // mane
+  Eye(p, {14, 23}, 1.3, QColor(60, 90, 200));
+  Dot(p, {8, 29}, 0.7, QColor(120, 120, 150));
+  Wing(p, {36, 38}, 32, -60, white, true);  // near wing
 }
 
 void Phoenix(QPainter& p) {  // フェニックス
