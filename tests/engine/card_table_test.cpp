@@ -151,6 +151,31 @@ TEST(CardFile, FaultsAreReportedWithFileAndRecord) {
   EXPECT_TRUE(CardTable::FromBytes(base + std::string(300, 'x'), "carddata", nullptr));
 }
 
+// Damaged bytes anywhere give either a table or a message, never a crash.
+TEST(CardFile, RandomDamageIsAlwaysReportedOrRead) {
+  const std::string base = SourceFile();
+  uint32_t x = 12345;
+  auto next = [&x] { return x = x * 1664525u + 1013904223u; };
+  int rejected = 0;
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes = base;
+    const int hits = 1 + next() % 8;
+    for (int i = 0; i < hits; ++i) bytes[next() % bytes.size()] = static_cast<char>(next() >> 24);
+    if (next() % 4 == 0) bytes.resize(next() % bytes.size());
+    std::string error;
+    auto table = CardTable::FromBytes(bytes, "carddata", &error);
+    if (!table) {
+      ++rejected;
+      EXPECT_EQ(error.rfind("carddata: record ", 0), 0u) << error;
+    } else {
+      for (int id = 0; id < kCardKinds; ++id) {
+        for (int side = 1; side <= 4; ++side) EXPECT_TRUE(IsValidSideCode(table->Side(id, side)));
+      }
+    }
+  }
+  EXPECT_GT(rejected, 500);
+}
+
 TEST(CardFile, OpenReadsTheWholeFileOnceAndNamesAMissingOne) {
   std::string error;
   EXPECT_FALSE(CardTable::Open("/nonexistent/dir/carddata", &error).has_value());
