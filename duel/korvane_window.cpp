@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +55,18 @@ QFont GothicFont(int pixels, bool bold = false) {
   f.setPixelSize(pixels);
   f.setBold(bold);
   return f;
+}
+
+// The tutorial's longer texts do not fit LText at the window's font: they wrap, and take a
+// smaller size of the same face until the whole text shows.
+QFont FitText(const QString& text, QSize box) {
+  for (int pixels = 12; pixels > 8; --pixels) {
+    const QFont f = GothicFont(pixels);
+    const QRect need =
+        QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text);
+    if (need.height() <= box.height()) return f;
+  }
+  return GothicFont(8);
 }
 
 int VbButton(Qt::MouseButton b) { return b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 1; }
@@ -142,8 +154,14 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   command4_->setFont(GothicFont(16, true));
   connect(command4_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.Command4_Click(); }); });
-  lText_ = new QLineEdit(this);
-  lText_->setReadOnly(true);
+  lText_ = new QLabel(this);
+  lText_->setTextFormat(Qt::PlainText);
+  lText_->setWordWrap(true);
+  lText_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  lText_->setAutoFillBackground(true);
+  QPalette white = lText_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  lText_->setPalette(white);
   lButton_ = new QPushButton(this);
   lButton_->setFont(GothicFont(16));
   connect(lButton_, &QPushButton::clicked, this,
@@ -159,6 +177,24 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   flipAnime_->setInterval(10);
   connect(flipAnime_, &QTimer::timeout, this,
           [this] { Forward([&] { logic_.FlipAnime_Timer(); }); });
+
+  // The controls' own names, so that tests and tools can find them.
+  picture1_->setObjectName(QStringLiteral("Picture1"));
+  for (int k = 0; k <= kCardBack; ++k) cardPic_[k]->setObjectName(QStringLiteral("CardPic%1").arg(k));
+  for (int j = 0; j < 14; ++j) cardLabel_[j]->setObjectName(QStringLiteral("cardlabel%1").arg(j));
+  vscroll_->setObjectName(QStringLiteral("VScroll1"));
+  field_->setObjectName(QStringLiteral("Field"));
+  thinking_->setObjectName(QStringLiteral("Thinking"));
+  for (int i = 0; i < kHandSize; ++i) {
+    eHand_[i]->setObjectName(QStringLiteral("EHand%1").arg(i));
+    pHand_[i]->setObjectName(QStringLiteral("PHand%1").arg(i));
+  }
+  command1_->setObjectName(QStringLiteral("Command1"));
+  command2_->setObjectName(QStringLiteral("Command2"));
+  command4_->setObjectName(QStringLiteral("Command4"));
+  label1_->setObjectName(QStringLiteral("Label1"));
+  lText_->setObjectName(QStringLiteral("LText"));
+  lButton_->setObjectName(QStringLiteral("LButton"));
 
   logic_.RequestClose = [this] { close(); };
   logic_.Changed = [this] { Mirror(); };
@@ -212,6 +248,7 @@ void KorvaneWindow::Mirror() {
   Place(command4_, c.Command4);
   lText_->setText(c.LText.Caption);
   Place(lText_, c.LText);
+  lText_->setFont(FitText(c.LText.Caption, lText_->contentsRect().size()));
   lButton_->setText(c.LButton.Caption);
   Place(lButton_, c.LButton);
 }

@@ -11,7 +11,6 @@
 #include "duel/korvane.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
@@ -52,7 +51,7 @@ class KorvaneWindow : public QWidget {
   QPushButton *command1_ = nullptr, *command2_ = nullptr, *command4_ = nullptr;
   QPushButton* lButton_ = nullptr;
   QLabel* label1_ = nullptr;
-  QLineEdit* lText_ = nullptr;
+  QLabel* lText_ = nullptr;  // LText, read-only
   QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
 };
 
