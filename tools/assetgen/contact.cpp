@@ -14,6 +14,54 @@ struct Item {
   int scale;
 };
 
+// The duel board as the game paints it: cards with the mask ANDed and the face ORed, field
+// tiles ORed onto empty squares, and a hand card with the yellow corner frame (bracket mask
+// ORed, bracket frame ANDed).
+QImage DuelPreview(const QString& dir) {
+  QImage board(dir + "/duel/Board.png");
+  board = board.convertToFormat(QImage::Format_RGB32);
+  const QImage mask = QImage(dir + "/cards/CardMask.png").convertToFormat(QImage::Format_RGB32);
+  const QImage blue = QImage(dir + "/duel/MyField.png").convertToFormat(QImage::Format_RGB32);
+  const QImage red = QImage(dir + "/duel/EnemyField.png").convertToFormat(QImage::Format_RGB32);
+  QPainter p(&board);
+  auto sprite = [&](const QString& face, QPoint at) {
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(at, mask);
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    p.drawImage(at, QImage(dir + "/cards/" + face).convertToFormat(QImage::Format_RGB32));
+  };
+  auto square = [](int c, int r) { return QPoint(1 + (c - 1) * 80, 1 + (r - 1) * 80); };
+  sprite("CardPic35.png", square(3, 4));
+  sprite("ECardPic39.png", square(3, 2));
+  sprite("CardPic40.png", square(2, 3));
+  sprite("ECardPic40.png", square(4, 3));
+  p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+  p.drawImage(square(3, 5), blue);
+  p.drawImage(square(3, 3), blue);
+  p.drawImage(square(3, 3), red);
+  p.drawImage(square(3, 1), red);
+  p.drawImage(square(2, 4), blue);
+  p.end();
+  // A hand card with the selection frame.
+  QImage hand(81, 81, QImage::Format_RGB32);
+  hand.fill(QColor(192, 192, 192));
+  QPainter h(&hand);
+  h.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+  h.drawImage(0, 0, mask);
+  h.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+  h.drawImage(0, 0, QImage(dir + "/cards/CardPic00.png").convertToFormat(QImage::Format_RGB32));
+  h.drawImage(0, 0, QImage(dir + "/duel/CornerMask.png").convertToFormat(QImage::Format_RGB32));
+  h.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+  h.drawImage(0, 0, QImage(dir + "/duel/CornerFrame.png").convertToFormat(QImage::Format_RGB32));
+  h.end();
+  QImage out(board.width() + 90, board.height(), QImage::Format_RGB32);
+  out.fill(QColor(192, 192, 192));
+  QPainter o(&out);
+  o.drawImage(0, 0, board);
+  o.drawImage(board.width() + 6, 3, hand);
+  return out;
+}
+
 }  // namespace
 
 bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* error) {
@@ -44,6 +92,8 @@ bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* e
   load(others, "icon.png", 2);
   load(others, "duel/Board.png", 1);
   load(others, "adventure/Town.png", 1);
+  if (missing.isEmpty())
+    others.push_back({"duel preview (AND/OR painting)", DuelPreview(dataDir), 1});
   if (!missing.isEmpty()) {
     *error = "missing pictures: " + missing.join(", ");
     return false;

@@ -25,7 +25,8 @@ void FillBrackets(QImage& image, QRgb colour) {
 
 // Grey stone slab with a little grain and a bevel.
 void DrawStone(QPainter& p, const QRect& r, Rng& rng) {
-  const int base = rng.Int(150, 172);
+  // Kept below 128 so that the ORed field tiles read as strong blue, red and purple.
+  const int base = rng.Int(104, 118);
   QLinearGradient g(r.topLeft(), r.bottomRight());
   g.setColorAt(0, QColor(base + 22, base + 22, base + 24));
   g.setColorAt(1, QColor(base - 18, base - 18, base - 14));
@@ -49,10 +50,10 @@ void DrawStone(QPainter& p, const QRect& r, Rng& rng) {
     p.setPen(QPen(QColor(110, 110, 115, 110), 0.8));
     p.drawPath(crack);
   }
-  p.setPen(QPen(QColor(225, 225, 230), 2));
+  p.setPen(QPen(QColor(170, 170, 176), 2));
   p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
   p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-  p.setPen(QPen(QColor(80, 80, 88), 2));
+  p.setPen(QPen(QColor(60, 60, 66), 2));
   p.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
   p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
 }
