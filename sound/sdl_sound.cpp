@@ -162,11 +162,16 @@ Mixer::Mixer() {
     return;
   }
   // Step 2. The General MIDI bank, given explicitly (Debian's SDL_mixer ignores SDL_SOUNDFONTS).
+  bool haveFont = false;
   for (const char* font : kSoundFonts) {
     if (QFileInfo::exists(QString::fromLatin1(font))) {
       Mix_SetSoundFonts(font);
+      haveFont = true;
       break;
     }
+  }
+  if (!haveFont) {
+    std::fprintf(stderr, "korvane: no General MIDI soundfont (package timgm6mb-soundfont)\n");
   }
   Mix_Init(MIX_INIT_MID);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
