@@ -19,6 +19,8 @@
 namespace korvane::testing {
 
 struct Event {
+  Event(std::string k, QString t = {}, QString t2 = {}, int x = 0, int y = 0)
+      : kind(std::move(k)), text(std::move(t)), text2(std::move(t2)), a(x), b(y) {}
   std::string kind;  // speech, message, notice, choices, duel, map, step, draw, timer, ...
   QString text;
   QString text2;
