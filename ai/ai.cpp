@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 #include "engine/projection.h"
 #include "engine/rules.h"
@@ -32,7 +33,19 @@ struct Context {
   // What the cards left in the player's hand could do on their sides 1..4.
   std::array<int, 4> maxRange{};
   std::array<bool, 4> split{}, arc{};
+  // True when the weights are small enough that no score can leave the 16-bit range; then a
+  // candidate whose terms are all dropped (step 4) need not be worked out at all.
+  bool cannotOverflow = false;
 };
+
+bool CannotOverflow(const AiWeights& w) {
+  const int flip = std::abs(w.FlipWeight), loss = std::abs(w.LossWeight);
+  // Four bomb sides of five squares, five simulated flips, territory moving by at most 26 plus
+  // the bonus of step 5, and the safety bonus.
+  const int bound = 20 * std::max(flip, loss) + 5 * flip + 27 * std::abs(w.TerritoryWeight) +
+                    std::abs(w.SafetyBonus);
+  return bound <= INT16_MAX;
+}
 
 void LoadReplyReach(const DuelState& s, Context& ctx) {
   for (int k = 0; k < kHandSize; ++k) {
@@ -144,6 +157,11 @@ void EvaluateMoveCtx(const DuelState& s, const Context& ctx, const AiWeights& w,
 
 int16_t ScoreCtx(const DuelState& s, const Context& ctx, const AiWeights& w, int slot, int c,
                  int r) {
+  // A card landing in the player's field keeps only the loss (step 4 below).
+  if (ctx.cannotOverflow && s.PlayerFieldMap[c][r] >= 1) {
+    return static_cast<int16_t>(w.LossWeight +
+                                (s.EnemyFieldMap[c][r] == 0 ? w.TerritoryWeight : 0));
+  }
   // Step 1.
   int16_t score = 0;
   // Step 2. Bomb term, on the real board.
@@ -199,6 +217,7 @@ double SeededRandom::Next() { return static_cast<double>(gen_() >> 11) * 0x1.0p-
 int ScoreCandidate(const DuelState& s, const AiWeights& w, int slot, int c, int r) {
   Context ctx;
   BuildContext(s, ctx);
+  ctx.cannotOverflow = CannotOverflow(w);
   return ScoreCtx(s, ctx, w, slot, c, r);
 }
 
@@ -221,6 +240,7 @@ EnemyMove ChooseEnemyMove(const DuelState& s, const AiWeights& w, RandomSource& 
   // Step 1.
   Context ctx;
   BuildContext(s, ctx);
+  ctx.cannotOverflow = CannotOverflow(w);
   int best = -20;
   EnemyMove chosen;  // slot 0 on (0, 0) until a candidate is taken
   bool taken = false;

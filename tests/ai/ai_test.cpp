@@ -132,6 +132,17 @@ TEST(ScoreCandidate, OverflowIsCaughtNotWrapped) {
   DuelState s = WorkedExample();
   EXPECT_THROW(ScoreCandidate(s, {0, 20000, 0, 0}, 0, 3, 3), CounterOverflow);
   EXPECT_THROW(ScoreCandidate(s, {20000, 0, 0, 0}, 0, 3, 3), CounterOverflow);
+
+  // Terms that step 4 drops still overflow on the way, as the game's 16-bit score does.
+  DuelState t = EmptyDuel();
+  PutPlayer(t, 0, 3, 4, "1000");  // puts (3,3) in the player's field
+  PutPlayer(t, 1, 2, 4, "0000");
+  PutPlayer(t, 2, 4, 4, "0000");
+  HandEnemy(t, 0, "a000");  // from (3,3) the arc reaches all three
+  ComputeFields(t);
+  ASSERT_GE(t.PlayerFieldMap[3][3], 1);
+  EXPECT_EQ(ScoreCandidate(t, {0, 10, 0, -7}, 0, 3, 3), -7);
+  EXPECT_THROW(ScoreCandidate(t, {0, 12000, 0, -7}, 0, 3, 3), CounterOverflow);
 }
 
 // A simulated board with only the candidate on `target`.
