@@ -11,10 +11,12 @@
 namespace korvane {
 namespace {
 
+// MoveScore is 16-bit: the common case stays inline, leaving the range goes through
+// CheckedAdd, which throws CounterOverflow.
 inline void Add16(int16_t& value, int delta) {
   const int sum = value + delta;
-  if (sum < INT16_MIN || sum > INT16_MAX) value = CheckedAdd(value, delta);  // throws
-  value = static_cast<int16_t>(sum);
+  value =
+      (sum < INT16_MIN || sum > INT16_MAX) ? CheckedAdd(value, delta) : static_cast<int16_t>(sum);
 }
 
 struct CardOnBoard {
