@@ -253,7 +253,8 @@ void ADVKorvane::PlayMusicFile(const QString& fileName) {
 bool ADVKorvane::SaveGameOldHouse() {
   const FileResult saved = files_.SaveGame(state_, true);
   if (saved) return true;
-  platform_.ShowOk(QStringLiteral("セーブ失敗"), saved.error);
+  platform_.ShowOk(QStringLiteral("セーブ失敗"),
+                   QStringLiteral("セーブできませんでした。\n") + saved.error);
   return false;
 }
 

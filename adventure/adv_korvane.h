@@ -79,7 +79,9 @@ class ADVKorvane : public ScriptHost {
   // --- Town map (town_map.cpp) ---
   void Picture1_MouseMove();
   void Clicker_MouseMove(int i);
-  void Clicker_Click(int i) { EnterPlace(i); }
+  void Clicker_Click(int i) {
+    if (i >= 0 && i <= 8 && clickerVisible_[i] && !enteringPlace_ && windowVisible_) EnterPlace(i);
+  }
   void Form_Paint();
 
   // --- ScriptHost ---

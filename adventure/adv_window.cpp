@@ -2,10 +2,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -197,6 +199,10 @@ void ADVKorvaneWindow::Sync() {
     if (commands_[i]->text() != c.caption) commands_[i]->setText(c.caption);
     commands_[i]->setVisible(c.visible);
   }
+  if (logic_.Frame1Visible() && !frame1_->isVisible()) {
+    frame1_->setVisible(true);
+    text1_->setFocus();  // the name is typed at once
+  }
   frame1_->setVisible(logic_.Frame1Visible());
   picture1_->parentWidget()->setVisible(logic_.Picture1Visible());
   for (int i = 0; i < 9; ++i) clickers_[i]->setVisible(logic_.ClickerVisible(i));
@@ -213,19 +219,30 @@ void ADVKorvaneWindow::Sync() {
   picture1_->update();
 }
 
+void ADVKorvaneWindow::Forward(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    timer1_.stop();
+    QMessageBox::critical(this, QStringLiteral("KORVANE"), QString::fromUtf8(e.what()));
+    QCoreApplication::exit(3);
+    return;
+  }
+  Sync();
+}
+
 void ADVKorvaneWindow::StartTimer() {
   if (logic_.Timer1Interval() > 0) timer1_.start(logic_.Timer1Interval());
 }
 
 void ADVKorvaneWindow::Tick() {
-  logic_.Timer1_Timer();
+  Forward([this] { logic_.Timer1_Timer(); });
   const int interval = logic_.Timer1Interval();
   if (interval <= 0) {
     timer1_.stop();
   } else if (interval != timer1_.interval()) {
     timer1_.setInterval(interval);
   }
-  Sync();
 }
 
 void ADVKorvaneWindow::closeEvent(QCloseEvent* event) {

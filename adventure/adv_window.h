@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "adventure/adv_korvane.h"
+#include "duel/qt_platform.h"
 
 class QComboBox;
 class QGroupBox;
@@ -18,6 +19,17 @@ class QPushButton;
 namespace korvane {
 
 class ClickArea;
+
+// The real platform, with one addition: before pending events run, the adventure window mirrors
+// its logic, so a control the handler has just hidden cannot be clicked meanwhile.
+class AdventurePlatform : public QtPlatform {
+ public:
+  std::function<void()> BeforeEvents;
+  void ProcessEvents() override {
+    if (BeforeEvents) BeforeEvents();
+    QtPlatform::ProcessEvents();
+  }
+};
 
 class ADVKorvaneWindow : public QWidget {
  public:
@@ -38,11 +50,9 @@ class ADVKorvaneWindow : public QWidget {
   void BuildTitle();
   void BuildPicture();
   void Tick();
-  template <typename F>
-  void Forward(F&& handler) {
-    handler();
-    Sync();
-  }
+  // Runs a handler of the logic, then mirrors it. A fault of the game's arithmetic ends the
+  // program with a report.
+  void Forward(const std::function<void()>& handler);
 
   ADVKorvane& logic_;
   ClickArea* picture1_ = nullptr;

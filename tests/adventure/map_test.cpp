@@ -199,5 +199,28 @@ TEST_F(AdventureTest, FailedSaveAtQuitIsToldAndTheGameGoesOn) {
   EXPECT_EQ(other.CurrentPlace(), -1);
 }
 
+TEST_F(AdventureTest, OldHouseSaveWritesItsVariantOrTellsTheFailure) {
+  StartNewGame();
+  state.OldHouseStep = 4;
+  state.Collections[0][32] = 1;
+  EXPECT_TRUE(adv->SaveGameOldHouse());
+  GameState loaded;
+  ASSERT_TRUE(store.LoadGame(loaded));
+  EXPECT_EQ(loaded.OldHouseStep, 0);
+  EXPECT_EQ(loaded.Collections[0][32], 1);
+  EXPECT_TRUE(platform.messages.isEmpty());
+
+  SaveStore blocked(QDir(dir.path()).filePath(QStringLiteral("blocked")));
+  {
+    QFile f(blocked.Directory());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  GameState g = state;
+  ADVKorvane other(g, blocked, *sound, platform, host, PlaceholderPictures(), nullptr);
+  EXPECT_FALSE(other.SaveGameOldHouse());
+  ASSERT_EQ(platform.messages.size(), 1);
+  EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("セーブ失敗|")));
+}
+
 }  // namespace
 }  // namespace korvane
