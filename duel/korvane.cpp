@@ -160,8 +160,8 @@ void Korvane::ApplyMinimumStock() {
 
 bool Korvane::Form_Unload() {
   if (!open_) return true;
-  // The result is being shown: it is finished first.
-  if (settling_) return false;
+  // The result is being shown, or the question is already up: that is finished first.
+  if (settling_ || asking_) return false;
 
   // Step 1 and 2. Closing a running duel is a perfect loss.
   auto duelInProgress = [this] {

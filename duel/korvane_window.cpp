@@ -180,7 +180,8 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
 
   // The controls' own names, so that tests and tools can find them.
   picture1_->setObjectName(QStringLiteral("Picture1"));
-  for (int k = 0; k <= kCardBack; ++k) cardPic_[k]->setObjectName(QStringLiteral("CardPic%1").arg(k));
+  for (int k = 0; k <= kCardBack; ++k)
+    cardPic_[k]->setObjectName(QStringLiteral("CardPic%1").arg(k));
   for (int j = 0; j < 14; ++j) cardLabel_[j]->setObjectName(QStringLiteral("cardlabel%1").arg(j));
   vscroll_->setObjectName(QStringLiteral("VScroll1"));
   field_->setObjectName(QStringLiteral("Field"));

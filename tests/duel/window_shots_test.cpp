@@ -19,6 +19,8 @@ class WindowTest : public DuelTest {
  protected:
   WindowTest() {
     QDir().mkpath(KORVANE_SHOTS_DIR);
+    // The generated artwork when the build has made it; the stand-ins otherwise.
+    if (QDir(KORVANE_DATA_DIR "/cards").exists()) pictures = CardPictures(KORVANE_DATA_DIR, &cards);
     Give(0, {{0, 2}, {1, 3}, {2, 2}, {5, 1}, {7, 2}, {12, 1}, {21, 1}, {22, 2}, {31, 1}});
     Give(3, {{0, 8}, {8, 8}, {9, 8}, {10, 6}, {11, 6}, {13, 6}, {21, 2}});
     game.OpponentName = QStringLiteral("風見 誠");
