@@ -103,6 +103,7 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
   if (TutorialLocksInput()) return;
   if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
   // Step 3. Five equal columns and rows over the board picture's outer size.
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
   const int c = static_cast<int>(std::floor(x / Ctl.Field.Size.width() * 5)) + 1;
   const int r = static_cast<int>(std::floor(y / Ctl.Field.Size.height() * 5)) + 1;
   if (!IsOnBoard(c, r)) return;

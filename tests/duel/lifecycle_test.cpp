@@ -1,6 +1,8 @@
 // Opening and closing the duel window: the opponent's stock and its minimum, the forfeit, the
 // series that end by themselves (速水 結, the special result against 高原 良絵), and the faults
 // mended here: flip clocks left running, chosen cards lost on closing, clicks at bad moments.
+#include <cmath>
+
 #include "tests/duel/duel_test_support.h"
 
 namespace korvane::testing {
@@ -266,11 +268,16 @@ TEST_F(LifecycleTest, ClicksAtBadMomentsChangeNothing) {
   k.Duel.Turn = TurnState::Player;
   k.Duel.SelectedSlot = -1;
   Click(3, 4);
-  k.Field_MouseDown(1, 0, -30, 500);
   EXPECT_TRUE(NewEffects().isEmpty());
   EXPECT_EQ(k.Duel.BoardCard[3][4], kEmptySquare);
   // A refused square keeps the choice and says so.
   k.PHand_Click(2);
+  // Positions off the board (the board picture never gives them) are ignored.
+  k.Field_MouseDown(1, 0, -30, 500);
+  k.Field_MouseDown(1, 0, std::nan(""), 10);
+  k.Field_MouseDown(1, 0, 406, 10);
+  EXPECT_TRUE(NewEffects().isEmpty());
+  EXPECT_EQ(k.Duel.Turn, TurnState::Player);
   Click(1, 1);
   EXPECT_EQ(NewEffects(), QStringList{"bboo.wav"});
   EXPECT_EQ(k.Duel.SelectedSlot, 2);
