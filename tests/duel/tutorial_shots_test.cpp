@@ -93,13 +93,16 @@ TEST_F(TutorialShotsTest, PageFourShowsTheExampleList) {
   // The four example cards stand at their places of the first page, on black; place 0 is
   // empty (the player holds nothing at the title).
   EXPECT_EQ(shot.pixel(40, 48), qRgb(0, 0, 0));
+  // Places 0 to 6 on the first row, 7 to 13 on the second.
   for (int card : {2, 3, 5, 7}) {
+    const int left = 80 * (card % 7), top = card < 7 ? 8 : 152;
     int lit = 0;
-    for (int y = 8; y < 88; ++y) {
-      for (int x = 80 * card; x < 80 * card + 80; ++x) lit += shot.pixel(x, y) != qRgb(0, 0, 0);
+    for (int y = top; y < top + 80; ++y) {
+      for (int x = left; x < left + 80; ++x) lit += shot.pixel(x, y) != qRgb(0, 0, 0);
     }
     EXPECT_GT(lit, 3000) << "card " << card;
   }
+  EXPECT_EQ(shot.pixel(80 + 40, 152 + 40), qRgb(0, 0, 0));  // place 8 stays empty
 }
 
 TEST_F(TutorialShotsTest, PageEighteenFlipsTheEnemysCard) {
