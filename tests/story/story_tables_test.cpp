@@ -127,12 +127,21 @@ TEST(StoryTables, NumbersAreInRangeAndTextsAreWhole) {
             EXPECT_TRUE(IsValidCardId(a.b)) << where;
             EXPECT_NE(a.op == Op::kAddCard ? a.c : 1, 0) << where;
           }
-          if (a.op == Op::kSetFlag) EXPECT_TRUE(a.a >= 1 && a.a <= 5) << where;
+          if (a.op == Op::kSetCard) {
+            EXPECT_GE(a.c, 0) << where;
+          }
+          if (a.op == Op::kSetFlag) {
+            EXPECT_TRUE(a.a >= 1 && a.a <= 5) << where;
+          }
           if (a.op == Op::kShowPortrait || a.op == Op::kHidePortrait) {
             EXPECT_TRUE(a.a >= 0 && a.a <= 5) << where;
           }
-          if (a.op == Op::kShowHotSpot) EXPECT_TRUE(a.a >= 0 && a.a <= 8) << where;
-          if (a.op == Op::kEnterPlace) EXPECT_NE(ScriptOf(a.a), nullptr) << where;
+          if (a.op == Op::kShowHotSpot) {
+            EXPECT_TRUE(a.a >= 0 && a.a <= 8) << where;
+          }
+          if (a.op == Op::kEnterPlace) {
+            EXPECT_NE(ScriptOf(a.a), nullptr) << where;
+          }
           if (a.op == Op::kSetStep || a.op == Op::kRaiseStep) {
             const PlaceScript* other = ScriptOf(a.a);
             ASSERT_NE(other, nullptr) << where;
@@ -159,6 +168,25 @@ TEST(StoryTables, NumbersAreInRangeAndTextsAreWhole) {
     }
   }
   EXPECT_GT(texts, 250);
+}
+
+// A message waits for the click that dismisses it, so a step can show only one: a second one in
+// the same visit of a step would wipe the first before anyone read it.
+TEST(StoryTables, AStepShowsAtMostOneMessage) {
+  for (int place : ScriptedPlaces()) {
+    for (const Entry& e : ScriptOf(place)->entries) {
+      int common = 0;  // shown by the clauses that only add actions
+      for (const Clause& c : e.clauses) {
+        int shown = 0;
+        for (const Action& a : c.actions) {
+          shown += a.op == Op::kSpeech || a.op == Op::kMessage || a.op == Op::kNotice ||
+                   a.op == Op::kResult || a.op == Op::kMissingCards;
+        }
+        EXPECT_LE(common + shown, 1) << "place " << place << " step " << e.step;
+        if (c.next.kind == NextKind::kFallThrough) common += shown;
+      }
+    }
+  }
 }
 
 // Every entry can be reached: from the first step of the place, from a counter set by another
