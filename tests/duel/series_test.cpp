@@ -1,6 +1,7 @@
 // A series against one opponent, driven through the window's handlers without a window: the
 // choice, the duels with the timers, the result messages, the counters, and what the adventure
 // finds when the window closes.
+#include <cstdlib>
 #include <set>
 
 #include "tests/duel/duel_test_support.h"
@@ -58,8 +59,18 @@ class SeriesTest : public DuelTest {
     const auto mine = k.Duel.PlayerHand;
     const auto theirs = k.Duel.EnemyHand;
     platform.messages.clear();
+    MarkEffects();
     const int ticks = PlayToEnd();
     ASSERT_LT(ticks, 500);
+    // One sound per placement on each side, and one per flip (a flip is never undone).
+    int flipped = 0;
+    for (int c = 1; c <= 5; ++c) {
+      for (int r = 1; r <= 5; ++r) flipped += std::abs(k.Duel.BoardCard[c][r]) == 40;
+    }
+    EXPECT_EQ(NewEffects().count("idid.wav"), 5);
+    EXPECT_EQ(NewEffects().count("Youdid.wav"), 5);
+    EXPECT_EQ(NewEffects().count("tooon.wav"), flipped);
+    EXPECT_FALSE(k.Ctl.Thinking.Visible);
 
     const auto expected = ExpectedMessages(mine, theirs);
     ASSERT_EQ(platform.messages.size(), expected.size());
