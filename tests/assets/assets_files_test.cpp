@@ -2,9 +2,12 @@
 // the duel's AND/OR painting relies on.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QString>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -205,6 +208,67 @@ TEST(AssetPictures, PortraitsAreDistinctPeople) {
       for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x) differ += faces[a].pixel(x, y) != faces[b].pixel(x, y);
       EXPECT_GT(differ, 3000) << "portraits " << a << " and " << b << " look alike";
+    }
+}
+
+// The side codes of assets/cards.tsv, as the faces must show them.
+std::vector<std::array<char, 4>> SideCodes() {
+  std::vector<std::array<char, 4>> codes;
+  QFile f(QString(KORVANE_ASSETS_SRC) + "/cards.tsv");
+  if (!f.open(QIODevice::ReadOnly)) return codes;
+  for (const QString& line : QString::fromUtf8(f.readAll()).split('\n')) {
+    const QStringList w = line.split('\t');
+    if (line.startsWith('#') || w.size() != 6) continue;
+    codes.push_back(
+        {w[1][0].toLatin1(), w[2][0].toLatin1(), w[3][0].toLatin1(), w[4][0].toLatin1()});
+  }
+  return codes;
+}
+
+// The middle of the code badge on side s (0 top, 1 right, 2 bottom, 3 left), player view.
+QRect Badge(int s) {
+  const QPoint at[4] = {{40, 7}, {73, 40}, {40, 73}, {7, 40}};
+  return QRect(at[s] - QPoint(3, 3), QSize(7, 7));  // inside the ring
+}
+
+bool SameRegion(const QImage& a, const QImage& b, QRect r, bool turnB) {
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QRgb pb = turnB ? b.pixel(79 - x, 79 - y) : b.pixel(x, y);
+      if ((a.pixel(x, y) & 0xffffff) != (pb & 0xffffff)) return false;
+    }
+  return true;
+}
+
+TEST(AssetPictures, EachFaceShowsItsOwnCodesOnTheRightSides) {
+  const auto codes = SideCodes();
+  ASSERT_EQ(codes.size(), 40u);
+  std::vector<QImage> mine, theirs;
+  for (int i = 0; i < 40; ++i) {
+    mine.push_back(Load(Card(false, i)));
+    theirs.push_back(Load(Card(true, i)).mirrored(true, true));  // turned back to player view
+  }
+  // Two cards show the same badge on a side exactly when they carry the same code there.
+  for (int s = 0; s < 4; ++s)
+    for (int i = 0; i < 40; ++i)
+      for (int j = i + 1; j < 40; ++j) {
+        const bool same = codes[i][s] == codes[j][s];
+        EXPECT_EQ(SameRegion(mine[i], mine[j], Badge(s), false), same)
+            << "cards " << i << " and " << j << ", side " << s + 1;
+        EXPECT_EQ(SameRegion(theirs[i], theirs[j], Badge(s), false), same)
+            << "enemy cards " << i << " and " << j << ", side " << s + 1;
+      }
+}
+
+TEST(AssetPictures, EveryCardHasItsOwnIllustration) {
+  std::vector<QImage> faces;
+  for (int i = 0; i <= 40; ++i) faces.push_back(Load(Card(false, i)));
+  for (int i = 0; i <= 40; ++i)
+    for (int j = i + 1; j <= 40; ++j) {
+      int differ = 0;
+      for (int y = 16; y < 64; ++y)
+        for (int x = 16; x < 64; ++x) differ += faces[i].pixel(x, y) != faces[j].pixel(x, y);
+      EXPECT_GT(differ, 48 * 48 / 3) << "cards " << i << " and " << j << " look alike";
     }
 }
 

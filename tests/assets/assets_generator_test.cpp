@@ -7,8 +7,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cmath>
+
+#include "tests/assets/smf_reader.h"
 
 namespace {
+using namespace assets_test;
 
 struct GenResult {
   int code = -1;
@@ -96,6 +100,65 @@ TEST(AssetGenerator, BrokenEffectsAndCardTablesAreRefused) {
   EXPECT_NE(r.code, 0);
   EXPECT_TRUE(r.err.contains("side code")) << r.err.toStdString();
   EXPECT_FALSE(QFile::exists(dir.filePath("out/cards/CardMask.png")));
+}
+
+TEST(AssetGenerator, NotationMeansWhatItSays) {
+  QTemporaryDir dir;
+  const QString src = dir.filePath("tune.txt"), mid = dir.filePath("tune.mid");
+  Write(src,
+        "tempo 120\n"
+        "define Riff = c8 > c8 <\n"
+        "track a channel=2 program=5\n"
+        "  o4 l4 q8 c d+ e-8 r8 f | [g a]2 | {ce>g}2. $Riff |\n"
+        "  c4^8 v50 n60:8 v96 q4 d2 | [r1]20\n");
+  const GenResult r = Generator({"music", src, mid});
+  ASSERT_EQ(r.code, 0) << r.err.toStdString();
+  const MidiSummary s = ReadMidi(ReadAll(mid));
+  ASSERT_TRUE(s.ok) << s.error.toStdString();
+  EXPECT_EQ(s.division, 480);
+  EXPECT_DOUBLE_EQ(s.seconds, 48.0);  // 24 bars of 4 beats at 120
+  EXPECT_EQ(s.programs.at(2), 5);
+  std::vector<Note> notes = s.notes;
+  std::sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) {
+    return a.start != b.start ? a.start < b.start : a.key < b.key;
+  });
+  const struct {
+    uint32_t start, end;
+    int key;
+  } want[] = {{0, 480, 60},     {480, 960, 63},   {960, 1200, 63},  {1440, 1920, 65},
+              {1920, 2400, 67}, {2400, 2880, 69}, {2880, 3360, 67}, {3360, 3840, 69},
+              {3840, 5280, 60}, {3840, 5280, 64}, {3840, 5280, 79}, {5280, 5520, 60},
+              {5520, 5760, 72}, {5760, 6480, 60}, {6480, 6720, 60}, {6720, 7200, 62}};
+  ASSERT_EQ(notes.size(), std::size(want));
+  for (size_t k = 0; k < notes.size(); ++k) {
+    EXPECT_EQ(notes[k].start, want[k].start) << "note " << k;
+    EXPECT_EQ(notes[k].end, want[k].end) << "note " << k;
+    EXPECT_EQ(notes[k].key, want[k].key) << "note " << k;
+    EXPECT_EQ(notes[k].channel, 2);
+    EXPECT_EQ(notes[k].velocity, k == 14 ? 50 : 96) << "note " << k;
+  }
+}
+
+TEST(AssetGenerator, EffectsFollowTheirParameters) {
+  QTemporaryDir dir;
+  const QString src = dir.filePath("fx.txt"), wav = dir.filePath("fx.wav");
+  Write(src,
+        "rate 8000\nlength 500\npeak 0.5\n"
+        "voice wave=sine start=100 dur=300 f0=440 f1=440 attack=10 release=10\n");
+  ASSERT_EQ(Generator({"effect", src, wav}).code, 0);
+  const Wav w = ReadWav(ReadAll(wav));
+  ASSERT_TRUE(w.ok);
+  EXPECT_EQ(w.rate, 8000);
+  ASSERT_EQ(w.samples.size(), 4000u);  // 500 ms
+  int peak = 0, crossings = 0;
+  for (size_t k = 0; k < w.samples.size(); ++k) {
+    const double ms = k / 8.0;
+    if (ms < 100 || ms >= 400) ASSERT_EQ(w.samples[k], 0) << "sound outside the voice at " << ms;
+    peak = std::max(peak, std::abs(int(w.samples[k])));
+    if (k && ms > 150 && ms < 350 && (w.samples[k - 1] < 0) != (w.samples[k] < 0)) ++crossings;
+  }
+  EXPECT_NEAR(peak, 0.5 * 32767, 200);
+  EXPECT_NEAR(crossings, 2 * 440 * 0.2, 4);  // 440 Hz over 200 ms
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ class NoteReader {
     return pitch;
   }
   void Note(const std::vector<int>& pitches, int ticks) {
-    const int sounding = std::max(1, ticks * gate_ / 8 - (gate_ == 8 ? 0 : 0));
+    const int sounding = std::max(1, ticks * gate_ / 8);
     for (int pitch : pitches) {
       const uint8_t ch = uint8_t(t_.channel);
       t_.events.push_back({tick_, 2, {uint8_t(0x90 | ch), uint8_t(pitch), uint8_t(velocity_)}});
@@ -140,17 +140,16 @@ class NoteReader {
       } else if (c == 'q') {
         gate_ = std::clamp(Number(gate_), 1, 8);
       } else if (c == '[') {
+        // Play the block once (Block returns after the matching ']'), read the count, then
+        // play it again count - 1 times.
         const int start = i_;
         if (!Block(depth + 1, error)) return false;
-        // Block returned after the matching ']': read the count and play the rest again.
-        const int end = i_;
         const int count = Number(2);
         const int afterCount = i_;
         for (int k = 1; k < count; ++k) {
           i_ = start;
           if (!Block(depth + 1, error)) return false;
         }
-        (void)end;
         i_ = afterCount;
       } else if (c == ']') {
         if (depth == 0) return Fail(error, "']' without '['");

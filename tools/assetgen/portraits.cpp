@@ -438,6 +438,15 @@ QImage MakePortrait(int who) {
     Ball(p, {76, 92}, 5, 4, d.skin, 0.8);
   }
   if (d.cap) Shape(p, Smooth({{30, 30}, {50, 14}, {70, 30}}), d.clothes, 1);
+  if (d.ghost) {  // she fades out below the shoulders
+    p.setOpacity(1);
+    QLinearGradient fade(0, 76, 0, 100);
+    QColor clear = d.bgBottom;
+    clear.setAlpha(0);
+    fade.setColorAt(0, clear);
+    fade.setColorAt(1, QColor(d.bgBottom.red(), d.bgBottom.green(), d.bgBottom.blue(), 235));
+    p.fillRect(QRectF(0, 76, 100, 24), fade);
+  }
   return image;
 }
 
