@@ -125,6 +125,11 @@ TEST_F(WindowTest, TransferMessageShowsTheCard) {
   };
   EXPECT_LT(PlayToEnd(), 500);
   platform.onOk = nullptr;
+  // Back in the list with the record and "終わり".
+  w->Mirror();
+  EXPECT_TRUE(Find<QPushButton>(*w, "終わり")->isVisible());
+  EXPECT_TRUE(Find<QLabel>(*w, k.Ctl.Label1.Caption)->isVisible());
+  Save(*w, "after_duel.png");
   ASSERT_FALSE(platform.messages.empty());
   const Message& m = platform.messages[0];
   ASSERT_NE(m.title, "End of the Game");
