@@ -143,6 +143,15 @@ void FairyTree(QPainter& p, const QRectF& r) {
     Glow(p, c + d, 4, QColor(255, 200, 240, 230));
 }
 
+void DeadTree(QPainter& p, QPointF base, double size) {
+  const QColor bark(90, 70, 60);
+  Line(p, base, base + QPointF(1, -size), 3, bark);
+  Line(p, base + QPointF(0.5, -size * 0.55), base + QPointF(-size * 0.4, -size * 0.9), 2, bark);
+  Line(p, base + QPointF(0.8, -size * 0.7), base + QPointF(size * 0.35, -size * 1.05), 1.6, bark);
+  Line(p, base + QPointF(-size * 0.25, -size * 0.75), base + QPointF(-size * 0.3, -size), 1.2,
+       bark);
+}
+
 void CardSquare(QPainter& p, const QRectF& r) {
   // Paved plaza with a diamond of tiles and a big card monument.
   const QRectF plaza = r.adjusted(4, 10, -4, -6);
@@ -210,6 +219,27 @@ void OldHouse(QPainter& p, const QRectF& r) {
   arch.lineTo(door.bottomRight());
   arch.closeSubpath();
   Shape(p, arch, QColor(60, 40, 40), 1);
+  // Boards across a broken window, a crack, and bats over the roof: nobody has lived here
+  // for a long time.
+  const QRectF broken(hall.right() - 16, hall.top() + 22, 8, 10);
+  Window(p, broken, false);
+  Line(p, broken.topLeft() + QPointF(-1, 2), broken.bottomRight() + QPointF(1, -3), 2,
+       QColor(140, 100, 60));
+  Line(p, broken.bottomLeft() + QPointF(-1, -2), broken.topRight() + QPointF(1, 3), 2,
+       QColor(140, 100, 60));
+  p.setPen(QPen(QColor(50, 40, 50), 0.8));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath crack;
+  crack.moveTo(hall.left() + 10, hall.top() + 18);
+  crack.lineTo(hall.left() + 14, hall.top() + 26);
+  crack.lineTo(hall.left() + 11, hall.top() + 32);
+  crack.lineTo(hall.left() + 15, hall.top() + 40);
+  p.drawPath(crack);
+  for (QPointF b :
+       {QPointF(r.center().x() - 8, r.top() + 6), QPointF(r.center().x() + 12, r.top() + 12)}) {
+    Wing(p, b, 5, 200, QColor(30, 25, 35), false);
+    Wing(p, b, 5, -20, QColor(30, 25, 35), false);
+  }
   // Ivy on the walls.
   Rng rng(5);
   for (int k = 0; k < 40; ++k)
@@ -256,9 +286,9 @@ QImage MakeTown() {
   for (double x : {80.0, 304.0, 452.0}) Road(p, {{x, 380}, {x, 404}}, 8);
   Road(p, {{380, 404}, {380, 330}, {390, 290}, {400, 252}}, 10);
   // Step 4. Trees in the open ground, placed away from every hot spot.
-  const QPointF trees[] = {{20, 40},   {50, 90},   {30, 150}, {90, 30},  {180, 30},  {200, 150},
-                           {250, 150}, {360, 120}, {370, 30}, {540, 40}, {555, 110}, {520, 150},
-                           {560, 385}, {225, 380}, {10, 320}, {285, 190}};
+  const QPointF trees[] = {{20, 40},   {50, 90},   {30, 150},  {90, 30},  {180, 30},
+                           {200, 150}, {250, 150}, {360, 120}, {370, 30}, {555, 110},
+                           {520, 150}, {560, 385}, {225, 380}, {10, 320}, {285, 190}};
   for (const QPointF& t : trees) {
     bool clear = true;
     for (int i = 0; i < 9; ++i) clear = clear && !Spot(i).adjusted(-8, -30, 8, 4).contains(t);
@@ -278,6 +308,7 @@ QImage MakeTown() {
         {QColor(200, 205, 215), QColor(70, 75, 90), QColor(60, 60, 70), false, false, false, false,
          true});
   OldHouse(p, Spot(5).adjusted(2, 0, -2, -4));
+  DeadTree(p, {524, 70}, 30);
   House(p, Spot(6).adjusted(4, -4, -4, -2),
         {QColor(250, 240, 210), QColor(200, 120, 60), QColor(150, 100, 60), true, true});
   FairyTree(p, Spot(7));
