@@ -89,7 +89,7 @@ Person Describe(int who) {
       return p;
     }
     case 5: {  // 速水 結: the ghost girl
-      Person p{QColor(120, 110, 170), QColor(30, 30, 60),   QColor(236, 236, 246),
+      Person p{QColor(120, 110, 170), QColor(30, 30, 60),   QColor(246, 246, 252),
                QColor(25, 25, 35),    QColor(110, 90, 160), QColor(245, 245, 255),
                QColor(180, 180, 210), Hair::Long,           Eyes::Sad,
                Mouth::Small};
@@ -277,7 +277,7 @@ void DrawEyes(QPainter& p, const Person& d) {
         Line(p, c + QPointF(-5, -1), c + QPointF(5, -2), 1.4, kInk);
         break;
       default: {
-        const double r = d.eyes == Eyes::Wide ? 4.6 : 4.0;
+        const double r = d.eyes == Eyes::Wide ? 5.0 : 4.5;
         Eye(p, c, r, d.iris);
         if (d.eyes == Eyes::Sharp) {  // the lid slants down toward the nose
           const double inner = -1.6, outer = -3.6;
@@ -350,7 +350,7 @@ void DrawMouth(QPainter& p, const Person& d) {
 void Body(QPainter& p, const Person& d) {
   Shape(p, Poly({{44, 70}, {56, 70}, {57, 84}, {43, 84}}), d.skin.darker(112), 0.8);  // neck
   const QPainterPath shoulders =
-      Smooth({{50, 80}, {72, 80}, {90, 90}, {100, 104}, {0, 104}, {10, 90}, {28, 80}});
+      Smooth({{50, 80}, {68, 80}, {84, 87}, {93, 104}, {7, 104}, {16, 87}, {32, 80}});
   Shape(p, shoulders, d.clothes, 1);
   // Collar.
   Shape(p, Poly({{40, 80}, {50, 92}, {60, 80}, {56, 78}, {50, 86}, {44, 78}}), d.trim, 0.8);
@@ -387,7 +387,7 @@ QImage MakePortrait(int who) {
     }
   }
   // Step 2. The person, back to front.
-  if (d.ghost) p.setOpacity(0.9);
+  if (d.ghost) p.setOpacity(0.95);
   BackHair(p, d);
   Body(p, d);
   for (int s : {-1, 1}) Ball(p, {50 + s * 19.0, 53}, 3.5, 5, d.skin, 0.8);  // ears
@@ -401,7 +401,7 @@ QImage MakePortrait(int who) {
     p.setOpacity(0.25);
     Shape(p, Smooth({{36, 64}, {50, 70}, {64, 64}, {58, 76}, {50, 78}, {42, 76}}),
           QColor(90, 90, 100), 0);
-    p.setOpacity(d.ghost ? 0.9 : 1);
+    p.setOpacity(d.ghost ? 0.95 : 1);
   }
   DrawEyes(p, d);
   Line(p, {50, 58}, {49, 61}, 0.9, d.skin.darker(140));  // nose
