@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
@@ -159,6 +160,25 @@ TEST(AssetGenerator, EffectsFollowTheirParameters) {
   }
   EXPECT_NEAR(peak, 0.5 * 32767, 200);
   EXPECT_NEAR(crossings, 2 * 440 * 0.2, 4);  // 440 Hz over 200 ms
+}
+
+TEST(AssetGenerator, ContactSheetShowsEveryPictureOrSaysWhatIsMissing) {
+  QTemporaryDir dir;
+  const QString sheet = dir.filePath("sheet.png");
+  const GenResult ok =
+      Generator({"contact", KORVANE_DATA_DIR, sheet, QString(KORVANE_ASSETS_SRC) + "/cards.tsv"});
+  ASSERT_EQ(ok.code, 0) << ok.err.toStdString();
+  const QImage img(sheet);
+  ASSERT_FALSE(img.isNull());
+  EXPECT_GE(img.width(), 11 * 160);  // eleven doubled cards to a row
+  EXPECT_GE(img.height(), 402 + 406);
+  // An empty data folder: no sheet, and a message naming what is missing.
+  QDir(dir.path()).mkpath("empty");
+  const GenResult bad = Generator({"contact", dir.filePath("empty"), dir.filePath("none.png")});
+  EXPECT_NE(bad.code, 0);
+  EXPECT_TRUE(bad.err.contains("missing pictures") && bad.err.contains("Board.png"))
+      << bad.err.toStdString();
+  EXPECT_FALSE(QFile::exists(dir.filePath("none.png")));
 }
 
 }  // namespace

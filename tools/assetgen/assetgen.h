@@ -77,8 +77,10 @@ bool CompileMusic(const QString& sourcePath, const QString& midiPath, QString* e
 // Effects (wav.cpp): synthesises a 16-bit PCM WAV from a parameter file.
 bool SynthesiseEffect(const QString& sourcePath, const QString& wavPath, QString* error);
 
-// Contact sheet (contact.cpp): every picture in dataDir on one labelled PNG.
-bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* error);
+// Contact sheet (contact.cpp): every picture in dataDir on one labelled PNG; cardTable (may be
+// empty) names the cards.
+bool MakeContactSheet(const QString& dataDir, const QString& outPath, const QString& cardTable,
+                      QString* error);
 
 // Pictures are saved as 24-bit PNG without alpha.
 bool SaveRgb(const QImage& image, const QString& path, QString* error);

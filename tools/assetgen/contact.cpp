@@ -64,8 +64,15 @@ QImage DuelPreview(const QString& dir) {
 
 }  // namespace
 
-bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* error) {
-  // Step 1. Collect the pictures in a fixed order.
+bool MakeContactSheet(const QString& dataDir, const QString& outPath, const QString& cardTable,
+                      QString* error) {
+  // Step 1. Collect the pictures in a fixed order; card faces are labelled with their names
+  // when the card table is given.
+  std::vector<CardDef> defs;
+  if (!cardTable.isEmpty()) {
+    defs = ReadCardTable(cardTable, error);
+    if (defs.empty()) return false;
+  }
   std::vector<Item> cards, others;
   QStringList missing;
   auto load = [&](std::vector<Item>& into, const QString& rel, int scale) {
@@ -76,10 +83,11 @@ bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* e
     }
     into.push_back({QFileInfo(rel).completeBaseName(), img, scale});
   };
-  for (int i = 0; i <= 40; ++i)
-    load(cards, QString("cards/CardPic%1.png").arg(i, 2, 10, QChar('0')), 2);
-  for (int i = 0; i <= 40; ++i)
-    load(cards, QString("cards/ECardPic%1.png").arg(i, 2, 10, QChar('0')), 2);
+  for (const char* set : {"CardPic", "ECardPic"})
+    for (int i = 0; i <= 40; ++i) {
+      load(cards, QString("cards/%1%2.png").arg(set).arg(i, 2, 10, QChar('0')), 2);
+      if (size_t(i) < defs.size() && !cards.empty()) cards.back().label += " " + defs[i].name;
+    }
   load(cards, "cards/CardMask.png", 2);
   for (const char* n :
        {"duel/MyField.png", "duel/EnemyField.png", "duel/CornerMask.png", "duel/CornerFrame.png"})
@@ -129,8 +137,9 @@ bool MakeContactSheet(const QString& dataDir, const QString& outPath, QString* e
     const QSize s = it.image.size() * it.scale;
     p.drawImage(QRect(pos, s), it.image);
     p.setPen(Qt::white);
-    p.drawText(QRect(pos.x(), pos.y() + s.height(), std::max(s.width(), 160), labelH),
-               Qt::AlignLeft | Qt::AlignVCenter, it.label);
+    const int w = std::max(s.width(), 170);
+    p.drawText(QRect(pos.x(), pos.y() + s.height(), w, labelH), Qt::AlignLeft | Qt::AlignVCenter,
+               p.fontMetrics().elidedText(it.label, Qt::ElideRight, w));
   };
   for (size_t k = 0; k < cards.size(); ++k) paint(cards[k], at[k]);
   for (size_t k = 0; k < others.size(); ++k) paint(others[k], at2[k]);

@@ -1,5 +1,5 @@
 // korvane-assetgen generate <assets-dir> <data-dir>   writes every picture, tune and effect
-// korvane-assetgen contact <data-dir> <out.png>       renders the review sheet
+// korvane-assetgen contact <data-dir> <out.png> [cards.tsv]   renders the review sheet
 // korvane-assetgen music <tune.txt> <out.mid>         compiles one tune
 // korvane-assetgen effect <effect.txt> <out.wav>      synthesises one effect
 #include <QDir>
@@ -101,11 +101,11 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
   const QString command = args.value(1);
-  if (args.size() != 4 ||
-      !QStringList{"generate", "contact", "music", "effect"}.contains(command)) {
+  const bool argsOk = args.size() == 4 || (command == "contact" && args.size() == 5);
+  if (!argsOk || !QStringList{"generate", "contact", "music", "effect"}.contains(command)) {
     std::fprintf(stderr,
                  "usage: korvane-assetgen generate <assets-dir> <data-dir>\n"
-                 "       korvane-assetgen contact <data-dir> <out.png>\n"
+                 "       korvane-assetgen contact <data-dir> <out.png> [cards.tsv]\n"
                  "       korvane-assetgen music <tune.txt> <out.mid>\n"
                  "       korvane-assetgen effect <effect.txt> <out.wav>\n");
     return 2;
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
   if (command == "generate")
     ok = assetgen::Generate(args[2], args[3], &error);
   else if (command == "contact")
-    ok = assetgen::MakeContactSheet(args[2], args[3], &error);
+    ok = assetgen::MakeContactSheet(args[2], args[3], args.value(4), &error);
   else if (command == "music")
     ok = assetgen::CompileMusic(args[2], args[3], &error);
   else
