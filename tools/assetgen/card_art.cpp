@@ -52,7 +52,9 @@ void Slime(QPainter& p) {  // スライム
 void Goblin(QPainter& p) {  // ゴブリン
   Backdrop(p, QColor(210, 190, 150), QColor(120, 100, 70));
   const QColor green(120, 170, 70);
-  Shape(p, Poly({{22, 56}, {26, 42}, {44, 42}, {48, 56}}), QColor(130, 90, 50));
+  Torso(p, 35, 40, 26, QColor(130, 90, 50));
+  Line(p, {31, 46}, {31, 60}, 0.8, QColor(90, 60, 30));  // rope belt and tunic seam
+  Line(p, {44, 46}, {51, 50}, 3, green);                 // arm to the club
   for (int s : {-1, 1})
     Shape(p, Poly({{35 + s * 8, 26}, {35 + s * 22, 18}, {35 + s * 10, 32}}), green);
   Ball(p, {35, 30}, 11, 11, green);
@@ -64,6 +66,7 @@ void Goblin(QPainter& p) {  // ゴブリン
   Dot(p, {38, 38.7}, 0.8, Qt::white);
   Line(p, {50, 58}, {56, 36}, 3, QColor(110, 70, 30));
   Ball(p, {56, 35}, 4, 4, QColor(120, 80, 40));
+  Ball(p, {52, 50}, 2.4, 2.4, green, 0.6);
 }
 
 void ManEater(QPainter& p) {  // マンイーター
@@ -91,7 +94,7 @@ void Kobold(QPainter& p) {  // コボルト
   const QColor fur(170, 120, 70);
   Line(p, {48, 60}, {52, 14}, 1.6, QColor(110, 70, 30));
   Shape(p, Poly({{52, 8}, {54.5, 15}, {49.5, 15}}), kSteel, 0.6);
-  Shape(p, Poly({{25, 58}, {28, 40}, {42, 40}, {45, 58}}), QColor(120, 90, 150));
+  Torso(p, 35, 38, 22, QColor(120, 90, 150));
   for (int s : {-1, 1})
     Shape(p, Poly({{35 + s * 4, 22}, {35 + s * 12, 10}, {35 + s * 11, 26}}), fur);
   Ball(p, {35, 29}, 10, 9, fur);
@@ -108,11 +111,13 @@ void Thief(QPainter& p) {  // 盗賊
   const QColor cloak(70, 60, 80);
   Shape(p, Smooth({{35, 12}, {48, 22}, {50, 44}, {56, 62}, {35, 60}, {14, 62}, {20, 44}, {22, 22}}),
         cloak);
-  Shape(p, Smooth({{28, 28}, {35, 22}, {42, 28}, {41, 38}, {35, 41}, {29, 38}}), kSkin.darker(140),
+  Shape(p, Smooth({{28, 28}, {35, 22}, {42, 28}, {41, 38}, {35, 41}, {29, 38}}), kSkin.darker(210),
         0.6);
   Shape(p, Poly({{28, 33}, {42, 33}, {40, 40}, {35, 42}, {30, 40}}), QColor(40, 40, 50), 0.5);
-  Eye(p, {31.5, 29.5}, 1.5, QColor(200, 180, 40));
-  Eye(p, {38.5, 29.5}, 1.5, QColor(200, 180, 40));
+  for (double x : {31.5, 38.5}) {  // eyes glinting in the hood's shadow
+    Shape(p, Ellipse({x, 29.5}, 2.2, 1.2), QColor(255, 215, 70), 0.5);
+    Dot(p, {x, 29.5}, 0.7, kBlack);
+  }
   Line(p, {22, 52}, {14, 40}, 2, QColor(220, 225, 235));
   Line(p, {23, 53}, {21, 50}, 2.5, QColor(100, 60, 30));
   Star(p, {15, 41}, 3, Qt::white, 4);
@@ -123,7 +128,8 @@ void Thief(QPainter& p) {  // 盗賊
 void Orc(QPainter& p) {  // オーク
   Backdrop(p, QColor(180, 150, 120), QColor(90, 60, 50));
   const QColor skin(110, 140, 90);
-  Shape(p, Poly({{16, 62}, {20, 44}, {50, 44}, {54, 62}}), QColor(110, 80, 60));
+  Torso(p, 35, 42, 40, QColor(110, 80, 60));
+  for (int s : {-1, 1}) Ball(p, {35 + s * 17.0, 48}, 6, 4.5, QColor(130, 130, 140));  // pauldrons
   Ball(p, {35, 31}, 14, 13, skin);
   Shape(p, Smooth({{21, 26}, {25, 14}, {35, 11}, {45, 14}, {49, 26}, {35, 22}}),
         QColor(120, 120, 130));

@@ -247,4 +247,14 @@ void Smile(QPainter& p, QPointF centre, double w, double depth, const QColor& co
         colour);
 }
 
+void Torso(QPainter& p, double cx, double top, double width, const QColor& fill) {
+  const double h = width / 2;
+  QPainterPath t;
+  t.moveTo(cx - h, 72);
+  t.cubicTo(cx - h, top + 8, cx - h * 0.7, top, cx, top);
+  t.cubicTo(cx + h * 0.7, top, cx + h, top + 8, cx + h, 72);
+  t.closeSubpath();
+  Shape(p, t, fill, 0.9);
+}
+
 }  // namespace assetgen::kit

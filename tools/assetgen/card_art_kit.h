@@ -40,5 +40,7 @@ void Sword(QPainter& p, QPointF hilt, QPointF tip, double width, const QColor& b
 void Wing(QPainter& p, QPointF root, double span, double angle, const QColor& fill,
           bool feathered);  // angle in degrees, 0 points right
 void Smile(QPainter& p, QPointF centre, double w, double depth, const QColor& colour);
+// Rounded shoulders and chest running off the bottom of the box.
+void Torso(QPainter& p, double cx, double top, double width, const QColor& fill);
 
 }  // namespace assetgen::kit
