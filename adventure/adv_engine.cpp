@@ -69,8 +69,10 @@ void ADVKorvane::DrawText(QPainter& p, int xPx, int yPx, const QString& text) co
   font.setStyleStrategy(QFont::PreferAntialias);
   p.setFont(font);
   p.setPen(textColor_);
-  const QFontMetrics fm(font, p.device());
-  p.drawText(xPx, yPx + fm.ascent(), text);
+  // The glyphs' em box starts at y: the handwriting face carries a tall ascent of its own, so
+  // the baseline is set from the em size (ideographs rise about 0.88 em above it).
+  const double emPx = font.pointSizeF() * p.device()->logicalDpiY() / 72.0;
+  p.drawText(xPx, yPx + qRound(emPx * 0.88), text);
 }
 
 void ADVKorvane::RunOneStep(int place) {

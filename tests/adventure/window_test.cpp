@@ -9,6 +9,7 @@
 
 #include "adv_test_support.h"
 #include "adventure/adv_window.h"
+#include "engine/card_table.h"
 
 namespace korvane {
 namespace {
@@ -108,6 +109,48 @@ TEST_F(WindowTest, ChoicesAndThePlayersHouse) {
   Shot("own_house");
   QTest::mouseClick(Find<QPushButton>("Command5"), Qt::LeftButton);
   EXPECT_EQ(Find<QPushButton>("Command5")->text(), QStringLiteral("効果音：ＯＦＦ"));
+}
+
+TEST_F(WindowTest, TheEndingRunsToItsLastScreen) {
+  std::string error;
+  const std::optional<CardTable> cards = CardTable::Open(KORVANE_DATA_DIR "/carddata", &error);
+  ASSERT_TRUE(cards.has_value()) << error;
+  window.reset();
+  adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
+                                     LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
+                                     &*cards);
+  adv->Form_Load();
+  window = std::make_unique<ADVKorvaneWindow>(*adv);
+  adv->Command1_Click();
+  adv->SetText1(QStringLiteral("太郎"));
+  adv->Command2_Click();
+  // Everything but two cards is owned; the old house has just sent the player here.
+  for (int k = 0; k < kCardKinds; ++k) state.Collections[0][k] = k == 5 || k == 6 ? 0 : 1;
+  state.TakamineStep = 100;
+  adv->EnterPlace(4);
+  EXPECT_EQ(adv->ShownOppPic(), -1);  // the house is empty
+  int clicks = 0;
+  for (; clicks < 40 && adv->Timer1Interval() != 0; ++clicks) {
+    TypeOut();
+    adv->Picture1_Click();
+    adv->Timer1_Timer();
+  }
+  window->Sync();
+  EXPECT_EQ(adv->Timer1Interval(), 0);
+  EXPECT_EQ(state.TakamineStep, 114);
+  EXPECT_FALSE(adv->Picture2Visible());
+  // The whole picture is light grey outside the box and the drawn lines.
+  EXPECT_EQ(QColor(adv->Picture1().pixel(570, 5)), QColor(235, 235, 235));
+  // The list of missing cards (two short names fit) lies at (500, 4000) twips.
+  int ink = 0;
+  for (int y = 4000 / 15; y < 4000 / 15 + 18; ++y) {
+    for (int x = 500 / 15; x < 300; ++x) ink += QColor(adv->Picture1().pixel(x, y)).value() < 120;
+  }
+  EXPECT_GT(ink, 100);
+  Shot("ending");
+  // No question on closing once the ending counter has passed 112.
+  EXPECT_TRUE(adv->Form_QueryUnload());
+  EXPECT_TRUE(platform.questions.isEmpty());
 }
 
 }  // namespace
