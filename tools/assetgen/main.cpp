@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "tools/assetgen/assetgen.h"
@@ -98,6 +99,11 @@ bool Generate(const QString& src, const QString& out, QString* error) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Build machines often have no session runtime folder; give Qt a private one so that it
+  // does not warn on every build.
+  QTemporaryDir runtimeDir;
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
   const QString command = args.value(1);
