@@ -48,6 +48,7 @@ void ADVKorvane::TypeOneCharacter() {
 // The box is restored before the lines are drawn again, so every tick gives the same pixels.
 void ADVKorvane::DrawMessageLines() {
   const QRect box = messageRect_.Pixels();
+  ++pictureRevision_;
   QPainter p(&picture1_);
   if (!boxBackground_.isNull()) p.drawImage(boxRect_.topLeft(), boxBackground_);
   p.setClipRect(box);

@@ -264,6 +264,7 @@ QString ADVKorvane::CardName(int cardId) {
 }
 
 void ADVKorvane::FillLightGrey() {
+  ++pictureRevision_;
   QPainter p(&picture1_);
   p.drawImage(picture1_.rect(), pictures_.lightTile);
 }
@@ -272,6 +273,7 @@ void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
   const int x = xTwips / kTwipsPerPixel;
   const int y = yTwips / kTwipsPerPixel;
   {
+    ++pictureRevision_;
     QPainter p(&picture1_);
     DrawText(p, x, y, text);
   }

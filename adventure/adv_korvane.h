@@ -113,6 +113,8 @@ class ADVKorvane : public ScriptHost {
   bool Ended() const { return ended_; }
   int Timer1Interval() const { return timerInterval_; }
   const QImage& Picture1() const { return picture1_; }
+  // Changes whenever Picture1 is drawn on, so the view repaints only then.
+  int PictureRevision() const { return pictureRevision_; }
   bool Picture1Visible() const { return picture1Visible_; }
   const ControlState& Picture5() const { return picture5_; }
   const ControlState& Command(int i) const { return commands_[i - 1]; }  // 1..5
@@ -174,6 +176,7 @@ class ADVKorvane : public ScriptHost {
   QImage picture1_;       // the persistent drawing surface
   QImage boxBackground_;  // the empty light box, kept so typing can redraw its lines cleanly
   QRect boxRect_;         // where boxBackground_ lies on Picture1
+  int pictureRevision_ = 0;
   std::array<bool, 9> clickerVisible_{};
   std::array<ControlState, 2> choiser_;
   ControlState picture2_{true, {}};

@@ -214,9 +214,21 @@ void ADVKorvaneWindow::Sync() {
   picture2_->move(kPlayerFrameLeft / kTwipsPerPixel, logic_.Picture2Top() / kTwipsPerPixel);
   picture2_->setVisible(logic_.Picture2Visible());
   picture4_->setVisible(logic_.Picture4Visible());
-  picture2_->update();
-  picture4_->update();
-  picture1_->update();
+  // Repaint only what changed: this runs on every 10-ms tick.
+  int playerPic = -1;
+  for (int sx = 0; sx < 2; ++sx) {
+    if (logic_.PlayerPicVisible(sx)) playerPic = sx;
+  }
+  const std::array<int, 2> portraits{playerPic, logic_.ShownOppPic()};
+  if (portraits != shownPortraits_) {
+    shownPortraits_ = portraits;
+    picture2_->update();
+    picture4_->update();
+  }
+  if (logic_.PictureRevision() != shownRevision_) {
+    shownRevision_ = logic_.PictureRevision();
+    picture1_->update();
+  }
 }
 
 void ADVKorvaneWindow::Forward(const std::function<void()>& handler) {

@@ -66,6 +66,8 @@ class ADVKorvaneWindow : public QWidget {
   ClickArea* picture2_ = nullptr;
   ClickArea* picture4_ = nullptr;
   QTimer timer1_;
+  int shownRevision_ = -1;                     // the Picture1 revision on screen
+  std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
 };
 
 }  // namespace korvane

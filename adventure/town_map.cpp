@@ -96,6 +96,7 @@ void ADVKorvane::EnterPlace(int place) {
   picture2Top_ = kAreaHeightTwips - kFrameTwips - 300;
   // Step 5. Zoom into the place.
   {
+    ++pictureRevision_;
     QPainter p(&picture1_);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(picture1_.rect(), pictures_.town, kClickerRects[place].Pixels());
@@ -132,6 +133,7 @@ void ADVKorvane::ShowTownMap() {
   messageCaption_.clear();
   // Step 5. The plain town picture erases the zoom and every drawn text.
   picture1_ = pictures_.town.copy();
+  ++pictureRevision_;
   // Step 6.
   Form_Paint();
   // Step 7. Every place whose time has come.
@@ -160,6 +162,7 @@ void ADVKorvane::Form_Paint() {
   const QRect box = messageRect_.Pixels().intersected(picture1_.rect());
   if (box.isEmpty()) return;
   {
+    ++pictureRevision_;
     QPainter p(&picture1_);
     p.drawImage(box.topLeft(), pictures_.town, box);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
