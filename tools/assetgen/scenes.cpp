@@ -80,8 +80,9 @@ void DrawBrick(QPainter& p, const QRect& r, Rng& rng) {
 
 }  // namespace
 
+// A small flat tile; the board stretches it over a whole square.
 QImage MakeFieldTile(const QColor& colour) {
-  QImage image(kCardSize, kCardSize, QImage::Format_RGB32);
+  QImage image(10, 10, QImage::Format_RGB32);
   image.fill(colour);
   return image;
 }
@@ -107,7 +108,7 @@ QImage MakeBoard() {
   Rng rng(402);
   for (int r = 1; r <= 5; ++r) {
     for (int c = 1; c <= 5; ++c) {
-      const QRect square(1 + (c - 1) * 80, 1 + (r - 1) * 80, 80, 80);
+      const QRect square((c - 1) * 80, (r - 1) * 80, 80, 80);  // same squares as DrawBoard
       if (std::abs(c - 3) + std::abs(r - 3) <= 2)
         DrawStone(p, square, rng);
       else
