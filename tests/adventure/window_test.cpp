@@ -111,6 +111,23 @@ TEST_F(WindowTest, ChoicesAndThePlayersHouse) {
   EXPECT_EQ(Find<QPushButton>("Command5")->text(), QStringLiteral("効果音：ＯＦＦ"));
 }
 
+TEST_F(WindowTest, ClosingTheWindowAsksDuringPlay) {
+  int ended = 0;
+  window->OnClosed = [&ended] { ++ended; };
+  adv->Command1_Click();
+  adv->SetText1(QStringLiteral("太郎"));
+  adv->Command2_Click();
+  window->Sync();
+  platform.answers = {false};
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(ended, 0);
+  platform.answers = {true};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(platform.questions.size(), 2);
+}
+
 TEST_F(WindowTest, TheEndingRunsToItsLastScreen) {
   std::string error;
   const std::optional<CardTable> cards = CardTable::Open(KORVANE_DATA_DIR "/carddata", &error);
