@@ -134,7 +134,7 @@ void ADVKorvane::Choiser_Click(int index) {
           QStringLiteral("セーブできませんでした。ゲームを続けます。\n") + saved.error);
       return;
     }
-    (void)files_.SaveSettings(sound_.Switches());
+    SaveSettingsOrTell();
     ended_ = true;
     host_.Quit();
     return;

@@ -213,8 +213,8 @@ void ADVKorvane::Command5_Click() {
 
 bool ADVKorvane::Form_QueryUnload() {
   // Step 1. The switches are written on every close. A settings file that cannot be written
-  // costs only the two switches, so it does not keep the player from quitting.
-  (void)files_.SaveSettings(sound_.Switches());
+  // costs only the two switches: the player is told, and may still quit.
+  SaveSettingsOrTell();
   // Step 2. After the ending there is nothing left to lose.
   if (state_.TakamineStep >= 112) return true;
   // Step 3. Still on the title screen.
@@ -222,6 +222,14 @@ bool ADVKorvane::Form_QueryUnload() {
   // Step 4.
   return platform_.AskYesNo(QStringLiteral("ゲーム終了"),
                             QStringLiteral("セーブしないで終わりますか？"));
+}
+
+void ADVKorvane::SaveSettingsOrTell() {
+  const FileResult saved = files_.SaveSettings(sound_.Switches());
+  if (!saved) {
+    platform_.ShowOk(QStringLiteral("設定"),
+                     QStringLiteral("音楽と効果音の設定を保存できませんでした。\n") + saved.error);
+  }
 }
 
 void ADVKorvane::DuelWindowClosed() { windowVisible_ = true; }

@@ -151,6 +151,7 @@ class ADVKorvane : public ScriptHost {
   void RefuseSave(const QString& why);
   QString Honorific() const;
   void RestartMusicIfOn();
+  void SaveSettingsOrTell();
 
   GameState& state_;
   SaveStore& files_;

@@ -197,6 +197,12 @@ TEST_F(AdventureTest, FailedSaveAtQuitIsToldAndTheGameGoesOn) {
   EXPECT_TRUE(other.Choiser(1).visible);
   other.Choiser_Click(1);
   EXPECT_EQ(other.CurrentPlace(), -1);
+  // Closing: the switches cannot be written either; that is told, and the close is still asked.
+  const int told = platform.messages.size();
+  platform.answers = {true};
+  EXPECT_TRUE(other.Form_QueryUnload());
+  ASSERT_EQ(platform.messages.size(), told + 1);
+  EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("設定|")));
 }
 
 TEST_F(AdventureTest, OldHouseSaveWritesItsVariantOrTellsTheFailure) {
