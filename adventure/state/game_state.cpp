@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "ai/selfplay.h"
+
 namespace korvane {
 
 namespace {
@@ -9,32 +11,6 @@ namespace {
 // The six characters in save order; index 0 is the player.
 const char* const kPersonNames[kPersons] = {
     "", "高原 良絵", "真道 祐樹", "風見 誠", "横田 真央", "高峰 武", "速水 結",
-};
-
-struct StartingCards {
-  int person;
-  std::initializer_list<std::pair<int, int16_t>> cards;  // card id : count
-};
-
-// What each character owns when a new game starts; the player owns nothing.
-const StartingCards kStartingCollections[] = {
-    {1, {{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 2}, {8, 5}, {9, 2}, {12, 3}}},
-    {2, {{3, 2}, {6, 5}, {7, 3}, {8, 3}, {9, 4}, {10, 1}, {11, 1}, {13, 3}, {24, 1}}},
-    {3,
-     {{0, 8},
-      {8, 8},
-      {9, 12},
-      {10, 6},
-      {11, 6},
-      {13, 6},
-      {14, 4},
-      {16, 2},
-      {20, 3},
-      {21, 2},
-      {27, 1}}},
-    {4, {{0, 2}, {10, 4}, {11, 4}, {16, 3}, {17, 3}, {18, 3}, {19, 3}, {21, 2}, {22, 2}, {23, 1}}},
-    {5, {{10, 2}, {11, 2}, {23, 1}, {25, 2}, {26, 2}, {27, 1}, {28, 2}, {29, 1}, {30, 2}}},
-    {6, {{0, 1}, {29, 1}, {31, 1}, {32, 1}, {33, 1}, {34, 1}, {35, 1}, {38, 1}}},
 };
 
 }  // namespace
@@ -85,9 +61,9 @@ int GameState::TotalCards(int person) const {
 }
 
 void NewGameState(GameState& g, const QString& playerName, int16_t playerSex) {
-  for (int p = 1; p < kPersons; ++p) g.Collections[p].fill(0);
-  for (const StartingCards& s : kStartingCollections) {
-    for (const auto& [card, count] : s.cards) g.Collections[s.person][card] = count;
+  // The opponents' starting collections are the opponent's own data; the player owns nothing.
+  for (int p = 1; p < kPersons; ++p) {
+    g.Collections[p] = StartingCollection(PersonName(p).toStdString());
   }
   g.FairyTreeStep = -1;
   for (int i = 1; i <= 5; ++i) g.PlaceUnlocked[i] = 0;
