@@ -13,7 +13,8 @@ class Platform {
   // Modal Yes/No question; true for Yes.
   virtual bool AskYesNo(const QString& title, const QString& text) = 0;
   // Modal OK message, with an optional picture shown in it.
-  virtual void ShowOk(const QString& title, const QString& text, const QImage& picture = QImage()) = 0;
+  virtual void ShowOk(const QString& title, const QString& text,
+                      const QImage& picture = QImage()) = 0;
   // Let pending window events run once.
   virtual void ProcessEvents() = 0;
 };

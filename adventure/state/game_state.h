@@ -28,14 +28,14 @@ struct GameState {
   int16_t TutorialMode = 0;  // -1 while the rules tutorial runs
   int16_t TutorialPage = 0;
 
-  int16_t TakaharaStep = 0;   // place 0
-  int16_t ShindoStep = 0;     // place 1
-  int16_t KazamiStep = 0;     // place 2
-  int16_t YokotaStep = 0;     // place 3
-  int16_t TakamineStep = 0;   // place 4
-  int16_t OldHouseStep = 0;   // place 5
-  int16_t FairyTreeStep = 0;  // place 7
-  int16_t SquareStep = 0;     // place 8
+  int16_t TakaharaStep = 0;                // place 0
+  int16_t ShindoStep = 0;                  // place 1
+  int16_t KazamiStep = 0;                  // place 2
+  int16_t YokotaStep = 0;                  // place 3
+  int16_t TakamineStep = 0;                // place 4
+  int16_t OldHouseStep = 0;                // place 5
+  int16_t FairyTreeStep = 0;               // place 7
+  int16_t SquareStep = 0;                  // place 8
   std::array<int16_t, 6> PlaceUnlocked{};  // flags 1..5; index 0 unused
 
   // The step counter of a place 0..5, 7, 8; nullptr for place 6 and anything else.

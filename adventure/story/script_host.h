@@ -20,8 +20,8 @@ class ScriptHost {
   virtual void ShowNotice(const QString& text) = 0;
   virtual void ShowChoices(const QString& first, const QString& second) = 0;
 
-  virtual void StartDuel() = 0;          // sets OpponentName by the current place, adjusts its counter
-  virtual void ShowTownMap() = 0;        // back to the map, CurrentPlace = -1
+  virtual void StartDuel() = 0;    // sets OpponentName by the current place, adjusts its counter
+  virtual void ShowTownMap() = 0;  // back to the map, CurrentPlace = -1
   virtual void EnterPlace(int place) = 0;  // the hot-spot entry, performed by a script
   virtual void SetCurrentPlace(int place) = 0;
   virtual int CurrentPlace() const = 0;
