@@ -3,37 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
-#include "tests/engine/duel_builder.h"
+#include "tests/ai/scripted_random.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
 
-using test::EmptyDuel;
-using test::HandEnemy;
-using test::HandPlayer;
-using test::PutEnemy;
-using test::PutPlayer;
-
-// Plays back fixed numbers (then `rest`), counting how many were drawn.
-class ScriptedRandom : public RandomSource {
- public:
-  explicit ScriptedRandom(std::deque<double> values, double rest = 0.0)
-      : values_(std::move(values)), rest_(rest) {}
-  double Next() override {
-    ++draws;
-    if (values_.empty()) return rest_;
-    const double v = values_.front();
-    values_.pop_front();
-    return v;
-  }
-  int draws = 0;
-
- private:
-  std::deque<double> values_;
-  double rest_;
-};
+using namespace test;
 
 // Enemy card on (2,2) covering (2,3) and (3,2); two player cards without sides on (2,4) and
 // (4,4). Territory before the move: (3,1), (2,3), (3,2) for the enemy, (3,5) for the player = 2.

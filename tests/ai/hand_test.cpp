@@ -2,34 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <fstream>
-#include <iterator>
 
 #include "ai/ai.h"
 #include "ai/selfplay.h"
 #include "engine/card_table.h"
+#include "tests/ai/scripted_random.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
 
-class CountingRandom : public RandomSource {
- public:
-  explicit CountingRandom(std::deque<double> values, double rest)
-      : values_(std::move(values)), rest_(rest) {}
-  double Next() override {
-    ++draws;
-    if (values_.empty()) return rest_;
-    const double v = values_.front();
-    values_.pop_front();
-    return v;
-  }
-  int draws = 0;
-
- private:
-  std::deque<double> values_;
-  double rest_;
-};
+using test::ScriptedRandom;
 
 using Hand = std::array<int16_t, kHandSize>;
 
@@ -73,7 +56,7 @@ TEST(ChooseEnemyHand, OneNumberPerAttemptRoundedHalfToEven) {
   stock[2] = 5;
   Hand hand{-1, -1, -1, -1, -1};
   // 0.125 * 40 - 0.5 = 4.5 -> 4 (to even); 0.99 -> 39, empty: wasted; 0.0625 -> 2.0 -> 2.
-  CountingRandom rng({0.125, 0.99, 0.125, 0.0625, 0.0625, 0.0625, 0.0625}, 0.0625);
+  ScriptedRandom rng({0.125, 0.99, 0.125, 0.0625, 0.0625, 0.0625, 0.0625}, 0.0625);
   ChooseEnemyHand(hand, stock, "真道 祐樹", rng);
   EXPECT_EQ(hand, (Hand{4, 2, 2, 2, 2}));
   EXPECT_EQ(rng.draws, 7);  // 0.99 and the second 0.125 (card 4 used up) were wasted
@@ -104,19 +87,9 @@ TEST(ChooseEnemyHand, TooSmallAStockIsToppedUpInsteadOfHanging) {
   // A source that only ever names a card with no copies left still ends.
   Collection some{};
   some[3] = 5;
-  CountingRandom stuck({}, 0.999);
+  ScriptedRandom stuck({}, 0.999);
   ChooseEnemyHand(hand, some, "高原 良絵", stuck);
   EXPECT_EQ(hand, (Hand{3, 3, 3, 3, 3}));
-}
-
-CardTable SourceTable() {
-  const std::string path = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
-  std::ifstream in(path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::string error;
-  auto records = ParseCardSource(text, path, &error);
-  EXPECT_TRUE(records.has_value()) << error;
-  return CardTable::FromRecords(records.value_or(std::vector<CardRecord>{}));
 }
 
 TEST(SelfPlay, MirrorTurnsTheBoardAndSwapsTheSides) {
@@ -146,7 +119,7 @@ TEST(SelfPlay, MirrorTurnsTheBoardAndSwapsTheSides) {
 
 TEST(SelfPlay, MirroredFieldsMatchTheRealRecomputation) {
   // Fields computed on a mirrored board are the mirror of the real ones.
-  const CardTable cards = SourceTable();
+  const CardTable cards = test::SourceCardTable();
   SeededRandom rng(11);
   for (int game = 0; game < 20; ++game) {
     DuelState s;
@@ -174,7 +147,7 @@ TEST(SelfPlay, MirroredFieldsMatchTheRealRecomputation) {
 }
 
 TEST(SelfPlay, SeededRunsArePinned) {
-  const CardTable cards = SourceTable();
+  const CardTable cards = test::SourceCardTable();
   const SelfPlayTally a = RunSelfPlay(cards, {"速水 結", true}, {"", false}, 200, 1);
   EXPECT_EQ(a.wins + a.losses + a.draws, 200);
   const SelfPlayTally b = RunSelfPlay(cards, {"速水 結", true}, {"", false}, 200, 1);

@@ -3,12 +3,10 @@
 // version of the same rules, over many positions reached by random play.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "ai/ai.h"
 #include "ai/selfplay.h"
 #include "engine/projection.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
@@ -120,12 +118,8 @@ int PlainScore(const DuelState& s, const AiWeights& w, int slot, int c, int r) {
 }
 
 TEST(EvaluationReference, FastScoresEqualThePlainOnesOverRandomPlay) {
-  const std::string path = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
-  std::ifstream in(path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  auto records = ParseCardSource(text, path, nullptr);
-  ASSERT_TRUE(records.has_value());
-  const CardTable cards = CardTable::FromRecords(*records);
+  const CardTable cards = test::SourceCardTable();
+  ASSERT_FALSE(HasFailure());  // the card source could not be read
 
   SeededRandom rng(2024);
   int compared = 0;

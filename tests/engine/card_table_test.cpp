@@ -6,25 +6,14 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "engine/cp932.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::vector<CardRecord> SourceRecords() {
-  const std::string path = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
-  std::string error;
-  auto records = ParseCardSource(ReadFile(path), path, &error);
-  EXPECT_TRUE(records.has_value()) << error;
-  return records.value_or(std::vector<CardRecord>(kCardKinds));
-}
+using test::SourceRecords;
 
 std::string SourceFile() {
   std::string error;

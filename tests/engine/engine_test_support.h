@@ -1,11 +1,33 @@
-// Small helpers that lay out a duel by hand: cards with chosen side codes on chosen squares.
+// What the engine, opponent and duel tests share: the card table read from the project's card
+// source, and small helpers that lay out a duel by hand (cards with chosen side codes on chosen
+// squares).
 #pragma once
 
-#include <string>
+#include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "engine/card_table.h"
 #include "engine/rules.h"
 
 namespace korvane::test {
+
+// The records of assets/cards.tsv, read by the game's own parser; a fault fails the test and
+// gives forty empty records.
+inline std::vector<CardRecord> SourceRecords() {
+  const std::string path = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
+  std::ifstream in(path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string error;
+  auto records = ParseCardSource(text, path, &error);
+  EXPECT_TRUE(records.has_value()) << error;
+  return records.value_or(std::vector<CardRecord>(kCardKinds));
+}
+
+inline CardTable SourceCardTable() { return CardTable::FromRecords(SourceRecords()); }
 
 inline std::array<char, 4> Sides(const std::string& four) {
   return {four[0], four[1], four[2], four[3]};

@@ -1,15 +1,12 @@
 // Field projection: ranges that stop, splits and arcs, the edge, and flips made together.
 #include <gtest/gtest.h>
 
-#include "tests/engine/duel_builder.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
 
-using test::Covered;
-using test::EmptyDuel;
-using test::PutEnemy;
-using test::PutPlayer;
+using namespace test;
 
 TEST(ComputeFields, EmptyBoardCoversOnlyTheTwoHomes) {
   DuelState s = EmptyDuel();

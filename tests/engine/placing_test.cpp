@@ -1,16 +1,12 @@
 // Placing a card: flipped at once in the opposing field, bombs on both sides' cards, the turn.
 #include <gtest/gtest.h>
 
-#include "tests/engine/duel_builder.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
 
-using test::EmptyDuel;
-using test::HandEnemy;
-using test::HandPlayer;
-using test::PutEnemy;
-using test::PutPlayer;
+using namespace test;
 
 TEST(PlaceCard, OntoTheOpposingHomeFlipsAtOnce) {
   DuelState s = EmptyDuel();

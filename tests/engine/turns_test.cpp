@@ -1,16 +1,12 @@
 // Who moves first, the end test, the board invariants and the checked 16-bit arithmetic.
 #include <gtest/gtest.h>
 
-#include "tests/engine/duel_builder.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane {
 namespace {
 
-using test::EmptyDuel;
-using test::HandEnemy;
-using test::HandPlayer;
-using test::PutEnemy;
-using test::PutPlayer;
+using namespace test;
 
 TEST(DecideFirstTurn, MoreNoneSidesMoveFirstAndATieGoesToThePlayer) {
   DuelState s = EmptyDuel();  // 20 "0" sides each
