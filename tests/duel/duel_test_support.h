@@ -1,6 +1,8 @@
-// What the duel tests share: the card table from the project's card source, a platform that
-// answers from a script and records every message, and a fixture holding one Korvane with its
-// game state, a recording sound system and seeded random numbers.
+// What the duel tests share: the opponents' names, the card table from the project's card source,
+// a platform that answers from a script and records every message, and a fixture holding one
+// Korvane with its game state, a recording sound system and seeded random numbers, with the
+// steps the tests take again and again (choose five, start, play to the end, finish a board).
+// The longer steps are in duel_test_support.cpp.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,11 +10,12 @@
 #include <QImage>
 #include <QString>
 #include <deque>
-#include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <memory>
-#include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "adventure/state/game_state.h"
@@ -23,32 +26,23 @@
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/fake_sound.h"
+#include "tests/engine/engine_test_support.h"
 
 // Readable failures for the game's texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace korvane::testing {
 
-// assets/cards.tsv: id, four side codes, name, separated by tabs.
-inline CardTable LoadCards() {
-  std::ifstream in(std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv");
-  std::vector<CardRecord> records(kCardKinds);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    std::string id, s[4], name;
-    std::getline(fields, id, '\t');
-    for (auto& side : s) std::getline(fields, side, '\t');
-    std::getline(fields, name, '\t');
-    const int k = std::stoi(id);
-    CardRecord& rec = records.at(k);
-    for (int i = 0; i < 4; ++i) rec.sides[i] = s[i].at(0);
-    rec.text = s[0] + s[1] + s[2] + s[3] + "-" + name;
-    rec.name = name;
-  }
-  return CardTable::FromRecords(std::move(records));
-}
+// The six opponents as the adventure names them.
+const QString kTakahara = QStringLiteral("高原 良絵");
+const QString kShindo = QStringLiteral("真道 祐樹");
+const QString kKazami = QStringLiteral("風見 誠");
+const QString kYokota = QStringLiteral("横田 真央");
+const QString kTakamine = QStringLiteral("高峰 武");
+const QString kHayami = QStringLiteral("速水 結");
+
+// The card table of the project's card source.
+inline CardTable LoadCards() { return test::SourceCardTable(); }
 
 struct Message {
   QString title, text;
@@ -57,21 +51,9 @@ struct Message {
 
 class ScriptedPlatform : public Platform {
  public:
-  bool AskYesNo(const QString& title, const QString& text) override {
-    questions.push_back({title, text, {}});
-    if (answers.empty()) return defaultAnswer;
-    const bool a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  void ShowOk(const QString& title, const QString& text, const QImage& picture) override {
-    messages.push_back({title, text, picture});
-    if (onOk) onOk();
-  }
-  void ProcessEvents() override {
-    ++eventRuns;
-    if (onEvents) onEvents();
-  }
+  bool AskYesNo(const QString& title, const QString& text) override;
+  void ShowOk(const QString& title, const QString& text, const QImage& picture) override;
+  void ProcessEvents() override;
 
   std::deque<bool> answers;
   bool defaultAnswer = true;
@@ -88,68 +70,28 @@ class DuelTest : public ::testing::Test {
   }
 
   // StartDuel of the adventure: the name, the series counters, then the window opens.
-  void Open(const QString& name) {
-    game.OpponentName = name;
-    game.SeriesWins = game.SeriesLosses = game.SeriesDraws = 0;
-    k.Form_Load();
-  }
-  void Give(int person, std::initializer_list<std::pair<int, int>> cards) {
-    for (auto [id, n] : cards) game.Collections[person][id] = static_cast<int16_t>(n);
-  }
+  void Open(const QString& name);
+  void Give(int person, std::initializer_list<std::pair<int, int>> cards);
   // A press and a double-click on each card, scrolling to its page first.
-  void Choose(std::initializer_list<int> ids) {
-    for (int id : ids) {
-      k.VScroll1_Change(id / 14 * 14);
-      k.CardPic_MouseDown(id);
-      k.CardPic_DblClick(id);
-    }
-  }
+  void Choose(std::initializer_list<int> ids);
+  // Chooses five (by default 1, 2, 3, 4 and 10) and presses "勝負！", which must be there.
+  // Callers that must stop when it is not wrap the call in ASSERT_NO_FATAL_FAILURE.
+  void StartDuel(std::initializer_list<int> ids = {1, 2, 3, 4, 10});
   // One enemy-timer interval: ten flip ticks, then the enemy's tick.
-  void Tick() {
-    for (int i = 0; i < 10; ++i) k.FlipAnime_Timer();
-    k.Timer1_Timer();
-  }
-  void Click(int c, int r) { k.Field_MouseDown(1, 0, 81.2 * (c - 1) + 40, 81.2 * (r - 1) + 40); }
+  void Tick();
+  void Click(int c, int r);
   // The player's move: first card still in hand onto the first empty square (or `c`, `r`).
-  void PlayerMove(int c = 0, int r = 0) {
-    int slot = 0;
-    while (slot < kHandSize && k.Duel.PlayerPlayed[slot]) ++slot;
-    ASSERT_LT(slot, kHandSize);
-    k.PHand_Click(slot);
-    if (c == 0) {
-      for (int rr = 5; rr >= 1 && c == 0; --rr) {
-        for (int cc = 1; cc <= 5 && c == 0; ++cc) {
-          if (k.Duel.BoardCard[cc][rr] == kEmptySquare) c = cc, r = rr;
-        }
-      }
-    }
-    Click(c, r);
-  }
+  void PlayerMove(int c = 0, int r = 0);
   // Plays the running duel to its result: the player moves when it is its turn and nothing
   // flips, the timers do the rest. Returns the ticks it took.
-  int PlayToEnd(int maxTicks = 500) {
-    int ticks = 0;
-    while (k.Duel.Turn != TurnState::Nobody && ticks < maxTicks) {
-      if (k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel) &&
-          !(k.Duel.PlayerPlayed[0] && k.Duel.PlayerPlayed[1] && k.Duel.PlayerPlayed[2] &&
-            k.Duel.PlayerPlayed[3] && k.Duel.PlayerPlayed[4])) {
-        PlayerMove();
-      }
-      Tick();
-      ++ticks;
-    }
-    return ticks;
-  }
+  int PlayToEnd(int maxTicks = 500);
   // Puts a finished board in place: every hand card played, the codes given square by square.
-  void FinishedBoard(std::initializer_list<std::tuple<int, int, int>> squares) {
-    ResetBoard(k.Duel);
-    for (auto [c, r, code] : squares) k.Duel.BoardCard[c][r] = static_cast<int16_t>(code);
-    k.Duel.PlayerPlayed.fill(true);
-    k.Duel.EnemyPlayed.fill(true);
-    k.Duel.Turn = TurnState::Player;
-    for (auto& p : k.Ctl.PHand) p.Visible = false;
-    for (auto& e : k.Ctl.EHand) e.Visible = false;
-  }
+  void FinishedBoard(std::initializer_list<std::tuple<int, int, int>> squares);
+  // A finished board the player wins three face-up cards to two: its slots 0-2 at home, on (2,4)
+  // and (3,4); the enemy's slots 0-1 at home and on (2,2); the other five squares face down.
+  void FinishedThreeToTwo();
+  // Duels settled in this series.
+  int DuelsPlayed() const { return game.SeriesWins + game.SeriesLosses + game.SeriesDraws; }
   // The effects played since `MarkEffects`.
   void MarkEffects() { effectMark = static_cast<int>(sound.Effects().size()); }
   QStringList NewEffects() const { return sound.Effects().mid(effectMark); }

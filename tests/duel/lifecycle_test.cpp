@@ -8,20 +8,9 @@
 namespace korvane::testing {
 namespace {
 
-const QString kTakahara = QStringLiteral("高原 良絵");
-const QString kShindo = QStringLiteral("真道 祐樹");
-const QString kYokota = QStringLiteral("横田 真央");
-const QString kTakamine = QStringLiteral("高峰 武");
-const QString kHayami = QStringLiteral("速水 結");
-
 class LifecycleTest : public DuelTest {
  protected:
   LifecycleTest() { Give(0, {{1, 3}, {2, 3}, {3, 3}, {4, 3}, {10, 3}, {31, 2}}); }
-  void StartDuel() {
-    Choose({1, 2, 3, 4, 10});
-    ASSERT_TRUE(k.Ctl.Command1.Visible);
-    k.Command1_Click();
-  }
 };
 
 TEST_F(LifecycleTest, MinimumStockPerOpponent) {
@@ -91,7 +80,7 @@ TEST_F(LifecycleTest, ForfeitAskedOnceYesIsAPerfectLoss) {
   EXPECT_EQ(game.SeriesLosses, 0);
   EXPECT_EQ(k.Duel.PlayerHand, mine);
   EXPECT_LT(PlayToEnd(), 500);
-  EXPECT_EQ(game.SeriesWins + game.SeriesLosses + game.SeriesDraws, 1);
+  EXPECT_EQ(DuelsPlayed(), 1);
 
   // Yes, in the next duel: a loss, and the opponent keeps the player's five cards and gets
   // its own five back.
@@ -145,7 +134,7 @@ TEST_F(LifecycleTest, FlipClocksLeftRunningDoNotHoldTheNextDuel) {
   StartDuel();
   EXPECT_FALSE(IsFlipRunning(k.Duel));
   EXPECT_LT(PlayToEnd(), 500);
-  EXPECT_EQ(game.SeriesWins + game.SeriesLosses + game.SeriesDraws, 1);
+  EXPECT_EQ(DuelsPlayed(), 1);
 }
 
 TEST_F(LifecycleTest, HayamiMovesNoCardAndLeavesByItself) {
@@ -155,16 +144,7 @@ TEST_F(LifecycleTest, HayamiMovesNoCardAndLeavesByItself) {
   Open(kHayami);
   EXPECT_EQ(k.Music().FileName(), QStringLiteral("hayami.mid"));
   StartDuel();
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 2},
-                 {3, 4, 3},
-                 {2, 3, 40},
-                 {4, 3, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
+  FinishedThreeToTwo();
   sound.TakeLog();
   k.Timer1_Timer();
   EXPECT_EQ(game.SeriesWins, 1);
@@ -217,8 +197,7 @@ TEST_F(LifecycleTest, SpecialResultAgainstTakahara) {
   // With a card 15 in the hand it is an ordinary win and the series goes on.
   Give(0, {{15, 1}});
   Open(kTakahara);
-  Choose({15, 1, 2, 3, 4});
-  k.Command1_Click();
+  StartDuel({15, 1, 2, 3, 4});
   FinishedBoard(fiveNil);
   k.Timer1_Timer();
   EXPECT_EQ(game.SeriesWins, 1);
@@ -282,16 +261,7 @@ TEST_F(LifecycleTest, ClicksAtBadMomentsChangeNothing) {
   EXPECT_EQ(NewEffects(), QStringList{"bboo.wav"});
   EXPECT_EQ(k.Duel.SelectedSlot, 2);
   // Clicks and a close request while the result's messages are up.
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 2},
-                 {3, 4, 3},
-                 {2, 3, 40},
-                 {4, 3, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
+  FinishedThreeToTwo();
   int clicks = 0;
   platform.onOk = [&] {
     ++clicks;

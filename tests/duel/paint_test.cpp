@@ -10,8 +10,6 @@
 namespace korvane::testing {
 namespace {
 
-const QString kKazami = QStringLiteral("風見 誠");
-
 class PaintTest : public DuelTest {
  protected:
   PaintTest() {
@@ -36,9 +34,7 @@ class PaintTest : public DuelTest {
   }
   void Start(std::initializer_list<int> ids) {
     Open(kKazami);
-    Choose(ids);
-    ASSERT_TRUE(k.Ctl.Command1.Visible);
-    k.Command1_Click();
+    StartDuel(ids);
   }
 };
 

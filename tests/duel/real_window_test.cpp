@@ -16,7 +16,7 @@ class RealWindowTest : public DuelTest {
   RealWindowTest() {
     Give(0, {{0, 2}, {1, 3}, {2, 2}, {5, 1}, {7, 2}, {12, 1}});
     Give(3, {{0, 8}, {8, 8}, {9, 8}, {10, 6}, {11, 6}, {13, 6}, {21, 2}});
-    game.OpponentName = QStringLiteral("風見 誠");
+    game.OpponentName = kKazami;
     // The platform lets the real events run, as the game's does.
     platform.onEvents = [this] {
       if (k.Ctl.Thinking.Visible && w && w->findChild<QWidget*>("Thinking")->isVisible()) {

@@ -6,8 +6,6 @@
 namespace korvane::testing {
 namespace {
 
-const QString kKazami = QStringLiteral("風見 誠");
-
 class SelectionTest : public DuelTest {
  protected:
   QImage Sprite(int id) {
@@ -122,8 +120,7 @@ TEST_F(SelectionTest, TooFewCardsLeaveOnlyTheWayOut) {
 TEST_F(SelectionTest, FirstPressAfterADuelHidesTheWayOutAndTopsUpTheStock) {
   Give(0, {{1, 3}, {2, 3}, {3, 3}});
   Open(kKazami);
-  Choose({1, 1, 2, 2, 3});
-  k.Command1_Click();
+  StartDuel({1, 1, 2, 2, 3});
   FinishedBoard({{3, 5, 40},
                  {2, 4, 40},
                  {3, 4, 40},

@@ -9,8 +9,6 @@
 namespace korvane::testing {
 namespace {
 
-const QString kShindo = QStringLiteral("真道 祐樹");
-
 class SeriesTest : public DuelTest {
  protected:
   SeriesTest() {
@@ -51,9 +49,7 @@ class SeriesTest : public DuelTest {
   // One duel from the choice to the reset; checks the messages and the collection changes.
   void PlayOneDuel(std::initializer_list<int> choice) {
     const auto before = game.Collections[0];
-    Choose(choice);
-    ASSERT_TRUE(k.Ctl.Command1.Visible);
-    k.Command1_Click();
+    ASSERT_NO_FATAL_FAILURE(StartDuel(choice));
     ASSERT_TRUE(k.Ctl.Field.Visible);
     ASSERT_FALSE(k.Ctl.Picture1.Visible);
     const auto mine = k.Duel.PlayerHand;
@@ -116,7 +112,7 @@ TEST_F(SeriesTest, TwoDuelsAndLeaveConserveEveryCard) {
   PlayOneDuel({1, 20, 33, 2, 3});
   const QString record1 = k.Ctl.Label1.Caption;
   EXPECT_EQ(record1, QStringLiteral("現在%1勝%2敗").arg(game.SeriesWins).arg(game.SeriesLosses));
-  EXPECT_EQ(game.SeriesWins + game.SeriesLosses + game.SeriesDraws, 1);
+  EXPECT_EQ(DuelsPlayed(), 1);
 
   // The first press of the next selection hides "終わり"; a second duel follows.
   k.VScroll1_Change(0);
@@ -131,7 +127,7 @@ TEST_F(SeriesTest, TwoDuelsAndLeaveConserveEveryCard) {
   }
   ASSERT_EQ(next.size(), 5u);
   PlayOneDuel({next[0], next[1], next[2], next[3], next[4]});
-  EXPECT_EQ(game.SeriesWins + game.SeriesLosses + game.SeriesDraws, 2);
+  EXPECT_EQ(DuelsPlayed(), 2);
 
   // "終わり": the stock goes back, the window closes, the town music comes back.
   sound.TakeLog();
@@ -152,21 +148,10 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
   Give(0, {{1, 3}, {2, 3}, {3, 3}, {4, 3}, {10, 3}});
   Open(kShindo);
   // A win: three face-up cards against two; the three face-down enemy cards come over.
-  Choose({1, 2, 3, 4, 10});
-  ASSERT_TRUE(k.Ctl.Command1.Visible);
-  k.Command1_Click();
+  ASSERT_NO_FATAL_FAILURE(StartDuel());
   const auto theirs = k.Duel.EnemyHand;
   const auto stock = k.OpponentStock;
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 2},
-                 {3, 4, 3},
-                 {2, 3, 40},
-                 {4, 3, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
+  FinishedThreeToTwo();
   platform.messages.clear();
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 3u);
@@ -184,9 +169,7 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
 
   // A loss: the player's two face-down cards go; the winner keeps its own face-down card.
   k.CardPic_MouseDown(1);
-  Choose({1, 2, 3, 4, 10});
-  ASSERT_TRUE(k.Ctl.Command1.Visible);
-  k.Command1_Click();
+  ASSERT_NO_FATAL_FAILURE(StartDuel());
   const auto mine = k.Duel.PlayerHand;
   const int heldBefore = Held(0);
   FinishedBoard({{3, 5, 1},
@@ -210,9 +193,7 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
 
   // A draw: one message, no card moves, draws are not shown in the record.
   k.CardPic_MouseDown(1);
-  Choose({1, 2, 3, 4, 10});
-  ASSERT_TRUE(k.Ctl.Command1.Visible);
-  k.Command1_Click();
+  ASSERT_NO_FATAL_FAILURE(StartDuel());
   const int heldDraw = Held(0);
   FinishedBoard({{3, 5, 1},
                  {2, 4, 2},
@@ -237,9 +218,7 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
 
 TEST_F(SeriesTest, NothingIsSettledWhileAFlipIsShownOrACardIsLeft) {
   Open(kShindo);
-  Choose({1, 2, 3, 4, 10});
-  ASSERT_TRUE(k.Ctl.Command1.Visible);
-  k.Command1_Click();
+  ASSERT_NO_FATAL_FAILURE(StartDuel());
   FinishedBoard({{3, 5, 1},
                  {2, 4, 2},
                  {3, 4, 3},

@@ -23,7 +23,7 @@ class WindowTest : public DuelTest {
     if (QDir(KORVANE_DATA_DIR "/cards").exists()) pictures = CardPictures(KORVANE_DATA_DIR, &cards);
     Give(0, {{0, 2}, {1, 3}, {2, 2}, {5, 1}, {7, 2}, {12, 1}, {21, 1}, {22, 2}, {31, 1}});
     Give(3, {{0, 8}, {8, 8}, {9, 8}, {10, 6}, {11, 6}, {13, 6}, {21, 2}});
-    game.OpponentName = QStringLiteral("風見 誠");
+    game.OpponentName = kKazami;
   }
   void Save(QWidget& w, const char* name) {
     const QString path = QStringLiteral(KORVANE_SHOTS_DIR "/") + name;
@@ -117,8 +117,7 @@ TEST_F(WindowTest, DuelInProgressWithFieldsAndAFlip) {
 TEST_F(WindowTest, TransferMessageShowsTheCard) {
   QPointer<KorvaneWindow> w = new KorvaneWindow(k);
   w->show();
-  Choose({22, 1, 1, 2, 21});
-  k.Command1_Click();
+  StartDuel({22, 1, 1, 2, 21});
   // A whole duel with the timers ticked by hand; the window is pictured at the first message.
   platform.onOk = [&] {
     if (platform.messages.size() == 1) Save(*w, "transfer_board.png");
