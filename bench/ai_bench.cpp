@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "ai/ai.h"
 #include "ai/selfplay.h"
@@ -35,13 +36,17 @@ DuelState Start(std::array<int16_t, kHandSize> player, std::array<int16_t, kHand
   return s;
 }
 
-// Worst case: empty board, five enemy cards and five player cards in hand: 65 candidates.
-void BM_ChooseEnemyMove_WorstCase(benchmark::State& state) {
-  const DuelState s = Start({29, 31, 32, 33, 34}, {35, 38, 30, 26, 23});
+// Times one opponent's move choice on one board.
+void TimeMoveChoice(benchmark::State& state, const DuelState& s, std::string_view opponent) {
   AiWeights w;
-  SetWeightsFor("速水 結", &w);
+  SetWeightsFor(opponent, &w);
   SeededRandom rng(1);
   for (auto _ : state) benchmark::DoNotOptimize(ChooseEnemyMove(s, w, rng));
+}
+
+// Worst case: empty board, five enemy cards and five player cards in hand: 65 candidates.
+void BM_ChooseEnemyMove_WorstCase(benchmark::State& state) {
+  TimeMoveChoice(state, Start({29, 31, 32, 33, 34}, {35, 38, 30, 26, 23}), "速水 結");
 }
 BENCHMARK(BM_ChooseEnemyMove_WorstCase)->Unit(benchmark::kMicrosecond);
 
@@ -59,10 +64,7 @@ void BM_ChooseEnemyMove_MidGame(benchmark::State& state) {
     }
     ComputeFields(s);
   }
-  AiWeights w;
-  SetWeightsFor("高峰 武", &w);
-  SeededRandom rng(1);
-  for (auto _ : state) benchmark::DoNotOptimize(ChooseEnemyMove(s, w, rng));
+  TimeMoveChoice(state, s, "高峰 武");
 }
 BENCHMARK(BM_ChooseEnemyMove_MidGame)->Unit(benchmark::kMicrosecond);
 
