@@ -13,8 +13,12 @@
 
 namespace assetgen {
 
-QFont GothicFont(double pixelSize, bool bold) {
-  QFont f("IPAPGothic");
+namespace {
+
+// A font of `family` at a whole pixel size, antialiased and unhinted so that every machine
+// draws the same pixels.
+QFont DrawingFont(const char* family, double pixelSize, bool bold) {
+  QFont f(family);
   f.setPixelSize(int(pixelSize + 0.5));
   f.setBold(bold);
   f.setHintingPreference(QFont::PreferNoHinting);
@@ -22,14 +26,11 @@ QFont GothicFont(double pixelSize, bool bold) {
   return f;
 }
 
-QFont HandFont(double pixelSize, bool bold) {
-  QFont f("Klee One");
-  f.setPixelSize(int(pixelSize + 0.5));
-  f.setBold(bold);
-  f.setHintingPreference(QFont::PreferNoHinting);
-  f.setStyleStrategy(QFont::PreferAntialias);
-  return f;
-}
+}  // namespace
+
+QFont GothicFont(double pixelSize, bool bold) { return DrawingFont("IPAPGothic", pixelSize, bold); }
+
+QFont HandFont(double pixelSize, bool bold) { return DrawingFont("Klee One", pixelSize, bold); }
 
 bool SaveRgb(const QImage& image, const QString& path, QString* error) {
   QImage rgb = image.convertToFormat(QImage::Format_RGB888);
