@@ -113,13 +113,16 @@ void Korvane::Form_Load() {
   ClearFlipClocks();
 
   // Step 4 and 5. The opponent's stock, music, weights and minimum stock; any other name (the
-  // tutorial) keeps what the last series left.
+  // tutorial) keeps the stock and weights the last series left, while the music device, made
+  // afresh with the window, plays its own "takahara.mid".
   const int person = OpponentIndex();
   if (person > 0) {
     OpponentStock = game_.Collections[person];
     music_->SetFileName(QString::fromLatin1(kOpponentMusic[person]));
     SetWeightsFor(game_.OpponentName.toStdString(), &Weights);
     ApplyMinimumStock();
+  } else if (music_->FileName() != QStringLiteral("takahara.mid")) {
+    music_->SetFileName(QStringLiteral("takahara.mid"));
   }
 
   // Step 6 to 8.

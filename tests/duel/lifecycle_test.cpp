@@ -54,12 +54,15 @@ TEST_F(LifecycleTest, MinimumStockPerOpponent) {
   EXPECT_EQ(k.OpponentStock[33], 0);
   k.Form_Unload();
 
-  // Any other name (the tutorial's case) keeps the last stock, weights and music.
+  // Any other name (the tutorial's case) keeps the last stock and weights; the music is the
+  // device's own "takahara.mid" again, not the last opponent's.
   const auto stock = k.OpponentStock;
   game.TutorialMode = -1;
+  sound.TakeLog();
   Open(QStringLiteral("誰か"));
   EXPECT_EQ(k.OpponentStock, stock);
-  EXPECT_EQ(k.Music().FileName(), QStringLiteral("takamine.mid"));
+  EXPECT_EQ(k.Music().FileName(), QStringLiteral("takahara.mid"));
+  EXPECT_TRUE(sound.Log().contains("music2 Open takahara.mid"));
   EXPECT_EQ(k.Weights.FlipWeight, 9);
 }
 
