@@ -140,6 +140,70 @@ TEST_F(PaintTest, FlipFramesNarrowMirrorAndWidenBack) {
   EXPECT_EQ(NewEffects().size(), 1);
 }
 
+TEST_F(PaintTest, SeveralFlipsRunInStepAndTheSoundChangesNoFrame) {
+  Start({0, 0, 1, 1, 2});
+  // Two player cards flipped by a bomb (3.1) and an enemy card flipped by the fields (3.14),
+  // all started together; every other square keeps its clock at 0.
+  struct Flip {
+    int c, r, code, was;
+    double clock;
+  };
+  const Flip flips[] = {{2, 3, kFlippedPlayerCard, 1, 3.1},
+                        {4, 3, kFlippedPlayerCard, 2, 3.1},
+                        {3, 2, kFlippedEnemyCard, -1, 3.14}};
+  auto flipThree = [&] {
+    ResetBoard(k.Duel);
+    k.Duel.Turn = TurnState::Player;
+    for (const Flip& f : flips) {
+      k.Duel.BoardCard[f.c][f.r] = static_cast<int16_t>(f.code);
+      k.Duel.FlippedCard[f.c][f.r] = static_cast<int16_t>(f.was);
+    }
+    k.DrawBoard();
+    for (const Flip& f : flips) k.Duel.FlipTime[f.c][f.r] = f.clock;
+    MarkEffects();
+  };
+  // Eight ticks; the frames, and the sounds of each tick.
+  auto run = [this](std::vector<QImage>& frames, std::vector<int>& sounds) {
+    for (int tick = 1; tick <= 8; ++tick) {
+      const QImage before = k.Canvas.copy();
+      const int heard = static_cast<int>(NewEffects().size());
+      k.FlipAnime_Timer();
+      frames.push_back(k.Canvas.copy());
+      sounds.push_back(static_cast<int>(NewEffects().count("tooon.wav")) - heard);
+      EXPECT_EQ(IsFlipRunning(k.Duel), tick < 8) << tick;
+      if (tick == 8) continue;
+      // A square whose clock is 0 is not touched by the tick.
+      for (auto [c, r] : {std::pair{3, 5}, {3, 3}, {2, 2}, {1, 1}}) {
+        EXPECT_EQ(k.Canvas.copy(80 * (c - 1), 80 * (r - 1), 80, 80),
+                  before.copy(80 * (c - 1), 80 * (r - 1), 80, 80))
+            << tick << ": " << c << "," << r;
+      }
+    }
+  };
+
+  flipThree();
+  std::vector<QImage> withSound, silent;
+  std::vector<int> sounds, silence;
+  run(withSound, sounds);
+  // Each flip sounds once, on its first tick.
+  EXPECT_EQ(sounds, (std::vector<int>{3, 0, 0, 0, 0, 0, 0, 0}));
+  // The end step drew both blue backs and the red one.
+  QImage blueBack = pictures.Board().copy(80, 160, 80, 80);
+  PaintSprite(blueBack, pictures.Mask(), pictures.Card(kCardBack), 0, 0, 80, 80);
+  EXPECT_EQ(k.Canvas.copy(80, 160, 80, 80), blueBack);
+  QImage redBack = pictures.Board().copy(160, 80, 80, 80);
+  PaintSprite(redBack, pictures.Mask(), pictures.EnemyCard(kCardBack), 0, 0, 80, 80);
+  EXPECT_EQ(k.Canvas.copy(160, 80, 80, 80), redBack);
+
+  // With the effect switch off: silence, and the very same frames.
+  sound.Switches().EffectCaption = QStringLiteral("効果音：ＯＦＦ");
+  flipThree();
+  run(silent, silence);
+  EXPECT_TRUE(NewEffects().isEmpty());
+  ASSERT_EQ(silent.size(), withSound.size());
+  for (size_t i = 0; i < silent.size(); ++i) EXPECT_EQ(silent[i], withSound[i]) << i;
+}
+
 TEST_F(PaintTest, TransferMessageShowsTheCardLarge) {
   Start({0, 0, 1, 1, 2});
   const int won = k.Duel.EnemyHand[4];

@@ -1,6 +1,7 @@
 // A series against one opponent, driven through the window's handlers without a window: the
 // choice, the duels with the timers, the result messages, the counters, and what the adventure
 // finds when the window closes.
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -214,6 +215,75 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
   EXPECT_EQ(game.SeriesDraws, 1);
   EXPECT_EQ(k.Ctl.Label1.Caption, "現在1勝1敗");
   EXPECT_TRUE(k.IsOpen());
+}
+
+TEST_F(SeriesTest, OneEnemyMovePerTickAndOnlyWhenNothingFlips) {
+  // Whether "考え中" was up each time the window let events run.
+  std::vector<bool> thinking;
+  platform.onEvents = [&] { thinking.push_back(k.Ctl.Thinking.Visible); };
+  auto enemyCards = [this] {
+    int n = 0;
+    for (int c = 1; c <= 5; ++c)
+      for (int r = 1; r <= 5; ++r) n += k.Duel.BoardCard[c][r] < 0;
+    return n;
+  };
+  auto played = [this] {
+    int n = 0;
+    for (int i = 0; i < 5; ++i) n += k.Duel.EnemyPlayed[i];
+    return n;
+  };
+  auto hiddenEHands = [this] {
+    int n = 0;
+    for (const DuelControl& e : k.Ctl.EHand) n += !e.Visible;
+    return n;
+  };
+  Open(kShindo);
+  // Idle ticks during the selection show nothing and play nothing.
+  MarkEffects();
+  for (int i = 0; i < 3; ++i) k.Timer1_Timer();
+  EXPECT_TRUE(NewEffects().isEmpty());
+  ASSERT_NO_FATAL_FAILURE(StartDuel());
+  MarkEffects();
+  const int setUpRuns = static_cast<int>(thinking.size());
+  EXPECT_TRUE(std::none_of(thinking.begin(), thinking.end(), [](bool t) { return t; }));
+
+  // While a flip is shown the enemy waits, even in its turn.
+  k.Duel.Turn = TurnState::Enemy;
+  k.Duel.FlipTime[3][3] = 0.64;
+  k.Timer1_Timer();
+  EXPECT_EQ(played(), 0);
+  EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
+  EXPECT_EQ(static_cast<int>(thinking.size()), setUpRuns);
+  k.Duel.FlipTime[3][3] = 0;
+
+  // Nothing flipping: one tick, one move.
+  k.Timer1_Timer();
+  EXPECT_EQ(played(), 1);
+  EXPECT_EQ(hiddenEHands(), 1);
+  EXPECT_EQ(enemyCards(), 1);  // face up, or face down on the player's field
+  EXPECT_EQ(k.Duel.Turn, TurnState::Player);
+  EXPECT_EQ(k.Duel.SelectedSlot, -1);
+  EXPECT_FALSE(k.Ctl.Thinking.Visible);
+  ASSERT_EQ(static_cast<int>(thinking.size()), setUpRuns + 1);
+  EXPECT_TRUE(thinking.back());  // shown, and painted, before the move was chosen
+  EXPECT_EQ(NewEffects(), QStringList{"Youdid.wav"});
+
+  // Idle ticks in the player's turn: no move, no label, no sound.
+  while (IsFlipRunning(k.Duel)) k.FlipAnime_Timer();
+  MarkEffects();
+  for (int i = 0; i < 3; ++i) k.Timer1_Timer();
+  EXPECT_EQ(played(), 1);
+  EXPECT_EQ(static_cast<int>(thinking.size()), setUpRuns + 1);
+  EXPECT_TRUE(NewEffects().isEmpty());
+
+  // With the effect switch off the enemy still moves, silently.
+  sound.Switches().EffectCaption = QStringLiteral("効果音：ＯＦＦ");
+  k.Duel.Turn = TurnState::Enemy;
+  k.Timer1_Timer();
+  EXPECT_EQ(played(), 2);
+  EXPECT_EQ(k.Duel.Turn, TurnState::Player);
+  EXPECT_TRUE(NewEffects().isEmpty());
+  platform.onEvents = nullptr;
 }
 
 TEST_F(SeriesTest, NothingIsSettledWhileAFlipIsShownOrACardIsLeft) {
