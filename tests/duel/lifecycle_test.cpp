@@ -66,6 +66,38 @@ TEST_F(LifecycleTest, MinimumStockPerOpponent) {
   EXPECT_EQ(k.Weights.FlipWeight, 9);
 }
 
+TEST_F(LifecycleTest, DuelMusicLoopsWhileOpenAndFollowsTheSwitch) {
+  auto& device = dynamic_cast<FakeMusicDevice&>(k.Music());
+  Open(kKazami);
+  EXPECT_EQ(sound.NowPlaying(), "kazami.mid");
+  // The end of a playback starts the piece again.
+  sound.TakeLog();
+  device.FinishPlayback();
+  sound.DeliverNotifications();
+  EXPECT_EQ(sound.TakeLog().filter("music2").join('|'),
+            "music2 Done|music2 Close|music2 Open kazami.mid|music2 Play");
+  EXPECT_EQ(sound.NowPlaying(), "kazami.mid");
+
+  // Music switched off: the loop still reopens the device but plays nothing, and the closing
+  // window starts no adventure music; the notification of its "Close" restarts nothing.
+  sound.Switches().MusicCaption = QStringLiteral("音楽：ＯＦＦ");
+  device.FinishPlayback();
+  sound.DeliverNotifications();
+  EXPECT_FALSE(device.IsPlaying());
+  EXPECT_TRUE(k.Unload());
+  sound.DeliverNotifications();
+  EXPECT_FALSE(sound.Log().contains("music2 Play"));
+  EXPECT_FALSE(sound.Log().contains("music1 Play"));
+  EXPECT_FALSE(device.IsOpen());
+
+  // Opening with the music off: "Close" and "Open", no "Play".
+  sound.TakeLog();
+  Open(kShindo);
+  EXPECT_EQ(sound.TakeLog().filter("music2").join('|'),
+            "music2 FileName shindo.mid|music2 Close|music2 Open shindo.mid");
+  EXPECT_FALSE(device.IsPlaying());
+}
+
 TEST_F(LifecycleTest, ForfeitAskedOnceYesIsAPerfectLoss) {
   Give(2, {{3, 2}, {6, 5}, {7, 3}, {8, 3}, {9, 4}});
   Open(kShindo);
