@@ -251,8 +251,11 @@ TEST_F(LifecycleTest, TutorialModeNeverMovesTheEnemyAndClosesQuietly) {
   for (int i = 0; i < 20; ++i) Tick();
   EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
   EXPECT_FALSE(k.Duel.EnemyPlayed[0]);
+  // Closing the example duel: no question, a loss counted, the collections untouched.
+  const int losses = game.SeriesLosses;
   EXPECT_TRUE(k.Unload());
   EXPECT_TRUE(platform.questions.empty());
+  EXPECT_EQ(game.SeriesLosses, losses + 1);
   EXPECT_EQ(game.TutorialMode, 0);
   EXPECT_EQ(game.Collections, before);
 }
