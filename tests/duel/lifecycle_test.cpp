@@ -237,6 +237,33 @@ TEST_F(LifecycleTest, SpecialResultAgainstTakahara) {
   k.Timer1_Timer();
   EXPECT_EQ(game.SeriesWins, 1);
   EXPECT_TRUE(k.IsOpen());
+  k.Command4_Click();
+
+  // Each other condition missed by itself gives an ordinary win: the story step at 29, a card
+  // 15 in somebody's collection, another opponent, or one of the five face down.
+  game.Collections[0][15] = 0;
+  const auto fourNil = std::initializer_list<std::tuple<int, int, int>>{
+      {3, 5, 1},   {2, 4, 2},   {3, 4, 3},   {4, 4, 4},   {2, 3, 40},
+      {3, 1, -40}, {2, 2, -40}, {3, 2, -40}, {4, 2, -40}, {3, 3, -40}};
+  struct Variant {
+    int step;
+    int held15;  // card 15 in 風見's collection
+    QString opponent;
+    bool allFive;
+  };
+  for (const Variant& v : {Variant{29, 0, kTakahara, true}, Variant{30, 1, kTakahara, true},
+                           Variant{30, 0, kShindo, true}, Variant{30, 0, kTakahara, false}}) {
+    SCOPED_TRACE(v.step * 100 + v.held15 * 10 + v.allFive);
+    game.TakaharaStep = static_cast<int16_t>(v.step);
+    game.Collections[3][15] = static_cast<int16_t>(v.held15);
+    Open(v.opponent);
+    ASSERT_NO_FATAL_FAILURE(StartDuel());
+    FinishedBoard(v.allFive ? fiveNil : fourNil);
+    k.Timer1_Timer();
+    EXPECT_EQ(game.SeriesWins, 1);
+    EXPECT_TRUE(k.IsOpen());
+    k.Command4_Click();
+  }
 }
 
 TEST_F(LifecycleTest, TutorialModeNeverMovesTheEnemyAndClosesQuietly) {
