@@ -99,6 +99,31 @@ TEST_F(PaintTest, HandFrameFollowsTheChoice) {
   EXPECT_EQ(k.Duel.SelectedSlot, 4);
 }
 
+TEST_F(PaintTest, BoardClickOnTheEnemysHomeLaysTheCardFaceDown) {
+  Start({0, 0, 1, 1, 2});
+  k.Duel.Turn = TurnState::Player;
+  k.PHand_Click(1);
+  MarkEffects();
+  Click(3, 1);
+  // Flipped at once by the placement: clock 3.1, the square left to the animation.
+  EXPECT_EQ(k.Duel.BoardCard[3][1], kFlippedPlayerCard);
+  EXPECT_EQ(k.Duel.FlippedCard[3][1], 2);
+  EXPECT_DOUBLE_EQ(k.Duel.FlipTime[3][1], 3.1);
+  EXPECT_EQ(k.Canvas.copy(160, 0, 80, 80), pictures.Board().copy(160, 0, 80, 80));
+  EXPECT_FALSE(k.Ctl.PHand[1].Visible);
+  EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
+  EXPECT_EQ(NewEffects(), QStringList{"idid.wav"});
+  // The slot just played stays selected until the enemy has moved, after the flip.
+  EXPECT_EQ(k.Duel.SelectedSlot, 1);
+  k.Timer1_Timer();
+  EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
+  EXPECT_EQ(k.Duel.SelectedSlot, 1);
+  while (IsFlipRunning(k.Duel)) k.FlipAnime_Timer();
+  k.Timer1_Timer();
+  EXPECT_EQ(k.Duel.Turn, TurnState::Player);
+  EXPECT_EQ(k.Duel.SelectedSlot, -1);
+}
+
 TEST_F(PaintTest, FlipFramesNarrowMirrorAndWidenBack) {
   // A face whose left half is green and right half white, to see the mirror.
   QImage face = BlankImage(80, 80, qRgb(255, 255, 255));
