@@ -179,10 +179,16 @@ TEST_F(AdventureTest, ClosingRules) {
   EXPECT_EQ(platform.questions.size(), 2);
   EXPECT_FALSE(SaveExists());
 
+  // Earlier in the ending (counter 111) the usual question still comes; No keeps playing.
+  state.TakamineStep = 111;
+  platform.answers = {false};
+  EXPECT_FALSE(adv->Form_QueryUnload());
+  EXPECT_EQ(platform.questions.size(), 3);
+
   // After the ending counter has reached 112: no question.
   state.TakamineStep = 112;
   EXPECT_TRUE(adv->Form_QueryUnload());
-  EXPECT_EQ(platform.questions.size(), 2);
+  EXPECT_EQ(platform.questions.size(), 3);
 }
 
 TEST_F(AdventureTest, RulesButtonOpensTheTutorial) {
