@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
-#include "adventure/state/game_state.h"
-#include "adventure/state/save_files.h"
+#include "state/game_state.h"
+#include "state/save_files.h"
 
 namespace korvane {
 namespace {

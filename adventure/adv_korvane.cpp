@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "adventure/state/game_state.h"
-#include "adventure/state/save_files.h"
+#include "state/game_state.h"
+#include "state/save_files.h"
 #include "engine/card_table.h"
 
 namespace korvane {

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 
 namespace korvane {
 

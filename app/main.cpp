@@ -13,8 +13,8 @@
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
-#include "adventure/state/game_state.h"
-#include "adventure/state/save_files.h"
+#include "state/game_state.h"
+#include "state/save_files.h"
 #include "ai/ai.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"

@@ -2,7 +2,7 @@
 // after it, leaving with "終わり" and closing (with the forfeit).
 #include "duel/korvane.h"
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"

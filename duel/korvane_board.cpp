@@ -2,7 +2,7 @@
 // result of a duel.
 #include <cmath>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"

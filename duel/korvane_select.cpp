@@ -1,7 +1,7 @@
 // Deck selection: the paged list of the player's cards, preview and take, choose again, start.
 #include <cmath>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "engine/rules.h"
 #include "sound/sound.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "adventure/state/save_image.h"
+#include "state/save_image.h"
 
 namespace {
 

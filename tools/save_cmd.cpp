@@ -7,8 +7,8 @@
 #include <iostream>
 #include <memory>
 
-#include "adventure/state/save_files.h"
-#include "adventure/state/save_image.h"
+#include "state/save_files.h"
+#include "state/save_image.h"
 
 namespace {
 

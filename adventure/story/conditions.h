@@ -2,7 +2,7 @@
 // state only; a script step evaluates them when it reaches them.
 #pragma once
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 
 namespace korvane::story {
 

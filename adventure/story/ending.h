@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 
 namespace korvane {
 

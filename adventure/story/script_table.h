@@ -12,7 +12,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 
 namespace korvane::story {
 

@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "adventure/adv_korvane.h"
-#include "adventure/state/game_state.h"
-#include "adventure/state/save_files.h"
+#include "state/game_state.h"
+#include "state/save_files.h"
 #include "sound/fake_sound.h"
 
 namespace korvane {

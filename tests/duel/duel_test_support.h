@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "ai/ai.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "duel/tutorial.h"
 #include "tests/duel/tutorial_texts.h"
 

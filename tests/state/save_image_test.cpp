@@ -1,10 +1,10 @@
 // The record layer: byte images of the save and the settings, built here by hand from the
 // record layout, and everything the game writes read back value for value.
-#include "adventure/state/save_image.h"
+#include "state/save_image.h"
 
 #include <gtest/gtest.h>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "tests/state/save_test_support.h"
 
 namespace korvane {

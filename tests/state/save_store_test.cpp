@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "adventure/state/save_files.h"
+#include "state/save_files.h"
 #include "tests/state/save_test_support.h"
 
 namespace korvane {

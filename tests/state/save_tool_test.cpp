@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "adventure/state/save_files.h"
+#include "state/save_files.h"
 #include "tests/state/save_test_support.h"
 
 namespace korvane {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "adventure/story/script_host.h"
 
 namespace korvane::testing {

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 #include "sound/sound.h"
 
 namespace korvane {

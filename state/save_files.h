@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "adventure/state/game_state.h"
-#include "adventure/state/save_image.h"
+#include "state/game_state.h"
+#include "state/save_image.h"
 #include "sound/sound.h"
 
 namespace korvane {

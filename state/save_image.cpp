@@ -1,4 +1,4 @@
-#include "adventure/state/save_image.h"
+#include "state/save_image.h"
 
 #include <algorithm>
 

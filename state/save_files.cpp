@@ -1,4 +1,4 @@
-#include "adventure/state/save_files.h"
+#include "state/save_files.h"
 
 #include <QDir>
 #include <QFile>

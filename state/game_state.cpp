@@ -1,4 +1,4 @@
-#include "adventure/state/game_state.h"
+#include "state/game_state.h"
 
 #include <numeric>
 
