@@ -15,32 +15,28 @@ const QString kNotYet = QStringLiteral("まだまだ");
 }  // namespace
 
 void ADVKorvane::Timer1_Timer() {
-  // Step 1. Still on the title screen.
+  // Still on the title screen.
   if (picture5_.visible) return;
-  // Step 2. The duel window is showing (or the program is ending).
+  // The duel window is showing (or the program is ending).
   if (!windowVisible_ || ended_) return;
   // A tick let in while a place is being entered waits for the entry to finish.
   if (enteringPlace_) return;
-  // Step 3 and 4. Type, wait for the click, or run the next step.
+  // Type, wait for the click, or run the next step.
   if (!messageText_.isEmpty()) {
     if (messageCaption_ != messageText_) TypeOneCharacter();
   } else if (currentPlace_ >= 0 && currentPlace_ <= 8) {
     RunOneStep(currentPlace_);
   }
-  // Step 5. The switches are offered only in the player's own house.
+  // The switches are offered only in the player's own house.
   if (!windowVisible_ || ended_) return;
   commands_[3].visible = currentPlace_ == 6;
   commands_[4].visible = currentPlace_ == 6;
 }
 
 void ADVKorvane::TypeOneCharacter() {
-  // Step 1.
   AddTo(messageCursor_, 1);
-  // Step 2.
   if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("co.wav"));
-  // Step 3.
   messageCaption_ = messageText_.left(messageCursor_);
-  // Step 4.
   DrawMessageLines();
 }
 
@@ -77,7 +73,7 @@ void ADVKorvane::DrawText(QPainter& p, int xPx, int yPx, const QString& text) co
 }
 
 void ADVKorvane::RunOneStep(int place) {
-  // Step 1. The player's own house has no counter: it always asks whether to stop playing.
+  // The player's own house has no counter: it always asks whether to stop playing.
   if (place == 6) {
     ShowMessage(QStringLiteral("終わりにしようかな？"));
     ShowChoices(kQuit, kNotYet);
@@ -85,9 +81,9 @@ void ADVKorvane::RunOneStep(int place) {
   }
   int16_t* counter = state_.StepCounter(place);
   if (!counter) return;
-  // Step 2. The entry under the counter's value, if there is one.
+  // The entry under the counter's value, if there is one.
   runner_(place, *this);
-  // Step 3. The counter moves on whatever the entry did.
+  // The counter moves on whatever the entry did.
   AddTo(*counter, 1);
 }
 
@@ -125,7 +121,7 @@ void ADVKorvane::Picture2_Click() {
 void ADVKorvane::Choiser_Click(int index) {
   if (index < 0 || index > 1 || !choiser_[index].visible) return;
   const QString caption = choiser_[index].caption;
-  // Step 1. Save and end. A save that fails is told and the game goes on, so nothing is lost.
+  // Save and end. A save that fails is told and the game goes on, so nothing is lost.
   if (caption == kQuit) {
     const FileResult saved = files_.SaveGame(state_, false);
     if (!saved) {
@@ -139,24 +135,21 @@ void ADVKorvane::Choiser_Click(int index) {
     host_.Quit();
     return;
   }
-  // Step 2.
   if (caption == kNotYet) ShowTownMap();
-  // Step 3. The second choice skips one step.
+  // The second choice skips one step.
   if (int16_t* counter = state_.StepCounter(currentPlace_)) AddTo(*counter, index);
-  // Step 4.
   choiser_[0].visible = false;
   choiser_[1].visible = false;
   messageText_.clear();
 }
 
 void ADVKorvane::StartDuel() {
-  // Step 1.
   state_.SeriesWins = 0;
   state_.SeriesLosses = 0;
   state_.SeriesDraws = 0;
-  // Step 2. The adventure music stops; the window is hidden before the device reports.
+  // The adventure music stops; the window is hidden before the device reports.
   music_->Close();
-  // Step 3. The opponent by place, and the counter moved to where the result is read.
+  // The opponent by place, and the counter moved to where the result is read.
   static const char* const kOpponents[9] = {"高原 良絵", "真道 祐樹", "風見 誠",
                                             "横田 真央", "高峰 武",   "速水 結",
                                             nullptr,     "高峰 武",   "横田 真央"};
@@ -166,7 +159,6 @@ void ADVKorvane::StartDuel() {
     if (*counter <= 10) *counter = 11;
     if (*counter > 30) *counter = 35;
   }
-  // Step 4.
   windowVisible_ = false;
   host_.OpenDuelWindow(false);
 }

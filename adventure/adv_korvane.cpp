@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "engine/card_table.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
-#include "engine/card_table.h"
 
 namespace korvane {
 namespace {
@@ -55,7 +55,7 @@ ADVKorvane::~ADVKorvane() {
 
 // Window load: the save, the switches, the title music.
 void ADVKorvane::Form_Load() {
-  // Step 1. Is there a saved game? A damaged one is put aside (never deleted) and the title
+  // Is there a saved game? A damaged one is put aside (never deleted) and the title
   // offers only a new game.
   QString reason;
   switch (files_.HasSavedGame(&reason)) {
@@ -68,11 +68,11 @@ void ADVKorvane::Form_Load() {
       commands_[1].visible = false;
       break;
   }
-  // Step 2. The two switches.
+  // The two switches.
   files_.LoadSettings(sound_.Switches());
   commands_[3].caption = sound_.Switches().MusicCaption;
   commands_[4].caption = sound_.Switches().EffectCaption;
-  // Step 3. Title music.
+  // Title music.
   music_->Close();
   music_->Open();
   if (sound_.Switches().MusicOn()) music_->Play();
@@ -105,7 +105,7 @@ void ADVKorvane::Command1_Click() {
 
 void ADVKorvane::Command2_Click() {
   if (!commands_[1].visible || !picture5_.visible) return;
-  // Step 1. The profile is checked before the old save is discarded, so that a refused name
+  // The profile is checked before the old save is discarded, so that a refused name
   // never costs the player the save.
   if (frame1Visible_) {
     if (text1_.isEmpty()) return;
@@ -121,7 +121,7 @@ void ADVKorvane::Command2_Click() {
       return;
     }
   }
-  // Step 2. A new game discards the old save.
+  // A new game discards the old save.
   if (commands_[1].caption == kBegin) {
     (void)files_.DeleteSave();
     StartGame(false);
@@ -147,33 +147,30 @@ QString ADVKorvane::Honorific() const {
 
 // "続きから" or "始める" accepted: leave the title for the town.
 void ADVKorvane::StartGame(bool loaded) {
-  // Step 3. Hide the title layer.
+  // Hide the title layer.
   for (ControlState& c : commands_) c.visible = false;
   frame1Visible_ = false;
   picture5_.visible = false;
-  // Step 4. The random generator is seeded by the duel window from the clock when it opens;
+  // The random generator is seeded by the duel window from the clock when it opens;
   // the adventure itself draws no random numbers.
-  // Step 5.
   currentPlace_ = -1;
-  // Step 6. A loaded game gets the map its flags build; a new game keeps the first one. The name
+  // A loaded game gets the map its flags build; a new game keeps the first one. The name
   // is kept in the form it will be read back from the save.
   if (loaded) {
     ShowTownMap();
   } else {
     NewGameState(state_, NormalizeSavedText(text1_ + Honorific()), combo1_ == kMale ? 0 : 1);
   }
-  // Step 7. The player's portrait.
+  // The player's portrait.
   const int sex = state_.PlayerSex == 1 ? 1 : 0;
   playerPicVisible_[sex] = true;
   playerPicVisible_[1 - sex] = false;
-  // Step 8. During play there is no save on disk.
+  // During play there is no save on disk.
   (void)files_.DeleteSave();
-  // Step 9.
   ShowMessage(QStringLiteral("どこに行こうかな？"));
-  // Step 10. The town music: the loop restarts the device with the new file.
+  // The town music: the loop restarts the device with the new file.
   music_->SetFileName(QStringLiteral("BGM.mid"));
   music_->Close();
-  // Step 11.
   picture1Visible_ = true;
 }
 
@@ -212,14 +209,13 @@ void ADVKorvane::Command5_Click() {
 }
 
 bool ADVKorvane::Form_QueryUnload() {
-  // Step 1. The switches are written on every close. A settings file that cannot be written
+  // The switches are written on every close. A settings file that cannot be written
   // costs only the two switches: the player is told, and may still quit.
   SaveSettingsOrTell();
-  // Step 2. After the ending there is nothing left to lose.
+  // After the ending there is nothing left to lose.
   if (state_.TakamineStep >= 112) return true;
-  // Step 3. Still on the title screen.
+  // Still on the title screen.
   if (picture5_.visible) return true;
-  // Step 4.
   return platform_.AskYesNo(QStringLiteral("ゲーム終了"),
                             QStringLiteral("セーブしないで終わりますか？"));
 }

@@ -84,30 +84,27 @@ void ADVKorvane::Picture1_MouseMove() {
 
 void ADVKorvane::EnterPlace(int place) {
   if (place < 0 || place > 8) return;
-  // Step 1.
   currentPlace_ = place;
-  // Step 2.
   clickerVisible_.fill(false);
-  // Step 3. Let the screen catch up; a tick that slips in here does nothing.
+  // Let the screen catch up; a tick that slips in here does nothing.
   enteringPlace_ = true;
   platform_.ProcessEvents();
   enteringPlace_ = false;
-  // Step 4. The player's frame moves down to the bottom left.
+  // The player's frame moves down to the bottom left.
   picture2Top_ = kAreaHeightTwips - kFrameTwips - 300;
-  // Step 5. Zoom into the place.
+  // Zoom into the place.
   {
     ++pictureRevision_;
     QPainter p(&picture1_);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(picture1_.rect(), pictures_.town, kClickerRects[place].Pixels());
   }
-  // Step 6. The larger message box of the places.
+  // The larger message box of the places.
   messageRect_ = {kMessageLabelStart.left, picture2Top_ + 100, kMessageLabelPlaceWidth,
                   kMessageLabelPlaceHeight};
   messageCaption_.clear();
-  // Step 7.
   Form_Paint();
-  // Step 8. The person who lives here, unless nobody opens yet or the house is empty.
+  // The person who lives here, unless nobody opens yet or the house is empty.
   if (place < 5) {
     oppPicVisible_[place] = true;
     picture4Visible_ = true;
@@ -116,27 +113,22 @@ void ADVKorvane::EnterPlace(int place) {
       picture4Visible_ = false;
     }
   }
-  // Step 9. The place's script begins on the next tick.
+  // The place's script begins on the next tick.
   messageText_.clear();
 }
 
 void ADVKorvane::ShowTownMap() {
-  // Step 1.
   currentPlace_ = -1;
-  // Step 2.
   picture4Visible_ = false;
   oppPicVisible_.fill(false);
-  // Step 3.
   picture2Top_ = 0;
-  // Step 4.
   messageRect_ = kMessageLabelMap;
   messageCaption_.clear();
-  // Step 5. The plain town picture erases the zoom and every drawn text.
+  // The plain town picture erases the zoom and every drawn text.
   picture1_ = pictures_.town.copy();
   ++pictureRevision_;
-  // Step 6.
   Form_Paint();
-  // Step 7. Every place whose time has come.
+  // Every place whose time has come.
   for (int place : {6, 1, 0, 2, 7, 3, 8, 4, 5}) {
     if (HotSpotCondition(place)) clickerVisible_[place] = true;
   }

@@ -127,14 +127,14 @@ bool ReplyCanReachCtx(const Context& ctx, const SimBoard& sim, int c, int r) {
 
 void EvaluateMoveCtx(const DuelState& s, const Context& ctx, const AiWeights& w, int c, int r,
                      int slot, int16_t& score, SimBoard& sim) {
-  // Step 1 was done once for all candidates (ctx.territoryBefore).
-  // Step 2. The copy, with the candidate put down unflipped.
+  // The territory before the move is counted once for all candidates (ctx.territoryBefore).
+  // The copy, with the candidate put down unflipped.
   sim.board = s.BoardCard;
   sim.board[c][r] = static_cast<int16_t>(-(slot + 1));
   const CardOnBoard candidate{c, r, true, &s.EnemySides[slot]};
-  // Step 3. First projection.
+  // First projection.
   ProjectSim(ctx, candidate, sim);
-  // Step 4. Only the player's cards flip in the simulation.
+  // Only the player's cards flip in the simulation.
   bool flipped = false;
   for (int i = 0; i < ctx.cardCount; ++i) {
     const CardOnBoard& card = ctx.cards[i];
@@ -144,16 +144,15 @@ void EvaluateMoveCtx(const DuelState& s, const Context& ctx, const AiWeights& w,
       flipped = true;
     }
   }
-  // Step 5. Second projection; without a flip it would give the same maps.
+  // Second projection; without a flip it would give the same maps.
   if (flipped) ProjectSim(ctx, candidate, sim);
-  // Step 6 and 7. Territory after, over the real board's empty squares.
+  // Territory after, over the real board's empty squares.
   int after = 0;
   for (int i = 0; i < ctx.emptyCount; ++i) {
     const int ec = ctx.emptyC[i], er = ctx.emptyR[i];
     after += (sim.enemyMap[ec][er] >= 1) - (sim.playerMap[ec][er] >= 1);
   }
   Add16(score, CheckedMul(w.TerritoryWeight, static_cast<int16_t>(after - ctx.territoryBefore)));
-  // Step 8.
   if (!ReplyCanReachCtx(ctx, sim, c, r)) Add16(score, w.SafetyBonus);
 }
 
@@ -164,9 +163,8 @@ int16_t ScoreCtx(const DuelState& s, const Context& ctx, const AiWeights& w, int
     return static_cast<int16_t>(w.LossWeight +
                                 (s.EnemyFieldMap[c][r] == 0 ? w.TerritoryWeight : 0));
   }
-  // Step 1.
   int16_t score = 0;
-  // Step 2. Bomb term, on the real board.
+  // Bomb term, on the real board.
   for (int side = 1; side <= 4; ++side) {
     if (s.EnemySides[slot][side - 1] != 'b') continue;
     const BlastSquares b = Blast(c, r, Ahead(true, side));
@@ -181,12 +179,10 @@ int16_t ScoreCtx(const DuelState& s, const Context& ctx, const AiWeights& w, int
       }
     }
   }
-  // Step 3.
   SimBoard sim;
   EvaluateMoveCtx(s, ctx, w, c, r, slot, score, sim);
-  // Step 4. A card landing in the player's field is flipped at once: only the loss counts.
+  // A card landing in the player's field is flipped at once: only the loss counts.
   if (s.PlayerFieldMap[c][r] >= 1) score = w.LossWeight;
-  // Step 5.
   if (s.EnemyFieldMap[c][r] == 0) Add16(score, w.TerritoryWeight);
   return score;
 }
@@ -239,7 +235,6 @@ bool ReplyCanReach(const DuelState& s, const SimBoard& sim, int c, int r) {
 
 EnemyMove ChooseEnemyMove(const DuelState& s, const AiWeights& w, RandomSource& rng,
                           std::vector<CandidateScore>* trace) {
-  // Step 1.
   Context ctx;
   BuildContext(s, ctx);
   ctx.cannotOverflow = CannotOverflow(w);
@@ -248,16 +243,15 @@ EnemyMove ChooseEnemyMove(const DuelState& s, const AiWeights& w, RandomSource& 
   bool taken = false;
   int topScore = INT_MIN;  // the fallback: first candidate with the highest score
   EnemyMove top;
-  // Step 2 and 3. Empty squares row by row, hand slots 0..4 still in hand.
+  // Empty squares row by row, hand slots 0..4 still in hand.
   for (int i = 0; i < ctx.emptyCount; ++i) {
     const int c = ctx.emptyC[i], r = ctx.emptyR[i];
     for (int slot = 0; slot < kHandSize; ++slot) {
       if (s.EnemyPlayed[slot] || s.EnemyHand[slot] < 0) continue;
-      // Step 4. A number is drawn for every candidate, whatever its score.
+      // A number is drawn for every candidate, whatever its score.
       const int score = ScoreCtx(s, ctx, w, slot, c, r);
       const double x = rng.Next();
       if (trace) trace->push_back({slot, c, r, score});
-      // Step 5.
       if (score == best && x > 0.8f) {
         best = score;
         chosen = {slot, c, r};
@@ -274,7 +268,7 @@ EnemyMove ChooseEnemyMove(const DuelState& s, const AiWeights& w, RandomSource& 
       }
     }
   }
-  // Step 6. Nothing reached the starting score: play the best there is rather than nothing.
+  // Nothing reached the starting score: play the best there is rather than nothing.
   if (!taken && topScore != INT_MIN) return top;
   return chosen;
 }
@@ -283,7 +277,7 @@ void ChooseEnemyHand(std::array<int16_t, kHandSize>& enemyHand,
                      std::array<int16_t, kCardKinds>& stock, std::string_view opponentName,
                      RandomSource& rng) {
   const int lowest = opponentName == "速水 結" ? 29 : 0;
-  // Step 1. A stock with fewer than five copies the opponent may draw would never fill the
+  // A stock with fewer than five copies the opponent may draw would never fill the
   // hand: top it up, one copy per kind from the lowest drawable identifier on.
   int drawable = 0;
   for (int k = lowest; k < kCardKinds; ++k) drawable += std::max<int>(stock[k], 0);
@@ -291,7 +285,7 @@ void ChooseEnemyHand(std::array<int16_t, kHandSize>& enemyHand,
     stock[k] = stock[k] < 1 ? 1 : CheckedAdd(stock[k], 1);
     ++drawable;
   }
-  // Step 2. The draw: one number per attempt picks a card kind, used when a copy is left.
+  // The draw: one number per attempt picks a card kind, used when a copy is left.
   enemyHand.fill(-1);
   int k = 0;
   for (long attempt = 0; k < kHandSize && attempt < 1000000; ++attempt) {
@@ -303,7 +297,7 @@ void ChooseEnemyHand(std::array<int16_t, kHandSize>& enemyHand,
       AddTo(stock[r], -1);
     }
   }
-  // Step 3. Only a broken random source gets here: take what is left in identifier order.
+  // Only a broken random source gets here: take what is left in identifier order.
   for (int id = lowest; k < kHandSize && id < kCardKinds; ++id) {
     while (k < kHandSize && stock[id] >= 1) {
       enemyHand[k++] = static_cast<int16_t>(id);

@@ -101,7 +101,7 @@ DuelState MirrorSides(const DuelState& s) {
 
 DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
                              const SelfPlaySide& player, RandomSource& rng) {
-  // Step 1. Weights and hands.
+  // Weights and hands.
   AiWeights enemyWeights, playerWeights;
   SetWeightsFor(enemy.name, &enemyWeights);
   DuelState s;
@@ -117,12 +117,12 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
           static_cast<int16_t>(std::min(kCardKinds - 1, static_cast<int>(rng.Next() * kCardKinds)));
     }
   }
-  // Step 2. The duel's set-up.
+  // The duel's set-up.
   ResetBoard(s);
   LoadHandSides(s, cards);
   Redraw(s);
   DecideFirstTurn(s);
-  // Step 3. Ten placements in turn; the end test closes the duel.
+  // Ten placements in turn; the end test closes the duel.
   for (int move = 0; move <= 2 * kHandSize; ++move) {
     if (auto outcome = EndTest(s)) return *outcome;
     if (s.Turn == TurnState::Enemy) {

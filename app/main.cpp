@@ -13,8 +13,6 @@
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
-#include "state/game_state.h"
-#include "state/save_files.h"
 #include "ai/ai.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
@@ -22,6 +20,8 @@
 #include "duel/tutorial.h"
 #include "engine/card_table.h"
 #include "sound/sound.h"
+#include "state/game_state.h"
+#include "state/save_files.h"
 
 namespace korvane {
 namespace {
@@ -90,7 +90,7 @@ int Run(QApplication& app) {
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
 
-  // Step 1. The card file: without it there is no game to play.
+  // The card file: without it there is no game to play.
   std::string error;
   std::optional<CardTable> cards = CardTable::Open(CardFilePath(dataDir).toStdString(), &error);
   if (!cards) {
@@ -101,7 +101,7 @@ int Run(QApplication& app) {
     return 2;
   }
 
-  // Step 2. What lives for the whole run.
+  // What lives for the whole run.
   GameState state;
   SaveStore store(SaveStore::DefaultDirectory());
   std::unique_ptr<SoundSystem> sound = CreateSdlSoundSystem(dataDir);
@@ -111,7 +111,7 @@ int Run(QApplication& app) {
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   DuelOpener opener(duel, *sound);
 
-  // Step 3. The adventure window: its load reads the save and the switches and starts the title
+  // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);

@@ -2,11 +2,11 @@
 // after it, leaving with "終わり" and closing (with the forfeit).
 #include "duel/korvane.h"
 
-#include "state/game_state.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
+#include "state/game_state.h"
 
 namespace korvane {
 namespace {
@@ -107,12 +107,12 @@ void Korvane::Form_Load() {
   open_ = true;
   settling_ = asking_ = enemyMoving_ = false;
 
-  // Step 1 and 2. The generator was seeded when it was made; the selection is cleared.
+  // The generator was seeded when it was made; the selection is cleared.
   Duel.SelectedSlot = -1;
   // A flip still running when the window last closed would hold the next duel back for ever.
   ClearFlipClocks();
 
-  // Step 4 and 5. The opponent's stock, music, weights and minimum stock; any other name (the
+  // The opponent's stock, music, weights and minimum stock; any other name (the
   // tutorial) keeps the stock and weights the last series left, while the music device, made
   // afresh with the window, plays its own "takahara.mid".
   const int person = OpponentIndex();
@@ -125,13 +125,11 @@ void Korvane::Form_Load() {
     music_->SetFileName(QStringLiteral("takahara.mid"));
   }
 
-  // Step 6 to 8.
   Duel.PlayerHand.fill(-1);
   Duel.EnemyHand.fill(-1);
   ShowCollection();
   Duel.Turn = TurnState::Nobody;
 
-  // Step 9.
   music_->Close();
   music_->Open();
   if (MusicOn()) music_->Play();
@@ -166,7 +164,7 @@ bool Korvane::Form_Unload() {
   // The result is being shown, or the question is already up: that is finished first.
   if (settling_ || asking_) return false;
 
-  // Step 1 and 2. Closing a running duel is a perfect loss.
+  // Closing a running duel is a perfect loss.
   auto duelInProgress = [this] {
     for (int16_t id : Duel.PlayerHand) {
       if (id == -1) return false;
@@ -203,13 +201,12 @@ bool Korvane::Form_Unload() {
   Duel.Turn = TurnState::Nobody;
   open_ = false;
 
-  // Step 4 to 6.
   music_->Close();
   if (MusicOn() && game_.OpponentName != kHayami && adventureMusic_) {
     adventureMusic_->Open();
     adventureMusic_->Play();
   }
-  // Step 7 and 8. The tutorial leaves the shared collections alone.
+  // The tutorial leaves the shared collections alone.
   if (game_.TutorialMode != 0) {
     game_.TutorialMode = 0;
   } else {
@@ -228,7 +225,6 @@ bool Korvane::Unload() {
 void Korvane::SetUpDuel() {
   if (!open_) return;
   ClearFlipClocks();
-  // Step 1 and 2.
   Canvas = pictures_.Board().copy();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
@@ -237,9 +233,8 @@ void Korvane::SetUpDuel() {
     Ctl.PHand[i].Visible = true;
     Ctl.EHand[i].Visible = true;
   }
-  // Step 3.
   if (!LetEventsRun()) return;
-  // Step 4. Both hands face up.
+  // Both hands face up.
   for (int i = 0; i < kHandSize; ++i) {
     ClearHandPicture(PHandPic[i]);
     ClearHandPicture(EHandPic[i]);
@@ -250,28 +245,24 @@ void Korvane::SetUpDuel() {
       PaintSprite(EHandPic[i], 0, 0, 80, 80, pictures_.EnemyCard(Duel.EnemyHand[i]));
     }
   }
-  // Step 5 and 6.
   ResetBoard(Duel);
   LoadHandSides(Duel, cards_);
-  // Step 7 and 8.
   DrawBoard();
   DecideFirstTurn(Duel);
 }
 
 void Korvane::ResetAfterDuel(bool returnHandCards) {
   if (!open_) return;
-  // Step 1.
   Ctl.Label1.Caption = QStringLiteral("現在%1勝%2敗").arg(game_.SeriesWins).arg(game_.SeriesLosses);
   Ctl.Label1.Visible = true;
   Ctl.Command4.Visible = true;
-  // Step 2. Every hand card goes home; the transfers have already been counted.
+  // Every hand card goes home; the transfers have already been counted.
   if (returnHandCards) {
     for (int i = 0; i < kHandSize; ++i) {
       if (IsValidCardId(Duel.PlayerHand[i])) AddTo(game_.Collections[0][Duel.PlayerHand[i]], 1);
       if (IsValidCardId(Duel.EnemyHand[i])) AddTo(OpponentStock[Duel.EnemyHand[i]], 1);
     }
   }
-  // Step 3 and 4.
   Ctl.Field.Visible = false;
   Ctl.Thinking.Visible = false;
   Duel.SelectedSlot = -1;
@@ -283,12 +274,11 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
     Duel.PlayerHand[i] = -1;
     Duel.EnemyHand[i] = -1;
   }
-  // Step 5 and 6.
   ShowCollection();
   Ctl.Picture1.Visible = true;
   Ctl.VScroll1.Visible = true;
   Duel.Turn = TurnState::Nobody;
-  // Step 7. 速水 結 and the special result end the series at once. The tutorial never leaves
+  // 速水 結 and the special result end the series at once. The tutorial never leaves
   // here, whoever the last opponent was.
   if (game_.TutorialMode == 0 && (game_.OpponentName == kHayami || game_.SeriesWins == -1)) {
     Command4_Click();
@@ -297,12 +287,11 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
 
 void Korvane::Command4_Click() {
   if (!open_ || !Ctl.Command4.Visible) return;
-  // Step 1 to 3.
   WriteBackStock();
   Ctl.Label1.Visible = false;
   Ctl.Command4.Visible = false;
   music_->Close();
-  // Step 4 and 5: Form_Unload shows the adventure through OnClosed.
+  // Form_Unload shows the adventure through OnClosed.
   Unload();
 }
 

@@ -2,11 +2,11 @@
 // result of a duel.
 #include <cmath>
 
-#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
+#include "state/game_state.h"
 
 namespace korvane {
 namespace {
@@ -36,10 +36,8 @@ bool HoldsCode(const DuelState& s, int code) {
 }  // namespace
 
 void Korvane::DrawBoard() {
-  // Step 1 and 2.
   ComputeFields(Duel);
   Canvas = pictures_.Board().copy();
-  // Step 3.
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       const int v = Duel.BoardCard[c][r];
@@ -98,21 +96,18 @@ void Korvane::PHand_Click(int index) {
 }
 
 void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
-  // Step 1 and 2.
   if (!open_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) return;
   if (TutorialLocksInput()) return;
   if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
-  // Step 3. Five equal columns and rows over the board picture's outer size.
+  // Five equal columns and rows over the board picture's outer size.
   if (!std::isfinite(x) || !std::isfinite(y)) return;
   const int c = static_cast<int>(std::floor(x / Ctl.Field.Size.width() * 5)) + 1;
   const int r = static_cast<int>(std::floor(y / Ctl.Field.Size.height() * 5)) + 1;
   if (!IsOnBoard(c, r)) return;
-  // Step 4.
   if (Duel.BoardCard[c][r] != kEmptySquare) {
     PlayEffect("bboo.wav");
     return;
   }
-  // Step 5.
   PlacePlayerCard(Duel, c, r);
   SyncPlayedHands();
   DrawBoard();
@@ -132,7 +127,7 @@ void Korvane::FlipAnime_Timer() {
       const int x0 = 80 * (c - 1), y0 = 80 * (r - 1);
       const int code = Duel.BoardCard[c][r];
       if (t > 1.57) {
-        // Step 1. The face narrows; past the edge it shows mirrored.
+        // The face narrows; past the edge it shows mirrored.
         if (t > 3.0) PlayEffect("tooon.wav");
         t -= 0.5;
         Duel.FlipTime[c][r] = t;
@@ -147,7 +142,7 @@ void Korvane::FlipAnime_Timer() {
         PaintSprite(Canvas, static_cast<int>(std::lround(x)), y0, static_cast<int>(std::lround(w)),
                     80, face);
       } else if (t > 0 && (code == kFlippedPlayerCard || code == kFlippedEnemyCard)) {
-        // Step 2. The back widens, painted over the earlier frames.
+        // The back widens, painted over the earlier frames.
         t -= 0.5;
         Duel.FlipTime[c][r] = t;
         const double w = 80 * std::cos(t);
@@ -157,7 +152,6 @@ void Korvane::FlipAnime_Timer() {
         PaintSprite(Canvas, static_cast<int>(std::lround(x)), y0, static_cast<int>(std::lround(w)),
                     80, back);
       } else if (t < 0) {
-        // Step 3.
         Duel.FlipTime[c][r] = 0;
         DrawBoard();
       }
@@ -167,40 +161,35 @@ void Korvane::FlipAnime_Timer() {
 
 void Korvane::Timer1_Timer() {
   if (!open_ || asking_ || enemyMoving_ || settling_) return;
-  // Step 1 to 4.
   if (game_.TutorialMode != 0) return;
   if (IsFlipRunning(Duel)) return;
   SettleDuel();
   if (!open_ || Duel.Turn != TurnState::Enemy) return;
   FlagScope moving(enemyMoving_);
-  // Step 5. The label is painted before the enemy thinks.
+  // The label is painted before the enemy thinks.
   Ctl.Thinking.Visible = true;
   if (!LetEventsRun()) return;
   if (Duel.Turn != TurnState::Enemy) {
     Ctl.Thinking.Visible = false;
     return;
   }
-  // Step 6 to 9.
   const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
   Duel.SelectedSlot = static_cast<int16_t>(move.slot);
   PlaceEnemyCard(Duel, move.column, move.row);
   SyncPlayedHands();
   DrawBoard();
-  // Step 10 and 11.
   Ctl.Thinking.Visible = false;
   PlayEffect("Youdid.wav");
 }
 
 void Korvane::SettleDuel() {
   if (!open_ || settling_) return;
-  // Step 1.
   const std::optional<DuelOutcome> out = EndTest(Duel);
   if (!out) return;
   {
     FlagScope settling(settling_);
     const bool hayami = game_.OpponentName == kHayami;
     if (out->result == DuelResult::PlayerWon) {
-      // Step 2.
       AddTo(game_.SeriesWins, 1);
       bool card15 = false;
       for (int16_t id : Duel.PlayerHand) card15 = card15 || id == 15;
@@ -214,19 +203,16 @@ void Korvane::SettleDuel() {
         if (!HoldsCode(Duel, -(s + 1))) TransferCard(true, s);
       }
     } else if (out->result == DuelResult::EnemyWon) {
-      // Step 3.
       AddTo(game_.SeriesLosses, 1);
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, s + 1)) TransferCard(false, s);
       }
     } else {
-      // Step 4.
       AddTo(game_.SeriesDraws, 1);
       if (Changed) Changed();
       platform_.ShowOk(QStringLiteral("End of the Game"), QStringLiteral("引き分け・・・。"));
     }
   }
-  // Step 5.
   ResetAfterDuel();
 }
 

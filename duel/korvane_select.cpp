@@ -1,15 +1,14 @@
 // Deck selection: the paged list of the player's cards, preview and take, choose again, start.
 #include <cmath>
 
-#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"
+#include "state/game_state.h"
 
 namespace korvane {
 
 void Korvane::ShowCollection() {
-  // Step 1 and 2.
   for (DuelControl& label : Ctl.cardlabel) label.Visible = false;
   const int v = Ctl.VScrollValue;
   const auto& mine = game_.Collections[0];
@@ -26,7 +25,6 @@ void Korvane::ShowCollection() {
       Ctl.CardPic[k].Visible = false;
     }
   }
-  // Step 3 and 4.
   Ctl.Picture1.Visible = true;
   Ctl.VScroll1.Visible = true;
   if (game_.TotalCards(0) < kHandSize && Duel.PlayerHand[0] == -1 && game_.TutorialMode == 0) {
@@ -50,13 +48,13 @@ void Korvane::CardPic_MouseDown(int index, int /*button*/, int /*shift*/, int /*
       !Ctl.CardPic[index].Visible || TutorialLocksInput()) {
     return;
   }
-  // Step 1. The first press after a settled duel starts the next selection.
+  // The first press after a settled duel starts the next selection.
   if (Ctl.Command4.Visible) {
     Ctl.Label1.Visible = false;
     Ctl.Command4.Visible = false;
     ApplyMinimumStock();
   }
-  // Step 2 and 3. A preview in the next free slot; nothing is taken yet.
+  // A preview in the next free slot; nothing is taken yet.
   const int n = NextFreeSlot();
   if (n < 0) return;
   PlayEffect("mmyw.wav");
@@ -72,10 +70,9 @@ void Korvane::CardPic_DblClick(int index) {
       !Ctl.CardPic[index].Visible || TutorialLocksInput()) {
     return;
   }
-  // Step 1. Five cards chosen, or nothing to take (a picture shown only as an example).
+  // Five cards chosen, or nothing to take (a picture shown only as an example).
   const int n = NextFreeSlot();
   if (n < 0 || game_.Collections[0][index] <= 0) return;
-  // Step 2 to 4.
   PlayEffect("mmyw2.wav");
   Duel.PlayerHand[n] = static_cast<int16_t>(index);
   AddTo(game_.Collections[0][index], -1);
@@ -84,7 +81,6 @@ void Korvane::CardPic_DblClick(int index) {
   ClearHandPicture(PHandPic[n]);
   PaintSprite(PHandPic[n], 0, 0, 80, 80, pictures_.Card(index));
   ShowCollection();
-  // Step 5.
   if (n == kHandSize - 1) {
     Ctl.Command1.Visible = true;
     Ctl.Command2.Visible = true;

@@ -58,7 +58,7 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     ++lineNo;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    // Step 1. Six fields: id, four side codes, name.
+    // Six fields: id, four side codes, name.
     const std::vector<std::string> f = SplitTabs(line);
     if (f.size() != 6)
       return fail("expected 6 tab-separated fields, found " + std::to_string(f.size()));
@@ -74,7 +74,7 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
       }
       card.sides[side] = f[side + 1][0];
     }
-    // Step 2. The name follows the last "-" of the record, so it cannot hold one itself.
+    // The name follows the last "-" of the record, so it cannot hold one itself.
     if (f[5].empty()) return fail("card " + std::to_string(id) + " has no name");
     if (f[5].find('-') != std::string::npos) return fail("a card name may not contain \"-\"");
     card.name = f[5];

@@ -45,7 +45,7 @@ bool Fail(std::string* error, const std::string& message) {
 // Checks and decodes record `index` (0-based) of the file image into *card.
 bool ParseRecord(const std::string& bytes, const std::string& fileName, int index, CardRecord* card,
                  std::string* error) {
-  // Step 1. The record must be there: its header and the text it announces.
+  // The record must be there: its header and the text it announces.
   const std::string where =
       fileName + ": record " + std::to_string(index + 1) + " (card " + std::to_string(index) + ")";
   const size_t start = static_cast<size_t>(index) * kRecordSize;
@@ -65,7 +65,7 @@ bool ParseRecord(const std::string& bytes, const std::string& fileName, int inde
   if (bytes.size() < start + 4 + length) {
     return Fail(error, where + ": the file ends inside the card text");
   }
-  // Step 2. Decode the text and check the side codes at positions 1, 3, 5 and 7.
+  // Decode the text and check the side codes at positions 1, 3, 5 and 7.
   auto text = DecodeCp932(bytes.substr(start + 4, length));
   if (!text) return Fail(error, where + ": the card text is not valid Shift-JIS (CP932)");
   const std::vector<std::string> chars = Characters(*text);
@@ -80,7 +80,7 @@ bool ParseRecord(const std::string& bytes, const std::string& fileName, int inde
     }
     card->sides[side - 1] = code[0];
   }
-  // Step 3. The name is what follows the last "-"; a text without one has no name.
+  // The name is what follows the last "-"; a text without one has no name.
   card->text = *text;
   const size_t dash = text->rfind('-');
   card->name = dash == std::string::npos ? std::string() : text->substr(dash + 1);

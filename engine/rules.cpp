@@ -58,18 +58,18 @@ void GoOff(DuelState& s, int c, int r, Step d) {
 void Place(DuelState& s, bool enemy, int c, int r) {
   const int slot = s.SelectedSlot;
   if (!IsValidSlot(slot)) return;  // nothing selected: nothing to place
-  // Step 1. The slot counts as played.
+  // The slot counts as played.
   (enemy ? s.EnemyPlayed : s.PlayerPlayed)[slot] = true;
   if (!IsOnBoard(c, r)) return;
   const int16_t code = static_cast<int16_t>(enemy ? -(slot + 1) : slot + 1);
-  // Step 2. Into the opposing field: flipped at once, nothing else of the card counts.
+  // Into the opposing field: flipped at once, nothing else of the card counts.
   const SquareMap& opposing = enemy ? s.PlayerFieldMap : s.EnemyFieldMap;
   if (opposing[c][r] >= 1) {
     s.BoardCard[c][r] = code;
     Flip(s, c, r, 3.1);
     return;
   }
-  // Step 3 and 4. Face up, then every bomb side goes off.
+  // Face up, then every bomb side goes off.
   s.BoardCard[c][r] = code;
   const auto& sides = enemy ? s.EnemySides[slot] : s.PlayerSides[slot];
   for (int side = 1; side <= 4; ++side) {
@@ -114,16 +114,16 @@ char ReadCardSide(const DuelState& s, int owner, int slot, int side) {
 }
 
 void ComputeFields(DuelState& s) {
-  // Step 1 to 3. First projection.
+  // First projection.
   Project(s);
-  // Step 4. Every card in the opposing field flips; all tests read the first maps.
+  // Every card in the opposing field flips; all tests read the first maps.
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       if (IsPlayerCard(s.BoardCard[c][r]) && s.EnemyFieldMap[c][r] >= 1) Flip(s, c, r, 3.14);
       if (IsEnemyCard(s.BoardCard[c][r]) && s.PlayerFieldMap[c][r] >= 1) Flip(s, c, r, 3.14);
     }
   }
-  // Step 5 and 6. Second projection: the flipped cards no longer count.
+  // Second projection: the flipped cards no longer count.
   Project(s);
 }
 

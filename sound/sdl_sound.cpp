@@ -156,12 +156,12 @@ class SdlMusicDevice : public MusicDevice {
 };
 
 Mixer::Mixer() {
-  // Step 1. The audio device; without one the game runs silent.
+  // The audio device; without one the game runs silent.
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     std::fprintf(stderr, "korvane: no sound: %s\n", SDL_GetError());
     return;
   }
-  // Step 2. The General MIDI bank, given explicitly (Debian's SDL_mixer ignores SDL_SOUNDFONTS).
+  // The General MIDI bank, given explicitly (Debian's SDL_mixer ignores SDL_SOUNDFONTS).
   bool haveFont = false;
   for (const char* font : kSoundFonts) {
     if (QFileInfo::exists(QString::fromLatin1(font))) {
@@ -256,7 +256,7 @@ void Mixer::HaltStream() {
 }
 
 uint64_t Mixer::StartPlayback(SdlMusicDevice* device, const QString& path) {
-  // Step 1. Take the stream; a device that played before keeps its playback until its Close.
+  // Take the stream; a device that played before keeps its playback until its Close.
   if (audio_) HaltStream();
   owner_ = device;
   streamStarted_ = false;
@@ -264,7 +264,7 @@ uint64_t Mixer::StartPlayback(SdlMusicDevice* device, const QString& path) {
   pending_[id] = device;
   if (!audio_ || path.isEmpty()) return id;  // silent playback: it ends only with Close
 
-  // Step 2. A fresh Mix_Music for every play: a halted piece does not replay like a new one.
+  // A fresh Mix_Music for every play: a halted piece does not replay like a new one.
   music_ = Mix_LoadMUS(QFile::encodeName(path).constData());
   if (!music_) {
     if (!midiErrorReported_) {

@@ -125,7 +125,7 @@ FileResult SaveStore::SaveGame(const GameState& g, bool oldHouseVariant) {
   const QString path = SavePath();
   FileResult written = WriteFileAtomically(path, *image);
   if (!written) return written;
-  // Step 2. Other spellings are stale copies of the same file; only the new one may remain.
+  // Other spellings are stale copies of the same file; only the new one may remain.
   const QString keptName = QFileInfo(path).fileName();
   for (const QString& other : AllSpellings(QString::fromLatin1(kSaveFileName))) {
     const QString otherPath = QDir(directory_).filePath(other);

@@ -113,13 +113,13 @@ SaveStatus DecodeSaveImage(std::string_view image, GameState* out, QString* reas
     if (reason) *reason = text;
     return SaveStatus::Damaged;
   };
-  // Step 1. Nothing at all, or an empty name, is no save.
+  // Nothing at all, or an empty name, is no save.
   if (image.empty()) return SaveStatus::NoSave;
   if (image.size() < 2)
     return damaged(QStringLiteral("ファイルが短すぎます（%1 バイト）。").arg(image.size()));
   if (ReadLe16(image, 0) == 0) return SaveStatus::NoSave;
 
-  // Step 2. Read everything into a scratch state; the caller's state is only replaced at the end.
+  // Read everything into a scratch state; the caller's state is only replaced at the end.
   GameState g = out ? *out : GameState{};
   const std::optional<QString> name = ReadCheckedText(image, kNameRecord, &why);
   if (!name) return damaged(why);
@@ -132,7 +132,7 @@ SaveStatus DecodeSaveImage(std::string_view image, GameState* out, QString* reas
   }
   g.PlayerSex = *sex;
 
-  // Step 3. The seven collections; a count is never negative.
+  // The seven collections; a count is never negative.
   for (int p = 0; p < kPersons; ++p) {
     for (int k = 0; k < kCardKinds; ++k) {
       const int record = CollectionRecord(p, k);
@@ -145,7 +145,7 @@ SaveStatus DecodeSaveImage(std::string_view image, GameState* out, QString* reas
     }
   }
 
-  // Step 4. The eight step counters and the five flags.
+  // The eight step counters and the five flags.
   for (int i = 0; i < 8; ++i) {
     const std::optional<int16_t> step = ReadCheckedInt(image, kFirstStepRecord + i, &why);
     if (!step) return damaged(why);
@@ -240,7 +240,7 @@ QString CheckPlayerName(const QString& fullName) {
         .arg(kMaxRecordText / 2);
   }
   const std::string normalized = NormalizeForCp932(fullName.toStdString());
-  // Step 1. Every character must survive code page 932; name the first one that does not.
+  // Every character must survive code page 932; name the first one that does not.
   if (!IsCp932RoundTrip(normalized)) {
     const QString text = QString::fromStdString(normalized);
     for (int i = 0; i < text.size();) {
@@ -253,7 +253,7 @@ QString CheckPlayerName(const QString& fullName) {
     }
     return QStringLiteral("名前に使えない文字が含まれています。");
   }
-  // Step 2. The whole name, honorific and master mark included, must fit one record.
+  // The whole name, honorific and master mark included, must fit one record.
   const size_t bytes = EncodeCp932(normalized)->size();
   if (bytes > static_cast<size_t>(kMaxRecordText)) {
     return QStringLiteral("名前が長すぎます（%1 バイト、最大 %2 バイト。全角なら %3 文字まで）。")

@@ -85,7 +85,7 @@ void PrintMap(std::ostream& out, const SquareMap& map) {
 }
 
 void Replay(const ReplayArgs& args) {
-  // Step 1. Everything on the command line is checked before anything is printed.
+  // Everything on the command line is checked before anything is printed.
   const std::vector<int> player = ParseList(args.player, kHandSize, 0, kCardKinds - 1, "card");
   const std::vector<int> enemy = ParseList(args.enemy, kHandSize, 0, kCardKinds - 1, "card");
   AiWeights w;
@@ -98,7 +98,7 @@ void Replay(const ReplayArgs& args) {
   for (const std::string& text : args.moves) moves.push_back(ParseMove(text));
   const CardTable cards = LoadCardTable(args.carddata);
 
-  // Step 2. The duel's set-up.
+  // The duel's set-up.
   DuelState s;
   for (int k = 0; k < kHandSize; ++k) {
     s.PlayerHand[k] = static_cast<int16_t>(player[k]);
@@ -111,7 +111,7 @@ void Replay(const ReplayArgs& args) {
   std::ostringstream out;
   out << "first " << (s.Turn == TurnState::Player ? "player" : "enemy") << '\n';
 
-  // Step 3. The moves, each redrawn as the board does, flips shown at once.
+  // The moves, each redrawn as the board does, flips shown at once.
   for (size_t i = 0; i < moves.size(); ++i) {
     const Move& m = moves[i];
     if (!IsPlayable(m.column, m.row) || s.BoardCard[m.column][m.row] != kEmptySquare) {
@@ -130,7 +130,7 @@ void Replay(const ReplayArgs& args) {
     s.FlipTime = ClockMap{};
   }
 
-  // Step 4. The position.
+  // The position.
   out << "board\n";
   PrintMap(out, s.BoardCard);
   out << "player-field\n";
@@ -146,7 +146,7 @@ void Replay(const ReplayArgs& args) {
   }
   out << "count " << faceUpPlayer << ' ' << faceUpEnemy << '\n';
 
-  // Step 5. The opponent's view of the position.
+  // The opponent's view of the position.
   if (args.haveWeights) {
     std::vector<CandidateScore> trace;
     SeededRandom rng(0);  // the scores do not depend on the tie-break draws

@@ -27,12 +27,12 @@ constexpr int kMissingListY = 4000;
 // would not fit in 26 characters. Masters also miss cards 33, 34, 35 and 38.
 QString MissingCardsText(const GameState& g, ScriptHost& host);
 
-// Step 112: draws the list and shows the closing message. A master who lacks a card, and any
-// other player, loses the first character of the name, so only a complete master keeps "※".
+// At 高峰's step 112: draws the list and shows the closing message. A master who lacks a card, and
+// any other player, loses the first character of the name, so only a complete master keeps "※".
 void ShowMissingCards(ScriptHost& host);
 
 struct Entry;
-// Steps 100..114 of 高峰's house.
+// The entries of 高峰's steps 100 to 114.
 std::vector<Entry> EndingEntries();
 
 }  // namespace story

@@ -137,8 +137,8 @@ void ApplyNext(const Next& next, int16_t& counter, const GameState& g) {
   }
 }
 
-// Step 1. Clauses are tried in order; an unguarded or true clause performs its actions.
-// Step 2. A clause that only adds actions lets the next one decide; any other ends the entry.
+// Clauses are tried in order; an unguarded or true clause performs its actions.
+// A clause that only adds actions lets the next one decide; any other ends the entry.
 void RunEntry(const Entry& e, int place, ScriptHost& host) {
   GameState& g = host.State();
   for (const Clause& c : e.clauses) {

@@ -137,7 +137,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   EXPECT_EQ(StepsOf(v, 3), (Steps{0, 1}));
   EXPECT_EQ(g.YokotaStep, 0);
 
-  // Step 1. The square.
+  // The square.
   const int wispBefore = g.Collections[0][kWispCard];
   v = d.Visit(8, {0}, {winSquare ? Series(2, 1) : Series(1, 2)});
   EXPECT_TRUE(Shows(v, "speech", "もしかして、あなたが" + g.PlayerName + "？"));
@@ -150,7 +150,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   EXPECT_EQ(g.YokotaStep, 2);
   EXPECT_EQ(g.SquareStep, 5);
 
-  // Step 2. 横田 at home; declined once, then her 「魔王」 taken in a lost series: the key.
+  // 横田 at home; declined once, then her 「魔王」 taken in a lost series: the key.
   v = d.Visit(3, {1});
   EXPECT_EQ(StepsOf(v, 3), (Steps{2, 3, 4, 5, 6, 7, 9, 10}));
   EXPECT_TRUE(d.host.hotSpots.count(4));
@@ -164,7 +164,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   EXPECT_TRUE(Shows(v, "notice", "高峰の家の合い鍵を手に入れた。"));
   EXPECT_EQ(g.TakamineStep, 3);
 
-  // Step 3. 高峰 loses 「勇者」 and tells his story with the music off.
+  // 高峰 loses 「勇者」 and tells his story with the music off.
   d.host.music.clear();
   v = d.Visit(4, {0}, {Series(2, 1, 0, [](GameState& s) { Move(s, kTakamine, 0, kHeroCard); })});
   EXPECT_TRUE(Shows(v, "speech",
@@ -178,7 +178,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   EXPECT_TRUE(d.host.hotSpots.count(5));
   EXPECT_EQ(g.TakamineStep, 31);
 
-  // Step 4. The girl in the old house, declined: 高峰 does not believe it.
+  // The girl in the old house, declined: 高峰 does not believe it.
   d.host.music.clear();
   v = d.Visit(5, {1});
   EXPECT_EQ(StepsOf(v, 5), (Steps{0, 1, 2, 3, 5, 6}));
@@ -188,7 +188,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   v = d.Visit(4);
   EXPECT_EQ(StepsOf(v, 4), (Steps{70, 71, 72, 73, 74}));
 
-  // Step 5. 「勇者」 lost to 高原; 高峰 names her; the perfect win gives it back with
+  // 「勇者」 lost to 高原; 高峰 names her; the perfect win gives it back with
   // 「ワーキャット」.
   v = d.Visit(0, {0}, {Series(1, 2, 0, [](GameState& s) { Move(s, 0, kTakahara, kHeroCard); })});
   EXPECT_EQ(StepsOf(v, 0), (Steps{33, 34, 36, 38, 40, 32}));
@@ -206,7 +206,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   v = d.Visit(4);
   EXPECT_EQ(StepsOf(v, 4), (Steps{75, 73, 74}));
 
-  // Step 6. Saved, then lost to 速水 結: time turns back in 高峰's house.
+  // Saved, then lost to 速水 結: time turns back in 高峰's house.
   v = d.Visit(5, {0, 0},
               {Series(0, 1), Series(2, 0, 0, [](GameState& s) { Move(s, 5, 0, kHeroCard); })});
   EXPECT_EQ(StepsOf(v, 5), (Steps{2, 3, 4, 12, 13, 14}));
@@ -226,7 +226,7 @@ std::vector<Event> PlaySquareToEnding(StoryDriver& d, bool winSquare, bool metAt
   EXPECT_EQ(g.OldHouseStep, 1);
   EXPECT_EQ(g.TakamineStep, 31);
 
-  // Step 7. Won against her: the ending.
+  // Won against her: the ending.
   if (beforeLastDuel) beforeLastDuel(g);
   v = d.Visit(5, {0}, {Series(1, 0)});
   EXPECT_EQ(StepsOf(v, 5), (Steps{1, 2, 3, 4, 12, 16, 17, 18, 19, 20, 21, 22}));

@@ -131,9 +131,9 @@ QImage MakeCardFace(const CardDef& card, bool enemy) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    // Step 1. Frame.
+    // Frame.
     DrawFrame(p, pal, tier);
-    // Step 2. Illustration inside the frame.
+    // Illustration inside the frame.
     const QRectF art(5, 5, 70, 70);
     QPainterPath window;
     window.addRoundedRect(art, 3, 3);
@@ -145,7 +145,7 @@ QImage MakeCardFace(const CardDef& card, bool enemy) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(window);
     DrawCornerOrnaments(p, tier);
-    // Step 3. Side codes: 1 top, 2 right, 3 bottom, 4 left.
+    // Side codes: 1 top, 2 right, 3 bottom, 4 left.
     const QPointF at[4] = {{40, 7}, {73, 40}, {40, 73}, {7, 40}};
     for (int s = 0; s < 4; ++s) DrawCode(p, at[s], card.sides[s], pal);
   }

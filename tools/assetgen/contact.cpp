@@ -66,7 +66,7 @@ QImage DuelPreview(const QString& dir) {
 
 bool MakeContactSheet(const QString& dataDir, const QString& outPath, const QString& cardTable,
                       QString* error) {
-  // Step 1. Collect the pictures in a fixed order; card faces are labelled with their names
+  // Collect the pictures in a fixed order; card faces are labelled with their names
   // when the card table is given.
   std::vector<CardDef> defs;
   if (!cardTable.isEmpty()) {
@@ -106,7 +106,7 @@ bool MakeContactSheet(const QString& dataDir, const QString& outPath, const QStr
     *error = "missing pictures: " + missing.join(", ");
     return false;
   }
-  // Step 2. Lay out: cards on a grid of 11 columns, the rest in rows below.
+  // Lay out: cards on a grid of 11 columns, the rest in rows below.
   const int cell = 176, labelH = 16, margin = 8, width = 11 * cell + 2 * margin;
   int y = margin;
   std::vector<QPoint> at;
@@ -128,7 +128,7 @@ bool MakeContactSheet(const QString& dataDir, const QString& outPath, const QStr
     rowH = std::max(rowH, s.height());
   }
   const int height = y + rowH + labelH + margin;
-  // Step 3. Paint.
+  // Paint.
   QImage sheet(width, height, QImage::Format_RGB32);
   sheet.fill(QColor(64, 64, 72));
   QPainter p(&sheet);

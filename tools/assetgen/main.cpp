@@ -47,7 +47,7 @@ namespace {
 QString Two(int n) { return QString("%1").arg(n, 2, 10, QChar('0')); }
 
 bool Generate(const QString& src, const QString& out, QString* error) {
-  // Step 1. Cards.
+  // Cards.
   std::vector<CardDef> cards = ReadCardTable(src + "/cards.tsv", error);
   if (cards.size() != 40) {
     if (error->isEmpty()) *error = "cards.tsv must hold forty cards";
@@ -63,7 +63,7 @@ bool Generate(const QString& src, const QString& out, QString* error) {
       !SaveRgb(MakeCardBack(true), out + "/cards/ECardPic40.png", error))
     return false;
 
-  // Step 2. Duel pictures.
+  // Duel pictures.
   const struct {
     QImage image;
     const char* name;
@@ -84,7 +84,7 @@ bool Generate(const QString& src, const QString& out, QString* error) {
     if (!SaveRgb(MakePortrait(i), out + "/adventure/OppPic" + QString::number(i) + ".png", error))
       return false;
 
-  // Step 3. Music and effects.
+  // Music and effects.
   for (const char* m : {"opening", "BGM", "ending", "takahara", "shindo", "kazami", "yokota",
                         "takamine", "hayami"}) {
     if (!CompileMusic(src + "/music/" + m + ".txt", out + "/" + m + ".mid", error)) return false;

@@ -288,7 +288,7 @@ std::vector<uint8_t> TrackChunk(std::vector<Event> events, int endTick, const QS
 }  // namespace
 
 bool CompileMusic(const QString& sourcePath, const QString& midiPath, QString* error) {
-  // Step 1. Read and parse the source.
+  // Read and parse the source.
   QFile in(sourcePath);
   if (!in.open(QIODevice::ReadOnly)) {
     *error = "cannot read " + sourcePath;
@@ -299,7 +299,7 @@ bool CompileMusic(const QString& sourcePath, const QString& midiPath, QString* e
     *error = sourcePath + ": " + *error;
     return false;
   }
-  // Step 2. Notes to events; every track must end together on a bar line so the piece loops.
+  // Notes to events; every track must end together on a bar line so the piece loops.
   const int bar = song.beatsPerBar * 4 * kDivision / song.beatUnit;
   int total = -1;
   for (Track& t : song.tracks) {
@@ -327,7 +327,7 @@ bool CompileMusic(const QString& sourcePath, const QString& midiPath, QString* e
     *error = QString("%1: lasts %2 s, must be 40 to 90 s").arg(sourcePath).arg(seconds);
     return false;
   }
-  // Step 3. Conductor track, then one chunk per track.
+  // Conductor track, then one chunk per track.
   std::vector<uint8_t> file;
   std::vector<uint8_t> header;
   PutBE(header, 1, 2);

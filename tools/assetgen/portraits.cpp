@@ -368,7 +368,7 @@ QImage MakePortrait(int who) {
   QImage image(100, 100, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  // Step 1. Ground.
+  // Ground.
   QLinearGradient bg(0, 0, 0, 100);
   bg.setColorAt(0, d.bgTop);
   bg.setColorAt(1, d.bgBottom);
@@ -386,7 +386,7 @@ QImage MakePortrait(int who) {
       Dot(p, w, 2.5, QColor(230, 250, 255));
     }
   }
-  // Step 2. The person, back to front.
+  // The person, back to front.
   if (d.ghost) p.setOpacity(0.95);
   BackHair(p, d);
   Body(p, d);
@@ -409,7 +409,7 @@ QImage MakePortrait(int who) {
   if (d.blush)
     for (int s : {-1, 1}) Glow(p, {50 + s * 12.0, 61}, 4.5, QColor(255, 120, 140, 150));
   FrontHair(p, d);
-  // Step 3. Things they carry or wear.
+  // Things they carry or wear.
   if (d.ribbons)
     for (int s : {-1, 1}) {
       const QPointF c(50 + s * 20.0, 34);

@@ -128,7 +128,7 @@ QImage MakeLogo() {
   QImage image(302, 189, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  // Step 1. Night sky with a glow behind the title.
+  // Night sky with a glow behind the title.
   QLinearGradient sky(0, 0, 0, 189);
   sky.setColorAt(0, QColor(12, 16, 48));
   sky.setColorAt(1, QColor(52, 24, 80));
@@ -144,7 +144,7 @@ QImage MakeLogo() {
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(rng.Range(0, 302), rng.Range(0, 189)), s, s);
   }
-  // Step 2. Two fanned cards, blue and red, behind the letters.
+  // Two fanned cards, blue and red, behind the letters.
   const struct {
     double angle, x;
     QColor frame;
@@ -160,7 +160,7 @@ QImage MakeLogo() {
     p.drawRoundedRect(QRectF(-26, -38, 52, 76), 3, 3);
     p.restore();
   }
-  // Step 3. The title in gold with a dark outline.
+  // The title in gold with a dark outline.
   const QString title = QString::fromUtf8("ＫＯＲＶＡＮＥ");
   QFont font = GothicFont(44, true);
   QPainterPath text;
@@ -177,7 +177,7 @@ QImage MakeLogo() {
   p.setPen(QPen(QColor(120, 60, 10), 1.2));
   p.setBrush(gold);
   p.drawPath(text);
-  // Step 4. A thin ornament line under the title.
+  // A thin ornament line under the title.
   p.setPen(QPen(QColor(255, 220, 130), 1.2));
   p.drawLine(QPointF(40, 132), QPointF(262, 132));
   p.setBrush(QColor(255, 220, 130));

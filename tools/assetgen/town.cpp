@@ -253,7 +253,7 @@ QImage MakeTown() {
   QImage image(576, 406, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  // Step 1. Meadow with a little texture.
+  // Meadow with a little texture.
   QLinearGradient grass(0, 0, 0, 406);
   grass.setColorAt(0, QColor(120, 180, 95));
   grass.setColorAt(1, QColor(100, 165, 80));
@@ -265,14 +265,14 @@ QImage MakeTown() {
     p.setPen(QPen(QColor(110 + g, 175 + g, 85 + g), 1));
     p.drawLine(at, at + QPointF(rng.Range(-1, 1), -rng.Range(1.5, 3.5)));
   }
-  // Step 2. A pond and a stream in the open ground of the north-west.
+  // A pond and a stream in the open ground of the north-west.
   p.setPen(QPen(QColor(70, 120, 160), 2));
   p.setBrush(QColor(110, 170, 220));
   p.drawPath(Smooth({{210, 40}, {270, 24}, {330, 40}, {340, 80}, {290, 104}, {230, 92}}));
   p.setPen(QPen(QColor(200, 230, 250), 1.2));
   for (QPointF w : {QPointF(250, 55), QPointF(290, 75), QPointF(300, 45)})
     p.drawLine(w, w + QPointF(14, 0));
-  // Step 3. Roads between the places.
+  // Roads between the places.
   Road(
       p,
       {{0, 202}, {70, 204}, {150, 196}, {230, 214}, {290, 240}, {400, 252}, {470, 286}, {576, 288}},
@@ -285,7 +285,7 @@ QImage MakeTown() {
   Road(p, {{-10, 404}, {586, 404}}, 12);  // the lane along the south edge
   for (double x : {80.0, 304.0, 452.0}) Road(p, {{x, 380}, {x, 404}}, 8);
   Road(p, {{380, 404}, {380, 330}, {390, 290}, {400, 252}}, 10);
-  // Step 4. Trees in the open ground, placed away from every hot spot.
+  // Trees in the open ground, placed away from every hot spot.
   const QPointF trees[] = {{20, 40},   {50, 90},   {30, 150},  {90, 30},  {180, 30},
                            {200, 150}, {250, 150}, {360, 120}, {370, 30}, {555, 110},
                            {520, 150}, {560, 385}, {225, 380}, {10, 320}, {285, 190}};
@@ -294,7 +294,7 @@ QImage MakeTown() {
     for (int i = 0; i < 9; ++i) clear = clear && !Spot(i).adjusted(-8, -30, 8, 4).contains(t);
     if (clear) Tree(p, t, rng.Range(22, 30), QColor(70 + rng.Int(0, 30), 140 + rng.Int(0, 30), 70));
   }
-  // Step 5. The nine places.
+  // The nine places.
   House(p, Spot(0).adjusted(6, 6, -6, -14),
         {QColor(255, 240, 230), QColor(240, 130, 160), QColor(200, 120, 120), true, true});
   House(p, Spot(1).adjusted(2, 2, -2, -6),

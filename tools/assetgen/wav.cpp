@@ -129,7 +129,7 @@ bool SynthesiseEffect(const QString& sourcePath, const QString& wavPath, QString
     *error = sourcePath + ": " + *error;
     return false;
   }
-  // Step 1. Mix the voices.
+  // Mix the voices.
   const int frames = int(fx.length * fx.rate / 1000.0);
   std::vector<double> mix(frames, 0.0);
   Rng rng(uint32_t(frames) * 2654435761u);
@@ -150,7 +150,7 @@ bool SynthesiseEffect(const QString& sourcePath, const QString& wavPath, QString
       phase -= std::floor(phase);
     }
   }
-  // Step 2. Normalise to the peak, with a short fade at both ends of the file.
+  // Normalise to the peak, with a short fade at both ends of the file.
   double top = 0;
   for (double s : mix) top = std::max(top, std::abs(s));
   const double gain = top > 0 ? fx.peak / top : 0;
@@ -163,7 +163,7 @@ bool SynthesiseEffect(const QString& sourcePath, const QString& wavPath, QString
     const int v = int(std::lround(std::clamp(s, -1.0, 1.0) * 32767));
     PutLE(pcm, uint32_t(int16_t(v)), 2);
   }
-  // Step 3. RIFF/WAVE header, 16-bit mono PCM.
+  // RIFF/WAVE header, 16-bit mono PCM.
   QByteArray file("RIFF");
   PutLE(file, uint32_t(36 + pcm.size()), 4);
   file.append("WAVEfmt ");
