@@ -21,6 +21,9 @@ class PictureView : public QWidget {
       : QWidget(parent), image_(std::move(image)), border_(border) {}
   std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnPress;
   std::function<void()> OnDoubleClick;
+  // Marks drawn over the picture by the view (never into the logic's canvas), in the picture's
+  // own 1x pixel coordinates.
+  std::function<void(QPainter&)> OnOverlay;
   int Border() const { return border_; }
 
  protected:
@@ -34,6 +37,10 @@ class PictureView : public QWidget {
       p.fillRect(1, 1, 1, height() - 3, QColor(0, 0, 0));
     }
     p.drawImage(border_, border_, image_());
+    if (OnOverlay) {
+      p.translate(border_, border_);
+      OnOverlay(p);
+    }
   }
   void mousePressEvent(QMouseEvent* e) override {
     if (OnPress)
