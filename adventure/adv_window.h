@@ -11,6 +11,8 @@
 #include "duel/qt_platform.h"
 
 class QComboBox;
+class QFrame;
+class QPainter;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +21,9 @@ class QPushButton;
 namespace korvane {
 
 class ClickArea;
+class SharpAdventureArt;
+class ViewZoom;
+class ZoomStage;
 
 // The real platform, with one addition: before pending events run, the adventure window mirrors
 // its logic, so a control the handler has just hidden cannot be clicked meanwhile.
@@ -39,6 +44,10 @@ class ADVKorvaneWindow : public QWidget {
   void Sync();
   // Starts Timer1 (the logic says the interval).
   void StartTimer();
+  // Follows `zoom` (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) and paints the picture, the portraits and
+  // the logo from `art`, with the close-ups of the places (either may be null).
+  void UseZoom(ViewZoom* zoom, const SharpAdventureArt* art);
+  double Zoom() const;
   ADVKorvane& Logic() { return logic_; }
   // Runs once the window has accepted its close (the program ends then).
   std::function<void()> OnClosed;
@@ -49,12 +58,18 @@ class ADVKorvaneWindow : public QWidget {
  private:
   void BuildTitle();
   void BuildPicture();
+  void PaintPicture1(QPainter& p);
+  void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);
+  void ShowLogo();
   void Tick();
   // Runs a handler of the logic, then mirrors it. A fault of the game's arithmetic ends the
   // program with a report.
   void Forward(const std::function<void()>& handler);
 
   ADVKorvane& logic_;
+  ZoomStage* zoom_ = nullptr;
+  const SharpAdventureArt* sharpArt_ = nullptr;
+  QFrame* border_ = nullptr;
   ClickArea* picture1_ = nullptr;
   QLabel* picture5_ = nullptr;
   std::array<QPushButton*, 5> commands_{};
@@ -66,7 +81,11 @@ class ADVKorvaneWindow : public QWidget {
   ClickArea* picture2_ = nullptr;
   ClickArea* picture4_ = nullptr;
   QTimer timer1_;
-  int shownRevision_ = -1;                     // the Picture1 revision on screen
+  int shownRevision_ = -1;              // the Picture1 revision on screen
+  uint64_t shownSteps_ = ~uint64_t(0);  // the picture log's revision on screen
+  QImage sharp_;                        // Picture1's steps at the zoom
+  uint64_t sharpSteps_ = ~uint64_t(0);
+  double sharpScale_ = 0;
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
 };
 

@@ -88,8 +88,9 @@ TEST(AssetPictures, SharperPicturesAreTheSamePicturesDrawnLarger) {
               .scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       ASSERT_FALSE(large.isNull()) << c.rel;
       EXPECT_LT(MeanDifference(small, large), 10) << c.rel << " at " << scale << "x";
-      if (c.other)
+      if (c.other) {
         EXPECT_GT(MeanDifference(Load(c.other), large), 20) << c.rel << " at " << scale << "x";
+      }
     }
   // Each close-up shows its place's hot spot, stretched over the picture as the window does.
   const QImage town = Load("adventure/Town.png");
