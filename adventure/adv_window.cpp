@@ -77,7 +77,8 @@ void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
 
 }  // namespace
 
-ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent)
+ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const SharpAdventureArt* art,
+                                   QWidget* parent)
     : QWidget(parent), logic_(logic) {
   setWindowTitle(QStringLiteral("ＫＯＲＶＡＮＥ"));
   // The controls lie on a stage of the window's size times the zoom.
@@ -96,6 +97,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent)
                        static_cast<QWidget*>(picture4_)})
       w->update();
   };
+  UseZoom(zoom, art);
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, [this] { Tick(); });
   Sync();
@@ -273,26 +275,35 @@ double ADVKorvaneWindow::Zoom() const { return zoom_->Zoom(); }
 
 void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
   const double z = zoom_->Zoom();
-  const double scale = z * picture1_->devicePixelRatioF();
-  if (!sharpArt_) {
-    // No sharp art: the logic's own picture, enlarged when zoomed.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(0, 0, kPictureWidth * z, kPictureHeight * z), logic_.Picture1());
+  const double ratio = picture1_->devicePixelRatioF();
+  const double scale = z * ratio;
+  if (!sharpArt_ && scale == 1) {
+    p.drawImage(0, 0, logic_.Picture1());
     return;
   }
-  // The picture's steps drawn again at the zoom, the close-ups from their own sharp pictures.
+  // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures),
+  // once per change, at the screen's own pixels; the typed lines go on top at every paint.
   const PictureLog& log = logic_.Picture1Log();
   if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
-    const int k = SharpArt::ArtScaleFor(scale);
-    const QImage* town =
-        sharpArt_->Get(QStringLiteral("Town.png"), {kPictureWidth, kPictureHeight}, k);
-    PictureArt art{town ? town : &logic_.Pictures().town, &logic_.Pictures().lightTile,
-                   [this](int place) { return sharpArt_->CloseUp(place); }};
-    sharp_ = PaintPicture(log, art, scale);
-    sharpSteps_ = log.Revision();
+    if (sharpArt_) {
+      const int k = SharpArt::ArtScaleFor(scale);
+      const QImage* town =
+          sharpArt_->Get(QStringLiteral("Town.png"), {kPictureWidth, kPictureHeight}, k);
+      PictureArt art{town ? town : &logic_.Pictures().town, &logic_.Pictures().lightTile,
+                     [this](int place) { return sharpArt_->CloseUp(place); }};
+      sharp_ = PaintPicture(log, art, scale);
+    } else {
+      // No sharp art: the logic's own picture, enlarged.
+      sharp_ = logic_.Picture1().scaled(int(std::ceil(kPictureWidth * scale)),
+                                        int(std::ceil(kPictureHeight * scale)),
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    sharp_.setDevicePixelRatio(ratio);
+    sharpSteps_ = sharpArt_ ? log.Revision() : ~uint64_t(0);
     sharpScale_ = scale;
   }
-  p.drawImage(QRectF(0, 0, kPictureWidth * z, kPictureHeight * z), sharp_);
+  p.drawImage(QPoint(0, 0), sharp_);
+  if (!sharpArt_) return;
   p.scale(z, z);
   PaintLines(p, log.Lines());
 }
@@ -300,9 +311,18 @@ void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
 void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const QString& name) {
   const double z = zoom_->Zoom();
   const double scale = z * devicePixelRatioF();
-  if (portrait && sharpArt_ && scale > 1) {
-    if (const QImage* sharp = sharpArt_->Get(name, {100, 100}, SharpArt::ArtScaleFor(scale)))
-      portrait = sharp;
+  if (portrait && scale != 1) {
+    // Made once at the screen's own pixels, from the sharp portrait when there is one.
+    const QSize device(int(std::lround(100 * scale)), int(std::lround(100 * scale)));
+    PortraitCache& cache = portraits_[name];
+    if (cache.image.size() != device || cache.from != portrait) {
+      const QImage* sharp =
+          sharpArt_ ? sharpArt_->Get(name, {100, 100}, SharpArt::ArtScaleFor(scale)) : nullptr;
+      cache.image = (sharp ? *sharp : *portrait)
+                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      cache.from = portrait;
+    }
+    portrait = &cache.image;
   }
   p.scale(z, z);
   PaintFrame(p, QSize(kFramePixels, kFramePixels), portrait);

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 
 #include "adventure/adv_korvane.h"
 #include "duel/qt_platform.h"
@@ -38,7 +39,9 @@ class AdventurePlatform : public QtPlatform {
 
 class ADVKorvaneWindow : public QWidget {
  public:
-  explicit ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent = nullptr);
+  // `zoom` and `art` as for UseZoom, taken before the window first shows itself.
+  explicit ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom = nullptr,
+                            const SharpAdventureArt* art = nullptr, QWidget* parent = nullptr);
 
   // Mirror the logic's state onto the widgets.
   void Sync();
@@ -84,6 +87,11 @@ class ADVKorvaneWindow : public QWidget {
   int shownRevision_ = -1;              // the Picture1 revision on screen
   uint64_t shownSteps_ = ~uint64_t(0);  // the picture log's revision on screen
   QImage sharp_;                        // Picture1's steps at the zoom
+  struct PortraitCache {
+    const QImage* from = nullptr;
+    QImage image;
+  };
+  std::map<QString, PortraitCache> portraits_;  // the portraits at the zoom
   uint64_t sharpSteps_ = ~uint64_t(0);
   double sharpScale_ = 0;
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted

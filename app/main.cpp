@@ -142,9 +142,8 @@ int Run(QApplication& app) {
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
   adventure.Form_Load();
-  ADVKorvaneWindow window(adventure);
+  ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
-  window.UseZoom(&zoom, &adventureArt);
   platform.BeforeEvents = [&window] { window.Sync(); };
   // Message boxes follow the zoom; the result's card is painted sharply.
   platform.Zoom = [&window] { return window.Zoom(); };

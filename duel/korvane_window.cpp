@@ -31,8 +31,9 @@ class PictureView : public QWidget {
   // Marks drawn over the picture by the view (never into the logic's canvas), in the picture's
   // own 1x pixel coordinates.
   std::function<void(QPainter&)> OnOverlay;
-  // The picture drawn at a device scale (the zoom times the screen's pixel ratio) and the
-  // revision it follows; without them, or when it is null, the 1x picture is enlarged.
+  // The picture drawn at a device scale (the zoom times the screen's pixel ratio), and the
+  // revision it follows (without one the picture is taken as fixed). Without Sharp, or when it
+  // gives a null image, the 1x picture is enlarged.
   std::function<QImage(double)> Sharp;
   std::function<uint64_t()> Revision;
   int Border() const { return border_; }
@@ -62,15 +63,22 @@ class PictureView : public QWidget {
     if (scale == 1.0) {
       p.drawImage(border_, border_, small);
     } else {
+      // The picture is made at the screen's own pixels once, then only copied: the window
+      // repaints often.
       const uint64_t revision = Revision ? Revision() : 0;
-      if (Sharp && (scale != sharpScale_ || revision != sharpRevision_)) {
-        sharp_ = Sharp(scale);
+      if (scale != sharpScale_ || revision != sharpRevision_ || sharp_.isNull()) {
+        const QSize device(int(std::ceil(small.width() * scale)),
+                           int(std::ceil(small.height() * scale)));
+        QImage image = Sharp ? Sharp(scale) : QImage();
+        if (image.isNull()) image = small;
+        if (image.size() != device)
+          image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(devicePixelRatioF());
+        sharp_ = image;
         sharpScale_ = scale;
         sharpRevision_ = revision;
       }
-      p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawImage(QRectF(border_ * z, border_ * z, small.width() * z, small.height() * z),
-                  Sharp && !sharp_.isNull() ? sharp_ : small);
+      p.drawImage(QPoint(int(std::lround(border_ * z)), int(std::lround(border_ * z))), sharp_);
     }
     if (OnOverlay) {
       p.translate(border_ * z, border_ * z);

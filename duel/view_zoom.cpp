@@ -194,10 +194,23 @@ void ZoomStage::Apply() {
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window_->setWindowState(window_->windowState() | Qt::WindowFullScreen);
+    // Without a window manager nobody else makes the window cover the screen.
+    if (screen && window_->geometry() != screen->geometry())
+      window_->setGeometry(screen->geometry());
   } else {
     if (window_->windowState() & Qt::WindowFullScreen)
       window_->setWindowState(window_->windowState() & ~Qt::WindowFullScreen);
     window_->setFixedSize(size);
+    // A window that grows stays on its screen.
+    if (window_->isVisible() && screen) {
+      const QRect room = screen->availableGeometry();
+      const QRect frame = window_->frameGeometry();
+      const QPoint at(std::clamp(frame.left(), room.left(),
+                                 std::max(room.left(), room.right() - frame.width() + 1)),
+                      std::clamp(frame.top(), room.top(),
+                                 std::max(room.top(), room.bottom() - frame.height() + 1)));
+      if (at != frame.topLeft()) window_->move(at);
+    }
   }
   stage_->resize(size);
   Centre();

@@ -9,7 +9,7 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-klee
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-apps sox
+  xvfb xauth xdotool imagemagick x11-apps sox openbox
 )
 
 missing=()

@@ -4,7 +4,9 @@
 # selection, the duel, the result's message box. Clicks are given in 1x pixels and scaled here.
 #   xvfb-run -a -s "-screen 0 1920x1080x24" tests/adventure/xvfb_zoom_shots.sh BUILD NAME ZOOM [full]
 # ZOOM is the remembered zoom (1, 1.5, 2, ...); "full" starts in full screen, where the screen
-# decides the zoom. Save and preferences go to temporary folders, never to the player's own.
+# decides the zoom. With openbox installed the game runs under it, and the script tells whether
+# the adventure window came back to its place after the duel. Save and preferences go to
+# temporary folders, never to the player's own.
 set -u
 BUILD=$(cd "${1:?build directory}" && pwd)
 NAME=${2:?shot name}
@@ -21,7 +23,12 @@ calc() { awk "BEGIN { printf \"%d\", $1 }"; }
 # The window's client area, the zoom it shows at and where its content starts (centred in full
 # screen): a design of DW x DH pixels at 1x.
 locate() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+  WIDTH=$(awk '/Width:/ {print $NF}' <<<"$info")
+  HEIGHT=$(awk '/Height:/ {print $NF}' <<<"$info")
   Z=$ZOOM
   $FULL && Z=$(awk "BEGIN { a = $WIDTH / 587; b = $HEIGHT / 410; print (a < b ? a : b) }")
   OX=$(calc "int(($WIDTH - int($2 * $Z + 0.5)) / 2)")
@@ -31,10 +38,14 @@ at() { echo "$(calc "$X + $OX + $1 * $Z") $(calc "$Y + $OY + $2 * $Z")"; }
 click() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.5}"; }
 dbl() { xdotool mousemove $(at "$1" "$2") click --repeat 2 --delay 80 1; sleep 0.6; }
 
+if command -v openbox >/dev/null; then
+  openbox >/dev/null 2>&1 &
+  sleep 1
+fi
 "$BUILD/bin/korvane" >"$XDG_DATA_HOME/game.log" 2>&1 &
 GAME=$!
 sleep 4
-WIN=$(xdotool search --name "ＫＯＲＶＡＮＥ" | head -1)
+WIN=$(xdotool search --onlyvisible --name "ＫＯＲＶＡＮＥ" | head -1)
 locate "$WIN" 580 410
 shot title
 click 172 368; click 260 330; xdotool type --delay 50 "Taro"; sleep 0.3
@@ -47,6 +58,7 @@ shot greeting
 for _ in 1 2 3 4 5 6 7 8; do click 300 150 1.5; done
 click 180 270 3                                   # again: "勝負するかい？"
 shot question
+BEFORE="$X,$Y"
 click 70 190 3                                    # 勝負！
 DW=$(xdotool search --onlyvisible --name "^Form1$" | head -1)
 [ -n "$DW" ] || { echo "no duel window"; kill $GAME; exit 1; }
@@ -78,4 +90,13 @@ for _ in $(seq 30); do
 done
 sleep 1
 shot message
+for _ in $(seq 12); do
+  xdotool search --onlyvisible --name "^(カード|End of the Game)" >/dev/null 2>&1 || break
+  xdotool key Return
+  sleep 0.7
+done
+click 504 360 3                                   # 終わり
+locate "$WIN" 580 410
+echo "adventure window before the duel at $BEFORE, after it at $X,$Y"
+shot back
 kill $GAME
