@@ -184,11 +184,11 @@
     </message>
     <message>
         <source>う～ん、じつりょくはくちゅうだね！</source>
-        <translation>Hmmm, it&apos;s a stalemeat!</translation>
+        <translation>Hmmm, we&apos;re neck and neck!</translation>
     </message>
     <message>
         <source>やったぁ！まいどあり～。</source>
-        <translation>Yay! Thanks for shopping~!</translation>
+        <translation>Yay! Pleasure doing business~!</translation>
     </message>
     <message>
         <source>う～ん・・・くやしいなあ。</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>やっぱりじつりょくはくちゅうだね！</source>
-        <translation>See? It&apos;s a stalemeat!</translation>
+        <translation>See? We&apos;re neck and neck!</translation>
     </message>
     <message>
         <source>やった勝ったぁ！</source>
