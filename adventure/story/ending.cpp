@@ -27,18 +27,14 @@ constexpr int kLongestList = 26;  // characters; a longer list is replaced
 // same room on the screen.
 constexpr int kLongestEnglishList = 48;
 
-bool OnlyForMasters(int card) { return card == 33 || card == 34 || card == 35 || card == 38; }
-
 QString StoryText(const char* source) { return QCoreApplication::translate("Story", source); }
 
-// The cards the ending lists: those the player lacks, in identifier order; masters also miss
-// cards 33, 34, 35 and 38.
+// The cards the ending lists: those the player lacks that the ending counts, in identifier order.
 std::vector<int> MissingCards(const GameState& g) {
+  const bool master = IsMaster(g);
   std::vector<int> missing;
   for (int k = 0; k < kCardKinds; ++k) {
-    if (g.Collections[kThePlayer][k] != 0) continue;
-    if (!IsMaster(g) && OnlyForMasters(k)) continue;
-    missing.push_back(k);
+    if (g.Collections[kThePlayer][k] == 0 && EndingCountsCard(k, master)) missing.push_back(k);
   }
   return missing;
 }
