@@ -84,8 +84,8 @@ TEST_F(InstalledTree, HoldsEveryListedFileAndNothingElse) {
     QString holds;
   };
   std::vector<Expected> expected = {
-      {"bin/korvane"},
-      {"bin/korvane-tool"},
+      {"bin/korvane", 0, ""},
+      {"bin/korvane-tool", 0, ""},
       {"share/applications/" + id + ".desktop", 0, "\nIcon=" + id + "\n"},
       {"share/applications/" + id + ".desktop", 0, "\nCategories=Game;CardGame;\n"},
       {"share/applications/" + id + ".desktop", 0, "\nName[ja]="},
@@ -98,8 +98,8 @@ TEST_F(InstalledTree, HoldsEveryListedFileAndNothingElse) {
        "<launchable type=\"desktop-id\">" + id + ".desktop</launchable>"},
       {"share/metainfo/" + id + ".metainfo.xml", 0,
        QString("<release version=\"%1\"").arg(KORVANE_VERSION)},
-      {"share/man/man6/korvane.6.gz"},
-      {"share/man/man6/korvane-tool.6.gz"},
+      {"share/man/man6/korvane.6.gz", 0, ""},
+      {"share/man/man6/korvane-tool.6.gz", 0, ""},
       {"share/doc/korvane/copyright", 0, "License: GPL-3+"},
   };
   for (int size : {16, 32, 48, 64, 128, 256, 512}) {
