@@ -9,11 +9,15 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
 #include <memory>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "app/command_line.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -86,7 +90,29 @@ class DuelOpener : public AdventureHost {
   QPointer<KorvaneWindow> opened_;
 };
 
-int Run(QApplication& app) {
+// --quit-after-title: once the title window is on the screen, say so and end the run without
+// touching the save or the settings. Gives up after five seconds.
+void QuitOnceShown(QWidget& window, const QString& dataDir) {
+  auto* poll = new QTimer(&window);
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, dataDir, tries = 0]() mutable {
+    const bool shown =
+        window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+    if (!shown && ++tries < 500) return;
+    poll->stop();
+    if (shown) {
+      std::printf("korvane: title window shown (%dx%d), data from %s\n", window.width(),
+                  window.height(), qPrintable(dataDir));
+    } else {
+      std::fprintf(stderr, "korvane: the title window did not appear\n");
+    }
+    std::fflush(stdout);
+    QCoreApplication::exit(shown ? 0 : 1);
+  });
+  poll->start();
+}
+
+int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
@@ -130,6 +156,7 @@ int Run(QApplication& app) {
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();
   window.StartTimer();
+  if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   const int code = app.exec();
   duel.OnClosed = nullptr;
   return code;
@@ -139,8 +166,11 @@ int Run(QApplication& app) {
 }  // namespace korvane
 
 int main(int argc, char** argv) {
+  korvane::SetApplicationIdentity();
+  if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
   QApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+  korvane::CommandLine options;
+  if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
   QApplication::setQuitOnLastWindowClosed(false);
-  return korvane::Run(app);
+  return korvane::Run(app, options);
 }

@@ -11,6 +11,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-apps sox
+  desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 missing=()
