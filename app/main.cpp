@@ -21,6 +21,7 @@
 #include "engine/card_table.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/preferences.h"
 #include "state/save_files.h"
 
 namespace korvane {
@@ -110,6 +111,14 @@ int Run(QApplication& app) {
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   DuelOpener opener(duel, *sound);
+  // The pace of the duels is the player's own choice, remembered beside the settings.
+  const PreferenceStore preferences(PreferenceStore::DefaultPath());
+  duel.DuelPace = preferences.Load().pace;
+  duel.OnPaceChosen = [&preferences](Pace pace) {
+    Preferences chosen = preferences.Load();
+    chosen.pace = pace;
+    (void)preferences.Save(chosen);
+  };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
+#include "state/game_state.h"
 
 namespace korvane {
 
@@ -219,6 +219,7 @@ class KorvaneStage : public TutorialStage {
     w_.Duel.SelectedSlot = static_cast<int16_t>(slot);
     if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("Youdid.wav"));
     PlaceEnemyCard(w_.Duel, column, row);
+    w_.EnemyMark = BoardSquare{column, row};
     w_.DrawBoard();
   }
 
