@@ -25,23 +25,25 @@ namespace {
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 QString AdventureKeyHelp() {
-  return QStringLiteral(
-      "【タイトル】\n"
-      "　Tab / Shift + Tab　名前、性別、ボタン、スイッチの順に移る\n"
-      "　Enter / Space　選んだボタンを押す\n"
-      "【町の地図】\n"
-      "　←→↑↓ / Tab　場所を選ぶ（名前が出ます）\n"
-      "　Enter　その場所に入る\n"
-      "【会話】\n"
-      "　Space / Enter　次へ進む\n"
-      "【選択肢】\n"
-      "　1 / 2　左 / 右の答えを選ぶ\n"
-      "　←→　答えを選び、Enter / Space で決める\n"
-      "【いつでも】\n"
-      "　Esc　ウィンドウを閉じる（閉じるボタンと同じ）\n"
-      "　F1　このキー一覧（勝負の画面では勝負のキー）\n"
-      "　Ctrl + プラス / Ctrl + マイナス / Ctrl + 0　拡大 / 縮小 / 元の大きさ\n"
-      "　F11　全画面表示の切り替え");
+  return KeyTable({
+      {nullptr, QStringLiteral("タイトル")},
+      {"Tab / Shift + Tab", QStringLiteral("名前、性別、ボタン、スイッチの順に移る")},
+      {"Enter / Space", QStringLiteral("選んだボタンを押す")},
+      {nullptr, QStringLiteral("町の地図")},
+      {"← → ↑ ↓ / Tab", QStringLiteral("場所を選ぶ（名前が出ます）")},
+      {"Enter", QStringLiteral("その場所に入る")},
+      {nullptr, QStringLiteral("会話")},
+      {"Space / Enter", QStringLiteral("次へ進む")},
+      {nullptr, QStringLiteral("選択肢")},
+      {"1 / 2", QStringLiteral("左 / 右の答えを選ぶ")},
+      {"← → と Enter / Space", QStringLiteral("答えを選んで決める")},
+      {nullptr, QStringLiteral("いつでも")},
+      {"Esc", QStringLiteral("ウィンドウを閉じる（閉じるボタンと同じ）")},
+      {"F1", QStringLiteral("このキー一覧（勝負の画面では勝負のキー）")},
+      {"Ctrl + プラス / マイナス", QStringLiteral("拡大 / 縮小")},
+      {"Ctrl + 0", QStringLiteral("元の大きさ")},
+      {"F11", QStringLiteral("全画面表示の切り替え")},
+  });
 }
 
 QPoint Centre(int place) { return kClickerRects[place].Pixels().center(); }
@@ -56,6 +58,13 @@ void ADVKorvaneWindow::SetUpKeys() {
   for (int i = 0; i + 1 < 5; ++i) QWidget::setTabOrder(commands_[i], commands_[i + 1]);
   QWidget::setTabOrder(commands_[4], choisers_[0]);
   QWidget::setTabOrder(choisers_[0], choisers_[1]);
+  // The button the keyboard is on stands out; a click does not move the keyboard's choice.
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    button->setStyleSheet(
+        QStringLiteral("QPushButton:focus { border: 3px solid rgb(255, 140, 0); border-radius: 4px;"
+                       " background: rgb(255, 250, 235); }"));
+  }
+  for (QPushButton* choice : choisers_) choice->setFocusPolicy(Qt::TabFocus);
   qApp->installEventFilter(this);
 }
 

@@ -63,6 +63,7 @@ class DuelOpener : public AdventureHost {
     duel_.OnClosed = [this] {
       adventure_->DuelWindowClosed();
       window_->Sync();
+      window_->activateWindow();  // the keyboard comes back with it
     };
   }
   void OpenDuelWindow(bool tutorial) override {
@@ -72,6 +73,7 @@ class DuelOpener : public AdventureHost {
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
     w->show();
+    w->activateWindow();
   }
   void Quit() override {
     if (window_) window_->hide();

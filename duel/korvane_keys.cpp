@@ -230,27 +230,45 @@ QString PaceName(Pace pace) {
   return pace == Pace::Fast ? QStringLiteral("はやい") : QStringLiteral("ふつう");
 }
 
+QString KeyTable(std::initializer_list<KeyLine> lines) {
+  QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+  for (const KeyLine& line : lines) {
+    if (!line.keys) {
+      html += QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>").arg(line.does);
+    } else {
+      html += QStringLiteral(
+                  "<tr><td style=\"padding-left:12px; padding-right:14px\">%1</td>"
+                  "<td>%2</td></tr>")
+                  .arg(QString::fromUtf8(line.keys).toHtmlEscaped(), line.does.toHtmlEscaped());
+    }
+  }
+  return html + QStringLiteral("</table>");
+}
+
 QString DuelKeyHelp(Pace pace) {
-  return QStringLiteral(
-             "【カード選び】\n"
-             "　←→↑↓　カードを選ぶ（ページも送る）\n"
-             "　PageUp / PageDown　ページ送り\n"
-             "　Space　押す（手札の枠に仮に置く）\n"
-             "　Enter　ダブルクリックと同じ（カードを決める）\n"
-             "　S　勝負！　　R　選び直す　　Q　終わり\n"
-             "【勝負】\n"
-             "　1～5　手札を選ぶ\n"
-             "　←→↑↓　マスを選ぶ\n"
-             "　Enter / Space　選んだマスにカードを置く\n"
-             "【ゲーム説明】\n"
-             "　Enter / Space　ふむふむ\n"
-             "【いつでも】\n"
-             "　Esc　ウィンドウを閉じる（閉じるボタンと同じ）\n"
-             "　F1　このキー一覧\n"
-             "　F2　勝負の速さ：ふつう / はやい（いま：%1）\n"
-             "　Ctrl + プラス / Ctrl + マイナス / Ctrl + 0　拡大 / 縮小 / 元の大きさ\n"
-             "　F11　全画面表示の切り替え")
-      .arg(PaceName(pace));
+  return KeyTable({
+      {nullptr, QStringLiteral("カード選び")},
+      {"← → ↑ ↓", QStringLiteral("カードを選ぶ（ページも送る）")},
+      {"PageUp / PageDown", QStringLiteral("ページ送り")},
+      {"Space", QStringLiteral("カードを押す（手札の枠に仮に置く）")},
+      {"Enter", QStringLiteral("ダブルクリックと同じ（カードを決める）")},
+      {"S", QStringLiteral("勝負！")},
+      {"R", QStringLiteral("選び直す")},
+      {"Q", QStringLiteral("終わり")},
+      {nullptr, QStringLiteral("勝負")},
+      {"1 ～ 5", QStringLiteral("手札を選ぶ")},
+      {"← → ↑ ↓", QStringLiteral("マスを選ぶ")},
+      {"Enter / Space", QStringLiteral("選んだマスにカードを置く")},
+      {nullptr, QStringLiteral("ゲーム説明")},
+      {"Enter / Space", QStringLiteral("ふむふむ")},
+      {nullptr, QStringLiteral("いつでも")},
+      {"Esc", QStringLiteral("ウィンドウを閉じる（閉じるボタンと同じ）")},
+      {"F1", QStringLiteral("このキー一覧")},
+      {"F2", QStringLiteral("勝負の速さ ふつう / はやい（いまは「%1」）").arg(PaceName(pace))},
+      {"Ctrl + プラス / マイナス", QStringLiteral("拡大 / 縮小")},
+      {"Ctrl + 0", QStringLiteral("元の大きさ")},
+      {"F11", QStringLiteral("全画面表示の切り替え")},
+  });
 }
 
 void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
@@ -261,15 +279,17 @@ void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
     // The enemy's last card: an orange frame inside its square.
     const QRect r(80 * (enemyMark->column - 1), 80 * (enemyMark->row - 1), 80, 80);
     p.setPen(QPen(QColor(255, 140, 0), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r.adjusted(3, 3, -3, -3));
+    p.drawRect(r.adjusted(2, 2, -3, -3));
   }
   if (cursor) {
-    // The keyboard's square: a white frame with a black edge, seen on every colour.
-    const QRect r(80 * (cursor->column - 1), 80 * (cursor->row - 1), 80, 80);
+    // The keyboard's square: a dashed white frame on black, seen on every colour, inside the
+    // enemy's mark when both are on one square.
+    const QRect r =
+        QRect(80 * (cursor->column - 1), 80 * (cursor->row - 1), 80, 80).adjusted(8, 8, -9, -9);
     p.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r.adjusted(2, 2, -3, -3));
-    p.setPen(QPen(Qt::white, 2, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r.adjusted(2, 2, -3, -3));
+    p.drawRect(r);
+    p.setPen(QPen(Qt::white, 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(r);
   }
   p.restore();
 }
@@ -290,6 +310,7 @@ void ShowKeyHelp(QWidget* parent, const QString& text) {
   QFont font(QStringLiteral("IPAPGothic"));
   font.setPixelSize(13);
   box->setFont(font);
+  box->setTextFormat(Qt::RichText);
   box->setText(text);
   box->setStandardButtons(QMessageBox::Ok);
   box->setWindowModality(Qt::WindowModal);

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <Qt>
+#include <initializer_list>
 #include <optional>
 
 #include "duel/korvane.h"
@@ -52,6 +53,14 @@ class DuelKeys {
   BoardSquare boardCursor_{3, 3};
   bool boardShown_ = false;
 };
+
+// One line of a key table: the keys and what they do; a line without keys heads a section.
+struct KeyLine {
+  const char* keys;  // UTF-8, or nullptr for a heading
+  QString does;
+};
+// The lines as a table for a message box (rich text).
+QString KeyTable(std::initializer_list<KeyLine> lines);
 
 // The help text of F1 for the duel window, with the pace in use.
 QString DuelKeyHelp(Pace pace);
