@@ -23,6 +23,7 @@
 #include "state/game_state.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -121,12 +122,18 @@ int Run(QApplication& app) {
     chosen.pace = pace;
     (void)preferences.Save(chosen);
   };
+  // The record of duels beside the save; a damaged file is told once and set aside.
+  Statistics statistics(store.Directory());
+  const QString statisticsProblem = statistics.Load();
+  duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
+  adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
+  if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
   ADVKorvaneWindow window(adventure);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };

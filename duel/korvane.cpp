@@ -9,6 +9,7 @@
 #include "engine/rules.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -21,10 +22,7 @@ const char* const kOpponentMusic[kPersons] = {
     "", "takahara.mid", "shindo.mid", "kazami.mid", "yokota.mid", "takamine.mid", "hayami.mid",
 };
 
-struct Raise {
-  int16_t card;
-  int16_t count;
-};
+using Raise = StockRaise;
 
 // The minimum stock: what every opponent holds at least, and what more she or he holds against
 // the master.
@@ -46,6 +44,13 @@ const MinimumStock kMinimumStock[kPersons] = {
 constexpr int kYokota = 4;
 
 }  // namespace
+
+std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster) {
+  if (person < 1 || person >= kPersons) return {};
+  const std::initializer_list<Raise>& list =
+      forMaster ? kMinimumStock[person].master : kMinimumStock[person].always;
+  return {list.begin(), list.size()};
+}
 
 DuelControls DesignLayout() {
   DuelControls c;
@@ -193,12 +198,16 @@ bool Korvane::Form_Unload() {
       if (!open_) return true;
     }
     AddTo(game_.SeriesLosses, 1);
+    DuelReport forfeit{OpponentIndex(), DuelResult::EnemyWon, 0, 0, true, 0, 0};
     for (int16_t id : Duel.PlayerHand) {
-      if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
+      if (!IsValidCardId(id)) continue;
+      AddTo(OpponentStock[id], 1);
+      ++forfeit.CardsLost;
     }
     for (int16_t id : Duel.EnemyHand) {
       if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
     }
+    if (game_.TutorialMode == 0 && forfeit.Opponent > 0 && OnDuelSettled) OnDuelSettled(forfeit);
     Duel.EnemyHand.fill(-1);
   } else {
     // Chosen cards of a duel that never started go back to the player.

@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "ai/ai.h"
 #include "duel/card_pictures.h"
@@ -31,7 +32,16 @@ namespace korvane {
 class CardTable;
 class MusicDevice;
 class SoundSystem;
+struct DuelReport;
 struct GameState;
+
+// The minimum stock of opponent `person` (1..6): the cards raised always, or those raised only
+// against the master. Raising card k to n makes a count of at most n into n.
+struct StockRaise {
+  int16_t card;
+  int16_t count;
+};
+std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster);
 
 // One control of the window: what the view shows. Positions are in pixels from the top left of
 // the container (the client area, or Picture1 / Field for the controls inside them).
@@ -143,6 +153,9 @@ class Korvane {
   std::function<void()> RequestClose;  // the logic asks the view to close
   std::function<void()> OnClosed;      // a completed Form_Unload: the adventure shows itself
   std::function<void()> Changed;       // mirror the state now (before events run or a box opens)
+  // Each settled duel and each forfeit against one of the six, before the window returns to the
+  // list (the tutorial reports nothing).
+  std::function<void(const DuelReport&)> OnDuelSettled;
   void SetAdventureMusic(MusicDevice* device) { adventureMusic_ = device; }
   MusicDevice& Music() { return *music_; }
 
@@ -175,7 +188,7 @@ class Korvane {
   void PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture);
   int NextFreeSlot() const;
   void SyncPlayedHands();
-  void TransferCard(bool toPlayer, int slot);
+  int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
   void OnMusicDone();
 
   GameState& game_;

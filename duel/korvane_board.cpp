@@ -7,6 +7,7 @@
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "state/game_state.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -206,6 +207,7 @@ void Korvane::SettleDuel() {
   if (!open_ || settling_) return;
   const std::optional<DuelOutcome> out = EndTest(Duel);
   if (!out) return;
+  DuelReport report{OpponentIndex(), out->result, out->PlayerScore, out->EnemyScore, false, 0, 0};
   {
     FlagScope settling(settling_);
     const bool hayami = game_.OpponentName == kHayami;
@@ -220,12 +222,12 @@ void Korvane::SettleDuel() {
         game_.SeriesWins = -1;
       }
       for (int s = 0; s < kHandSize && !hayami; ++s) {
-        if (!HoldsCode(Duel, -(s + 1))) TransferCard(true, s);
+        if (!HoldsCode(Duel, -(s + 1))) report.CardsWon += TransferCard(true, s);
       }
     } else if (out->result == DuelResult::EnemyWon) {
       AddTo(game_.SeriesLosses, 1);
       for (int s = 0; s < kHandSize && !hayami; ++s) {
-        if (!HoldsCode(Duel, s + 1)) TransferCard(false, s);
+        if (!HoldsCode(Duel, s + 1)) report.CardsLost += TransferCard(false, s);
       }
     } else {
       AddTo(game_.SeriesDraws, 1);
@@ -233,12 +235,13 @@ void Korvane::SettleDuel() {
       platform_.ShowOk(QStringLiteral("End of the Game"), QStringLiteral("引き分け・・・。"));
     }
   }
+  if (game_.TutorialMode == 0 && report.Opponent > 0 && OnDuelSettled) OnDuelSettled(report);
   ResetAfterDuel();
 }
 
-void Korvane::TransferCard(bool toPlayer, int slot) {
+int Korvane::TransferCard(bool toPlayer, int slot) {
   const int id = toPlayer ? Duel.EnemyHand[slot] : Duel.PlayerHand[slot];
-  if (!IsValidCardId(id)) return;
+  if (!IsValidCardId(id)) return 0;
   // The card, large, over the winner's half of the board, and in the message.
   const int y = toPlayer ? 240 : 0;
   PaintSprite(Canvas, 120, y, 160, 160, toPlayer ? pictures_.Card(id) : pictures_.EnemyCard(id));
@@ -256,6 +259,7 @@ void Korvane::TransferCard(bool toPlayer, int slot) {
     AddTo(OpponentStock[id], 1);
     AddTo(game_.Collections[0][id], -1);
   }
+  return 1;
 }
 
 }  // namespace korvane

@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kLongestList = 26;  // characters; a longer list is replaced
 
-bool OnlyForMasters(int card) { return card == 33 || card == 34 || card == 35 || card == 38; }
-
 }  // namespace
 
 QString BareName(const GameState& g) {
@@ -36,7 +34,7 @@ QString MissingCardsText(const GameState& g, ScriptHost& host) {
   QString list;
   for (int k = 0; k < kCardKinds; ++k) {
     if (g.Collections[kThePlayer][k] != 0) continue;
-    if (!master && OnlyForMasters(k)) continue;
+    if (!EndingCountsCard(k, master)) continue;
     list += QStringLiteral("「") + host.CardName(k) + QStringLiteral("」");
   }
   list = list.isEmpty() ? QStringLiteral("ありません。") : list + QStringLiteral("です。");
