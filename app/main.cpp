@@ -25,6 +25,7 @@
 #include "engine/card_table.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/preferences.h"
 #include "state/save_files.h"
 #include "state/statistics.h"
 
@@ -67,6 +68,7 @@ class DuelOpener : public AdventureHost {
     duel_.OnClosed = [this] {
       adventure_->DuelWindowClosed();
       window_->Sync();
+      window_->activateWindow();  // the keyboard comes back with it
     };
   }
   void OpenDuelWindow(bool tutorial) override {
@@ -76,6 +78,7 @@ class DuelOpener : public AdventureHost {
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
     w->show();
+    w->activateWindow();
   }
   void Quit() override {
     if (window_) window_->hide();
@@ -137,6 +140,14 @@ int Run(QApplication& app, const CommandLine& options) {
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   DuelOpener opener(duel, *sound);
+  // The pace of the duels is the player's own choice, remembered beside the settings.
+  const PreferenceStore preferences(PreferenceStore::DefaultPath());
+  duel.DuelPace = preferences.Load().pace;
+  duel.OnPaceChosen = [&preferences](Pace pace) {
+    Preferences chosen = preferences.Load();
+    chosen.pace = pace;
+    (void)preferences.Save(chosen);
+  };
   // The record of duels beside the save; a damaged file is told once and set aside.
   Statistics statistics(store.Directory());
   const QString statisticsProblem = statistics.Load();

@@ -2,6 +2,8 @@
 // after it, leaving with "終わり" and closing (with the forfeit).
 #include "duel/korvane.h"
 
+#include <chrono>
+
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
@@ -90,6 +92,11 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
       music_(sound.CreateMusicDevice()) {
   music_->SetFileName(QStringLiteral("takahara.mid"));
   music_->OnDone = [this] { OnMusicDone(); };
+  Clock = [] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
   Canvas = pictures_.Board().copy();
   for (int i = 0; i < kHandSize; ++i) {
     PHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
@@ -111,6 +118,8 @@ void Korvane::Form_Load() {
   }
   open_ = true;
   settling_ = asking_ = enemyMoving_ = false;
+  thinkingSince_.reset();
+  EnemyMark.reset();
 
   // The generator was seeded when it was made; the selection is cleared.
   Duel.SelectedSlot = -1;
@@ -234,6 +243,8 @@ bool Korvane::Unload() {
 void Korvane::SetUpDuel() {
   if (!open_) return;
   ClearFlipClocks();
+  thinkingSince_.reset();
+  EnemyMark.reset();
   Canvas = pictures_.Board().copy();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
@@ -274,6 +285,8 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   }
   Ctl.Field.Visible = false;
   Ctl.Thinking.Visible = false;
+  thinkingSince_.reset();
+  EnemyMark.reset();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();
   for (int i = 0; i < kHandSize; ++i) {

@@ -18,12 +18,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "ai/ai.h"
 #include "duel/card_pictures.h"
 #include "duel/platform.h"
 #include "engine/duel_state.h"
+#include "state/preferences.h"
 
 namespace korvane {
 
@@ -70,6 +72,20 @@ constexpr int kFieldOuter = 406;   // the board picture's outer size; clicks div
 constexpr int kBoardPixels = 402;  // the board image inside it
 constexpr int kHandPixels = 81;
 
+// The pace of a duel. At the normal pace the enemy shows "考え中・・・・・・。" for at least
+// kThinkMs before its card lands, and each of a flip's eight frames lasts kNormalFlipFrameMs
+// (about a third of a second in all); the fast pace keeps the window's original timers.
+constexpr int kThinkMs = 600;
+constexpr int kNormalFlipFrameMs = 40;
+constexpr int kFastFlipFrameMs = 10;
+
+// A square of the board, column and row 1..5.
+struct BoardSquare {
+  int column = 0;
+  int row = 0;
+  bool operator==(const BoardSquare&) const = default;
+};
+
 class Korvane {
  public:
   Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Platform& platform,
@@ -110,6 +126,22 @@ class Korvane {
   void SettleDuel();
   // Paints hand slot i afresh from PlayerHand (mask then picture), with the frame when selected.
   void PaintPlayerHands(int framedSlot);
+
+  // --- Pace (korvane_board.cpp) ---
+  // Fast until the game sets the player's choice, so the rules run at the original timers
+  // wherever nobody asks for more.
+  Pace DuelPace = Pace::Fast;
+  // Milliseconds of a steady clock; tests put in their own.
+  std::function<int64_t()> Clock;
+  // The interval of the flip timer at the current pace.
+  int FlipAnimeIntervalMs() const {
+    return DuelPace == Pace::Fast ? kFastFlipFrameMs : kNormalFlipFrameMs;
+  }
+  // The player chose the other pace (by key); the game remembers it through OnPaceChosen.
+  void TogglePace();
+  std::function<void(Pace)> OnPaceChosen;
+  // The square of the enemy's last card, marked by the view until the player places again.
+  std::optional<BoardSquare> EnemyMark;
 
   // --- The tutorial's button; the tutorial sets the handler ---
   void LButton_Click() {
@@ -171,6 +203,9 @@ class Korvane {
   bool settling_ = false;     // the result's message boxes are up
   bool asking_ = false;       // the forfeit question is up; the duel waits
   bool enemyMoving_ = false;  // inside the enemy's move
+
+  // When the enemy showed its label for the move it is thinking about.
+  std::optional<int64_t> thinkingSince_;
 };
 
 }  // namespace korvane

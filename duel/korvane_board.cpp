@@ -110,6 +110,7 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
     return;
   }
   PlacePlayerCard(Duel, c, r);
+  EnemyMark.reset();  // the enemy's last card is marked until the player places again
   SyncPlayedHands();
   DrawBoard();
   PlayEffect("idid.wav");
@@ -165,22 +166,41 @@ void Korvane::Timer1_Timer() {
   if (game_.TutorialMode != 0) return;
   if (IsFlipRunning(Duel)) return;
   SettleDuel();
-  if (!open_ || Duel.Turn != TurnState::Enemy) return;
-  FlagScope moving(enemyMoving_);
-  // The label is painted before the enemy thinks.
-  Ctl.Thinking.Visible = true;
-  if (!LetEventsRun()) return;
+  if (!open_) return;
   if (Duel.Turn != TurnState::Enemy) {
-    Ctl.Thinking.Visible = false;
+    if (thinkingSince_) Ctl.Thinking.Visible = false;
+    thinkingSince_.reset();
     return;
   }
+  FlagScope moving(enemyMoving_);
+  if (!thinkingSince_) {
+    // The label is painted before the enemy thinks.
+    Ctl.Thinking.Visible = true;
+    thinkingSince_ = Clock();
+    if (!LetEventsRun()) return;
+    if (Duel.Turn != TurnState::Enemy) {
+      Ctl.Thinking.Visible = false;
+      thinkingSince_.reset();
+      return;
+    }
+  }
+  // At the normal pace the label stays up for a while; the following ticks look again, and
+  // the window goes on handling events meanwhile.
+  if (DuelPace == Pace::Normal && Clock() - *thinkingSince_ < kThinkMs) return;
+  thinkingSince_.reset();
   const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
   Duel.SelectedSlot = static_cast<int16_t>(move.slot);
   PlaceEnemyCard(Duel, move.column, move.row);
+  if (IsPlayable(move.column, move.row)) EnemyMark = BoardSquare{move.column, move.row};
   SyncPlayedHands();
   DrawBoard();
   Ctl.Thinking.Visible = false;
   PlayEffect("Youdid.wav");
+}
+
+void Korvane::TogglePace() {
+  DuelPace = DuelPace == Pace::Fast ? Pace::Normal : Pace::Fast;
+  if (OnPaceChosen) OnPaceChosen(DuelPace);
 }
 
 void Korvane::SettleDuel() {

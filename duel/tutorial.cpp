@@ -260,6 +260,7 @@ class KorvaneStage : public TutorialStage {
     w_.Duel.SelectedSlot = static_cast<int16_t>(slot);
     if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("Youdid.wav"));
     PlaceEnemyCard(w_.Duel, column, row);
+    w_.EnemyMark = BoardSquare{column, row};
     w_.DrawBoard();
   }
 
