@@ -10,11 +10,15 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
 #include <memory>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "app/command_line.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -27,6 +31,7 @@
 #include "state/game_state.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -68,6 +73,7 @@ class DuelOpener : public AdventureHost {
     duel_.OnClosed = [this] {
       adventure_->DuelWindowClosed();
       window_->Sync();
+      window_->activateWindow();  // the keyboard comes back with it
     };
   }
   void OpenDuelWindow(bool tutorial) override {
@@ -86,6 +92,7 @@ class DuelOpener : public AdventureHost {
       (new KeepPlace(w))->Expect(place);
     }
     w->show();
+    w->activateWindow();
   }
   // The result's picture painted sharply by the open duel window.
   QImage SharpShown(const QImage& shown, double scale) const {
@@ -106,7 +113,29 @@ class DuelOpener : public AdventureHost {
   QPointer<KorvaneWindow> opened_;
 };
 
-int Run(QApplication& app) {
+// --quit-after-title: once the title window is on the screen, say so and end the run without
+// touching the save or the settings. Gives up after five seconds.
+void QuitOnceShown(QWidget& window, const QString& dataDir) {
+  auto* poll = new QTimer(&window);
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, dataDir, tries = 0]() mutable {
+    const bool shown =
+        window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+    if (!shown && ++tries < 500) return;
+    poll->stop();
+    if (shown) {
+      std::printf("korvane: title window shown (%dx%d), data from %s\n", window.width(),
+                  window.height(), qPrintable(dataDir));
+    } else {
+      std::fprintf(stderr, "korvane: the title window did not appear\n");
+    }
+    std::fflush(stdout);
+    QCoreApplication::exit(shown ? 0 : 1);
+  });
+  poll->start();
+}
+
+int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
@@ -136,12 +165,25 @@ int Run(QApplication& app) {
   const SharpArt cardArt(cardPictures, dataDir);
   const SharpAdventureArt adventureArt(dataDir);
   DuelOpener opener(duel, *sound, zoom, cardArt);
+  // The pace of the duels is the player's own choice, remembered beside the settings.
+  duel.DuelPace = preferences.Load().pace;
+  duel.OnPaceChosen = [&preferences](Pace pace) {
+    Preferences chosen = preferences.Load();
+    chosen.pace = pace;
+    (void)preferences.Save(chosen);
+  };
+  // The record of duels beside the save; a damaged file is told once and set aside.
+  Statistics statistics(store.Directory());
+  const QString statisticsProblem = statistics.Load();
+  duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
+  adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
+  if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
   ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };
@@ -154,6 +196,7 @@ int Run(QApplication& app) {
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();
   window.StartTimer();
+  if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   const int code = app.exec();
   duel.OnClosed = nullptr;
   return code;
@@ -163,8 +206,11 @@ int Run(QApplication& app) {
 }  // namespace korvane
 
 int main(int argc, char** argv) {
+  korvane::SetApplicationIdentity();
+  if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
   QApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+  korvane::CommandLine options;
+  if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
   QApplication::setQuitOnLastWindowClosed(false);
-  return korvane::Run(app);
+  return korvane::Run(app, options);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "duel/korvane.h"
+#include "duel/korvane_keys.h"
 
 class QLabel;
 class QPushButton;
@@ -32,6 +33,7 @@ class KorvaneWindow : public QWidget {
   // Copies the logic's control state onto the widgets.
   void Mirror();
   Korvane& Logic() { return logic_; }
+  const DuelKeys& Keys() const { return keys_; }
   // Follows `zoom` (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) and, from 1.5x up, paints the board, the
   // hands and the list from `art` (either may be null).
   void UseZoom(ViewZoom* zoom, const SharpArt* art);
@@ -42,6 +44,7 @@ class KorvaneWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;  // duel/korvane_keys.cpp
 
  private:
   // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
@@ -50,6 +53,7 @@ class KorvaneWindow : public QWidget {
   QImage SharpPicture(const PaintLog& log, const QImage& small, double scale) const;
 
   Korvane& logic_;
+  DuelKeys keys_{logic_};
   ZoomStage* zoom_ = nullptr;
   const SharpArt* sharpArt_ = nullptr;
   int depth_ = 0;        // handlers of this window running (they may wait for events)

@@ -69,6 +69,12 @@ QImage MakeLogo(int scale = 1);
 QImage MakeLightTile(int scale = 1);
 QImage MakeIcon();
 
+// The desktop icon (app_icon.cpp): one picture with transparency, drawn anew for each size of
+// the hicolor theme; WriteAppIcons puts them at <outDir>/hicolor/<N>x<N>/apps/<name>.png.
+const std::vector<int>& AppIconSizes();
+QImage MakeAppIcon(int size);
+bool WriteAppIcons(const QString& outDir, const QString& name, QString* error);
+
 // Town map (town.cpp).
 QImage MakeTown(int scale = 1);
 // Place `place`'s hot spot of the town stretched over the whole 576 x 406 picture (as entering
