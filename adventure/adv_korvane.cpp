@@ -2,6 +2,7 @@
 // adventure music loop.
 #include "adventure/adv_korvane.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QPainter>
 #include <cstdlib>
@@ -13,10 +14,11 @@
 namespace korvane {
 namespace {
 
-const QString kNewGame = QStringLiteral("ニューゲーム");
-const QString kContinue = QStringLiteral("続きから");
-const QString kBegin = QStringLiteral("始める");
-const QString kRules = QStringLiteral("ゲーム説明");
+// The captions are the logic's values and stay Japanese; the view shows them translated.
+const QString kNewGame = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "ニューゲーム"));
+const QString kContinue = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "続きから"));
+const QString kBegin = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "始める"));
+const QString kRules = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "ゲーム説明"));
 const QString kMale = QStringLiteral("男");
 
 }  // namespace
@@ -83,14 +85,17 @@ void ADVKorvane::Form_Load() {
 void ADVKorvane::RefuseSave(const QString& why) {
   QString newPath;
   const FileResult kept = files_.KeepDamagedSaveAside(&newPath);
-  QString text = QStringLiteral("セーブデータが壊れているため、続きから始めることはできません。");
-  if (!why.isEmpty()) text += QStringLiteral("\n（%1）").arg(why);
+  QString text = QCoreApplication::translate(
+      "Messages", "セーブデータが壊れているため、続きから始めることはできません。");
+  if (!why.isEmpty()) text += QCoreApplication::translate("Messages", "\n（%1）").arg(why);
   if (kept) {
-    text += QStringLiteral("\n壊れたファイルは「%1」として残してあります。").arg(newPath);
+    text +=
+        QCoreApplication::translate("Messages", "\n壊れたファイルは「%1」として残してあります。")
+            .arg(newPath);
   } else {
     text += QStringLiteral("\n%1").arg(kept.error);
   }
-  platform_.ShowOk(QStringLiteral("セーブデータ"), text);
+  platform_.ShowOk(QCoreApplication::translate("Messages", "セーブデータ"), text);
   commands_[1].visible = false;
 }
 
@@ -110,14 +115,15 @@ void ADVKorvane::Command2_Click() {
   if (frame1Visible_) {
     if (text1_.isEmpty()) return;
     if (text1_.startsWith(QStringLiteral("※"))) {
-      platform_.ShowOk(QStringLiteral("名前再入力"),
-                       QStringLiteral("※から始まる名前はマスターしか使えません。"));
+      platform_.ShowOk(
+          QCoreApplication::translate("Messages", "名前再入力"),
+          QCoreApplication::translate("Messages", "※から始まる名前はマスターしか使えません。"));
       return;
     }
     // The longest form the name can take: the master mark, the name and its honorific.
     const QString problem = CheckPlayerName(QStringLiteral("※") + text1_ + Honorific());
     if (!problem.isEmpty()) {
-      platform_.ShowOk(QStringLiteral("名前再入力"), problem);
+      platform_.ShowOk(QCoreApplication::translate("Messages", "名前再入力"), problem);
       return;
     }
   }
@@ -135,8 +141,9 @@ void ADVKorvane::Command2_Click() {
   } else if (!error.isEmpty()) {
     RefuseSave(error);
   } else {
-    platform_.ShowOk(QStringLiteral("セーブデータ"),
-                     QStringLiteral("セーブデータが見つかりませんでした。"));
+    platform_.ShowOk(
+        QCoreApplication::translate("Messages", "セーブデータ"),
+        QCoreApplication::translate("Messages", "セーブデータが見つかりませんでした。"));
     commands_[1].visible = false;
   }
 }
@@ -168,7 +175,7 @@ void ADVKorvane::StartGame(bool loaded) {
   playerPicVisible_[1 - sex] = false;
   // During play there is no save on disk.
   (void)files_.DeleteSave();
-  ShowMessage(QStringLiteral("どこに行こうかな？"));
+  ShowMessage(WhereToGo());
   // The town music: the loop restarts the device with the new file.
   music_->SetFileName(QStringLiteral("BGM.mid"));
   music_->Close();
@@ -217,15 +224,18 @@ bool ADVKorvane::Form_QueryUnload() {
   if (state_.TakamineStep >= 112) return true;
   // Still on the title screen.
   if (picture5_.visible) return true;
-  return platform_.AskYesNo(QStringLiteral("ゲーム終了"),
-                            QStringLiteral("セーブしないで終わりますか？"));
+  return platform_.AskYesNo(
+      QCoreApplication::translate("Messages", "ゲーム終了"),
+      QCoreApplication::translate("Messages", "セーブしないで終わりますか？"));
 }
 
 void ADVKorvane::SaveSettingsOrTell() {
   const FileResult saved = files_.SaveSettings(sound_.Switches());
   if (!saved) {
-    platform_.ShowOk(QStringLiteral("設定"),
-                     QStringLiteral("音楽と効果音の設定を保存できませんでした。\n") + saved.error);
+    platform_.ShowOk(
+        QCoreApplication::translate("Messages", "設定"),
+        QCoreApplication::translate("Messages", "音楽と効果音の設定を保存できませんでした。\n") +
+            saved.error);
   }
 }
 
@@ -258,8 +268,9 @@ void ADVKorvane::PlayMusicFile(const QString& fileName) {
 bool ADVKorvane::SaveGameOldHouse() {
   const FileResult saved = files_.SaveGame(state_, true);
   if (saved) return true;
-  platform_.ShowOk(QStringLiteral("セーブ失敗"),
-                   QStringLiteral("セーブできませんでした。\n") + saved.error);
+  platform_.ShowOk(
+      QCoreApplication::translate("Messages", "セーブ失敗"),
+      QCoreApplication::translate("Messages", "セーブできませんでした。\n") + saved.error);
   return false;
 }
 

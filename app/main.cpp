@@ -19,6 +19,7 @@
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
 #include "app/command_line.h"
+#include "app/translations.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -139,6 +140,11 @@ int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
+  // The edition, before any text is made: --lang, else the player's last choice, else Japanese.
+  PreferenceStore preferences(PreferenceStore::DefaultPath());
+  Edition edition(dataDir);
+  QString editionProblem;
+  (void)edition.Use(StartLanguage(options.language, preferences), &editionProblem);
 
   // The card file: without it there is no game to play.
   std::string error;
@@ -146,7 +152,8 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!cards) {
     QMessageBox::critical(
         nullptr, QStringLiteral("KORVANE"),
-        QStringLiteral("カードデータを読み込めませんでした。\n%1\n\nデータの場所: %2")
+        QCoreApplication::translate("Messages",
+                                    "カードデータを読み込めませんでした。\n%1\n\nデータの場所: %2")
             .arg(QString::fromStdString(error), dataDir));
     return 2;
   }
@@ -160,7 +167,6 @@ int Run(QApplication& app, const CommandLine& options) {
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
-  PreferenceStore preferences(PreferenceStore::DefaultPath());
   ViewZoom zoom(&preferences);
   const SharpArt cardArt(cardPictures, dataDir);
   const SharpAdventureArt adventureArt(dataDir);
@@ -183,7 +189,10 @@ int Run(QApplication& app, const CommandLine& options) {
                        &*cards);
   adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
-  if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
+  if (!editionProblem.isEmpty()) platform.ShowOk(QStringLiteral("KORVANE"), editionProblem);
+  if (!statisticsProblem.isEmpty()) {
+    platform.ShowOk(QCoreApplication::translate("Messages", "対戦成績"), statisticsProblem);
+  }
   ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };
@@ -193,6 +202,14 @@ int Run(QApplication& app, const CommandLine& options) {
     return opener.SharpShown(shown, scale);
   };
   opener.SetAdventure(&adventure, &window);
+  // The title's switch of editions; the choice is remembered for the next start.
+  window.ChooseLanguage = [&edition, &preferences, &platform](const QString& language) {
+    QString problem;
+    const bool used = edition.Use(language, &problem);
+    if (used) (void)preferences.SaveLanguage(language);
+    if (!problem.isEmpty()) platform.ShowOk(QStringLiteral("KORVANE"), problem);
+    return used;
+  };
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();
   window.StartTimer();

@@ -3,15 +3,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 
 #include "state/language.h"
+#include "state/preferences.h"
 
 namespace korvane {
 
 Edition::Edition(QString dataDir) : dataDir_(std::move(dataDir)) {}
 
-Edition::~Edition() { Remove(); }
+Edition::~Edition() {
+  Remove();
+  UseQtJapanese(false);
+}
 
 QString Edition::EnglishFile(const QString& dataDir) {
   return QDir(dataDir).filePath(QStringLiteral("translations/korvane_en.qm"));
@@ -20,12 +26,20 @@ QString Edition::EnglishFile(const QString& dataDir) {
 bool Edition::Use(const QString& language, QString* error) {
   if (language != QLatin1String("en")) {
     Remove();
+    UseQtJapanese(true);
     return true;
   }
   if (translator_) return true;
   const QString path = EnglishFile(dataDir_);
   auto fail = [&](const QString& why) {
-    if (error) *error = path + QStringLiteral(": ") + why;
+    // Told in both languages: the player asked for English, and the game goes on in Japanese.
+    if (error) {
+      *error = QStringLiteral(
+                   "The English edition could not be loaded; the game stays in Japanese.\n"
+                   "英語版を読み込めなかったため、日本語のままで遊びます。\n(%1: %2)")
+                   .arg(path, why);
+    }
+    UseQtJapanese(true);
     return false;
   };
   if (!QCoreApplication::instance()) return fail(QStringLiteral("no application to install it in"));
@@ -41,6 +55,8 @@ bool Edition::Use(const QString& language, QString* error) {
     Remove();
     return fail(QStringLiteral("is not the English translation"));
   }
+  // Qt's own texts are English already.
+  UseQtJapanese(false);
   return true;
 }
 
@@ -52,6 +68,37 @@ void Edition::Remove() {
   if (!translator_) return;
   QCoreApplication::removeTranslator(translator_.get());
   translator_.reset();
+}
+
+void Edition::UseQtJapanese(bool use) {
+  if (!use) {
+    if (qtJapanese_) QCoreApplication::removeTranslator(qtJapanese_.get());
+    qtJapanese_.reset();
+    return;
+  }
+  if (qtJapanese_ || !QCoreApplication::instance()) return;
+  auto qt = std::make_unique<QTranslator>();
+  const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (!qt->load(QStringLiteral("qtbase_ja"), dir) ||
+      !QCoreApplication::installTranslator(qt.get())) {
+    if (!qtJapaneseMissingTold_) {
+      std::fprintf(stderr,
+                   "korvane: Qt の日本語訳 qtbase_ja.qm が %s にありません"
+                   "（パッケージ qt6-translations-l10n）\n",
+                   qUtf8Printable(dir));
+      qtJapaneseMissingTold_ = true;
+    }
+    return;
+  }
+  qtJapanese_ = std::move(qt);
+}
+
+QString StartLanguage(const QString& commandLine, const PreferenceStore& preferences) {
+  if (!commandLine.isEmpty()) {
+    (void)preferences.SaveLanguage(commandLine);
+    return commandLine;
+  }
+  return preferences.Load().language;
 }
 
 }  // namespace korvane

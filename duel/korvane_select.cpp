@@ -5,6 +5,7 @@
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "state/game_state.h"
+#include "state/language.h"
 
 namespace korvane {
 
@@ -18,8 +19,8 @@ void Korvane::ShowCollection() {
     } else if (k >= v && k < v + 14) {
       Ctl.CardPic[k].Visible = true;
       DuelControl& label = Ctl.cardlabel[k - v];
-      label.Caption = QString::fromStdString(cards_.Name(k)) + QChar(13) + QStringLiteral("×") +
-                      QString::number(mine[k]);
+      label.Caption = CardNameInEdition(QString::fromStdString(cards_.Name(k))) + QChar(13) +
+                      QStringLiteral("×") + QString::number(mine[k]);
       label.Visible = true;
     } else {
       Ctl.CardPic[k].Visible = false;

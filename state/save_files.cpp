@@ -1,5 +1,6 @@
 #include "state/save_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,17 +20,23 @@ std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, Q
   const QFileInfo info(path);
   if (!info.exists()) return std::string();
   if (info.isDir()) {
-    if (error) *error = QStringLiteral("%1 はファイルではなくフォルダです。").arg(path);
+    if (error)
+      *error =
+          QCoreApplication::translate("Files", "%1 はファイルではなくフォルダです。").arg(path);
     return std::nullopt;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = QStringLiteral("%1 を読めません（%2）。").arg(path, file.errorString());
+    if (error)
+      *error = QCoreApplication::translate("Files", "%1 を読めません（%2）。")
+                   .arg(path, file.errorString());
     return std::nullopt;
   }
   const QByteArray bytes = file.read(maxBytes);
   if (file.error() != QFileDevice::NoError) {
-    if (error) *error = QStringLiteral("%1 を読めません（%2）。").arg(path, file.errorString());
+    if (error)
+      *error = QCoreApplication::translate("Files", "%1 を読めません（%2）。")
+                   .arg(path, file.errorString());
     return std::nullopt;
   }
   return bytes.toStdString();
@@ -38,10 +45,13 @@ std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, Q
 FileResult WriteFileAtomically(const QString& path, const std::string& bytes) {
   const QFileInfo info(path);
   auto failed = [&](const QString& why) {
-    return FileResult::Failed(QStringLiteral("%1 に書き込めませんでした（%2）。").arg(path, why));
+    return FileResult::Failed(
+        QCoreApplication::translate("Files", "%1 に書き込めませんでした（%2）。").arg(path, why));
   };
-  if (!QDir().mkpath(info.absolutePath())) return failed(QStringLiteral("フォルダを作れません"));
-  if (info.isDir()) return failed(QStringLiteral("同じ名前のフォルダがあります"));
+  if (!QDir().mkpath(info.absolutePath()))
+    return failed(QCoreApplication::translate("Files", "フォルダを作れません"));
+  if (info.isDir())
+    return failed(QCoreApplication::translate("Files", "同じ名前のフォルダがあります"));
   // QSaveFile writes "<name>.XXXXXX" beside the target, syncs it and renames it over the target;
   // with the direct-write fallback off, an unwritable directory is an error, not a risk.
   QSaveFile file(path);
@@ -141,7 +151,8 @@ FileResult SaveStore::DeleteSave() {
     QFile file(path);
     if (!file.remove()) {
       return FileResult::Failed(
-          QStringLiteral("%1 を削除できませんでした（%2）。").arg(path, file.errorString()));
+          QCoreApplication::translate("Files", "%1 を削除できませんでした（%2）。")
+              .arg(path, file.errorString()));
     }
   }
   return {};
@@ -157,12 +168,14 @@ FileResult MoveFileAside(const QString& path, const QString& tag, QString* newPa
     const QString target = path + QStringLiteral(".%1-%2").arg(tag).arg(n);
     if (QFileInfo::exists(target)) continue;
     if (!QDir().rename(path, target)) {
-      return FileResult::Failed(QStringLiteral("%1 を %2 に移せませんでした。").arg(path, target));
+      return FileResult::Failed(
+          QCoreApplication::translate("Files", "%1 を %2 に移せませんでした。").arg(path, target));
     }
     if (newPath) *newPath = target;
     return {};
   }
-  return FileResult::Failed(QStringLiteral("%1 を移す先の名前が見つかりません。").arg(path));
+  return FileResult::Failed(
+      QCoreApplication::translate("Files", "%1 を移す先の名前が見つかりません。").arg(path));
 }
 
 }  // namespace korvane
