@@ -8,16 +8,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "adventure/adv_window.h"
 #include "adventure/message_lines.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane_window.h"
 #include "sound/fake_sound.h"
+#include "state/preferences.h"
 #include "state/save_files.h"
 #include "tests/adventure/adv_test_support.h"
 #include "tests/l10n/l10n_support.h"
@@ -190,6 +193,75 @@ TEST_F(EnglishViews, TheDuelWindowsTextsFitTheirControls) {
   MeasureAll(window.get(), &checked);
   EXPECT_GE(checked.texts, 40 * 2 + 8);
   EXPECT_TRUE(checked.problems.empty()) << checked.problems;
+}
+
+// The title's switch: a click puts the title into English at once, F3 back into Japanese; each
+// choice is remembered alone in the preferences; the logic keeps its Japanese values throughout.
+class TitleSwitch : public AdventureTest {};
+
+TEST_F(TitleSwitch, TheTitleChangesAtOnceAndRemembers) {
+  Edition edition{QStringLiteral(KORVANE_DATA_DIR)};
+  const PreferenceStore preferences(QDir(dir.path()).filePath(QStringLiteral("preferences.ini")));
+  {
+    QSettings ini(preferences.Path(), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("view/zoom"), 1.5);
+  }
+  adv->Form_Load();
+  ADVKorvaneWindow window(*adv);
+  window.ChooseLanguage = [&](const QString& language) {
+    const bool used = edition.Use(language);
+    if (used) preferences.SaveLanguage(language);
+    return used;
+  };
+  window.show();
+  window.Sync();
+  auto* language = window.findChild<QPushButton*>(QStringLiteral("Language"));
+  auto* command1 = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+  auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+  ASSERT_TRUE(language && command1 && combo);
+  ASSERT_TRUE(language->isVisible());
+  adv->Command1_Click();  // the profile, with the second sex chosen
+  window.Sync();
+  combo->setCurrentIndex(1);
+
+  const struct {
+    bool byKey;
+    const char* command1;
+    const char* frame;
+    const char* sex;
+    const char* switchTo;
+    const char* remembered;
+  } steps[] = {
+      {false, "New Game", "Your profile", "F", "日本語", "en"},
+      {true, "ニューゲーム", "自分のプロフィール", "女", "English", "ja"},
+      {false, "New Game", "Your profile", "F", "日本語", "en"},
+  };
+  for (const auto& s : steps) {
+    if (s.byKey) {
+      QTest::keyClick(&window, Qt::Key_F3);
+    } else {
+      QTest::mouseClick(language, Qt::LeftButton);
+    }
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+              QCoreApplication::translate("Title", "始める"));
+    EXPECT_EQ(command1->text(), QString::fromUtf8(s.command1));  // hidden, but ready
+    EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+              QString::fromUtf8(s.frame));
+    EXPECT_EQ(combo->currentText(), QString::fromUtf8(s.sex));
+    EXPECT_EQ(language->text(), QString::fromUtf8(s.switchTo));
+    EXPECT_EQ(adv->Combo1(), QStringLiteral("女"));
+    EXPECT_EQ(adv->Command(2).caption, QStringLiteral("始める"));
+    EXPECT_EQ(preferences.Load().language, QString::fromUtf8(s.remembered));
+    EXPECT_EQ(preferences.Load().zoom, 1.5);
+  }
+  // Once the game has begun, the title and its switch are gone.
+  adv->SetText1(QStringLiteral("Robin"));
+  adv->Command2_Click();
+  window.Sync();
+  EXPECT_FALSE(language->isVisible());
+  QTest::keyClick(&window, Qt::Key_F3);
+  EXPECT_TRUE(EnglishEdition());
+  EXPECT_EQ(state.PlayerName, QStringLiteral("Robinさん"));
 }
 
 }  // namespace
