@@ -21,6 +21,20 @@ constexpr std::array<int8_t, 25> kIndexOfBit = [] {
   return index;
 }();
 
+// Table size by the cards left: room for about every position the search stores. A search with
+// little time cannot store more positions than it visits (a few million a second), so a short
+// budget gets a smaller table.
+int TableBits(int left, const SolveLimits& limits) {
+  int bits = left <= 6 ? 14 : left <= 7 ? 16 : left <= 8 ? 18 : left <= 9 ? 21 : 23;
+  if (limits.deadline) {
+    const double seconds = std::chrono::duration<double>(*limits.deadline - Clock::now()).count();
+    for (int cap = 16; cap < bits; ++cap) {
+      if (static_cast<double>(1 << cap) >= seconds * 5e6) return cap;
+    }
+  }
+  return bits;
+}
+
 Kinds KindsOf(const HandSides& sides) {
   Kinds k;
   for (int slot = 0; slot < kHandSize; ++slot) {
@@ -61,9 +75,7 @@ Searcher::Searcher(const DuelState& root, int left, const SolveLimits& limits)
     : limits_(limits),
       sides_{root.PlayerSides, root.EnemySides},
       kinds_{KindsOf(root.PlayerSides), KindsOf(root.EnemySides)},
-      table_(left <= 6   ? 16
-             : left <= 8 ? 20
-                         : 23) {
+      table_(TableBits(left, limits)) {
   // How far each card could ever reach from each square: its cover with only the blocked squares
   // filled (more filled squares only shorten ranges), and its blasts.
   SquareMask blocked = 0;

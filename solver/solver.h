@@ -12,15 +12,19 @@
 // How
 // ---
 // Negamax with alpha-beta over the margin seen by the side to move, on the engine's own rules:
-// every move is `PlacePlayerCard` or `PlaceEnemyCard` followed by `ComputeFields`, as the duel
-// window's redraw does; the flips count as shown at once. A transposition table keyed by the
-// exact board (13 squares of 4 bits), the hand slots still to play and the turn remembers the
-// bounds proved for each position. Identical cards in one hand are one card to the search:
-// placing either leads to the same duel, so only the lowest unplayed slot of each kind is
-// tried, and the table does not tell them apart. Children are ordered by the margin they leave
-// on the board, the table's best move first. The root value comes from null-window tests around
-// a first guess (the margin is a small integer), and each root move is proved to keep the value
-// or not with one more null-window test.
+// every move is the engine's placement followed by its field recomputation, as the duel
+// window's redraw after every placement runs them (engine/board_bits.h, the same code that
+// `PlacePlayerCard`, `PlaceEnemyCard` and `ComputeFields` run); the flips count as shown at
+// once. A transposition table keyed by the exact board (13 squares of 4 bits), the cards still
+// in hand and the turn remembers the bounds proved for each position. Identical cards in one
+// hand are one card to the search: placing either leads to the same duel, so only the lowest
+// unplayed slot of each kind is tried, and the table does not tell them apart. Moves are ordered
+// by the margin they leave on the board and by how often they cut off elsewhere, the table's
+// best move first. A side never ends with more face-up cards than it has plus the cards it still
+// holds, nor with fewer than its face-up cards that no card still to come can reach; those
+// bounds cut hopeless and safe positions short. The root value comes from null-window tests
+// around a first guess (the margin is a small integer), and each root move is proved to keep
+// the value or not with one more null-window test.
 //
 // The search polls a stop flag and a deadline every 1024 nodes; a stopped solve reports
 // `finished == false` and nothing else of it is meaningful. Solve keeps no state between calls
