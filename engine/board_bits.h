@@ -94,11 +94,21 @@ inline std::array<SquareMask, 4> SideCoversAt(const BoardBits& b, int i,
   return covers;
 }
 
+// The cover of the unflipped card on a square, measured from the side codes of both hands.
+// (The solver measures through a memory of these answers; any measure gives the same covers.)
+struct CoverBySides {
+  const HandSides& playerSides;
+  const HandSides& enemySides;
+  SquareMask operator()(const BoardBits& b, int i) const {
+    const std::array<SquareMask, 4> covers = SideCoversAt(b, i, playerSides, enemySides);
+    return covers[0] | covers[1] | covers[2] | covers[3];
+  }
+};
+
 // Brings the cover of the unflipped card on square bit `i` up to date.
 inline void UpdateCover(BoardBits& b, int i, const HandSides& playerSides,
                         const HandSides& enemySides) {
-  const std::array<SquareMask, 4> covers = SideCoversAt(b, i, playerSides, enemySides);
-  b.coverAt[i] = covers[0] | covers[1] | covers[2] | covers[3];
+  b.coverAt[i] = CoverBySides{playerSides, enemySides}(b, i);
 }
 
 // The field recomputation: project, flip every unflipped card lying in the opposing field (all
@@ -106,11 +116,11 @@ inline void UpdateCover(BoardBits& b, int i, const HandSides& playerSides,
 // whose cards flipped. `filled` names the squares that filled since the covers were last brought
 // up to date: the cards covering one of them are measured again. The flips fill no square, so
 // the second projection needs no new measure.
-inline SquareMask RecomputeFields(BoardBits& b, const HandSides& playerSides,
-                                  const HandSides& enemySides, SquareMask filled) {
+template <class Measure>
+inline SquareMask RecomputeFields(BoardBits& b, const Measure& measure, SquareMask filled) {
   for (SquareMask cards = b.playerCards | b.enemyCards; cards != 0; cards &= cards - 1) {
     const int i = std::countr_zero(cards);
-    if (b.coverAt[i] & filled) UpdateCover(b, i, playerSides, enemySides);
+    if (b.coverAt[i] & filled) b.coverAt[i] = measure(b, i);
   }
   ProjectFields(b);
   const SquareMask flipped = (b.playerCards & b.enemyField) | (b.enemyCards & b.playerField);
@@ -121,13 +131,14 @@ inline SquareMask RecomputeFields(BoardBits& b, const HandSides& playerSides,
   return flipped;
 }
 
-// A card of hand slot `slot` put on (c, r), on the board. Into the opposing field it is flipped
-// at once and nothing else of it counts; face up, each bomb side flips every unflipped card of
-// either side in its blast. Gives the squares whose cards flipped (the card's own square when it
-// was flipped at once). The fields are not touched: a recomputation follows every placement,
-// with the placed square as `filled`.
+// A card with side codes `sides` from hand slot `slot` put on (c, r), on the board. Into the
+// opposing field it is flipped at once and nothing else of it counts; face up, each bomb side
+// flips every unflipped card of either side in its blast. Gives the squares whose cards flipped
+// (the card's own square when it was flipped at once). The fields are not touched: a
+// recomputation follows every placement, with the placed square as `filled`.
+template <class Measure>
 inline SquareMask PlaceOnBits(BoardBits& b, bool enemy, int slot, int c, int r,
-                              const HandSides& playerSides, const HandSides& enemySides) {
+                              const std::array<char, 4>& sides, const Measure& measure) {
   const SquareMask at = MaskOf(c, r);
   b.occupied |= at;
   b.playerCards &= ~at;
@@ -135,8 +146,7 @@ inline SquareMask PlaceOnBits(BoardBits& b, bool enemy, int slot, int c, int r,
   if ((enemy ? b.playerField : b.enemyField) & at) return at;
   (enemy ? b.enemyCards : b.playerCards) |= at;
   b.slotAt[SquareBit(c, r)] = static_cast<int8_t>(slot);
-  UpdateCover(b, SquareBit(c, r), playerSides, enemySides);
-  const std::array<char, 4>& sides = (enemy ? enemySides : playerSides)[slot];
+  b.coverAt[SquareBit(c, r)] = measure(b, SquareBit(c, r));
   SquareMask flipped = 0;
   for (int side = 1; side <= 4; ++side) {
     if (sides[side - 1] != 'b') continue;

@@ -52,7 +52,9 @@ void Place(DuelState& s, bool enemy, int c, int r) {
   (enemy ? s.EnemyPlayed : s.PlayerPlayed)[slot] = true;
   if (!IsOnBoard(c, r)) return;
   BoardBits b = BitsOf(s);
-  const SquareMask flipped = PlaceOnBits(b, enemy, slot, c, r, s.PlayerSides, s.EnemySides);
+  const SquareMask flipped =
+      PlaceOnBits(b, enemy, slot, c, r, enemy ? s.EnemySides[slot] : s.PlayerSides[slot],
+                  CoverBySides{s.PlayerSides, s.EnemySides});
   s.BoardCard[c][r] = static_cast<int16_t>(enemy ? -(slot + 1) : slot + 1);
   Flip(s, flipped, 3.1);
 }
@@ -103,7 +105,7 @@ void ComputeFields(DuelState& s) {
     sideCover[i] = SideCoversAt(b, i, s.PlayerSides, s.EnemySides);
     b.coverAt[i] = sideCover[i][0] | sideCover[i][1] | sideCover[i][2] | sideCover[i][3];
   }
-  Flip(s, RecomputeFields(b, s.PlayerSides, s.EnemySides, 0), 3.14);
+  Flip(s, RecomputeFields(b, CoverBySides{s.PlayerSides, s.EnemySides}, 0), 3.14);
   CountFields(s, b, sideCover);
 }
 

@@ -75,7 +75,8 @@ Searcher::Searcher(const DuelState& root, int left, const SolveLimits& limits)
     : limits_(limits),
       sides_{root.PlayerSides, root.EnemySides},
       kinds_{KindsOf(root.PlayerSides), KindsOf(root.EnemySides)},
-      table_(TableBits(left, limits)) {
+      table_(TableBits(left, limits)),
+      memo_(2 * kHandSize * kSquareCount * kMemoWays) {
   // How far each card could ever reach from each square: its cover with only the blocked squares
   // filled (more filled squares only shorten ranges), and its blasts.
   SquareMask blocked = 0;
@@ -84,13 +85,20 @@ Searcher::Searcher(const DuelState& root, int left, const SolveLimits& limits)
       if (!IsPlayable(c, r)) blocked |= MaskOf(c, r);
     }
   }
+  std::array<std::array<ReachTable, kHandSize>, 2> perSlot{};
   for (int owner = 0; owner < 2; ++owner) {
     for (int slot = 0; slot < kHandSize; ++slot) {
       const std::array<char, 4>& sides = sides_[owner][slot];
-      ReachTable& table = reach_[owner][slot];
+      ReachTable& table = perSlot[owner][slot];
       for (int i = 0; i < kSquareCount; ++i) {
         const int c = kSquares[i].c, r = kSquares[i].r;
         Reach one{CardCover(blocked, c, r, owner == 1, sides), 0};
+        for (int side = 1; side <= 4; ++side) {
+          if (sides[side - 1] >= '1' && sides[side - 1] <= '9') {
+            rays_[owner * kHandSize + slot][i] |=
+                SideCover(0, c, r, Ahead(owner == 1, side), sides[side - 1]);
+          }
+        }
         for (int side = 1; side <= 4; ++side) {
           if (sides[side - 1] == 'b') one.blast |= BlastMask(c, r, Ahead(owner == 1, side));
         }
@@ -102,7 +110,31 @@ Searcher::Searcher(const DuelState& root, int left, const SolveLimits& limits)
         }
       }
     }
+    // Whole hands: what the slots not yet played reach together, by the played slots.
+    for (int played = 0; played <= kAllPlayed; ++played) {
+      playedKey_[owner][played] = PlayedBits(kinds_[owner], static_cast<uint8_t>(played));
+      ReachTable& hand = reach_[owner][played];
+      for (int slot = 0; slot < kHandSize; ++slot) {
+        if (played >> slot & 1) continue;
+        for (int e = 0; e < 128; ++e) hand.low[e] |= perSlot[owner][slot].low[e];
+        for (int e = 0; e < 64; ++e) hand.high[e] |= perSlot[owner][slot].high[e];
+      }
+    }
   }
+}
+
+SquareMask Searcher::MeasureAfresh(const BoardBits& b, int i) const {
+  return CoverBySides{sides_[0], sides_[1]}(b, i);
+}
+
+inline SquareMask Searcher::MeasureCover(const BoardBits& b, int i) const {
+  const int slot = b.slotAt[i], square = kIndexOfBit[i];
+  if (slot < 0 || slot >= kHandSize || square < 0) return MeasureAfresh(b, i);
+  const int card = ((b.enemyCards >> i & 1) ? kHandSize : 0) + slot;
+  const uint32_t key = (b.occupied & rays_[card][square]) | 0x80000000u;
+  Memo& m = memo_[(card * kSquareCount + square) * kMemoWays + ((key * 0x9E3779B1u) >> 26)];
+  if (m.key != key) m = {key, MeasureAfresh(b, i)};
+  return m.cover;
 }
 
 Node Searcher::NodeOf(const DuelState& s) const {
@@ -135,8 +167,10 @@ Node Searcher::NodeOf(const DuelState& s) const {
 Node Searcher::Play(const Node& n, int slot, int square) const {
   Node child = n;
   const Square sq = kSquares[square];
-  SquareMask flipped = PlaceOnBits(child.bits, n.enemy, slot, sq.c, sq.r, sides_[0], sides_[1]);
-  flipped |= RecomputeFields(child.bits, sides_[0], sides_[1], MaskOf(sq.c, sq.r));
+  const auto measure = [this](const BoardBits& b, int i) { return MeasureCover(b, i); };
+  SquareMask flipped =
+      PlaceOnBits(child.bits, n.enemy, slot, sq.c, sq.r, sides_[n.enemy][slot], measure);
+  flipped |= RecomputeFields(child.bits, measure, MaskOf(sq.c, sq.r));
   SetNibble(child.board, square, (n.enemy ? 6 : 1) + kinds_[n.enemy].kind[slot]);
   for (; flipped != 0; flipped &= flipped - 1) {
     SetNibble(child.board, kIndexOfBit[std::countr_zero(flipped)], 11);
@@ -296,11 +330,9 @@ int Searcher::Expand(const Node& n, int left, int hashMove) {
 void Searcher::Threats(const Node& n, SquareMask& toMine, SquareMask& toTheirs) const {
   std::array<Reach, 2> reach{};
   for (int owner = 0; owner < 2; ++owner) {
-    for (int slot = 0; slot < kHandSize; ++slot) {
-      if (n.played[owner] >> slot & 1) continue;
-      reach[owner] |= reach_[owner][slot].low[n.empty & 127];
-      reach[owner] |= reach_[owner][slot].high[n.empty >> 7];
-    }
+    const ReachTable& hand = reach_[owner][n.played[owner]];
+    reach[owner] = hand.low[n.empty & 127];
+    reach[owner] |= hand.high[n.empty >> 7];
   }
   const SquareMask blast = reach[0].blast | reach[1].blast;
   toMine = reach[!n.enemy].field | blast;
@@ -316,8 +348,8 @@ int Searcher::FirstSlotOf(const Node& n, int kind) const {
 
 // Board, kinds still in hand and turn, exactly, in 63 bits.
 uint64_t Searcher::Key(const Node& n) const {
-  return n.board << 11 | PlayedBits(kinds_[0], n.played[0]) << 6 |
-         PlayedBits(kinds_[1], n.played[1]) << 1 | (n.enemy ? 1 : 0);
+  return n.board << 11 | uint64_t{playedKey_[0][n.played[0]]} << 6 |
+         uint64_t{playedKey_[1][n.played[1]]} << 1 | (n.enemy ? 1 : 0);
 }
 
 bool Searcher::ShouldStop() const {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "engine/board_bits.h"
 #include "engine/duel_state.h"
@@ -113,12 +114,17 @@ class Searcher {
       return *this;
     }
   };
-  // What a card could reach from any of a set of empty squares, looked up by the empty squares
-  // in two parts of 7 and 6 squares.
+  // What the cards still in a hand could reach from any of a set of empty squares, looked up by
+  // the empty squares in two parts of 7 and 6 squares.
   struct ReachTable {
     std::array<Reach, 128> low{};
     std::array<Reach, 64> high{};
   };
+
+  // A card's cover as the engine measures it, through a memory of earlier answers: the cover
+  // depends only on which squares along the card's ranges are filled.
+  SquareMask MeasureCover(const BoardBits& b, int i) const;
+  [[gnu::noinline]] SquareMask MeasureAfresh(const BoardBits& b, int i) const;
 
   int Search(const Node& n, int alpha, int beta, int left);
   Scored SearchInOrder(const Node& n, int a, int b, int left, int hashMove);
@@ -138,7 +144,17 @@ class Searcher {
   TranspositionTable table_;
   uint64_t nodes_ = 0;
   bool aborted_ = false;
-  std::array<std::array<ReachTable, kHandSize>, 2> reach_{};
+  std::array<std::array<ReachTable, kAllPlayed + 1>, 2> reach_{};   // by the slots played
+  std::array<std::array<uint8_t, kAllPlayed + 1>, 2> playedKey_{};  // the slots played, by kind
+  // Per card (owner * 5 + slot) and square: the squares its ranges could ever pass, and a few
+  // remembered covers keyed by which of those are filled.
+  struct Memo {
+    uint32_t key = 0;  // the filled squares on the rays, with the top bit set; 0 unused
+    SquareMask cover = 0;
+  };
+  static constexpr int kMemoWays = 64;
+  std::array<std::array<SquareMask, kSquareCount>, 2 * kHandSize> rays_{};
+  mutable std::vector<Memo> memo_;
   std::array<std::array<int, 256>, 2> history_{};  // cut-offs per side and move code
   std::array<std::array<Child, 13 * kHandSize>, 2 * kHandSize + 1> children_;
   std::array<std::array<uint8_t, 13 * kHandSize>, 2 * kHandSize + 1> order_;
