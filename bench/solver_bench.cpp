@@ -3,6 +3,8 @@
 //   solver_bench                      the Google Benchmark cases
 //   solver_bench --deals=100          solve 100 random deals; every time, then median and worst
 //   solver_bench --eight-left=1000    solve 1000 random positions with eight cards left
+//   ... --all-best                    with --deals or --eight-left: prove every best move and
+//                                     play out the principal line too, as `solve` does
 //
 // Deals draw both hands uniformly from the forty cards with a fixed seed; positions with eight
 // left are such deals after two random placements. Times are wall-clock and the thread's own
@@ -121,14 +123,14 @@ double ThreadSeconds() {
 }
 
 // Solves `count` positions with `placed` cards down and prints the distribution.
-void Measure(int count, int placed, const char* what) {
+void Measure(int count, int placed, const char* what, const SolveLimits& limits) {
   std::vector<double> wall, cpu;
   uint64_t nodes = 0;
   SeededRandom rng(1);
   for (int i = 0; i < count; ++i) {
     const DuelState s = RandomPosition(rng, placed);
     const double cpuStart = ThreadSeconds();
-    const SolveResult r = Solve(s, ValueOnly());
+    const SolveResult r = Solve(s, limits);
     cpu.push_back(ThreadSeconds() - cpuStart);
     wall.push_back(r.seconds);
     nodes += r.nodes;
@@ -154,13 +156,17 @@ void Measure(int count, int placed, const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  SolveLimits limits = ValueOnly();
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--all-best") == 0) limits = SolveLimits{};
+  }
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--deals=", 8) == 0) {
-      Measure(std::atoi(argv[i] + 8), 0, "deal");
+      Measure(std::atoi(argv[i] + 8), 0, "deal", limits);
       return 0;
     }
     if (std::strncmp(argv[i], "--eight-left=", 13) == 0) {
-      Measure(std::atoi(argv[i] + 13), 2, "eight left");
+      Measure(std::atoi(argv[i] + 13), 2, "eight left", limits);
       return 0;
     }
   }
