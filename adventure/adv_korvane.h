@@ -51,6 +51,8 @@ class ADVKorvane : public ScriptHost {
 
   // Tests play their own script tables through this; the game uses RunPlaceStep.
   void SetStepRunner(StepRunner runner) { runner_ = std::move(runner); }
+  // A new game has started from the title ("始める"): the statistics start afresh.
+  std::function<void()> OnNewGame;
 
   // --- Title layer (adv_korvane.cpp) ---
   void Form_Load();
