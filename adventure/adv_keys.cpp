@@ -4,7 +4,7 @@
 //   title      Tab and Shift+Tab move through name, sex, buttons and switches (Qt's own focus
 //              chain); Enter or Space press the button with the focus
 //   map        arrows or Tab choose a place (its name shows, as when pointing at it), Enter
-//              goes in
+//              goes in, A opens the album (its button)
 //   dialogue   Space or Enter go on (a click on the picture)
 //   choices    1 and 2 choose; arrows select a button and Enter or Space press it
 //   window     Esc closes as the close button does; F1 shows the keys
@@ -32,6 +32,7 @@ QString AdventureKeyHelp() {
       {nullptr, QStringLiteral("町の地図")},
       {"← → ↑ ↓ / Tab", QStringLiteral("場所を選ぶ（名前が出ます）")},
       {"Enter", QStringLiteral("その場所に入る")},
+      {"A", QStringLiteral("カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）")},
       {nullptr, QStringLiteral("会話")},
       {"Space / Enter", QStringLiteral("次へ進む")},
       {nullptr, QStringLiteral("選択肢")},
@@ -186,6 +187,10 @@ bool ADVKorvaneWindow::MapKey(int key) {
     case Qt::Key_Enter:
       if (!cursorOn) return false;
       Forward([this] { logic_.Clicker_Click(mapCursor_); });
+      return true;
+    case Qt::Key_A:
+      if (!logic_.OnTownMap()) return false;
+      OpenAlbum();
       return true;
     default:
       return false;

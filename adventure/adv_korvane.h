@@ -145,6 +145,8 @@ class ADVKorvane : public ScriptHost {
   // Hover text of a hot spot ("" for place 6 with an unknown sex).
   QString PlaceText(int place) const;
   bool HotSpotCondition(int place) const;
+  // The town map waits for the player to choose a place (no title, place, choice or duel).
+  bool OnTownMap() const;
 
  private:
   void TypeOneCharacter();

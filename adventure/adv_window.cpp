@@ -166,6 +166,21 @@ void ADVKorvaneWindow::BuildPicture() {
             [this, i] { Forward([this, i] { logic_.Choiser_Click(i); }); });
     choisers_[i] = b;
   }
+
+  // Not one of the window's own controls: shown only while the map waits.
+  albumButton_ = new QPushButton(QStringLiteral("アルバム"), picture1_);
+  zoom_->Place(albumButton_, kAlbumButton);
+  zoom_->SetFont(albumButton_, Gothic(8));
+  albumButton_->setObjectName(QStringLiteral("AlbumButton"));
+  albumButton_->setToolTip(QStringLiteral("カードアルバムと対戦成績（A キー）"));
+  albumButton_->setFocusPolicy(Qt::NoFocus);
+  albumButton_->hide();
+  connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
+}
+
+void ADVKorvaneWindow::OpenAlbum() {
+  if (!OnAlbum || album_ || !logic_.OnTownMap()) return;
+  album_ = OnAlbum(this, logic_.State(), Zoom());
 }
 
 void ADVKorvaneWindow::BuildTitle() {
@@ -233,6 +248,7 @@ void ADVKorvaneWindow::Sync() {
   frame1_->setVisible(logic_.Frame1Visible());
   picture1_->parentWidget()->setVisible(logic_.Picture1Visible());
   for (int i = 0; i < 9; ++i) clickers_[i]->setVisible(logic_.ClickerVisible(i));
+  albumButton_->setVisible(OnAlbum && logic_.OnTownMap());
   for (int i = 0; i < 2; ++i) {
     const ControlState& c = logic_.Choiser(i);
     if (choisers_[i]->text() != c.caption) choisers_[i]->setText(c.caption);

@@ -60,6 +60,11 @@ bool ADVKorvane::HotSpotCondition(int place) const {
   }
 }
 
+bool ADVKorvane::OnTownMap() const {
+  return windowVisible_ && !ended_ && !picture5_.visible && picture1Visible_ &&
+         currentPlace_ == -1 && !enteringPlace_ && !choiser_[0].visible && !choiser_[1].visible;
+}
+
 int ADVKorvane::ShownOppPic() const {
   if (!picture4Visible_) return -1;
   for (int i = 0; i < 6; ++i) {

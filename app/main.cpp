@@ -18,6 +18,7 @@
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "album/album_window.h"
 #include "app/command_line.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
@@ -80,6 +81,7 @@ class DuelOpener : public AdventureHost {
     auto* w = new KorvaneWindow(duel_);
     w->setWindowIcon(window_->windowIcon());
     w->UseZoom(&zoom_, &art_);
+    w->OnAlbum = OnAlbum;
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
@@ -102,6 +104,7 @@ class DuelOpener : public AdventureHost {
     if (window_) window_->hide();
     QCoreApplication::exit(0);
   }
+  AlbumOpener OnAlbum;
 
  private:
   Korvane& duel_;
@@ -176,6 +179,11 @@ int Run(QApplication& app, const CommandLine& options) {
   Statistics statistics(store.Directory());
   const QString statisticsProblem = statistics.Load();
   duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
+  duel.OnHintShown = [&statistics](int opponent) { statistics.CountHint(opponent); };
+  // The album, from the map and from the deck selection.
+  opener.OnAlbum = [&](QWidget* over, const GameState& shown, double zoom) -> QWidget* {
+    return ShowAlbum(over, shown, statistics, cardPictures, *cards, zoom, &cardArt);
+  };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
@@ -186,6 +194,7 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
   ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
+  window.OnAlbum = opener.OnAlbum;
   platform.BeforeEvents = [&window] { window.Sync(); };
   // Message boxes follow the zoom; the result's card is painted sharply.
   platform.Zoom = [&window] { return window.Zoom(); };

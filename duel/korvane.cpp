@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "duel/hint_worker.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
@@ -89,7 +90,8 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
       platform_(platform),
       rng_(rng),
       pictures_(pictures),
-      music_(sound.CreateMusicDevice()) {
+      music_(sound.CreateMusicDevice()),
+      hintWorker_(std::make_unique<HintWorker>()) {
   music_->SetFileName(QStringLiteral("takahara.mid"));
   music_->OnDone = [this] { OnMusicDone(); };
   Clock = [] {
@@ -120,6 +122,7 @@ void Korvane::Form_Load() {
   settling_ = asking_ = enemyMoving_ = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  PositionChanged();
 
   // The generator was seeded when it was made; the selection is cleared.
   Duel.SelectedSlot = -1;
@@ -218,6 +221,7 @@ bool Korvane::Form_Unload() {
   Duel.PlayerHand.fill(-1);
   Duel.Turn = TurnState::Nobody;
   open_ = false;
+  PositionChanged();
 
   music_->Close();
   if (MusicOn() && game_.OpponentName != kHayami && adventureMusic_) {
@@ -245,6 +249,7 @@ void Korvane::SetUpDuel() {
   ClearFlipClocks();
   thinkingSince_.reset();
   EnemyMark.reset();
+  PositionChanged();
   ResetCanvas();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
@@ -287,6 +292,7 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   Ctl.Thinking.Visible = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  PositionChanged();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();
   for (int i = 0; i < kHandSize; ++i) {

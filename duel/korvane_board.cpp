@@ -112,6 +112,7 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
     return;
   }
   PlacePlayerCard(Duel, c, r);
+  PositionChanged();  // the hint's mark goes with the move
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
   SyncPlayedHands();
   DrawBoard();
@@ -192,6 +193,7 @@ void Korvane::Timer1_Timer() {
   const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
   Duel.SelectedSlot = static_cast<int16_t>(move.slot);
   PlaceEnemyCard(Duel, move.column, move.row);
+  PositionChanged();
   if (IsPlayable(move.column, move.row)) EnemyMark = BoardSquare{move.column, move.row};
   SyncPlayedHands();
   DrawBoard();
