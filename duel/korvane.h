@@ -163,7 +163,8 @@ class Korvane {
   // The hint key: works the move out off the window's thread. It is shown, and told to
   // OnHintShown, only if the position is still the same when it arrives.
   void RequestHint();
-  bool HintPending() const;
+  bool HintPending() const;  // asked for, not arrived yet
+  bool HintSolving() const;  // a solve still runs off the window's thread (maybe a dropped one)
   std::function<void(int opponent)> OnHintShown;  // person 1..6
 
   // --- The album, opened over the deck selection by the view ---

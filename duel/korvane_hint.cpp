@@ -15,6 +15,8 @@ bool Korvane::HintAllowed() const {
 
 bool Korvane::HintPending() const { return hintWorker_->Busy(); }
 
+bool Korvane::HintSolving() const { return !hintWorker_->Idle(); }
+
 void Korvane::RequestHint() {
   // Asked already: the mark is up, or on its way.
   if (!HintAllowed() || Hint || hintWorker_->Busy()) return;
