@@ -4,6 +4,7 @@
 // the position changes before it arrives, and never comes in the tutorial; the album (A, or its
 // button) opens only over a deck selection that waits, counting the hand's cards as the
 // player's. Waits are on conditions, never on fixed times.
+#include <QDir>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -115,6 +116,10 @@ TEST_F(CompanionTest, HintMarksTheSolversMoveAndCountsOncePerPosition) {
     EXPECT_EQ(k.Duel.BoardCard, before.BoardCard);
     EXPECT_EQ(k.Duel.PlayerPlayed, before.PlayerPlayed);
     EXPECT_EQ(k.Canvas, canvas);
+    if (c.left == 3) {
+      QDir().mkpath(KORVANE_SHOTS_DIR);
+      EXPECT_TRUE(w->grab().save(QStringLiteral(KORVANE_SHOTS_DIR "/duel_hint.png")));
+    }
 
     // Asked again for the same position: the mark stays, nothing more is counted.
     Key(Qt::Key_H);
