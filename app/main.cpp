@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
+#include <cstdio>
 #include <memory>
 
 #include "adventure/adv_korvane.h"
@@ -94,11 +95,12 @@ int Run(QApplication& app) {
   std::string error;
   std::optional<CardTable> cards = CardTable::Open(CardFilePath(dataDir).toStdString(), &error);
   if (!cards) {
+    // The same words and status as korvane-tool; on the terminal too, for scripts.
+    std::fprintf(stderr, "korvane: %s\n", error.c_str());
     QMessageBox::critical(
         nullptr, QStringLiteral("KORVANE"),
-        QStringLiteral("カードデータを読み込めませんでした。\n%1\n\nデータの場所: %2")
-            .arg(QString::fromStdString(error), dataDir));
-    return 2;
+        QStringLiteral("%1\n\nデータの場所: %2").arg(QString::fromStdString(error), dataDir));
+    return kCardFileExitStatus;
   }
 
   // What lives for the whole run.

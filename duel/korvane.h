@@ -142,6 +142,8 @@ class Korvane {
   void ClearHandPicture(QImage& pic);
   void PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture);
   int NextFreeSlot() const;
+  int ChosenCount() const;
+  void ShowWayOutIfShort();
   void SyncPlayedHands();
   void TransferCard(bool toPlayer, int slot);
   void OnMusicDone();

@@ -61,22 +61,22 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     // Six fields: id, four side codes, name.
     const std::vector<std::string> f = SplitTabs(line);
     if (f.size() != 6)
-      return fail("expected 6 tab-separated fields, found " + std::to_string(f.size()));
+      return fail("タブ区切りの欄が 6 つ必要ですが、" + std::to_string(f.size()) + " つです。");
     int id = -1;
-    if (!ParseId(f[0], &id)) return fail("card identifier \"" + f[0] + "\" is not 0..39");
-    if (seen[id]) return fail("card " + std::to_string(id) + " is defined twice");
+    if (!ParseId(f[0], &id)) return fail("カード番号「" + f[0] + "」が 0～39 ではありません。");
+    if (seen[id]) return fail("カード " + std::to_string(id) + " が二度定義されています。");
     seen[id] = true;
     CardRecord& card = records[id];
     for (int side = 0; side < 4; ++side) {
       if (f[side + 1].size() != 1 || !IsValidSideCode(f[side + 1][0])) {
-        return fail("side " + std::to_string(side + 1) + " code \"" + f[side + 1] +
-                    "\" is not one of 0-9, s, a, b");
+        return fail("辺 " + std::to_string(side + 1) + " のコード「" + f[side + 1] +
+                    "」が 0～9, s, a, b のどれでもありません。");
       }
       card.sides[side] = f[side + 1][0];
     }
     // The name follows the last "-" of the record, so it cannot hold one itself.
-    if (f[5].empty()) return fail("card " + std::to_string(id) + " has no name");
-    if (f[5].find('-') != std::string::npos) return fail("a card name may not contain \"-\"");
+    if (f[5].empty()) return fail("カード " + std::to_string(id) + " に名前がありません。");
+    if (f[5].find('-') != std::string::npos) return fail("カードの名前に「-」は使えません。");
     card.name = f[5];
     card.text = CardText(card.sides, card.name);
     std::string why;
@@ -84,7 +84,7 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
   }
   for (int id = 0; id < kCardKinds; ++id) {
     if (!seen[id]) {
-      if (error) *error = fileName + ": card " + std::to_string(id) + " is missing";
+      if (error) *error = fileName + ": カード " + std::to_string(id) + " がありません。";
       return std::nullopt;
     }
   }
@@ -94,7 +94,7 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
 std::optional<std::string> BuildCardFile(const std::vector<CardRecord>& records,
                                          std::string* error) {
   if (records.size() != static_cast<size_t>(kCardKinds)) {
-    if (error) *error = "the card file needs exactly 40 cards";
+    if (error) *error = "カードデータにはちょうど 40 枚のカードが必要です。";
     return std::nullopt;
   }
   std::string bytes;
