@@ -15,6 +15,7 @@
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "app/signal_closer.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -103,12 +104,15 @@ int Run(QApplication& app) {
     return kCardFileExitStatus;
   }
 
+  // Termination signals close the game cleanly; made before the sound system (see there).
+  SignalCloser signalCloser;
+
   // What lives for the whole run.
   GameState state;
   SaveStore store(SaveStore::DefaultDirectory());
   std::unique_ptr<SoundSystem> sound = CreateSdlSoundSystem(dataDir);
   AdventurePlatform platform;
-  SeededRandom rng(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  ClockSeededRandom rng;
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   DuelOpener opener(duel, *sound);
@@ -117,7 +121,10 @@ int Run(QApplication& app) {
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
+  adventure.SetRandom(&rng);
+  signalCloser.OnSignal = [&adventure](int) { adventure.EndWithoutQuestion(); };
   adventure.Form_Load();
+  if (adventure.Ended()) return 0;  // a signal came during start-up
   ADVKorvaneWindow window(adventure);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };

@@ -107,7 +107,8 @@ void Korvane::Form_Load() {
   open_ = true;
   settling_ = asking_ = enemyMoving_ = false;
 
-  // The generator was seeded when it was made; the selection is cleared.
+  // A fresh random sequence for this opening, from the clock; the selection is cleared.
+  rng_.SeedFromClock();
   Duel.SelectedSlot = -1;
   // A flip still running when the window last closed would hold the next duel back for ever.
   ClearFlipClocks();

@@ -106,6 +106,30 @@ TEST_F(LifecycleTest, CardThirtySevenRuleNeverDestroysACard) {
   EXPECT_EQ(worldTotal(37), 2);
 }
 
+// Every opening takes a fresh seed from the clock; a source with a fixed seed keeps its numbers,
+// which is what keeps the seeded tests pinned.
+TEST_F(LifecycleTest, EveryOpeningSeedsTheGeneratorFromTheClock) {
+  struct Counting : SeededRandom {
+    Counting() : SeededRandom(1) {}
+    void SeedFromClock() override { ++seeds; }
+    int seeds = 0;
+  } counting;
+  Korvane other{game, sound, cards, platform, counting, pictures};
+  game.OpponentName = kShindo;
+  other.Form_Load();
+  EXPECT_TRUE(other.Form_Unload());
+  other.Form_Load();
+  EXPECT_EQ(counting.seeds, 2);
+
+  SeededRandom fixed(5), same(5);
+  fixed.SeedFromClock();
+  EXPECT_EQ(fixed.Next(), same.Next());
+  ClockSeededRandom clock;
+  const uint64_t first = clock.LastSeed();
+  clock.SeedFromClock();
+  EXPECT_NE(clock.LastSeed(), first);
+}
+
 TEST_F(LifecycleTest, DuelMusicLoopsWhileOpenAndFollowsTheSwitch) {
   auto& device = dynamic_cast<FakeMusicDevice&>(k.Music());
   Open(kKazami);
