@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <functional>
 
+#include "adventure/story/player_name.h"
+
 namespace korvane {
 
 // A plain area that reports pointer moves and left clicks, and paints what it is told to.
@@ -172,6 +174,7 @@ void ADVKorvaneWindow::BuildTitle() {
   text1_ = new QLineEdit(frame1_);
   Place(text1_, kText1Rect);
   text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setMaxLength(story::NameLengthLimit());  // what every message showing the name holds
   connect(text1_, &QLineEdit::textChanged, this, [this](const QString& t) { logic_.SetText1(t); });
   // Enter in the name box starts, as the start button does.
   connect(text1_, &QLineEdit::returnPressed, this,
