@@ -3,17 +3,11 @@
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
+#include "adventure/story/script_table.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
 
 namespace korvane {
-namespace {
-
-const QString kQuit = QStringLiteral("終わる");
-const QString kNotYet = QStringLiteral("まだまだ");
-
-}  // namespace
-
 void ADVKorvane::Timer1_Timer() {
   // Still on the title screen.
   if (picture5_.visible) return;
@@ -75,8 +69,8 @@ void ADVKorvane::DrawText(QPainter& p, int xPx, int yPx, const QString& text) co
 void ADVKorvane::RunOneStep(int place) {
   // The player's own house has no counter: it always asks whether to stop playing.
   if (place == 6) {
-    ShowMessage(QStringLiteral("終わりにしようかな？"));
-    ShowChoices(kQuit, kNotYet);
+    ShowMessage(story::PlayerHouseQuestion());
+    ShowChoices(story::QuitChoice(), story::NotYetChoice());
     return;
   }
   int16_t* counter = state_.StepCounter(place);
@@ -100,7 +94,7 @@ void ADVKorvane::ShowMessage(const QString& text) { SetMessage(text, QColor(0, 0
 void ADVKorvane::ShowSpeech(const QString& text) { SetMessage(text, QColor(255, 0, 0)); }
 
 void ADVKorvane::ShowNotice(const QString& text) {
-  SetMessage(QStringLiteral("『") + text + QStringLiteral("』"), QColor(0, 0, 255));
+  SetMessage(story::NoticeText(text), QColor(0, 0, 255));
 }
 
 void ADVKorvane::ShowChoices(const QString& first, const QString& second) {
@@ -124,7 +118,7 @@ void ADVKorvane::Choiser_Click(int index) {
   if (!PlayShowing() || index < 0 || index > 1 || !choiser_[index].visible) return;
   const QString caption = choiser_[index].caption;
   // Save and end. A save that fails is told and the game goes on, so nothing is lost.
-  if (caption == kQuit) {
+  if (caption == story::QuitChoice()) {
     const FileResult saved = files_.SaveGame(state_, false);
     if (!saved) {
       platform_.ShowOk(
@@ -138,7 +132,7 @@ void ADVKorvane::Choiser_Click(int index) {
     host_.Quit();
     return;
   }
-  if (caption == kNotYet) ShowTownMap();
+  if (caption == story::NotYetChoice()) ShowTownMap();
   // The second choice skips one step.
   if (int16_t* counter = state_.StepCounter(currentPlace_)) AddTo(*counter, index);
   choiser_[0].visible = false;

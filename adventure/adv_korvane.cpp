@@ -201,6 +201,7 @@ void ADVKorvane::StartGame(bool loaded) {
     ShowTownMap();
   } else {
     NewGameState(state_, NormalizeSavedText(text1_ + Honorific()), combo1_ == kMale ? 0 : 1);
+    if (OnNewGame) OnNewGame();
   }
   // The player's portrait.
   const int sex = state_.PlayerSex == 1 ? 1 : 0;

@@ -54,6 +54,8 @@ class ADVKorvane : public ScriptHost {
   void SetStepRunner(StepRunner runner) { runner_ = std::move(runner); }
   // The game's random generator, seeded afresh when a game starts.
   void SetRandom(RandomSource* rng) { rng_ = rng; }
+  // A new game has started from the title ("始める"): the statistics start afresh.
+  std::function<void()> OnNewGame;
 
   // --- Title layer (adv_korvane.cpp) ---
   void Form_Load();

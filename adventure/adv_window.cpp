@@ -83,6 +83,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent)
   BuildTitle();
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, [this] { Tick(); });
+  SetUpKeys();
   Sync();
 }
 
@@ -105,6 +106,7 @@ void ADVKorvaneWindow::BuildPicture() {
     c->setCursor(Qt::PointingHandCursor);
     c->onMove = [this, i] { Forward([this, i] { logic_.Clicker_MouseMove(i); }); };
     c->onClick = [this, i] { Forward([this, i] { logic_.Clicker_Click(i); }); };
+    c->onPaint = [this, i, c](QPainter& p) { PaintMapCursor(p, i, c->size()); };
     c->setObjectName(QStringLiteral("Clicker%1").arg(i));
     clickers_[i] = c;
   }

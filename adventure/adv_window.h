@@ -45,8 +45,17 @@ class ADVKorvaneWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The keyboard (adventure/adv_keys.cpp): keys for this window are looked at before the
+  // control with the focus sees them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void SetUpKeys();
+  bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
+  bool MapKey(int key);
+  bool ChoiceKey(int key);
+  void PaintMapCursor(QPainter& p, int place, QSize size) const;
+  void SetMapCursor(int place);
   void BuildTitle();
   void BuildPicture();
   void Tick();
@@ -68,6 +77,7 @@ class ADVKorvaneWindow : public QWidget {
   QTimer timer1_;
   int shownRevision_ = -1;                     // the Picture1 revision on screen
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
+  int mapCursor_ = -1;                         // the place chosen on the map by key
 };
 
 }  // namespace korvane

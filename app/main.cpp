@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <memory>
 
@@ -16,6 +18,7 @@
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
 #include "app/signal_closer.h"
+#include "app/command_line.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -23,7 +26,9 @@
 #include "engine/card_table.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/preferences.h"
 #include "state/save_files.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -64,6 +69,7 @@ class DuelOpener : public AdventureHost {
     duel_.OnClosed = [this] {
       adventure_->DuelWindowClosed();
       window_->Sync();
+      window_->activateWindow();  // the keyboard comes back with it
     };
   }
   void OpenDuelWindow(bool tutorial) override {
@@ -73,6 +79,7 @@ class DuelOpener : public AdventureHost {
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
     w->show();
+    w->activateWindow();
   }
   void Quit() override {
     if (window_) window_->hide();
@@ -87,7 +94,29 @@ class DuelOpener : public AdventureHost {
   QPointer<KorvaneWindow> opened_;
 };
 
-int Run(QApplication& app) {
+// --quit-after-title: once the title window is on the screen, say so and end the run without
+// touching the save or the settings. Gives up after five seconds.
+void QuitOnceShown(QWidget& window, const QString& dataDir) {
+  auto* poll = new QTimer(&window);
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, dataDir, tries = 0]() mutable {
+    const bool shown =
+        window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+    if (!shown && ++tries < 500) return;
+    poll->stop();
+    if (shown) {
+      std::printf("korvane: title window shown (%dx%d), data from %s\n", window.width(),
+                  window.height(), qPrintable(dataDir));
+    } else {
+      std::fprintf(stderr, "korvane: the title window did not appear\n");
+    }
+    std::fflush(stdout);
+    QCoreApplication::exit(shown ? 0 : 1);
+  });
+  poll->start();
+}
+
+int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
@@ -116,6 +145,18 @@ int Run(QApplication& app) {
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   DuelOpener opener(duel, *sound);
+  // The pace of the duels is the player's own choice, remembered beside the settings.
+  const PreferenceStore preferences(PreferenceStore::DefaultPath());
+  duel.DuelPace = preferences.Load().pace;
+  duel.OnPaceChosen = [&preferences](Pace pace) {
+    Preferences chosen = preferences.Load();
+    chosen.pace = pace;
+    (void)preferences.Save(chosen);
+  };
+  // The record of duels beside the save; a damaged file is told once and set aside.
+  Statistics statistics(store.Directory());
+  const QString statisticsProblem = statistics.Load();
+  duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
@@ -123,8 +164,10 @@ int Run(QApplication& app) {
                        &*cards);
   adventure.SetRandom(&rng);
   signalCloser.OnSignal = [&adventure](int) { adventure.EndWithoutQuestion(); };
+  adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
   if (adventure.Ended()) return 0;  // a signal came during start-up
+  if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
   ADVKorvaneWindow window(adventure);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };
@@ -132,6 +175,7 @@ int Run(QApplication& app) {
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();
   window.StartTimer();
+  if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   const int code = app.exec();
   duel.OnClosed = nullptr;
   return code;
@@ -141,8 +185,11 @@ int Run(QApplication& app) {
 }  // namespace korvane
 
 int main(int argc, char** argv) {
+  korvane::SetApplicationIdentity();
+  if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
   QApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+  korvane::CommandLine options;
+  if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
   QApplication::setQuitOnLastWindowClosed(false);
-  return korvane::Run(app);
+  return korvane::Run(app, options);
 }

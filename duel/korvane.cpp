@@ -2,11 +2,14 @@
 // after it, leaving with "終わり" and closing (with the forfeit).
 #include "duel/korvane.h"
 
+#include <chrono>
+
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -19,10 +22,7 @@ const char* const kOpponentMusic[kPersons] = {
     "", "takahara.mid", "shindo.mid", "kazami.mid", "yokota.mid", "takamine.mid", "hayami.mid",
 };
 
-struct Raise {
-  int16_t card;
-  int16_t count;
-};
+using Raise = StockRaise;
 
 // The minimum stock: what every opponent holds at least, and what more she or he holds against
 // the master.
@@ -44,6 +44,13 @@ const MinimumStock kMinimumStock[kPersons] = {
 constexpr int kYokota = 4;
 
 }  // namespace
+
+std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster) {
+  if (person < 1 || person >= kPersons) return {};
+  const std::initializer_list<Raise>& list =
+      forMaster ? kMinimumStock[person].master : kMinimumStock[person].always;
+  return {list.begin(), list.size()};
+}
 
 DuelControls DesignLayout() {
   DuelControls c;
@@ -85,6 +92,11 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
       music_(sound.CreateMusicDevice()) {
   music_->SetFileName(QStringLiteral("takahara.mid"));
   music_->OnDone = [this] { OnMusicDone(); };
+  Clock = [] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
   Canvas = pictures_.Board().copy();
   for (int i = 0; i < kHandSize; ++i) {
     PHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
@@ -106,6 +118,8 @@ void Korvane::Form_Load() {
   }
   open_ = true;
   settling_ = asking_ = enemyMoving_ = false;
+  thinkingSince_.reset();
+  EnemyMark.reset();
 
   // A fresh random sequence for this opening, from the clock; the selection is cleared.
   rng_.SeedFromClock();
@@ -187,12 +201,16 @@ bool Korvane::Form_Unload() {
       if (!open_) return true;
     }
     AddTo(game_.SeriesLosses, 1);
+    DuelReport forfeit{OpponentIndex(), DuelResult::EnemyWon, 0, 0, true, 0, 0};
     for (int16_t id : Duel.PlayerHand) {
-      if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
+      if (!IsValidCardId(id)) continue;
+      AddTo(OpponentStock[id], 1);
+      ++forfeit.CardsLost;
     }
     for (int16_t id : Duel.EnemyHand) {
       if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
     }
+    if (game_.TutorialMode == 0 && forfeit.Opponent > 0 && OnDuelSettled) OnDuelSettled(forfeit);
     Duel.EnemyHand.fill(-1);
   } else {
     // Chosen cards of a duel that never started go back to the player.
@@ -228,6 +246,8 @@ bool Korvane::Unload() {
 void Korvane::SetUpDuel() {
   if (!open_) return;
   ClearFlipClocks();
+  thinkingSince_.reset();
+  EnemyMark.reset();
   Canvas = pictures_.Board().copy();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
@@ -268,6 +288,8 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   }
   Ctl.Field.Visible = false;
   Ctl.Thinking.Visible = false;
+  thinkingSince_.reset();
+  EnemyMark.reset();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();
   for (int i = 0; i < kHandSize; ++i) {

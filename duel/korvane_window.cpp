@@ -181,7 +181,7 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   connect(timer1_, &QTimer::timeout, this, [this] { Forward([&] { logic_.Timer1_Timer(); }); });
   flipAnime_ = new QTimer(this);
   flipAnime_->setTimerType(Qt::PreciseTimer);
-  flipAnime_->setInterval(10);
+  flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   connect(flipAnime_, &QTimer::timeout, this,
           [this] { Forward([&] { logic_.FlipAnime_Timer(); }); });
 
@@ -203,6 +203,19 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   label1_->setObjectName(QStringLiteral("Label1"));
   lText_->setObjectName(QStringLiteral("LText"));
   lButton_->setObjectName(QStringLiteral("LButton"));
+
+  // Marks the view draws over the pictures: the enemy's last card, the keyboard's cursors.
+  field_->OnOverlay = [this](QPainter& p) {
+    PaintBoardMarks(p, logic_.EnemyMark, keys_.BoardCursor());
+  };
+  for (int k = 0; k < kCardKinds; ++k) {
+    cardPic_[k]->OnOverlay = [this, k](QPainter& p) {
+      if (keys_.ListCursor() == k) PaintListCursor(p);
+    };
+  }
+  // Every key comes to the window itself, whatever was clicked last.
+  for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
 
   logic_.RequestClose = [this] { close(); };
   logic_.Changed = [this] { Mirror(); };
@@ -259,6 +272,9 @@ void KorvaneWindow::Mirror() {
   lText_->setFont(FitText(c.LText.Caption, lText_->contentsRect().size()));
   lButton_->setText(c.LButton.Caption);
   Place(lButton_, c.LButton);
+  if (flipAnime_->interval() != logic_.FlipAnimeIntervalMs()) {
+    flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
+  }
 }
 
 void KorvaneWindow::Forward(const std::function<void()>& handler) {

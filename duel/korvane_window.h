@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "duel/korvane.h"
+#include "duel/korvane_keys.h"
 
 class QLabel;
 class QPushButton;
@@ -28,9 +29,11 @@ class KorvaneWindow : public QWidget {
   // Copies the logic's control state onto the widgets.
   void Mirror();
   Korvane& Logic() { return logic_; }
+  const DuelKeys& Keys() const { return keys_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;  // duel/korvane_keys.cpp
 
  private:
   // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
@@ -38,6 +41,7 @@ class KorvaneWindow : public QWidget {
   void Forward(const std::function<void()>& handler);
 
   Korvane& logic_;
+  DuelKeys keys_{logic_};
   int depth_ = 0;        // handlers of this window running (they may wait for events)
   bool closed_ = false;  // closed: delete once no handler is running
 

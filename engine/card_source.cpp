@@ -31,6 +31,32 @@ bool ParseId(const std::string& field, int* id) {
   return IsValidCardId(value);
 }
 
+std::string XmlEscaped(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    switch (ch) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        out += ch;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string CardText(const std::array<char, 4>& sides, const std::string& name) {
@@ -58,10 +84,12 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     ++lineNo;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    // Six fields: id, four side codes, name.
+    // Six fields: id, four side codes, name; a seventh holds the English name.
     const std::vector<std::string> f = SplitTabs(line);
-    if (f.size() != 6)
-      return fail("タブ区切りの欄が 6 つ必要ですが、" + std::to_string(f.size()) + " つです。");
+    if (f.size() != 6 && f.size() != 7) {
+      return fail("タブ区切りの欄が 6 つか 7 つ必要ですが、" + std::to_string(f.size()) +
+                  " つです。");
+    }
     int id = -1;
     if (!ParseId(f[0], &id)) return fail("カード番号「" + f[0] + "」が 0～39 ではありません。");
     if (seen[id]) return fail("カード " + std::to_string(id) + " が二度定義されています。");
@@ -78,6 +106,10 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     if (f[5].empty()) return fail("カード " + std::to_string(id) + " に名前がありません。");
     if (f[5].find('-') != std::string::npos) return fail("カードの名前に「-」は使えません。");
     card.name = f[5];
+    if (f.size() == 7) {
+      if (f[6].empty()) return fail("カード " + std::to_string(id) + " の英語名が空です。");
+      card.englishName = f[6];
+    }
     card.text = CardText(card.sides, card.name);
     std::string why;
     if (!MakeCardRecord(card.text, &why)) return fail(why);
@@ -89,6 +121,20 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     }
   }
   return records;
+}
+
+std::string CardNamesTranslation(const std::vector<CardRecord>& records) {
+  std::string ts =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+      "<TS version=\"2.1\" language=\"en\" sourcelanguage=\"ja\">\n<context>\n"
+      "    <name>Cards</name>\n";
+  for (const CardRecord& card : records) {
+    if (card.englishName.empty()) continue;
+    ts += "    <message>\n        <source>" + XmlEscaped(card.name) +
+          "</source>\n        <translation>" + XmlEscaped(card.englishName) +
+          "</translation>\n    </message>\n";
+  }
+  return ts + "</context>\n</TS>\n";
 }
 
 std::optional<std::string> BuildCardFile(const std::vector<CardRecord>& records,

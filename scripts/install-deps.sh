@@ -7,9 +7,11 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth
   fonts-ipafont-gothic fonts-klee
+  qt6-l10n-tools
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-apps sox
+  desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 missing=()

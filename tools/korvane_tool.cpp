@@ -17,8 +17,11 @@ std::string CardDataPath(const std::string& explicitPath) {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const auto beside = exe.parent_path() / "data" / "carddata";
-    if (std::filesystem::exists(beside, ec)) return beside.string();
+    // Beside the executable in the build tree, or in the share folder of an installation.
+    for (const auto& candidate : {exe.parent_path() / "data" / "carddata",
+                                  exe.parent_path() / "../share/korvane/data/carddata"}) {
+      if (std::filesystem::exists(candidate, ec)) return candidate.lexically_normal().string();
+    }
   }
   return "carddata";
 }

@@ -25,6 +25,13 @@ start() {
 }
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep "${3:-0.4}"; }
 pixel() { import -window root -crop 1x1+$((X + $1))+$((Y + $2)) -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]*'; }
+# Waits up to $1 tenths of a second for a condition (the rest of the arguments).
+wait_until() {
+  local tenths=$1; shift
+  while ! "$@" && [ "$tenths" -gt 0 ]; do sleep 0.1; tenths=$((tenths - 1)); done
+  "$@"
+}
+in_town() { [ "$(pixel 50 50)" != "#ECE6D2" ]; }
 # Waits up to $2 tenths of a second for the game to end; sets STATUS and TOOK (tenths).
 ended_within() {
   TOOK=0
@@ -35,14 +42,16 @@ ended_within() {
 
 # A saved game: new game, then "終わる" in the player's own house.
 start
-click 172 368; click 260 330; xdotool type --delay 20 "Taro"; click 292 368 1
-click 60 230 1.2; click 130 200
-ended_within 30
+click 172 368; click 260 330; xdotool type --delay 20 "Taro"; click 292 368 0.2
+wait_until 50 in_town
+click 60 230 2; click 130 200
+ended_within 100
 check "終わる saves and ends" test -f "$SAVES/KVData.kvd" -a "$STATUS" = 0
 
 # Continue, then SIGKILL: the save waits as the resume copy.
 start
-click 292 368 1
+click 292 368 0.2
+wait_until 50 test -f "$SAVES/KVData.kvd.resume"
 check "during play the save is out of its place" test ! -f "$SAVES/KVData.kvd"
 check "and kept as the resume copy" test -f "$SAVES/KVData.kvd.resume"
 kill -KILL "$GAME"; wait "$GAME" 2>/dev/null
@@ -52,8 +61,8 @@ run
 BOX=$(window "ゲームの再開")
 check "the killed game is offered at the next start" test -n "$BOX"
 sleep 0.3; xdotool key Return
-WIN=$(window "ＫＯＲＶＡＮＥ"); eval "$(xdotool getwindowgeometry --shell "$WIN")"; sleep 1
-check "Yes resumes in the town (the portrait, not the title)" test "$(pixel 50 50)" != "#ECE6D2"
+WIN=$(window "ＫＯＲＶＡＮＥ"); eval "$(xdotool getwindowgeometry --shell "$WIN")"
+check "Yes resumes in the town (the portrait, not the title)" wait_until 50 in_town
 check "the resumed game is kept for resuming again" test -f "$SAVES/KVData.kvd.resume"
 
 # SIGTERM: closed within a second through the game's own closing; the save survives.
@@ -68,7 +77,7 @@ run
 BOX=$(window "ゲームの再開")
 check "offered again after SIGTERM" test -n "$BOX"
 sleep 0.3; xdotool key Escape
-WIN=$(window "ＫＯＲＶＡＮＥ"); eval "$(xdotool getwindowgeometry --shell "$WIN")"; sleep 0.5
+WIN=$(window "ＫＯＲＶＡＮＥ"); eval "$(xdotool getwindowgeometry --shell "$WIN")"; sleep 1
 check "No goes to the title" test "$(pixel 50 50)" = "#ECE6D2"
 check "with the save back in its place" test -f "$SAVES/KVData.kvd" -a ! -f "$SAVES/KVData.kvd.resume"
 kill -INT "$GAME"
@@ -89,5 +98,5 @@ ended_within 50
 check "a card file that is a folder ends with status 1 (status $STATUS)" test "$STATUS" = 1
 check "and says so" grep -q "カードデータを読み込めませんでした。「.*carddata」はファイルではなくフォルダです。" "$T/game.log"
 
-[ "$failures" -eq 0 ] || { echo "--- game log"; cat "$T/game.log"; }
+[ "$failures" -eq 0 ] || { echo "--- game log"; cat "$T/game.log"; } >&2
 exit "$failures"

@@ -218,7 +218,7 @@ std::vector<std::array<char, 4>> SideCodes() {
   if (!f.open(QIODevice::ReadOnly)) return codes;
   for (const QString& line : QString::fromUtf8(f.readAll()).split('\n')) {
     const QStringList w = line.split('\t');
-    if (line.startsWith('#') || w.size() != 6) continue;
+    if (line.startsWith('#') || w.size() < 6) continue;
     codes.push_back(
         {w[1][0].toLatin1(), w[2][0].toLatin1(), w[3][0].toLatin1(), w[4][0].toLatin1()});
   }

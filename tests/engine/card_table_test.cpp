@@ -210,7 +210,7 @@ TEST(CardSource, FaultsNameTheFileAndLine) {
       {all.substr(all.find('\n') + 1), "cards.tsv: カード 0 がありません。"},
       {"0\t0\t0\t0\tx\tname\n" + all, "cards.tsv:1: 辺 4"},
       {"0\t0\t0\t0\t0\tname-x\n", "cards.tsv:1: カードの名前に「-」は使えません"},
-      {"0\t0\t0\t0\tname\n", "cards.tsv:1: タブ区切りの欄が 6 つ必要"},
+      {"0\t0\t0\t0\tname\n", "cards.tsv:1: タブ区切りの欄が 6 つか 7 つ必要"},
       {"40\t0\t0\t0\t0\tname\n", "cards.tsv:1: カード番号"},
       {"0\t0\t0\t0\t0\t" + std::string(120, 'x') + "\n", "cards.tsv:1: テキスト"},
       {"0\t0\t0\t0\t0\t😀\n", "Shift-JIS"},
@@ -220,6 +220,32 @@ TEST(CardSource, FaultsNameTheFileAndLine) {
     EXPECT_FALSE(ParseCardSource(text, "cards.tsv", &error).has_value()) << message;
     EXPECT_NE(error.find(message), std::string::npos) << error;
   }
+}
+
+// The English column feeds the translation only: the card file is the same with or without it,
+// and the translation source stays well-formed whatever the names hold.
+TEST(CardSource, EnglishNamesGoToTheTranslationNotTheFile) {
+  std::string japanese, english;
+  for (int id = 0; id < kCardKinds; ++id) {
+    const std::string line = std::to_string(id) + "\t0\t1\t0\t0\t札" + std::to_string(id);
+    japanese += line + "\n";
+    english += line + (id == 5 ? "\tTom & \"Jerry's\" <pal>\n" : "\tCard\n");
+  }
+  auto plain = ParseCardSource(japanese, "cards.tsv", nullptr);
+  auto both = ParseCardSource(english, "cards.tsv", nullptr);
+  ASSERT_TRUE(plain && both);
+  EXPECT_EQ(BuildCardFile(*plain, nullptr), BuildCardFile(*both, nullptr));
+  EXPECT_EQ((*both)[5].englishName, "Tom & \"Jerry's\" <pal>");
+
+  const std::string ts = CardNamesTranslation(*both);
+  EXPECT_NE(ts.find("<source>札5</source>\n        <translation>Tom &amp; &quot;Jerry&apos;s&quot; "
+                    "&lt;pal&gt;</translation>"),
+            std::string::npos)
+      << ts;
+  EXPECT_EQ(CardNamesTranslation(*plain).find("<message>"), std::string::npos);  // none to give
+  std::string error;
+  EXPECT_FALSE(ParseCardSource("0\t0\t0\t0\t0\tname\t\n", "cards.tsv", &error));
+  EXPECT_NE(error.find("cards.tsv:1: カード 0 の英語名が空です。"), std::string::npos);
 }
 
 TEST(Cp932, EncodesJapaneseAndFoldsWhatItCannotKeep) {

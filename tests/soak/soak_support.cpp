@@ -91,6 +91,7 @@ DuelMonkey::DuelMonkey(GameState& game, Dice& dice, uint64_t gameSeed)
       k_(game, sound_, cards_, *this, rng_, pictures_) {
   k_.SetAdventureMusic(adventureMusic_.get());
   k_.OnClosed = [this] { ++counts_.closes; };
+  k_.Clock = [this] { return fakeMs_; };
 }
 
 DuelMonkey::~DuelMonkey() { k_.OnClosed = nullptr; }
@@ -282,6 +283,7 @@ void DuelMonkey::SensibleAction() {
   }
   Trace("ticks");
   for (int i = 0; i < 10; ++i) k.FlipAnime_Timer();
+  fakeMs_ += 100;
   k.Timer1_Timer();
 }
 
@@ -332,10 +334,12 @@ void DuelMonkey::RandomAction(bool nested) {
     case 9:
       Trace("FlipAnime_Timer");
       for (int i = dice_.Int(1, 10); i > 0; --i) k.FlipAnime_Timer();
+      fakeMs_ += 10;
       break;
     case 10:
     case 11:
       Trace("Timer1_Timer");
+      fakeMs_ += dice_.Int(0, 300);
       k.Timer1_Timer();
       break;
     case 12:
@@ -352,6 +356,12 @@ void DuelMonkey::RandomAction(bool nested) {
       Trace("music notifications");
       sound_.DeliverNotifications();
       break;
+    case 15:
+      if (dice_.Chance(0.1)) {
+        Trace("pace key");
+        k.TogglePace();
+      }
+      break;
     default:
       if (nested) {
         Trace("FlipAnime_Timer");
@@ -366,6 +376,7 @@ void DuelMonkey::RandomAction(bool nested) {
 void DuelMonkey::PlaySeries(const QString& opponent, double chaos) {
   chaos_ = chaos;
   ++counts_.series;
+  k_.DuelPace = dice_.Chance(0.5) ? Pace::Normal : Pace::Fast;
   if (!opponent.isEmpty()) {
     // StartDuel of the adventure.
     game_.OpponentName = opponent;

@@ -115,6 +115,7 @@ class DuelMonkey : public Platform {
   int depth_ = 0;
   bool mayCreate_ = false;     // a handler that applies the minimum stock or tops it up has run
   bool pressedStart_ = false;  // "勝負！" was pressed during the action
+  int64_t fakeMs_ = 0;         // the window's clock: advanced by the ticks, never by waiting
 };
 
 }  // namespace korvane::soak

@@ -65,6 +65,12 @@ QImage MakeLogo();
 QImage MakeLightTile();
 QImage MakeIcon();
 
+// The desktop icon (app_icon.cpp): one picture with transparency, drawn anew for each size of
+// the hicolor theme; WriteAppIcons puts them at <outDir>/hicolor/<N>x<N>/apps/<name>.png.
+const std::vector<int>& AppIconSizes();
+QImage MakeAppIcon(int size);
+bool WriteAppIcons(const QString& outDir, const QString& name, QString* error);
+
 // Town map (town.cpp).
 QImage MakeTown();
 

@@ -2,6 +2,7 @@
 // korvane-assetgen contact <data-dir> <out.png> [cards.tsv]   renders the review sheet
 // korvane-assetgen music <tune.txt> <out.mid>         compiles one tune
 // korvane-assetgen effect <effect.txt> <out.wav>      synthesises one effect
+// korvane-assetgen icons <out-dir> <name>             draws the desktop icon in every size
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -109,12 +110,14 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments();
   const QString command = args.value(1);
   const bool argsOk = args.size() == 4 || (command == "contact" && args.size() == 5);
-  if (!argsOk || !QStringList{"generate", "contact", "music", "effect"}.contains(command)) {
+  if (!argsOk ||
+      !QStringList{"generate", "contact", "music", "effect", "icons"}.contains(command)) {
     std::fprintf(stderr,
                  "usage: korvane-assetgen generate <assets-dir> <data-dir>\n"
                  "       korvane-assetgen contact <data-dir> <out.png> [cards.tsv]\n"
                  "       korvane-assetgen music <tune.txt> <out.mid>\n"
-                 "       korvane-assetgen effect <effect.txt> <out.wav>\n");
+                 "       korvane-assetgen effect <effect.txt> <out.wav>\n"
+                 "       korvane-assetgen icons <out-dir> <name>\n");
     return 2;
   }
   QString error;
@@ -123,6 +126,8 @@ int main(int argc, char** argv) {
     ok = assetgen::Generate(args[2], args[3], &error);
   else if (command == "contact")
     ok = assetgen::MakeContactSheet(args[2], args[3], args.value(4), &error);
+  else if (command == "icons")
+    ok = assetgen::WriteAppIcons(args[2], args[3], &error);
   else if (command == "music")
     ok = assetgen::CompileMusic(args[2], args[3], &error);
   else

@@ -1,0 +1,57 @@
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+
+#include "state/language.h"
+
+namespace korvane {
+
+Edition::Edition(QString dataDir) : dataDir_(std::move(dataDir)) {}
+
+Edition::~Edition() { Remove(); }
+
+QString Edition::EnglishFile(const QString& dataDir) {
+  return QDir(dataDir).filePath(QStringLiteral("translations/korvane_en.qm"));
+}
+
+bool Edition::Use(const QString& language, QString* error) {
+  if (language != QLatin1String("en")) {
+    Remove();
+    return true;
+  }
+  if (translator_) return true;
+  const QString path = EnglishFile(dataDir_);
+  auto fail = [&](const QString& why) {
+    if (error) *error = path + QStringLiteral(": ") + why;
+    return false;
+  };
+  if (!QCoreApplication::instance()) return fail(QStringLiteral("no application to install it in"));
+  if (!QFileInfo::exists(path)) return fail(QStringLiteral("not found"));
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(path)) return fail(QStringLiteral("not a translation file"));
+  if (!QCoreApplication::installTranslator(translator.get())) {
+    return fail(QStringLiteral("could not be installed"));
+  }
+  translator_ = std::move(translator);
+  // A file that loads but does not declare itself English would leave a mixed game.
+  if (!EnglishEdition()) {
+    Remove();
+    return fail(QStringLiteral("is not the English translation"));
+  }
+  return true;
+}
+
+QString Edition::Language() const {
+  return translator_ ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+void Edition::Remove() {
+  if (!translator_) return;
+  QCoreApplication::removeTranslator(translator_.get());
+  translator_.reset();
+}
+
+}  // namespace korvane
