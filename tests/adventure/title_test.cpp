@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "adv_test_support.h"
+#include "ai/ai.h"
 #include "adventure/story/player_name.h"
 
 namespace korvane {
@@ -38,7 +39,20 @@ TEST_F(AdventureTest, NoSaveHidesContinueUntilNewGameShowsStart) {
 }
 
 TEST_F(AdventureTest, NewGameStartsInTownAndLeavesNoSave) {
-  StartNewGame(QStringLiteral("花子"), QStringLiteral("女"));
+  // The game's generator starts afresh from the clock when the game starts, not before.
+  struct Counting : RandomSource {
+    double Next() override { return 0; }
+    void SeedFromClock() override { ++seeds; }
+    int seeds = 0;
+  } rng;
+  adv->SetRandom(&rng);
+  adv->Form_Load();
+  adv->Command1_Click();
+  adv->SetText1(QStringLiteral("花子"));
+  adv->SetCombo1(QStringLiteral("女"));
+  EXPECT_EQ(rng.seeds, 0);
+  adv->Command2_Click();
+  EXPECT_EQ(rng.seeds, 1);
   EXPECT_FALSE(adv->Picture5().visible);
   for (int i = 1; i <= 5; ++i) EXPECT_FALSE(adv->Command(i).visible) << i;
   EXPECT_FALSE(adv->Frame1Visible());
