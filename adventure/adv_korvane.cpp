@@ -74,7 +74,12 @@ void ADVKorvane::Form_Load() {
       (void)files_.DiscardResumeCopy();
     } else {
       resumeNow = OfferResume();
-      status = files_.HasSavedGame();
+      status = files_.HasSavedGame(&reason);
+      if (status == SaveStatus::Damaged) {
+        RefuseSave(reason);
+        status = SaveStatus::NoSave;
+        resumeNow = false;
+      }
     }
   }
   commands_[1].visible = status == SaveStatus::Saved;

@@ -2,8 +2,8 @@
 #include <QFile>
 
 #include "adv_test_support.h"
-#include "ai/ai.h"
 #include "adventure/story/player_name.h"
+#include "ai/ai.h"
 
 namespace korvane {
 namespace {

@@ -74,8 +74,7 @@ CardTable SourceCards() {
   // Read once: a long run must not depend on the source tree staying as it was.
   static const CardTable table = [] {
     std::ifstream in(KORVANE_SOURCE_DIR "/assets/cards.tsv", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)),
-                           std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string error;
     auto records = ParseCardSource(text, "cards.tsv", &error);
     if (!records) Fail("card source: " + error);
