@@ -42,28 +42,17 @@ void ADVKorvane::DrawMessageLines() {
   QPainter p(&picture1_);
   if (!boxBackground_.isNull()) p.drawImage(boxRect_.topLeft(), boxBackground_);
   p.setClipRect(box);
+  MessageLines lines{box, textColor_, {}};
   const int shown = std::min<int>(messageCursor_, messageCaption_.size());
   for (int line = 0; line < 3; ++line) {
     const int first = line * kLineLength;
     if (shown <= first) break;
     const int count = std::min(shown, first + kLineLength) - first;
-    DrawText(p, box.left(), (messageRect_.top + kLineOffsetTwips[line]) / kTwipsPerPixel,
-             messageCaption_.mid(first, count));
+    const QPoint at(box.left(), (messageRect_.top + kLineOffsetTwips[line]) / kTwipsPerPixel);
+    lines.lines.push_back({at, messageCaption_.mid(first, count)});
+    DrawPictureText(p, at.x(), at.y(), lines.lines.back().second, textColor_);
   }
-}
-
-// Text output at a position: (x, y) is the top left of the text, in the current text colour
-// and the handwriting face.
-void ADVKorvane::DrawText(QPainter& p, int xPx, int yPx, const QString& text) const {
-  QFont font(HandwritingFamily());
-  font.setPointSizeF(kMessagePointSize);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  p.setFont(font);
-  p.setPen(textColor_);
-  // The glyphs' em box starts at y: the handwriting face carries a tall ascent of its own, so
-  // the baseline is set from the em size (ideographs rise about 0.88 em above it).
-  const double emPx = font.pointSizeF() * p.device()->logicalDpiY() / 72.0;
-  p.drawText(xPx, yPx + qRound(emPx * 0.88), text);
+  pictureLog_.SetLines(std::move(lines));
 }
 
 void ADVKorvane::RunOneStep(int place) {

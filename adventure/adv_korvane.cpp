@@ -343,6 +343,7 @@ void ADVKorvane::FillLightGrey() {
   ++pictureRevision_;
   QPainter p(&picture1_);
   p.drawImage(picture1_.rect(), pictures_.lightTile);
+  pictureLog_.Fill();
 }
 
 void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
@@ -351,12 +352,13 @@ void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
   {
     ++pictureRevision_;
     QPainter p(&picture1_);
-    DrawText(p, x, y, text);
+    DrawPictureText(p, x, y, text, textColor_);
   }
+  pictureLog_.Text(QPoint(x, y), text, textColor_);
   // Text that falls on the message box stays when the box's lines are redrawn.
   if (!boxBackground_.isNull() && boxRect_.intersects(QRect(x, y, picture1_.width(), 40))) {
     QPainter p(&boxBackground_);
-    DrawText(p, x - boxRect_.left(), y - boxRect_.top(), text);
+    DrawPictureText(p, x - boxRect_.left(), y - boxRect_.top(), text, textColor_);
   }
 }
 

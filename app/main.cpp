@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
@@ -22,7 +23,10 @@
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
+#include "duel/sharp_art.h"
 #include "duel/tutorial.h"
+#include "duel/view_zoom.h"
+#include "duel/window_place.h"
 #include "engine/card_table.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
@@ -61,7 +65,8 @@ QString CardFilePath(const QString& dataDir) {
 // Opens the duel window for a duel or the tutorial, and brings the adventure back when it closes.
 class DuelOpener : public AdventureHost {
  public:
-  DuelOpener(Korvane& duel, SoundSystem& sound) : duel_(duel), sound_(sound) {}
+  DuelOpener(Korvane& duel, SoundSystem& sound, ViewZoom& zoom, const SharpArt& art)
+      : duel_(duel), sound_(sound), zoom_(zoom), art_(art) {}
   void SetAdventure(ADVKorvane* logic, ADVKorvaneWindow* window) {
     adventure_ = logic;
     window_ = window;
@@ -75,11 +80,24 @@ class DuelOpener : public AdventureHost {
   void OpenDuelWindow(bool tutorial) override {
     auto* w = new KorvaneWindow(duel_);
     w->setWindowIcon(window_->windowIcon());
+    w->UseZoom(&zoom_, &art_);
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
+    // Over the adventure window, which hides itself as the duel begins.
+    if (!zoom_.FullScreen()) {
+      const QScreen* screen = window_->screen();
+      const QRect place = CentredOver(w->size(), window_->geometry(),
+                                      screen ? screen->availableGeometry() : QRect());
+      w->setGeometry(place);
+      (new KeepPlace(w))->Expect(place);
+    }
     w->show();
     w->activateWindow();
+  }
+  // The result's picture painted sharply by the open duel window.
+  QImage SharpShown(const QImage& shown, double scale) const {
+    return opened_ ? opened_->SharpShown(shown, scale) : QImage();
   }
   void Quit() override {
     if (window_) window_->hide();
@@ -89,6 +107,8 @@ class DuelOpener : public AdventureHost {
  private:
   Korvane& duel_;
   SoundSystem& sound_;
+  ViewZoom& zoom_;
+  const SharpArt& art_;
   ADVKorvane* adventure_ = nullptr;
   ADVKorvaneWindow* window_ = nullptr;
   QPointer<KorvaneWindow> opened_;
@@ -144,9 +164,13 @@ int Run(QApplication& app, const CommandLine& options) {
   ClockSeededRandom rng;
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
-  DuelOpener opener(duel, *sound);
+  // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
+  PreferenceStore preferences(PreferenceStore::DefaultPath());
+  ViewZoom zoom(&preferences);
+  const SharpArt cardArt(cardPictures, dataDir);
+  const SharpAdventureArt adventureArt(dataDir);
+  DuelOpener opener(duel, *sound, zoom, cardArt);
   // The pace of the duels is the player's own choice, remembered beside the settings.
-  const PreferenceStore preferences(PreferenceStore::DefaultPath());
   duel.DuelPace = preferences.Load().pace;
   duel.OnPaceChosen = [&preferences](Pace pace) {
     Preferences chosen = preferences.Load();
@@ -168,9 +192,14 @@ int Run(QApplication& app, const CommandLine& options) {
   adventure.Form_Load();
   if (adventure.Ended()) return 0;  // a signal came during start-up
   if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
-  ADVKorvaneWindow window(adventure);
+  ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };
+  // Message boxes follow the zoom; the result's card is painted sharply.
+  platform.Zoom = [&window] { return window.Zoom(); };
+  platform.SharpPicture = [&opener](const QImage& shown, double scale) {
+    return opener.SharpShown(shown, scale);
+  };
   opener.SetAdventure(&adventure, &window);
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();

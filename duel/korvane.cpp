@@ -97,7 +97,7 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
   };
-  Canvas = pictures_.Board().copy();
+  ResetCanvas();
   for (int i = 0; i < kHandSize; ++i) {
     PHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
     EHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
@@ -111,7 +111,7 @@ Korvane::~Korvane() {
 void Korvane::Form_Load() {
   // The controls are made afresh, all hidden; the variables keep what they held.
   Ctl = DesignLayout();
-  Canvas = pictures_.Board().copy();
+  ResetCanvas();
   for (int i = 0; i < kHandSize; ++i) {
     ClearHandPicture(PHandPic[i]);
     ClearHandPicture(EHandPic[i]);
@@ -248,7 +248,7 @@ void Korvane::SetUpDuel() {
   ClearFlipClocks();
   thinkingSince_.reset();
   EnemyMark.reset();
-  Canvas = pictures_.Board().copy();
+  ResetCanvas();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
     Ctl.PHand[i].Pos =
@@ -348,10 +348,41 @@ void Korvane::ClearHandPicture(QImage& pic) {
     pic = BlankImage(kHandPixels, kHandPixels, kPictureBack);
   }
   pic.fill(kPictureBack);
+  if (PaintLog* log = LogOf(pic)) log->ClearTo(kPictureBack);
 }
 
 void Korvane::PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture) {
   korvane::PaintSprite(target, pictures_.Mask(), picture, x, y, w, h);
+  if (PaintLog* log = LogOf(target)) {
+    log->Add({PaintOp::Kind::Sprite, pictures_.Identify(picture), RasterOp::Or, QRect(x, y, w, h)});
+  }
+}
+
+void Korvane::ResetCanvas() {
+  Canvas = pictures_.Board().copy();
+  CanvasLog.ClearToBoard();
+}
+
+void Korvane::CombineArt(QImage& target, const QImage& picture, int x, int y, int w, int h,
+                         RasterOp op) {
+  Combine(target, picture, x, y, w, h, op);
+  if (PaintLog* log = LogOf(target)) {
+    log->Add({PaintOp::Kind::Combine, pictures_.Identify(picture), op, QRect(x, y, w, h)});
+  }
+}
+
+void Korvane::RestoreBoard(int x, int y, int w, int h) {
+  Combine(Canvas, pictures_.Board().copy(x, y, w, h), x, y, RasterOp::Copy);
+  CanvasLog.Add({PaintOp::Kind::Board, {ArtKind::Board, 0}, RasterOp::Copy, QRect(x, y, w, h)});
+}
+
+PaintLog* Korvane::LogOf(const QImage& target) {
+  if (&target == &Canvas) return &CanvasLog;
+  for (int i = 0; i < kHandSize; ++i) {
+    if (&target == &PHandPic[i]) return &PHandLog[i];
+    if (&target == &EHandPic[i]) return &EHandLog[i];
+  }
+  return nullptr;
 }
 
 void Korvane::OnMusicDone() {

@@ -166,6 +166,10 @@ class Korvane {
   DuelControls Ctl = DesignLayout();
   QImage Canvas;                                     // Field: persistent drawing, 402 x 402
   std::array<QImage, kHandSize> PHandPic, EHandPic;  // 81 x 81 each
+  // What Canvas and the hand pictures were painted from since they were last cleared, so that a
+  // zoomed view can paint them again sharply.
+  PaintLog CanvasLog;
+  std::array<PaintLog, kHandSize> PHandLog, EHandLog;
 
   GameState& Game() { return game_; }
   CardPictures& Pictures() { return pictures_; }
@@ -186,6 +190,11 @@ class Korvane {
   void ClearFlipClocks();
   void ClearHandPicture(QImage& pic);
   void PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture);
+  // Painting on Canvas and the hand pictures goes through these, which keep the logs.
+  void ResetCanvas();
+  void CombineArt(QImage& target, const QImage& picture, int x, int y, int w, int h, RasterOp op);
+  void RestoreBoard(int x, int y, int w, int h);
+  PaintLog* LogOf(const QImage& target);
   int NextFreeSlot() const;
   int ChosenCount() const;
   void ShowWayOutIfShort();

@@ -38,7 +38,7 @@ bool HoldsCode(const DuelState& s, int code) {
 
 void Korvane::DrawBoard() {
   ComputeFields(Duel);
-  Canvas = pictures_.Board().copy();
+  ResetCanvas();
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       const int v = Duel.BoardCard[c][r];
@@ -52,10 +52,10 @@ void Korvane::DrawBoard() {
       } else if (v == kEmptySquare) {
         // Blue OR red makes purple where both fields meet.
         if (Duel.PlayerFieldMap[c][r] > 0) {
-          Combine(Canvas, pictures_.MyField(), x, y, 80, 80, RasterOp::Or);
+          CombineArt(Canvas, pictures_.MyField(), x, y, 80, 80, RasterOp::Or);
         }
         if (Duel.EnemyFieldMap[c][r] > 0) {
-          Combine(Canvas, pictures_.EnemyField(), x, y, 80, 80, RasterOp::Or);
+          CombineArt(Canvas, pictures_.EnemyField(), x, y, 80, 80, RasterOp::Or);
         }
       } else if (v >= 1 && v <= kHandSize) {
         PaintSprite(Canvas, x, y, 80, 80, pictures_.Card(Duel.PlayerHand[v - 1]));
@@ -84,8 +84,10 @@ void Korvane::PaintPlayerHands(int framedSlot) {
   }
   if (!IsValidSlot(framedSlot)) return;
   // White brackets by OR, then yellow by AND: the four corners turn yellow.
-  Combine(PHandPic[framedSlot], pictures_.CornerMask(), 0, 0, RasterOp::Or);
-  Combine(PHandPic[framedSlot], pictures_.CornerFrame(), 0, 0, RasterOp::And);
+  const QImage& mask = pictures_.CornerMask();
+  const QImage& frame = pictures_.CornerFrame();
+  CombineArt(PHandPic[framedSlot], mask, 0, 0, mask.width(), mask.height(), RasterOp::Or);
+  CombineArt(PHandPic[framedSlot], frame, 0, 0, frame.width(), frame.height(), RasterOp::And);
 }
 
 void Korvane::PHand_Click(int index) {
@@ -127,7 +129,6 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
 
 void Korvane::FlipAnime_Timer() {
   if (!open_ || asking_) return;
-  const QImage& board = pictures_.Board();
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       double t = Duel.FlipTime[c][r];
@@ -138,7 +139,7 @@ void Korvane::FlipAnime_Timer() {
         if (t > 3.0) PlayEffect("tooon.wav");
         t -= 0.5;
         Duel.FlipTime[c][r] = t;
-        Combine(Canvas, board.copy(x0, y0, 80, 80), x0, y0, RasterOp::Copy);
+        RestoreBoard(x0, y0, 80, 80);
         const double w = -80 * std::cos(t);
         const double x = x0 + 40 + 40 * std::cos(t);
         const int f = Duel.FlippedCard[c][r];

@@ -18,7 +18,11 @@ class QTimer;
 
 namespace korvane {
 
+class PaintLog;
 class PictureView;
+class SharpArt;
+class ViewZoom;
+class ZoomStage;
 
 class KorvaneWindow : public QWidget {
   Q_OBJECT
@@ -30,6 +34,13 @@ class KorvaneWindow : public QWidget {
   void Mirror();
   Korvane& Logic() { return logic_; }
   const DuelKeys& Keys() const { return keys_; }
+  // Follows `zoom` (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) and, from 1.5x up, paints the board, the
+  // hands and the list from `art` (either may be null).
+  void UseZoom(ViewZoom* zoom, const SharpArt* art);
+  double Zoom() const;
+  // A picture the result's message shows (a square of the board), painted sharply at `scale`;
+  // null when it is not one.
+  QImage SharpShown(const QImage& shown, double scale) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -39,9 +50,12 @@ class KorvaneWindow : public QWidget {
   // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
   // with a report.
   void Forward(const std::function<void()>& handler);
+  QImage SharpPicture(const PaintLog& log, const QImage& small, double scale) const;
 
   Korvane& logic_;
   DuelKeys keys_{logic_};
+  ZoomStage* zoom_ = nullptr;
+  const SharpArt* sharpArt_ = nullptr;
   int depth_ = 0;        // handlers of this window running (they may wait for events)
   bool closed_ = false;  // closed: delete once no handler is running
 

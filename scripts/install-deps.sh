@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-l10n-tools
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-apps sox
+  xvfb xauth xdotool imagemagick x11-apps sox openbox
   desktop-file-utils appstream dpkg-dev file groff-base
 )
 

@@ -11,6 +11,9 @@ trap 'kill -KILL ${GAME:-0} 2>/dev/null; rm -rf "$T"' EXIT
 export HOME=$T XDG_DATA_HOME=$T/data XDG_CONFIG_HOME=$T/config SDL_AUDIODRIVER=dummy
 export QT_QPA_PLATFORM=xcb
 SAVES=$XDG_DATA_HOME/korvane
+# The windows at 1x, where the clicks below are measured.
+mkdir -p "$XDG_CONFIG_HOME/korvane"
+printf '[view]\nzoom=1\nfullScreen=false\n' >"$XDG_CONFIG_HOME/korvane/preferences.ini"
 failures=0
 check() {  # check "what" test-expression...
   local what=$1; shift
