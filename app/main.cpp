@@ -14,6 +14,8 @@
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "app/game_application.h"
+#include "app/translations.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -132,8 +134,9 @@ int Run(QApplication& app) {
 }  // namespace korvane
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  korvane::GameApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+  korvane::InstallTranslations(app);
   QApplication::setQuitOnLastWindowClosed(false);
   return korvane::Run(app);
 }
