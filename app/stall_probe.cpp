@@ -41,6 +41,7 @@ void StallProbe::Checkpoint() {
 }
 
 void StallProbe::EventStarted(const ProbedEvent& event) {
+  Awake();  // an event being delivered means the wait is over, said or not
   Checkpoint();
   running_.push_back(event);
 }
@@ -62,7 +63,7 @@ void StallProbe::AboutToBlock() {
 }
 
 void StallProbe::Awake() {
-  if (!blocked_) return;  // some dispatchers say so more than once
+  if (!blocked_) return;
   blocked_ = false;
   last_ = now_();
 }

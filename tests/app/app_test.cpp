@@ -52,6 +52,10 @@ TEST(StallProbe, ReportsBusyStretchesOnlyAndNamesWhatRan) {
        80},
       {"start-up before the loop runs", {{400, 'B'}}, {"GUI停止 400 ms: イベントの外"}, 400},
       {"just under the threshold", {{0, 'S', QEvent::Timer}, {50, 'F'}}, {}, 50},
+      {"events delivered after a wait that never said it woke",
+       {{0, 'B'}, {500, 'S', QEvent::Timer}, {620, 'F'}, {621, 'B'}},
+       {"GUI停止 120 ms: Timer"},
+       120},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
