@@ -3,17 +3,11 @@
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
+#include "adventure/story/script_table.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
 
 namespace korvane {
-namespace {
-
-const QString kQuit = QStringLiteral("終わる");
-const QString kNotYet = QStringLiteral("まだまだ");
-
-}  // namespace
-
 void ADVKorvane::Timer1_Timer() {
   // Still on the title screen.
   if (picture5_.visible) return;
@@ -48,35 +42,24 @@ void ADVKorvane::DrawMessageLines() {
   QPainter p(&picture1_);
   if (!boxBackground_.isNull()) p.drawImage(boxRect_.topLeft(), boxBackground_);
   p.setClipRect(box);
+  MessageLines lines{box, textColor_, {}};
   const int shown = std::min<int>(messageCursor_, messageCaption_.size());
   for (int line = 0; line < 3; ++line) {
     const int first = line * kLineLength;
     if (shown <= first) break;
     const int count = std::min(shown, first + kLineLength) - first;
-    DrawText(p, box.left(), (messageRect_.top + kLineOffsetTwips[line]) / kTwipsPerPixel,
-             messageCaption_.mid(first, count));
+    const QPoint at(box.left(), (messageRect_.top + kLineOffsetTwips[line]) / kTwipsPerPixel);
+    lines.lines.push_back({at, messageCaption_.mid(first, count)});
+    DrawPictureText(p, at.x(), at.y(), lines.lines.back().second, textColor_);
   }
-}
-
-// Text output at a position: (x, y) is the top left of the text, in the current text colour
-// and the handwriting face.
-void ADVKorvane::DrawText(QPainter& p, int xPx, int yPx, const QString& text) const {
-  QFont font(HandwritingFamily());
-  font.setPointSizeF(kMessagePointSize);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  p.setFont(font);
-  p.setPen(textColor_);
-  // The glyphs' em box starts at y: the handwriting face carries a tall ascent of its own, so
-  // the baseline is set from the em size (ideographs rise about 0.88 em above it).
-  const double emPx = font.pointSizeF() * p.device()->logicalDpiY() / 72.0;
-  p.drawText(xPx, yPx + qRound(emPx * 0.88), text);
+  pictureLog_.SetLines(std::move(lines));
 }
 
 void ADVKorvane::RunOneStep(int place) {
   // The player's own house has no counter: it always asks whether to stop playing.
   if (place == 6) {
-    ShowMessage(QStringLiteral("終わりにしようかな？"));
-    ShowChoices(kQuit, kNotYet);
+    ShowMessage(story::PlayerHouseQuestion());
+    ShowChoices(story::QuitChoice(), story::NotYetChoice());
     return;
   }
   int16_t* counter = state_.StepCounter(place);
@@ -100,7 +83,7 @@ void ADVKorvane::ShowMessage(const QString& text) { SetMessage(text, QColor(0, 0
 void ADVKorvane::ShowSpeech(const QString& text) { SetMessage(text, QColor(255, 0, 0)); }
 
 void ADVKorvane::ShowNotice(const QString& text) {
-  SetMessage(QStringLiteral("『") + text + QStringLiteral("』"), QColor(0, 0, 255));
+  SetMessage(story::NoticeText(text), QColor(0, 0, 255));
 }
 
 void ADVKorvane::ShowChoices(const QString& first, const QString& second) {
@@ -122,7 +105,7 @@ void ADVKorvane::Choiser_Click(int index) {
   if (index < 0 || index > 1 || !choiser_[index].visible) return;
   const QString caption = choiser_[index].caption;
   // Save and end. A save that fails is told and the game goes on, so nothing is lost.
-  if (caption == kQuit) {
+  if (caption == story::QuitChoice()) {
     const FileResult saved = files_.SaveGame(state_, false);
     if (!saved) {
       platform_.ShowOk(
@@ -135,7 +118,7 @@ void ADVKorvane::Choiser_Click(int index) {
     host_.Quit();
     return;
   }
-  if (caption == kNotYet) ShowTownMap();
+  if (caption == story::NotYetChoice()) ShowTownMap();
   // The second choice skips one step.
   if (int16_t* counter = state_.StepCounter(currentPlace_)) AddTo(*counter, index);
   choiser_[0].visible = false;

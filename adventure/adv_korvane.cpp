@@ -160,6 +160,7 @@ void ADVKorvane::StartGame(bool loaded) {
     ShowTownMap();
   } else {
     NewGameState(state_, NormalizeSavedText(text1_ + Honorific()), combo1_ == kMale ? 0 : 1);
+    if (OnNewGame) OnNewGame();
   }
   // The player's portrait.
   const int sex = state_.PlayerSex == 1 ? 1 : 0;
@@ -271,6 +272,7 @@ void ADVKorvane::FillLightGrey() {
   ++pictureRevision_;
   QPainter p(&picture1_);
   p.drawImage(picture1_.rect(), pictures_.lightTile);
+  pictureLog_.Fill();
 }
 
 void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
@@ -279,12 +281,13 @@ void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
   {
     ++pictureRevision_;
     QPainter p(&picture1_);
-    DrawText(p, x, y, text);
+    DrawPictureText(p, x, y, text, textColor_);
   }
+  pictureLog_.Text(QPoint(x, y), text, textColor_);
   // Text that falls on the message box stays when the box's lines are redrawn.
   if (!boxBackground_.isNull() && boxRect_.intersects(QRect(x, y, picture1_.width(), 40))) {
     QPainter p(&boxBackground_);
-    DrawText(p, x - boxRect_.left(), y - boxRect_.top(), text);
+    DrawPictureText(p, x - boxRect_.left(), y - boxRect_.top(), text, textColor_);
   }
 }
 

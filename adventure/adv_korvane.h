@@ -13,6 +13,7 @@
 
 #include "adventure/adv_layout.h"
 #include "adventure/adv_pictures.h"
+#include "adventure/picture_log.h"
 #include "adventure/story/script_host.h"
 #include "duel/platform.h"
 #include "sound/sound.h"
@@ -51,6 +52,8 @@ class ADVKorvane : public ScriptHost {
 
   // Tests play their own script tables through this; the game uses RunPlaceStep.
   void SetStepRunner(StepRunner runner) { runner_ = std::move(runner); }
+  // A new game has started from the title ("始める"): the statistics start afresh.
+  std::function<void()> OnNewGame;
 
   // --- Title layer (adv_korvane.cpp) ---
   void Form_Load();
@@ -115,6 +118,8 @@ class ADVKorvane : public ScriptHost {
   const QImage& Picture1() const { return picture1_; }
   // Changes whenever Picture1 is drawn on, so the view repaints only then.
   int PictureRevision() const { return pictureRevision_; }
+  // What Picture1 shows, step by step, for a view that draws it at its zoom.
+  const PictureLog& Picture1Log() const { return pictureLog_; }
   bool Picture1Visible() const { return picture1Visible_; }
   const ControlState& Picture5() const { return picture5_; }
   const ControlState& Command(int i) const { return commands_[i - 1]; }  // 1..5
@@ -144,7 +149,6 @@ class ADVKorvane : public ScriptHost {
  private:
   void TypeOneCharacter();
   void DrawMessageLines();
-  void DrawText(QPainter& p, int xPx, int yPx, const QString& text) const;
   void RunOneStep(int place);
   void SetMessage(const QString& text, QColor colour);
   void StartGame(bool loaded);
@@ -177,6 +181,7 @@ class ADVKorvane : public ScriptHost {
   QImage picture1_;       // the persistent drawing surface
   QImage boxBackground_;  // the empty light box, kept so typing can redraw its lines cleanly
   QRect boxRect_;         // where boxBackground_ lies on Picture1
+  PictureLog pictureLog_;
   int pictureRevision_ = 0;
   std::array<bool, 9> clickerVisible_{};
   std::array<ControlState, 2> choiser_;

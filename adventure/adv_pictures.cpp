@@ -97,4 +97,26 @@ AdventurePictures LoadAdventurePictures(const QString& dataDir) {
   return pics;
 }
 
+const QImage* SharpAdventureArt::Get(const QString& name, QSize size, int scale) const {
+  if (scale <= 1 || dir_.isEmpty()) return nullptr;
+  const QString file = name.left(name.size() - 4) + QStringLiteral("@%1x.png").arg(scale);
+  auto it = cache_.find(file);
+  if (it == cache_.end()) {
+    QImage img;
+    const QString path = FindFile(QDir(dir_).filePath(QStringLiteral("adventure")), file);
+    if (!path.isEmpty() && img.load(path) && img.size() == size * scale) {
+      img = img.convertToFormat(QImage::Format_RGB32);
+    } else {
+      img = QImage();
+    }
+    it = cache_.emplace(file, img).first;
+  }
+  return it->second.isNull() ? nullptr : &it->second;
+}
+
+const QImage* SharpAdventureArt::CloseUp(int place) const {
+  if (place < 0 || place > 8) return nullptr;
+  return Get(QStringLiteral("CloseUp%1.png").arg(place), {kPictureWidth, kPictureHeight}, 3);
+}
+
 }  // namespace korvane

@@ -11,7 +11,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <cmath>
 #include <functional>
+
+#include "duel/sharp_art.h"
+#include "duel/view_zoom.h"
+#include "duel/window_place.h"
 
 namespace korvane {
 
@@ -52,9 +57,10 @@ QFont Gothic(double points, bool bold = false) {
   return f;
 }
 
-void Place(QWidget* w, const TwipRect& r) { w->setGeometry(r.Pixels()); }
+constexpr QSize kDesign(kAreaWidthTwips / kTwipsPerPixel, kAreaHeightTwips / kTwipsPerPixel);
+constexpr int kFramePixels = kFrameTwips / kTwipsPerPixel;
 
-// The portrait frame: a raised border with the portrait at 80, 80 twips.
+// The portrait frame: a raised border with the portrait at 80, 80 twips, in 1x pixels.
 void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
   p.fillRect(QRect(QPoint(0, 0), size), QColor(212, 208, 200));
   p.setPen(Qt::white);
@@ -63,67 +69,88 @@ void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
   p.setPen(QColor(64, 64, 64));
   p.drawLine(size.width() - 1, 0, size.width() - 1, size.height() - 1);
   p.drawLine(0, size.height() - 1, size.width() - 1, size.height() - 1);
-  if (portrait) p.drawImage(kPortraitInFrame.Pixels(), *portrait);
+  if (portrait) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(kPortraitInFrame.Pixels()), *portrait);
+  }
 }
 
 }  // namespace
 
-ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent)
+ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const SharpAdventureArt* art,
+                                   QWidget* parent)
     : QWidget(parent), logic_(logic) {
   setWindowTitle(QStringLiteral("ＫＯＲＶＡＮＥ"));
-  setFixedSize(kAreaWidthTwips / kTwipsPerPixel, kAreaHeightTwips / kTwipsPerPixel);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(236, 230, 210));
-  setPalette(pal);
-  setFont(Gothic(9));
+  // The controls lie on a stage of the window's size times the zoom.
+  zoom_ = new ZoomStage(this, kDesign, QColor(236, 230, 210));
+  zoom_->SetFont(zoom_->Stage(), Gothic(9));
+  // After a duel the window comes back exactly where it was.
+  new KeepPlace(this);
   BuildPicture();
   BuildTitle();
+  zoom_->OnZoom = [this] {
+    border_->setLineWidth(std::max(1, int(std::lround(2 * zoom_->Zoom()))));
+    ShowLogo();
+    shownRevision_ = -1;
+    Sync();
+    for (QWidget* w : {static_cast<QWidget*>(picture1_), static_cast<QWidget*>(picture2_),
+                       static_cast<QWidget*>(picture4_)})
+      w->update();
+  };
+  UseZoom(zoom, art);
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, [this] { Tick(); });
+  SetUpKeys();
   Sync();
 }
 
 void ADVKorvaneWindow::BuildPicture() {
   // Picture1 fills the window; its border takes two pixels on each side.
-  auto* border = new QFrame(this);
+  auto* border = new QFrame(zoom_->Stage());
+  border_ = border;
   border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   border->setLineWidth(2);
-  border->setGeometry(0, 0, width(), height());
+  zoom_->Place(border, QRect(QPoint(0, 0), kDesign));
   picture1_ = new ClickArea(border);
-  picture1_->setGeometry(2, 2, kPictureWidth, kPictureHeight);
-  picture1_->onPaint = [this](QPainter& p) { p.drawImage(0, 0, logic_.Picture1()); };
+  zoom_->Place(picture1_, QRect(2, 2, kPictureWidth, kPictureHeight));
+  picture1_->onPaint = [this](QPainter& p) { PaintPicture1(p); };
   picture1_->onMove = [this] { Forward([this] { logic_.Picture1_MouseMove(); }); };
   picture1_->onClick = [this] { Forward([this] { logic_.Picture1_Click(); }); };
   picture1_->setObjectName(QStringLiteral("Picture1"));
 
   for (int i = 0; i < 9; ++i) {
     auto* c = new ClickArea(picture1_);
-    Place(c, kClickerRects[i]);
+    zoom_->Place(c, kClickerRects[i].Pixels());
     c->setCursor(Qt::PointingHandCursor);
     c->onMove = [this, i] { Forward([this, i] { logic_.Clicker_MouseMove(i); }); };
     c->onClick = [this, i] { Forward([this, i] { logic_.Clicker_Click(i); }); };
+    c->onPaint = [this, i, c](QPainter& p) { PaintMapCursor(p, i, c->size()); };
     c->setObjectName(QStringLiteral("Clicker%1").arg(i));
     clickers_[i] = c;
   }
 
   picture2_ = new ClickArea(picture1_);
-  picture2_->resize(kFrameTwips / kTwipsPerPixel, kFrameTwips / kTwipsPerPixel);
+  zoom_->Place(picture2_, QRect(0, 0, kFramePixels, kFramePixels));
   picture2_->onPaint = [this](QPainter& p) {
     const QImage* pic = nullptr;
+    QString name;
     for (int s = 0; s < 2; ++s) {
-      if (logic_.PlayerPicVisible(s)) pic = &logic_.Pictures().player[s];
+      if (logic_.PlayerPicVisible(s)) {
+        pic = &logic_.Pictures().player[s];
+        name = QStringLiteral("PlayerPic%1.png").arg(s);
+      }
     }
-    PaintFrame(p, picture2_->size(), pic);
+    PaintPortrait(p, pic, name);
   };
   picture2_->onClick = [this] { Forward([this] { logic_.Picture2_Click(); }); };
   picture2_->setObjectName(QStringLiteral("Picture2"));
 
   picture4_ = new ClickArea(picture1_);
-  Place(picture4_, kPicture4Rect);
+  zoom_->Place(picture4_, kPicture4Rect.Pixels());
   picture4_->onPaint = [this](QPainter& p) {
     const int shown = logic_.ShownOppPic();
-    PaintFrame(p, picture4_->size(), shown >= 0 ? &logic_.Pictures().opponent[shown] : nullptr);
+    PaintPortrait(p, shown >= 0 ? &logic_.Pictures().opponent[shown] : nullptr,
+                  QStringLiteral("OppPic%1.png").arg(shown));
   };
   picture4_->onClick = [this] { Forward([this] { logic_.Picture4_Click(); }); };
   picture4_->setObjectName(QStringLiteral("Picture4"));
@@ -132,8 +159,8 @@ void ADVKorvaneWindow::BuildPicture() {
   choiceFont.setPointSizeF(kChoicePointSize);
   for (int i = 0; i < 2; ++i) {
     auto* b = new QPushButton(picture1_);
-    Place(b, kChoiserRects[i]);
-    b->setFont(choiceFont);
+    zoom_->Place(b, kChoiserRects[i].Pixels());
+    zoom_->SetFont(b, choiceFont);
     b->setObjectName(QStringLiteral("Choiser%1").arg(i));
     connect(b, &QPushButton::clicked, this,
             [this, i] { Forward([this, i] { logic_.Choiser_Click(i); }); });
@@ -142,10 +169,10 @@ void ADVKorvaneWindow::BuildPicture() {
 }
 
 void ADVKorvaneWindow::BuildTitle() {
-  picture5_ = new QLabel(this);
-  Place(picture5_, kPicture5Rect);
-  picture5_->setPixmap(QPixmap::fromImage(logic_.Pictures().logo.scaled(
-      picture5_->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  QWidget* stage = zoom_->Stage();
+  picture5_ = new QLabel(stage);
+  zoom_->Place(picture5_, kPicture5Rect.Pixels());
+  ShowLogo();
   picture5_->setObjectName(QStringLiteral("Picture5"));
 
   const std::array<TwipRect, 5> rects{kCommand1Rect, kCommand2Rect, kCommand3Rect, kCommand4Rect,
@@ -155,31 +182,31 @@ void ADVKorvaneWindow::BuildTitle() {
       [this] { logic_.Command3_Click(); }, [this] { logic_.Command4_Click(); },
       [this] { logic_.Command5_Click(); }};
   for (int i = 0; i < 5; ++i) {
-    auto* b = new QPushButton(this);
-    Place(b, rects[i]);
-    b->setFont(Gothic(i < 3 ? kTitleButtonPointSize : 9, i < 3));
+    auto* b = new QPushButton(stage);
+    zoom_->Place(b, rects[i].Pixels());
+    zoom_->SetFont(b, Gothic(i < 3 ? kTitleButtonPointSize : 9, i < 3));
     b->setObjectName(QStringLiteral("Command%1").arg(i + 1));
     b->setFocusPolicy(Qt::TabFocus);
     connect(b, &QPushButton::clicked, this, [this, h = handlers[i]] { Forward(h); });
     commands_[i] = b;
   }
 
-  frame1_ = new QGroupBox(QStringLiteral("自分のプロフィール"), this);
-  Place(frame1_, kFrame1Rect);
+  frame1_ = new QGroupBox(QStringLiteral("自分のプロフィール"), stage);
+  zoom_->Place(frame1_, kFrame1Rect.Pixels());
   frame1_->setObjectName(QStringLiteral("Frame1"));
   auto* label1 = new QLabel(QStringLiteral("名前："), frame1_);
-  Place(label1, kLabel1Rect);
+  zoom_->Place(label1, kLabel1Rect.Pixels());
   text1_ = new QLineEdit(frame1_);
-  Place(text1_, kText1Rect);
+  zoom_->Place(text1_, kText1Rect.Pixels());
   text1_->setObjectName(QStringLiteral("Text1"));
   connect(text1_, &QLineEdit::textChanged, this, [this](const QString& t) { logic_.SetText1(t); });
   // Enter in the name box starts, as the start button does.
   connect(text1_, &QLineEdit::returnPressed, this,
           [this] { Forward([this] { logic_.Command2_Click(); }); });
   auto* label2 = new QLabel(QStringLiteral("性別："), frame1_);
-  Place(label2, kLabel2Rect);
+  zoom_->Place(label2, kLabel2Rect.Pixels());
   combo1_ = new QComboBox(frame1_);
-  Place(combo1_, kCombo1Rect);
+  zoom_->Place(combo1_, kCombo1Rect.Pixels());
   combo1_->addItems({QStringLiteral("男"), QStringLiteral("女")});
   combo1_->setObjectName(QStringLiteral("Combo1"));
   connect(combo1_, &QComboBox::currentTextChanged, this,
@@ -211,7 +238,9 @@ void ADVKorvaneWindow::Sync() {
     if (choisers_[i]->text() != c.caption) choisers_[i]->setText(c.caption);
     choisers_[i]->setVisible(c.visible);
   }
-  picture2_->move(kPlayerFrameLeft / kTwipsPerPixel, logic_.Picture2Top() / kTwipsPerPixel);
+  picture2_->setGeometry(
+      zoom_->Rect(QRect(kPlayerFrameLeft / kTwipsPerPixel, logic_.Picture2Top() / kTwipsPerPixel,
+                        kFramePixels, kFramePixels)));
   picture2_->setVisible(logic_.Picture2Visible());
   picture4_->setVisible(logic_.Picture4Visible());
   // Repaint only what changed: this runs on every 10-ms tick.
@@ -227,8 +256,90 @@ void ADVKorvaneWindow::Sync() {
   }
   if (logic_.PictureRevision() != shownRevision_) {
     shownRevision_ = logic_.PictureRevision();
-    picture1_->update();
+    // While a message types, only its box changes.
+    const PictureLog& log = logic_.Picture1Log();
+    if (log.Revision() == shownSteps_ && !log.Lines().clip.isEmpty()) {
+      picture1_->update(zoom_->Rect(log.Lines().clip).adjusted(-2, -2, 2, 2));
+    } else {
+      shownSteps_ = log.Revision();
+      picture1_->update();
+    }
   }
+}
+
+void ADVKorvaneWindow::UseZoom(ViewZoom* zoom, const SharpAdventureArt* art) {
+  sharpArt_ = art;
+  sharp_ = QImage();
+  zoom_->Attach(zoom);
+}
+
+double ADVKorvaneWindow::Zoom() const { return zoom_->Zoom(); }
+
+void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
+  const double z = zoom_->Zoom();
+  const double ratio = picture1_->devicePixelRatioF();
+  const double scale = z * ratio;
+  if (!sharpArt_ && scale == 1) {
+    p.drawImage(0, 0, logic_.Picture1());
+    return;
+  }
+  // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures),
+  // once per change, at the screen's own pixels; the typed lines go on top at every paint.
+  const PictureLog& log = logic_.Picture1Log();
+  if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
+    if (sharpArt_) {
+      const int k = SharpArt::ArtScaleFor(scale);
+      const QImage* town =
+          sharpArt_->Get(QStringLiteral("Town.png"), {kPictureWidth, kPictureHeight}, k);
+      PictureArt art{town ? town : &logic_.Pictures().town, &logic_.Pictures().lightTile,
+                     [this](int place) { return sharpArt_->CloseUp(place); }};
+      sharp_ = PaintPicture(log, art, scale);
+    } else {
+      // No sharp art: the logic's own picture, enlarged.
+      sharp_ = logic_.Picture1().scaled(int(std::ceil(kPictureWidth * scale)),
+                                        int(std::ceil(kPictureHeight * scale)),
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    sharp_.setDevicePixelRatio(ratio);
+    sharpSteps_ = sharpArt_ ? log.Revision() : ~uint64_t(0);
+    sharpScale_ = scale;
+  }
+  p.drawImage(QPoint(0, 0), sharp_);
+  if (!sharpArt_) return;
+  p.scale(z, z);
+  PaintLines(p, log.Lines());
+}
+
+void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const QString& name) {
+  const double z = zoom_->Zoom();
+  const double scale = z * devicePixelRatioF();
+  if (portrait && scale != 1) {
+    // Made once at the screen's own pixels, from the sharp portrait when there is one.
+    const QSize device(int(std::lround(100 * scale)), int(std::lround(100 * scale)));
+    PortraitCache& cache = portraits_[name];
+    if (cache.image.size() != device || cache.from != portrait) {
+      const QImage* sharp =
+          sharpArt_ ? sharpArt_->Get(name, {100, 100}, SharpArt::ArtScaleFor(scale)) : nullptr;
+      cache.image = (sharp ? *sharp : *portrait)
+                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      cache.from = portrait;
+    }
+    portrait = &cache.image;
+  }
+  p.scale(z, z);
+  PaintFrame(p, QSize(kFramePixels, kFramePixels), portrait);
+}
+
+void ADVKorvaneWindow::ShowLogo() {
+  const double ratio = devicePixelRatioF();
+  const int k = SharpArt::ArtScaleFor(zoom_->Zoom() * ratio);
+  const QImage* sharp =
+      sharpArt_ ? sharpArt_->Get(QStringLiteral("Logo.png"), {302, 189}, k) : nullptr;
+  const QImage& logo = sharp ? *sharp : logic_.Pictures().logo;
+  QPixmap pixmap = QPixmap::fromImage(
+      logo.scaled(picture5_->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  pixmap.setDevicePixelRatio(ratio);
+  picture5_->setPixmap(pixmap);
 }
 
 void ADVKorvaneWindow::Forward(const std::function<void()>& handler) {

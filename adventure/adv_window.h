@@ -6,11 +6,14 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 
 #include "adventure/adv_korvane.h"
 #include "duel/qt_platform.h"
 
 class QComboBox;
+class QFrame;
+class QPainter;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +22,9 @@ class QPushButton;
 namespace korvane {
 
 class ClickArea;
+class SharpAdventureArt;
+class ViewZoom;
+class ZoomStage;
 
 // The real platform, with one addition: before pending events run, the adventure window mirrors
 // its logic, so a control the handler has just hidden cannot be clicked meanwhile.
@@ -33,28 +39,49 @@ class AdventurePlatform : public QtPlatform {
 
 class ADVKorvaneWindow : public QWidget {
  public:
-  explicit ADVKorvaneWindow(ADVKorvane& logic, QWidget* parent = nullptr);
+  // `zoom` and `art` as for UseZoom, taken before the window first shows itself.
+  explicit ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom = nullptr,
+                            const SharpAdventureArt* art = nullptr, QWidget* parent = nullptr);
 
   // Mirror the logic's state onto the widgets.
   void Sync();
   // Starts Timer1 (the logic says the interval).
   void StartTimer();
+  // Follows `zoom` (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) and paints the picture, the portraits and
+  // the logo from `art`, with the close-ups of the places (either may be null).
+  void UseZoom(ViewZoom* zoom, const SharpAdventureArt* art);
+  double Zoom() const;
   ADVKorvane& Logic() { return logic_; }
   // Runs once the window has accepted its close (the program ends then).
   std::function<void()> OnClosed;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The keyboard (adventure/adv_keys.cpp): keys for this window are looked at before the
+  // control with the focus sees them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void SetUpKeys();
+  bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
+  bool MapKey(int key);
+  bool ChoiceKey(int key);
+  void PaintMapCursor(QPainter& p, int place, QSize size) const;
+  void SetMapCursor(int place);
   void BuildTitle();
   void BuildPicture();
+  void PaintPicture1(QPainter& p);
+  void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);
+  void ShowLogo();
   void Tick();
   // Runs a handler of the logic, then mirrors it. A fault of the game's arithmetic ends the
   // program with a report.
   void Forward(const std::function<void()>& handler);
 
   ADVKorvane& logic_;
+  ZoomStage* zoom_ = nullptr;
+  const SharpAdventureArt* sharpArt_ = nullptr;
+  QFrame* border_ = nullptr;
   ClickArea* picture1_ = nullptr;
   QLabel* picture5_ = nullptr;
   std::array<QPushButton*, 5> commands_{};
@@ -66,8 +93,18 @@ class ADVKorvaneWindow : public QWidget {
   ClickArea* picture2_ = nullptr;
   ClickArea* picture4_ = nullptr;
   QTimer timer1_;
-  int shownRevision_ = -1;                     // the Picture1 revision on screen
+  int shownRevision_ = -1;              // the Picture1 revision on screen
+  uint64_t shownSteps_ = ~uint64_t(0);  // the picture log's revision on screen
+  QImage sharp_;                        // Picture1's steps at the zoom
+  struct PortraitCache {
+    const QImage* from = nullptr;
+    QImage image;
+  };
+  std::map<QString, PortraitCache> portraits_;  // the portraits at the zoom
+  uint64_t sharpSteps_ = ~uint64_t(0);
+  double sharpScale_ = 0;
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
+  int mapCursor_ = -1;                         // the place chosen on the map by key
 };
 
 }  // namespace korvane

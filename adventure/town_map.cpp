@@ -98,6 +98,7 @@ void ADVKorvane::EnterPlace(int place) {
     QPainter p(&picture1_);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(picture1_.rect(), pictures_.town, kClickerRects[place].Pixels());
+    pictureLog_.ZoomIn(place, kClickerRects[place].Pixels());
   }
   // The larger message box of the places.
   messageRect_ = {kMessageLabelStart.left, picture2Top_ + 100, kMessageLabelPlaceWidth,
@@ -126,6 +127,7 @@ void ADVKorvane::ShowTownMap() {
   messageCaption_.clear();
   // The plain town picture erases the zoom and every drawn text.
   picture1_ = pictures_.town.copy();
+  pictureLog_.Reset();
   ++pictureRevision_;
   Form_Paint();
   // Every place whose time has come.
@@ -159,6 +161,7 @@ void ADVKorvane::Form_Paint() {
     p.drawImage(box.topLeft(), pictures_.town, box);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     p.drawImage(box, pictures_.lightTile);
+    pictureLog_.Box(box);
   }
   boxRect_ = box;
   boxBackground_ = picture1_.copy(box);

@@ -8,22 +8,32 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
 #include <memory>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "app/command_line.h"
 #include "app/game_application.h"
 #include "app/translations.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
+#include "duel/sharp_art.h"
 #include "duel/tutorial.h"
+#include "duel/view_zoom.h"
+#include "duel/window_place.h"
 #include "engine/card_table.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/preferences.h"
 #include "state/save_files.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -56,7 +66,8 @@ QString CardFilePath(const QString& dataDir) {
 // Opens the duel window for a duel or the tutorial, and brings the adventure back when it closes.
 class DuelOpener : public AdventureHost {
  public:
-  DuelOpener(Korvane& duel, SoundSystem& sound) : duel_(duel), sound_(sound) {}
+  DuelOpener(Korvane& duel, SoundSystem& sound, ViewZoom& zoom, const SharpArt& art)
+      : duel_(duel), sound_(sound), zoom_(zoom), art_(art) {}
   void SetAdventure(ADVKorvane* logic, ADVKorvaneWindow* window) {
     adventure_ = logic;
     window_ = window;
@@ -64,15 +75,30 @@ class DuelOpener : public AdventureHost {
     duel_.OnClosed = [this] {
       adventure_->DuelWindowClosed();
       window_->Sync();
+      window_->activateWindow();  // the keyboard comes back with it
     };
   }
   void OpenDuelWindow(bool tutorial) override {
     auto* w = new KorvaneWindow(duel_);
     w->setWindowIcon(window_->windowIcon());
+    w->UseZoom(&zoom_, &art_);
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
+    // Over the adventure window, which hides itself as the duel begins.
+    if (!zoom_.FullScreen()) {
+      const QScreen* screen = window_->screen();
+      const QRect place = CentredOver(w->size(), window_->geometry(),
+                                      screen ? screen->availableGeometry() : QRect());
+      w->setGeometry(place);
+      (new KeepPlace(w))->Expect(place);
+    }
     w->show();
+    w->activateWindow();
+  }
+  // The result's picture painted sharply by the open duel window.
+  QImage SharpShown(const QImage& shown, double scale) const {
+    return opened_ ? opened_->SharpShown(shown, scale) : QImage();
   }
   void Quit() override {
     if (window_) window_->hide();
@@ -82,13 +108,46 @@ class DuelOpener : public AdventureHost {
  private:
   Korvane& duel_;
   SoundSystem& sound_;
+  ViewZoom& zoom_;
+  const SharpArt& art_;
   ADVKorvane* adventure_ = nullptr;
   ADVKorvaneWindow* window_ = nullptr;
   QPointer<KorvaneWindow> opened_;
 };
 
-int Run(QApplication& app) {
+// --quit-after-title: once the title window is on the screen, say so and end the run without
+// touching the save or the settings. Gives up after five seconds.
+void QuitOnceShown(QWidget& window, const QString& dataDir) {
+  auto* poll = new QTimer(&window);
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, dataDir, tries = 0]() mutable {
+    const bool shown =
+        window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+    if (!shown && ++tries < 500) return;
+    poll->stop();
+    if (shown) {
+      std::printf("korvane: title window shown (%dx%d), data from %s\n", window.width(),
+                  window.height(), qPrintable(dataDir));
+    } else {
+      std::fprintf(stderr, "korvane: the title window did not appear\n");
+    }
+    std::fflush(stdout);
+    QCoreApplication::exit(shown ? 0 : 1);
+  });
+  poll->start();
+}
+
+int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
+  // The edition the player chose (Japanese unless the preferences say English), Qt's own texts
+  // with it.
+  Edition edition(dataDir);
+  QString editionProblem;
+  if (!edition.Use(PreferenceStore(PreferenceStore::DefaultPath()).Load().language,
+                   &editionProblem)) {
+    std::fprintf(stderr, "korvane: 英語版を使えません（%s）。日本語で続けます\n",
+                 qUtf8Printable(editionProblem));
+  }
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
 
@@ -111,20 +170,44 @@ int Run(QApplication& app) {
   SeededRandom rng(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
-  DuelOpener opener(duel, *sound);
+  // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
+  PreferenceStore preferences(PreferenceStore::DefaultPath());
+  ViewZoom zoom(&preferences);
+  const SharpArt cardArt(cardPictures, dataDir);
+  const SharpAdventureArt adventureArt(dataDir);
+  DuelOpener opener(duel, *sound, zoom, cardArt);
+  // The pace of the duels is the player's own choice, remembered beside the settings.
+  duel.DuelPace = preferences.Load().pace;
+  duel.OnPaceChosen = [&preferences](Pace pace) {
+    Preferences chosen = preferences.Load();
+    chosen.pace = pace;
+    (void)preferences.Save(chosen);
+  };
+  // The record of duels beside the save; a damaged file is told once and set aside.
+  Statistics statistics(store.Directory());
+  const QString statisticsProblem = statistics.Load();
+  duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
+  adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
-  ADVKorvaneWindow window(adventure);
+  if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
+  ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
   platform.BeforeEvents = [&window] { window.Sync(); };
+  // Message boxes follow the zoom; the result's card is painted sharply.
+  platform.Zoom = [&window] { return window.Zoom(); };
+  platform.SharpPicture = [&opener](const QImage& shown, double scale) {
+    return opener.SharpShown(shown, scale);
+  };
   opener.SetAdventure(&adventure, &window);
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();
   window.StartTimer();
+  if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   const int code = app.exec();
   duel.OnClosed = nullptr;
   return code;
@@ -134,9 +217,11 @@ int Run(QApplication& app) {
 }  // namespace korvane
 
 int main(int argc, char** argv) {
+  korvane::SetApplicationIdentity();
+  if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
   korvane::GameApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("korvane"));
-  korvane::InstallTranslations(app);
+  korvane::CommandLine options;
+  if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
   QApplication::setQuitOnLastWindowClosed(false);
-  return korvane::Run(app);
+  return korvane::Run(app, options);
 }

@@ -1,31 +1,86 @@
 #include "app/translations.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
 
-#include "state/preferences.h"
+#include "state/language.h"
 
 namespace korvane {
 
-bool InstallTranslations(QCoreApplication& app, const QString& language) {
-  if (language == QStringLiteral("en")) return true;  // Qt's texts are English already
-  auto* qt = new QTranslator(&app);
-  const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!qt->load(QStringLiteral("qtbase_ja"), dir)) {
-    std::fprintf(stderr,
-                 "korvane: Qt の日本語訳 qtbase_ja.qm が %s にありません"
-                 "（パッケージ qt6-translations-l10n）\n",
-                 qUtf8Printable(dir));
-    delete qt;
-    return false;
+Edition::Edition(QString dataDir) : dataDir_(std::move(dataDir)) {}
+
+Edition::~Edition() {
+  Remove();
+  UseQtJapanese(false);
+}
+
+QString Edition::EnglishFile(const QString& dataDir) {
+  return QDir(dataDir).filePath(QStringLiteral("translations/korvane_en.qm"));
+}
+
+bool Edition::Use(const QString& language, QString* error) {
+  if (language != QLatin1String("en")) {
+    Remove();
+    UseQtJapanese(true);
+    return true;
   }
-  QCoreApplication::installTranslator(qt);
+  if (translator_) return true;
+  const QString path = EnglishFile(dataDir_);
+  auto fail = [&](const QString& why) {
+    if (error) *error = path + QStringLiteral(": ") + why;
+    UseQtJapanese(true);  // the game stays Japanese, Qt's texts with it
+    return false;
+  };
+  if (!QCoreApplication::instance()) return fail(QStringLiteral("no application to install it in"));
+  if (!QFileInfo::exists(path)) return fail(QStringLiteral("not found"));
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(path)) return fail(QStringLiteral("not a translation file"));
+  if (!QCoreApplication::installTranslator(translator.get())) {
+    return fail(QStringLiteral("could not be installed"));
+  }
+  translator_ = std::move(translator);
+  // A file that loads but does not declare itself English would leave a mixed game.
+  if (!EnglishEdition()) {
+    Remove();
+    return fail(QStringLiteral("is not the English translation"));
+  }
+  UseQtJapanese(false);
   return true;
 }
 
-bool InstallTranslations(QCoreApplication& app) {
-  return InstallTranslations(app, PreferenceStore(PreferenceStore::DefaultPath()).Load().language);
+QString Edition::Language() const {
+  return translator_ ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+void Edition::UseQtJapanese(bool use) {
+  if (!use) {
+    if (qtJapanese_) QCoreApplication::removeTranslator(qtJapanese_.get());
+    qtJapanese_.reset();
+    return;
+  }
+  if (qtJapanese_ || qtJapaneseMissing_ || !QCoreApplication::instance()) return;
+  const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  auto qt = std::make_unique<QTranslator>();
+  if (!qt->load(QStringLiteral("qtbase_ja"), dir) ||
+      !QCoreApplication::installTranslator(qt.get())) {
+    std::fprintf(stderr,
+                 "korvane: Qt の日本語訳 qtbase_ja.qm が %s にありません"
+                 "（パッケージ qt6-translations-l10n）。ボタンなどは英語のままです\n",
+                 qUtf8Printable(dir));
+    qtJapaneseMissing_ = true;  // said once
+    return;
+  }
+  qtJapanese_ = std::move(qt);
+}
+
+void Edition::Remove() {
+  if (!translator_) return;
+  QCoreApplication::removeTranslator(translator_.get());
+  translator_.reset();
 }
 
 }  // namespace korvane

@@ -1,18 +1,47 @@
-// Qt's own texts (the buttons of message boxes, the text box's menu) in the game's language.
-// Japanese is the default; the preferences may choose "en", where Qt keeps its own English.
+// The English edition: Qt's translation of the Japanese game, read from
+// <data directory>/translations/korvane_en.qm (made by the build from
+// assets/translations/korvane_en.ts and the English column of assets/cards.tsv). The Japanese
+// edition needs no file. Installing the translation sends every window a LanguageChange event,
+// so a switch takes effect at once.
+//
+// Qt's own texts (the buttons of message boxes, the text box's menu) follow the edition: the
+// Japanese edition installs Qt's Japanese translation from the distribution (qtbase_ja.qm,
+// package qt6-translations-l10n), so message boxes say はい/いいえ; the English one keeps Qt's
+// English.
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
+#include <memory>
+
+class QTranslator;
 
 namespace korvane {
 
-// Installs the translators for the language ("ja" or "en") into the application; they live as
-// long as it does. False, with one line on stderr, when a translation file is missing: the game
-// then goes on with Qt's English.
-bool InstallTranslations(QCoreApplication& app, const QString& language);
+class Edition {
+ public:
+  explicit Edition(QString dataDir);
+  ~Edition();
+  Edition(const Edition&) = delete;
+  Edition& operator=(const Edition&) = delete;
 
-// The same, for the language chosen in the player's preferences.
-bool InstallTranslations(QCoreApplication& app);
+  // "en" installs the English translation, anything else ("ja") removes it. Returns false and
+  // puts a message into *error when the file is missing, damaged or not the English one; the
+  // game then stays Japanese. Qt's Japanese goes with the Japanese edition; when its file is
+  // missing, one line on stderr says so and Qt's texts stay English.
+  bool Use(const QString& language, QString* error = nullptr);
+  // "en" while the English translation is installed, else "ja".
+  QString Language() const;
+
+  static QString EnglishFile(const QString& dataDir);
+
+ private:
+  void Remove();
+  void UseQtJapanese(bool use);
+
+  QString dataDir_;
+  std::unique_ptr<QTranslator> translator_;
+  std::unique_ptr<QTranslator> qtJapanese_;
+  bool qtJapaneseMissing_ = false;
+};
 
 }  // namespace korvane

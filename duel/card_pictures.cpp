@@ -23,8 +23,9 @@ QPainterPath CardOutline() {
   return path;
 }
 
-// A file in `dir` by name, ignoring case; empty when there is none.
-QString FindFile(const QString& dir, const QString& name) {
+}  // namespace
+
+QString FindFileNoCase(const QString& dir, const QString& name) {
   QDir d(dir);
   if (!d.exists()) return {};
   if (d.exists(name)) return d.filePath(name);
@@ -34,6 +35,8 @@ QString FindFile(const QString& dir, const QString& name) {
   }
   return {};
 }
+
+namespace {
 
 QString SideText(char code) {
   if (code == '0') return QStringLiteral("×");
@@ -73,7 +76,7 @@ CardPictures::CardPictures(const QString& dataDir, const CardTable* cards) {
 
 QImage CardPictures::Load(const QString& dir, const QString& name, int w, int h, QRgb base,
                           const std::function<QImage()>& fallback) {
-  const QString path = FindFile(dir, name);
+  const QString path = FindFileNoCase(dir, name);
   QImage read;
   if (path.isEmpty() || !read.load(path) || read.isNull()) {
     missing_ << name;
@@ -84,6 +87,44 @@ QImage CardPictures::Load(const QString& dir, const QString& name, int w, int h,
   QPainter p(&out);
   p.drawImage(QRect(0, 0, w, h), read);
   return out;
+}
+
+const QImage& CardPictures::Get(ArtRef ref) const {
+  switch (ref.kind) {
+    case ArtKind::Card:
+      return Card(ref.index);
+    case ArtKind::EnemyCard:
+      return EnemyCard(ref.index);
+    case ArtKind::Mask:
+      return mask_;
+    case ArtKind::MyField:
+      return myField_;
+    case ArtKind::EnemyField:
+      return enemyField_;
+    case ArtKind::CornerMask:
+      return cornerMask_;
+    case ArtKind::CornerFrame:
+      return cornerFrame_;
+    case ArtKind::Board:
+    case ArtKind::None:
+      break;
+  }
+  return board_;
+}
+
+ArtRef CardPictures::Identify(const QImage& picture) const {
+  const QImage* p = &picture;
+  if (p >= &card_.front() && p <= &card_.back()) return {ArtKind::Card, int(p - &card_.front())};
+  if (p >= &enemyCard_.front() && p <= &enemyCard_.back())
+    return {ArtKind::EnemyCard, int(p - &enemyCard_.front())};
+  const std::pair<const QImage*, ArtKind> single[] = {
+      {&board_, ArtKind::Board},           {&mask_, ArtKind::Mask},
+      {&myField_, ArtKind::MyField},       {&enemyField_, ArtKind::EnemyField},
+      {&cornerMask_, ArtKind::CornerMask}, {&cornerFrame_, ArtKind::CornerFrame}};
+  for (const auto& [image, kind] : single) {
+    if (p == image) return {kind, 0};
+  }
+  return {};
 }
 
 void CardPictures::SetCard(int k, const QImage& player, const QImage& enemy) {

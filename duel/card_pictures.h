@@ -10,11 +10,15 @@
 #include <array>
 #include <functional>
 
+#include "duel/paint_log.h"
 #include "engine/types.h"
 
 namespace korvane {
 
 class CardTable;
+
+// A file in `dir` by name, ignoring case; empty when there is none.
+QString FindFileNoCase(const QString& dir, const QString& name);
 
 class CardPictures {
  public:
@@ -33,6 +37,11 @@ class CardPictures {
   const QImage& CornerMask() const { return cornerMask_; }    // Picture3
   const QImage& CornerFrame() const { return cornerFrame_; }  // Picture2
   const QImage& Board() const { return board_; }              // 402 x 402
+
+  // The picture a reference names, and the reference of one of these pictures (ArtKind::None for
+  // any other image): how the paint logs name their sources.
+  const QImage& Get(ArtRef ref) const;
+  ArtRef Identify(const QImage& picture) const;
 
   // Tests put their own pictures in.
   void SetCard(int k, const QImage& player, const QImage& enemy);

@@ -2,11 +2,14 @@
 // after it, leaving with "終わり" and closing (with the forfeit).
 #include "duel/korvane.h"
 
+#include <chrono>
+
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -19,10 +22,7 @@ const char* const kOpponentMusic[kPersons] = {
     "", "takahara.mid", "shindo.mid", "kazami.mid", "yokota.mid", "takamine.mid", "hayami.mid",
 };
 
-struct Raise {
-  int16_t card;
-  int16_t count;
-};
+using Raise = StockRaise;
 
 // The minimum stock: what every opponent holds at least, and what more she or he holds against
 // the master.
@@ -44,6 +44,13 @@ const MinimumStock kMinimumStock[kPersons] = {
 constexpr int kYokota = 4;
 
 }  // namespace
+
+std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster) {
+  if (person < 1 || person >= kPersons) return {};
+  const std::initializer_list<Raise>& list =
+      forMaster ? kMinimumStock[person].master : kMinimumStock[person].always;
+  return {list.begin(), list.size()};
+}
 
 DuelControls DesignLayout() {
   DuelControls c;
@@ -85,7 +92,12 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
       music_(sound.CreateMusicDevice()) {
   music_->SetFileName(QStringLiteral("takahara.mid"));
   music_->OnDone = [this] { OnMusicDone(); };
-  Canvas = pictures_.Board().copy();
+  Clock = [] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
+  ResetCanvas();
   for (int i = 0; i < kHandSize; ++i) {
     PHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
     EHandPic[i] = BlankImage(kHandPixels, kHandPixels, kPictureBack);
@@ -99,13 +111,15 @@ Korvane::~Korvane() {
 void Korvane::Form_Load() {
   // The controls are made afresh, all hidden; the variables keep what they held.
   Ctl = DesignLayout();
-  Canvas = pictures_.Board().copy();
+  ResetCanvas();
   for (int i = 0; i < kHandSize; ++i) {
     ClearHandPicture(PHandPic[i]);
     ClearHandPicture(EHandPic[i]);
   }
   open_ = true;
   settling_ = asking_ = enemyMoving_ = false;
+  thinkingSince_.reset();
+  EnemyMark.reset();
 
   // The generator was seeded when it was made; the selection is cleared.
   Duel.SelectedSlot = -1;
@@ -184,12 +198,16 @@ bool Korvane::Form_Unload() {
       if (!open_) return true;
     }
     AddTo(game_.SeriesLosses, 1);
+    DuelReport forfeit{OpponentIndex(), DuelResult::EnemyWon, 0, 0, true, 0, 0};
     for (int16_t id : Duel.PlayerHand) {
-      if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
+      if (!IsValidCardId(id)) continue;
+      AddTo(OpponentStock[id], 1);
+      ++forfeit.CardsLost;
     }
     for (int16_t id : Duel.EnemyHand) {
       if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
     }
+    if (game_.TutorialMode == 0 && forfeit.Opponent > 0 && OnDuelSettled) OnDuelSettled(forfeit);
     Duel.EnemyHand.fill(-1);
   } else {
     // Chosen cards of a duel that never started go back to the player.
@@ -225,7 +243,9 @@ bool Korvane::Unload() {
 void Korvane::SetUpDuel() {
   if (!open_) return;
   ClearFlipClocks();
-  Canvas = pictures_.Board().copy();
+  thinkingSince_.reset();
+  EnemyMark.reset();
+  ResetCanvas();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
     Ctl.PHand[i].Pos =
@@ -265,6 +285,8 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   }
   Ctl.Field.Visible = false;
   Ctl.Thinking.Visible = false;
+  thinkingSince_.reset();
+  EnemyMark.reset();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();
   for (int i = 0; i < kHandSize; ++i) {
@@ -323,10 +345,41 @@ void Korvane::ClearHandPicture(QImage& pic) {
     pic = BlankImage(kHandPixels, kHandPixels, kPictureBack);
   }
   pic.fill(kPictureBack);
+  if (PaintLog* log = LogOf(pic)) log->ClearTo(kPictureBack);
 }
 
 void Korvane::PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture) {
   korvane::PaintSprite(target, pictures_.Mask(), picture, x, y, w, h);
+  if (PaintLog* log = LogOf(target)) {
+    log->Add({PaintOp::Kind::Sprite, pictures_.Identify(picture), RasterOp::Or, QRect(x, y, w, h)});
+  }
+}
+
+void Korvane::ResetCanvas() {
+  Canvas = pictures_.Board().copy();
+  CanvasLog.ClearToBoard();
+}
+
+void Korvane::CombineArt(QImage& target, const QImage& picture, int x, int y, int w, int h,
+                         RasterOp op) {
+  Combine(target, picture, x, y, w, h, op);
+  if (PaintLog* log = LogOf(target)) {
+    log->Add({PaintOp::Kind::Combine, pictures_.Identify(picture), op, QRect(x, y, w, h)});
+  }
+}
+
+void Korvane::RestoreBoard(int x, int y, int w, int h) {
+  Combine(Canvas, pictures_.Board().copy(x, y, w, h), x, y, RasterOp::Copy);
+  CanvasLog.Add({PaintOp::Kind::Board, {ArtKind::Board, 0}, RasterOp::Copy, QRect(x, y, w, h)});
+}
+
+PaintLog* Korvane::LogOf(const QImage& target) {
+  if (&target == &Canvas) return &CanvasLog;
+  for (int i = 0; i < kHandSize; ++i) {
+    if (&target == &PHandPic[i]) return &PHandLog[i];
+    if (&target == &EHandPic[i]) return &EHandLog[i];
+  }
+  return nullptr;
 }
 
 void Korvane::OnMusicDone() {

@@ -18,18 +18,30 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 
 #include "ai/ai.h"
 #include "duel/card_pictures.h"
 #include "duel/platform.h"
 #include "engine/duel_state.h"
+#include "state/preferences.h"
 
 namespace korvane {
 
 class CardTable;
 class MusicDevice;
 class SoundSystem;
+struct DuelReport;
 struct GameState;
+
+// The minimum stock of opponent `person` (1..6): the cards raised always, or those raised only
+// against the master. Raising card k to n makes a count of at most n into n.
+struct StockRaise {
+  int16_t card;
+  int16_t count;
+};
+std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster);
 
 // One control of the window: what the view shows. Positions are in pixels from the top left of
 // the container (the client area, or Picture1 / Field for the controls inside them).
@@ -59,6 +71,20 @@ constexpr int kClientHeight = 406;
 constexpr int kFieldOuter = 406;   // the board picture's outer size; clicks divide by it
 constexpr int kBoardPixels = 402;  // the board image inside it
 constexpr int kHandPixels = 81;
+
+// The pace of a duel. At the normal pace the enemy shows "考え中・・・・・・。" for at least
+// kThinkMs before its card lands, and each of a flip's eight frames lasts kNormalFlipFrameMs
+// (about a third of a second in all); the fast pace keeps the window's original timers.
+constexpr int kThinkMs = 600;
+constexpr int kNormalFlipFrameMs = 40;
+constexpr int kFastFlipFrameMs = 10;
+
+// A square of the board, column and row 1..5.
+struct BoardSquare {
+  int column = 0;
+  int row = 0;
+  bool operator==(const BoardSquare&) const = default;
+};
 
 class Korvane {
  public:
@@ -101,6 +127,22 @@ class Korvane {
   // Paints hand slot i afresh from PlayerHand (mask then picture), with the frame when selected.
   void PaintPlayerHands(int framedSlot);
 
+  // --- Pace (korvane_board.cpp) ---
+  // Fast until the game sets the player's choice, so the rules run at the original timers
+  // wherever nobody asks for more.
+  Pace DuelPace = Pace::Fast;
+  // Milliseconds of a steady clock; tests put in their own.
+  std::function<int64_t()> Clock;
+  // The interval of the flip timer at the current pace.
+  int FlipAnimeIntervalMs() const {
+    return DuelPace == Pace::Fast ? kFastFlipFrameMs : kNormalFlipFrameMs;
+  }
+  // The player chose the other pace (by key); the game remembers it through OnPaceChosen.
+  void TogglePace();
+  std::function<void(Pace)> OnPaceChosen;
+  // The square of the enemy's last card, marked by the view until the player places again.
+  std::optional<BoardSquare> EnemyMark;
+
   // --- The tutorial's button; the tutorial sets the handler ---
   void LButton_Click() {
     if (open_ && Ctl.LButton.Visible && LButtonHandler) LButtonHandler();
@@ -111,6 +153,9 @@ class Korvane {
   std::function<void()> RequestClose;  // the logic asks the view to close
   std::function<void()> OnClosed;      // a completed Form_Unload: the adventure shows itself
   std::function<void()> Changed;       // mirror the state now (before events run or a box opens)
+  // Each settled duel and each forfeit against one of the six, before the window returns to the
+  // list (the tutorial reports nothing).
+  std::function<void(const DuelReport&)> OnDuelSettled;
   void SetAdventureMusic(MusicDevice* device) { adventureMusic_ = device; }
   MusicDevice& Music() { return *music_; }
 
@@ -121,6 +166,10 @@ class Korvane {
   DuelControls Ctl = DesignLayout();
   QImage Canvas;                                     // Field: persistent drawing, 402 x 402
   std::array<QImage, kHandSize> PHandPic, EHandPic;  // 81 x 81 each
+  // What Canvas and the hand pictures were painted from since they were last cleared, so that a
+  // zoomed view can paint them again sharply.
+  PaintLog CanvasLog;
+  std::array<PaintLog, kHandSize> PHandLog, EHandLog;
 
   GameState& Game() { return game_; }
   CardPictures& Pictures() { return pictures_; }
@@ -141,9 +190,14 @@ class Korvane {
   void ClearFlipClocks();
   void ClearHandPicture(QImage& pic);
   void PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture);
+  // Painting on Canvas and the hand pictures goes through these, which keep the logs.
+  void ResetCanvas();
+  void CombineArt(QImage& target, const QImage& picture, int x, int y, int w, int h, RasterOp op);
+  void RestoreBoard(int x, int y, int w, int h);
+  PaintLog* LogOf(const QImage& target);
   int NextFreeSlot() const;
   void SyncPlayedHands();
-  void TransferCard(bool toPlayer, int slot);
+  int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
   void OnMusicDone();
 
   GameState& game_;
@@ -158,6 +212,9 @@ class Korvane {
   bool settling_ = false;     // the result's message boxes are up
   bool asking_ = false;       // the forfeit question is up; the duel waits
   bool enemyMoving_ = false;  // inside the enemy's move
+
+  // When the enemy showed its label for the move it is thinking about.
+  std::optional<int64_t> thinkingSince_;
 };
 
 }  // namespace korvane

@@ -7,6 +7,7 @@
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "state/game_state.h"
+#include "state/statistics.h"
 
 namespace korvane {
 namespace {
@@ -37,7 +38,7 @@ bool HoldsCode(const DuelState& s, int code) {
 
 void Korvane::DrawBoard() {
   ComputeFields(Duel);
-  Canvas = pictures_.Board().copy();
+  ResetCanvas();
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       const int v = Duel.BoardCard[c][r];
@@ -51,10 +52,10 @@ void Korvane::DrawBoard() {
       } else if (v == kEmptySquare) {
         // Blue OR red makes purple where both fields meet.
         if (Duel.PlayerFieldMap[c][r] > 0) {
-          Combine(Canvas, pictures_.MyField(), x, y, 80, 80, RasterOp::Or);
+          CombineArt(Canvas, pictures_.MyField(), x, y, 80, 80, RasterOp::Or);
         }
         if (Duel.EnemyFieldMap[c][r] > 0) {
-          Combine(Canvas, pictures_.EnemyField(), x, y, 80, 80, RasterOp::Or);
+          CombineArt(Canvas, pictures_.EnemyField(), x, y, 80, 80, RasterOp::Or);
         }
       } else if (v >= 1 && v <= kHandSize) {
         PaintSprite(Canvas, x, y, 80, 80, pictures_.Card(Duel.PlayerHand[v - 1]));
@@ -83,8 +84,10 @@ void Korvane::PaintPlayerHands(int framedSlot) {
   }
   if (!IsValidSlot(framedSlot)) return;
   // White brackets by OR, then yellow by AND: the four corners turn yellow.
-  Combine(PHandPic[framedSlot], pictures_.CornerMask(), 0, 0, RasterOp::Or);
-  Combine(PHandPic[framedSlot], pictures_.CornerFrame(), 0, 0, RasterOp::And);
+  const QImage& mask = pictures_.CornerMask();
+  const QImage& frame = pictures_.CornerFrame();
+  CombineArt(PHandPic[framedSlot], mask, 0, 0, mask.width(), mask.height(), RasterOp::Or);
+  CombineArt(PHandPic[framedSlot], frame, 0, 0, frame.width(), frame.height(), RasterOp::And);
 }
 
 void Korvane::PHand_Click(int index) {
@@ -109,6 +112,7 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
     return;
   }
   PlacePlayerCard(Duel, c, r);
+  EnemyMark.reset();  // the enemy's last card is marked until the player places again
   SyncPlayedHands();
   DrawBoard();
   PlayEffect("idid.wav");
@@ -120,7 +124,6 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
 
 void Korvane::FlipAnime_Timer() {
   if (!open_ || asking_) return;
-  const QImage& board = pictures_.Board();
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       double t = Duel.FlipTime[c][r];
@@ -131,7 +134,7 @@ void Korvane::FlipAnime_Timer() {
         if (t > 3.0) PlayEffect("tooon.wav");
         t -= 0.5;
         Duel.FlipTime[c][r] = t;
-        Combine(Canvas, board.copy(x0, y0, 80, 80), x0, y0, RasterOp::Copy);
+        RestoreBoard(x0, y0, 80, 80);
         const double w = -80 * std::cos(t);
         const double x = x0 + 40 + 40 * std::cos(t);
         const int f = Duel.FlippedCard[c][r];
@@ -164,28 +167,48 @@ void Korvane::Timer1_Timer() {
   if (game_.TutorialMode != 0) return;
   if (IsFlipRunning(Duel)) return;
   SettleDuel();
-  if (!open_ || Duel.Turn != TurnState::Enemy) return;
-  FlagScope moving(enemyMoving_);
-  // The label is painted before the enemy thinks.
-  Ctl.Thinking.Visible = true;
-  if (!LetEventsRun()) return;
+  if (!open_) return;
   if (Duel.Turn != TurnState::Enemy) {
-    Ctl.Thinking.Visible = false;
+    if (thinkingSince_) Ctl.Thinking.Visible = false;
+    thinkingSince_.reset();
     return;
   }
+  FlagScope moving(enemyMoving_);
+  if (!thinkingSince_) {
+    // The label is painted before the enemy thinks.
+    Ctl.Thinking.Visible = true;
+    thinkingSince_ = Clock();
+    if (!LetEventsRun()) return;
+    if (Duel.Turn != TurnState::Enemy) {
+      Ctl.Thinking.Visible = false;
+      thinkingSince_.reset();
+      return;
+    }
+  }
+  // At the normal pace the label stays up for a while; the following ticks look again, and
+  // the window goes on handling events meanwhile.
+  if (DuelPace == Pace::Normal && Clock() - *thinkingSince_ < kThinkMs) return;
+  thinkingSince_.reset();
   const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
   Duel.SelectedSlot = static_cast<int16_t>(move.slot);
   PlaceEnemyCard(Duel, move.column, move.row);
+  if (IsPlayable(move.column, move.row)) EnemyMark = BoardSquare{move.column, move.row};
   SyncPlayedHands();
   DrawBoard();
   Ctl.Thinking.Visible = false;
   PlayEffect("Youdid.wav");
 }
 
+void Korvane::TogglePace() {
+  DuelPace = DuelPace == Pace::Fast ? Pace::Normal : Pace::Fast;
+  if (OnPaceChosen) OnPaceChosen(DuelPace);
+}
+
 void Korvane::SettleDuel() {
   if (!open_ || settling_) return;
   const std::optional<DuelOutcome> out = EndTest(Duel);
   if (!out) return;
+  DuelReport report{OpponentIndex(), out->result, out->PlayerScore, out->EnemyScore, false, 0, 0};
   {
     FlagScope settling(settling_);
     const bool hayami = game_.OpponentName == kHayami;
@@ -200,12 +223,12 @@ void Korvane::SettleDuel() {
         game_.SeriesWins = -1;
       }
       for (int s = 0; s < kHandSize && !hayami; ++s) {
-        if (!HoldsCode(Duel, -(s + 1))) TransferCard(true, s);
+        if (!HoldsCode(Duel, -(s + 1))) report.CardsWon += TransferCard(true, s);
       }
     } else if (out->result == DuelResult::EnemyWon) {
       AddTo(game_.SeriesLosses, 1);
       for (int s = 0; s < kHandSize && !hayami; ++s) {
-        if (!HoldsCode(Duel, s + 1)) TransferCard(false, s);
+        if (!HoldsCode(Duel, s + 1)) report.CardsLost += TransferCard(false, s);
       }
     } else {
       AddTo(game_.SeriesDraws, 1);
@@ -213,12 +236,13 @@ void Korvane::SettleDuel() {
       platform_.ShowOk(QStringLiteral("End of the Game"), QStringLiteral("引き分け・・・。"));
     }
   }
+  if (game_.TutorialMode == 0 && report.Opponent > 0 && OnDuelSettled) OnDuelSettled(report);
   ResetAfterDuel();
 }
 
-void Korvane::TransferCard(bool toPlayer, int slot) {
+int Korvane::TransferCard(bool toPlayer, int slot) {
   const int id = toPlayer ? Duel.EnemyHand[slot] : Duel.PlayerHand[slot];
-  if (!IsValidCardId(id)) return;
+  if (!IsValidCardId(id)) return 0;
   // The card, large, over the winner's half of the board, and in the message.
   const int y = toPlayer ? 240 : 0;
   PaintSprite(Canvas, 120, y, 160, 160, toPlayer ? pictures_.Card(id) : pictures_.EnemyCard(id));
@@ -236,6 +260,7 @@ void Korvane::TransferCard(bool toPlayer, int slot) {
     AddTo(OpponentStock[id], 1);
     AddTo(game_.Collections[0][id], -1);
   }
+  return 1;
 }
 
 }  // namespace korvane

@@ -10,11 +10,18 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
+#include <cmath>
+
+#include "duel/log_painter.h"
+#include "duel/sharp_art.h"
+#include "duel/view_zoom.h"
 
 namespace korvane {
 
 // A picture box: shows an image (inside an optional sunken border) and reports presses and
-// double-clicks in its client coordinates.
+// double-clicks in its client coordinates. At a zoom it is drawn that much larger, from the
+// sharp picture when there is one, and presses are told in the 1x pixels they fall on.
 class PictureView : public QWidget {
  public:
   PictureView(QWidget* parent, std::function<const QImage&()> image, int border)
@@ -24,27 +31,67 @@ class PictureView : public QWidget {
   // Marks drawn over the picture by the view (never into the logic's canvas), in the picture's
   // own 1x pixel coordinates.
   std::function<void(QPainter&)> OnOverlay;
+  // The picture drawn at a device scale (the zoom times the screen's pixel ratio), and the
+  // revision it follows (without one the picture is taken as fixed). Without Sharp, or when it
+  // gives a null image, the 1x picture is enlarged.
+  std::function<QImage(double)> Sharp;
+  std::function<uint64_t()> Revision;
   int Border() const { return border_; }
+  void SetZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
+    const double z = zoom_;
     if (border_ > 0) {
-      p.fillRect(rect(), QColor(255, 255, 255));
-      p.fillRect(0, 0, width() - 1, 1, QColor(128, 128, 128));
-      p.fillRect(0, 0, 1, height() - 1, QColor(128, 128, 128));
-      p.fillRect(1, 1, width() - 3, 1, QColor(0, 0, 0));
-      p.fillRect(1, 1, 1, height() - 3, QColor(0, 0, 0));
+      p.save();
+      p.scale(z, z);
+      const int w = int(std::lround(width() / z)), h = int(std::lround(height() / z));
+      p.fillRect(QRectF(0, 0, width() / z, height() / z), QColor(255, 255, 255));
+      p.fillRect(0, 0, w - 1, 1, QColor(128, 128, 128));
+      p.fillRect(0, 0, 1, h - 1, QColor(128, 128, 128));
+      p.fillRect(1, 1, w - 3, 1, QColor(0, 0, 0));
+      p.fillRect(1, 1, 1, h - 3, QColor(0, 0, 0));
+      p.restore();
     }
-    p.drawImage(border_, border_, image_());
+    const QImage& small = image_();
+    const double scale = z * devicePixelRatioF();
+    if (scale == 1.0) {
+      p.drawImage(border_, border_, small);
+    } else {
+      // The picture is made at the screen's own pixels once, then only copied: the window
+      // repaints often.
+      const uint64_t revision = Revision ? Revision() : 0;
+      if (scale != sharpScale_ || revision != sharpRevision_ || sharp_.isNull()) {
+        const QSize device(int(std::ceil(small.width() * scale)),
+                           int(std::ceil(small.height() * scale)));
+        QImage image = Sharp ? Sharp(scale) : QImage();
+        if (image.isNull()) image = small;
+        if (image.size() != device)
+          image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(devicePixelRatioF());
+        sharp_ = image;
+        sharpScale_ = scale;
+        sharpRevision_ = revision;
+      }
+      p.drawImage(QPoint(int(std::lround(border_ * z)), int(std::lround(border_ * z))), sharp_);
+    }
     if (OnOverlay) {
-      p.translate(border_, border_);
+      p.translate(border_ * z, border_ * z);
+      p.scale(z, z);
       OnOverlay(p);
     }
   }
   void mousePressEvent(QMouseEvent* e) override {
+    // The 1x pixel under the pointer, as a press on the unzoomed picture would report it.
+    const QPointF at = e->position() / zoom_;
     if (OnPress)
-      OnPress(e->button(), e->modifiers(), e->position().toPoint() - QPoint(border_, border_));
+      OnPress(e->button(), e->modifiers(),
+              QPoint(int(std::floor(at.x())), int(std::floor(at.y()))) - QPoint(border_, border_));
   }
   void mouseDoubleClickEvent(QMouseEvent*) override {
     if (OnDoubleClick) OnDoubleClick();
@@ -53,6 +100,10 @@ class PictureView : public QWidget {
  private:
   std::function<const QImage&()> image_;
   int border_;
+  double zoom_ = 1;
+  QImage sharp_;
+  double sharpScale_ = 0;
+  uint64_t sharpRevision_ = 0;
 };
 
 namespace {
@@ -65,15 +116,15 @@ QFont GothicFont(int pixels, bool bold = false) {
 }
 
 // The tutorial's longer texts do not fit LText at the window's font: they wrap, and take a
-// smaller size of the same face until the whole text shows.
-QFont FitText(const QString& text, QSize box) {
+// smaller size of the same face until the whole text shows (sizes at 1x, times the zoom).
+QFont FitText(const QString& text, QSize box, double zoom) {
   for (int pixels = 12; pixels > 8; --pixels) {
-    const QFont f = GothicFont(pixels);
+    const QFont f = GothicFont(int(std::lround(pixels * zoom)));
     const QRect need =
-        QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text);
+        QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text);
     if (need.height() <= box.height()) return f;
   }
-  return GothicFont(8);
+  return GothicFont(int(std::lround(8 * zoom)));
 }
 
 int VbButton(Qt::MouseButton b) { return b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 1; }
@@ -82,24 +133,26 @@ int VbShift(Qt::KeyboardModifiers m) {
          (m & Qt::AltModifier ? 4 : 0);
 }
 
-void Place(QWidget* w, const DuelControl& c) {
-  w->setGeometry(QRect(c.Pos, c.Size));
+void Place(const ZoomStage& zoom, QWidget* w, const DuelControl& c) {
+  w->setGeometry(zoom.Rect(QRect(c.Pos, c.Size)));
   w->setVisible(c.Visible);
 }
+
+const QString kTakeHint =
+    QStringLiteral("ダブルクリック（または Enter キー）で、このカードを手札に選びます。");
 
 }  // namespace
 
 KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent), logic_(logic) {
   setWindowTitle(QStringLiteral("Form1"));
-  setFixedSize(kClientWidth, kClientHeight);
-  setFont(GothicFont(12));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
-  setAutoFillBackground(true);
+  // The controls lie on a stage of the client area's size times the zoom.
+  zoom_ = new ZoomStage(this, QSize(kClientWidth, kClientHeight), QColor(192, 192, 192));
+  QWidget* stage = zoom_->Stage();
+  zoom_->SetFont(stage, GothicFont(12));
 
   // The deck-selection list.
-  picture1_ = new QWidget(this);
+  picture1_ = new QWidget(stage);
+  picture1_->setToolTip(kTakeHint);
   QPalette black = picture1_->palette();
   black.setColor(QPalette::Window, Qt::black);
   picture1_->setPalette(black);
@@ -111,17 +164,24 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
       Forward([&] { logic_.CardPic_MouseDown(k, VbButton(b), VbShift(m), p.x(), p.y()); });
     };
     pic->OnDoubleClick = [this, k] { Forward([&] { logic_.CardPic_DblClick(k); }); };
+    pic->setToolTip(kTakeHint);
+    if (k < kCardKinds) {
+      pic->Sharp = [this, k](double scale) -> QImage {
+        if (!sharpArt_) return {};
+        return sharpArt_->Get({ArtKind::Card, k}, SharpArt::ArtScaleFor(scale));
+      };
+    }
     cardPic_[k] = pic;
   }
   for (int j = 0; j < 14; ++j) {
     auto* label = new QLabel(picture1_);
-    label->setFont(GothicFont(13));
+    zoom_->SetFont(label, GothicFont(13));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setStyleSheet(QStringLiteral("color: rgb(192,255,255); background: transparent;"));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     cardLabel_[j] = label;
   }
-  vscroll_ = new QScrollBar(Qt::Vertical, this);
+  vscroll_ = new QScrollBar(Qt::Vertical, stage);
   vscroll_->setRange(0, 28);
   vscroll_->setSingleStep(14);
   vscroll_->setPageStep(14);
@@ -130,38 +190,50 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
 
   // The board and the hands.
   field_ = new PictureView(
-      this, [this]() -> const QImage& { return logic_.Canvas; }, 2);
+      stage, [this]() -> const QImage& { return logic_.Canvas; }, 2);
+  field_->Sharp = [this](double scale) {
+    return SharpPicture(logic_.CanvasLog, logic_.Canvas, scale);
+  };
+  field_->Revision = [this] { return logic_.CanvasLog.Revision(); };
   field_->OnPress = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
     Forward([&] { logic_.Field_MouseDown(VbButton(b), VbShift(m), p.x(), p.y()); });
   };
   thinking_ = new QLabel(field_);
-  thinking_->setFont(GothicFont(21));
+  zoom_->SetFont(thinking_, GothicFont(21));
   thinking_->setStyleSheet(QStringLiteral("color: rgb(255,0,0); background: rgb(255,255,192);"));
   for (int i = 0; i < kHandSize; ++i) {
     eHand_[i] = new PictureView(
-        this, [this, i]() -> const QImage& { return logic_.EHandPic[i]; }, 0);
+        stage, [this, i]() -> const QImage& { return logic_.EHandPic[i]; }, 0);
     pHand_[i] = new PictureView(
-        this, [this, i]() -> const QImage& { return logic_.PHandPic[i]; }, 0);
+        stage, [this, i]() -> const QImage& { return logic_.PHandPic[i]; }, 0);
+    eHand_[i]->Sharp = [this, i](double scale) {
+      return SharpPicture(logic_.EHandLog[i], logic_.EHandPic[i], scale);
+    };
+    eHand_[i]->Revision = [this, i] { return logic_.EHandLog[i].Revision(); };
+    pHand_[i]->Sharp = [this, i](double scale) {
+      return SharpPicture(logic_.PHandLog[i], logic_.PHandPic[i], scale);
+    };
+    pHand_[i]->Revision = [this, i] { return logic_.PHandLog[i].Revision(); };
     pHand_[i]->OnPress = [this, i](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
       Forward([&] { logic_.PHand_Click(i); });
     };
   }
 
   // Buttons and texts.
-  label1_ = new QLabel(this);
-  label1_->setFont(GothicFont(19, true));
-  command1_ = new QPushButton(this);
-  command1_->setFont(GothicFont(16, true));
+  label1_ = new QLabel(stage);
+  zoom_->SetFont(label1_, GothicFont(19, true));
+  command1_ = new QPushButton(stage);
+  zoom_->SetFont(command1_, GothicFont(16, true));
   connect(command1_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.Command1_Click(); }); });
-  command2_ = new QPushButton(this);
+  command2_ = new QPushButton(stage);
   connect(command2_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.Command2_Click(); }); });
-  command4_ = new QPushButton(this);
-  command4_->setFont(GothicFont(16, true));
+  command4_ = new QPushButton(stage);
+  zoom_->SetFont(command4_, GothicFont(16, true));
   connect(command4_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.Command4_Click(); }); });
-  lText_ = new QLabel(this);
+  lText_ = new QLabel(stage);
   lText_->setTextFormat(Qt::PlainText);
   lText_->setWordWrap(true);
   lText_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -169,8 +241,8 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   QPalette white = lText_->palette();
   white.setColor(QPalette::Window, Qt::white);
   lText_->setPalette(white);
-  lButton_ = new QPushButton(this);
-  lButton_->setFont(GothicFont(16));
+  lButton_ = new QPushButton(stage);
+  zoom_->SetFont(lButton_, GothicFont(16));
   connect(lButton_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.LButton_Click(); }); });
 
@@ -181,7 +253,7 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   connect(timer1_, &QTimer::timeout, this, [this] { Forward([&] { logic_.Timer1_Timer(); }); });
   flipAnime_ = new QTimer(this);
   flipAnime_->setTimerType(Qt::PreciseTimer);
-  flipAnime_->setInterval(10);
+  flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   connect(flipAnime_, &QTimer::timeout, this,
           [this] { Forward([&] { logic_.FlipAnime_Timer(); }); });
 
@@ -204,6 +276,30 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   lText_->setObjectName(QStringLiteral("LText"));
   lButton_->setObjectName(QStringLiteral("LButton"));
 
+  zoom_->OnZoom = [this] {
+    const double z = zoom_->Zoom();
+    QToolTip::setFont(GothicFont(int(std::lround(12 * z))));
+    for (PictureView* v : cardPic_) v->SetZoom(z);
+    field_->SetZoom(z);
+    for (int i = 0; i < kHandSize; ++i) {
+      eHand_[i]->SetZoom(z);
+      pHand_[i]->SetZoom(z);
+    }
+    Mirror();
+  };
+  // Marks the view draws over the pictures: the enemy's last card, the keyboard's cursors.
+  field_->OnOverlay = [this](QPainter& p) {
+    PaintBoardMarks(p, logic_.EnemyMark, keys_.BoardCursor());
+  };
+  for (int k = 0; k < kCardKinds; ++k) {
+    cardPic_[k]->OnOverlay = [this, k](QPainter& p) {
+      if (keys_.ListCursor() == k) PaintListCursor(p);
+    };
+  }
+  // Every key comes to the window itself, whatever was clicked last.
+  for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
+
   logic_.RequestClose = [this] { close(); };
   logic_.Changed = [this] { Mirror(); };
   Forward([&] { logic_.Form_Load(); });
@@ -218,47 +314,76 @@ KorvaneWindow::~KorvaneWindow() {
 
 void KorvaneWindow::Mirror() {
   const DuelControls& c = logic_.Ctl;
-  Place(picture1_, c.Picture1);
+  Place(*zoom_, picture1_, c.Picture1);
   for (int k = 0; k <= kCardBack; ++k) {
-    Place(cardPic_[k], c.CardPic[k]);
+    Place(*zoom_, cardPic_[k], c.CardPic[k]);
     cardPic_[k]->update();
   }
   for (int j = 0; j < 14; ++j) {
     QString text = c.cardlabel[j].Caption;
     text.replace(QChar(13), QChar(10));
     cardLabel_[j]->setText(text);
-    Place(cardLabel_[j], c.cardlabel[j]);
+    Place(*zoom_, cardLabel_[j], c.cardlabel[j]);
   }
   {
     const QSignalBlocker quiet(vscroll_);
     vscroll_->setValue(c.VScrollValue);
   }
-  Place(vscroll_, c.VScroll1);
-  Place(field_, c.Field);
+  Place(*zoom_, vscroll_, c.VScroll1);
+  Place(*zoom_, field_, c.Field);
   field_->update();
   thinking_->setText(c.Thinking.Caption);
-  thinking_->setGeometry(
-      QRect(c.Thinking.Pos + QPoint(field_->Border(), field_->Border()), c.Thinking.Size));
+  thinking_->setGeometry(zoom_->Rect(
+      QRect(c.Thinking.Pos + QPoint(field_->Border(), field_->Border()), c.Thinking.Size)));
   thinking_->setVisible(c.Thinking.Visible);
   for (int i = 0; i < kHandSize; ++i) {
-    Place(eHand_[i], c.EHand[i]);
-    Place(pHand_[i], c.PHand[i]);
+    Place(*zoom_, eHand_[i], c.EHand[i]);
+    Place(*zoom_, pHand_[i], c.PHand[i]);
     eHand_[i]->update();
     pHand_[i]->update();
   }
   label1_->setText(c.Label1.Caption);
-  Place(label1_, c.Label1);
+  Place(*zoom_, label1_, c.Label1);
   command1_->setText(c.Command1.Caption);
-  Place(command1_, c.Command1);
+  Place(*zoom_, command1_, c.Command1);
   command2_->setText(c.Command2.Caption);
-  Place(command2_, c.Command2);
+  Place(*zoom_, command2_, c.Command2);
   command4_->setText(c.Command4.Caption);
-  Place(command4_, c.Command4);
+  Place(*zoom_, command4_, c.Command4);
   lText_->setText(c.LText.Caption);
-  Place(lText_, c.LText);
-  lText_->setFont(FitText(c.LText.Caption, lText_->contentsRect().size()));
+  Place(*zoom_, lText_, c.LText);
+  lText_->setFont(FitText(c.LText.Caption, lText_->contentsRect().size(), zoom_->Zoom()));
   lButton_->setText(c.LButton.Caption);
-  Place(lButton_, c.LButton);
+  Place(*zoom_, lButton_, c.LButton);
+  if (flipAnime_->interval() != logic_.FlipAnimeIntervalMs()) {
+    flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
+  }
+}
+
+void KorvaneWindow::UseZoom(ViewZoom* zoom, const SharpArt* art) {
+  sharpArt_ = art;
+  zoom_->Attach(zoom);
+}
+
+double KorvaneWindow::Zoom() const { return zoom_->Zoom(); }
+
+QImage KorvaneWindow::SharpPicture(const PaintLog& log, const QImage& small, double scale) const {
+  if (!sharpArt_ || !log.Complete()) return {};
+  return PaintLogAt(log, small.size(), *sharpArt_, scale);
+}
+
+QImage KorvaneWindow::SharpShown(const QImage& shown, double scale) const {
+  // The result's message shows a square of the board: the same square, painted sharply.
+  for (int y : {0, 240}) {
+    const QRect square(120, y, 160, 160);
+    if (shown.size() != square.size() || logic_.Canvas.copy(square) != shown) continue;
+    const QImage board = SharpPicture(logic_.CanvasLog, logic_.Canvas, scale);
+    if (board.isNull()) return {};
+    const double k = double(board.width()) / logic_.Canvas.width();
+    return board.copy(
+        QRectF(square.x() * k, square.y() * k, square.width() * k, square.height() * k).toRect());
+  }
+  return {};
 }
 
 void KorvaneWindow::Forward(const std::function<void()>& handler) {

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "duel/korvane.h"
+#include "duel/korvane_keys.h"
 
 class QLabel;
 class QPushButton;
@@ -17,7 +18,11 @@ class QTimer;
 
 namespace korvane {
 
+class PaintLog;
 class PictureView;
+class SharpArt;
+class ViewZoom;
+class ZoomStage;
 
 class KorvaneWindow : public QWidget {
   Q_OBJECT
@@ -28,16 +33,29 @@ class KorvaneWindow : public QWidget {
   // Copies the logic's control state onto the widgets.
   void Mirror();
   Korvane& Logic() { return logic_; }
+  const DuelKeys& Keys() const { return keys_; }
+  // Follows `zoom` (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) and, from 1.5x up, paints the board, the
+  // hands and the list from `art` (either may be null).
+  void UseZoom(ViewZoom* zoom, const SharpArt* art);
+  double Zoom() const;
+  // A picture the result's message shows (a square of the board), painted sharply at `scale`;
+  // null when it is not one.
+  QImage SharpShown(const QImage& shown, double scale) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;  // duel/korvane_keys.cpp
 
  private:
   // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
   // with a report.
   void Forward(const std::function<void()>& handler);
+  QImage SharpPicture(const PaintLog& log, const QImage& small, double scale) const;
 
   Korvane& logic_;
+  DuelKeys keys_{logic_};
+  ZoomStage* zoom_ = nullptr;
+  const SharpArt* sharpArt_ = nullptr;
   int depth_ = 0;        // handlers of this window running (they may wait for events)
   bool closed_ = false;  // closed: delete once no handler is running
 

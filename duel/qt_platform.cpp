@@ -3,27 +3,46 @@
 #include <QApplication>
 #include <QFont>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 
 namespace korvane {
 namespace {
 
-void Style(QMessageBox& box) {
+void Style(QMessageBox& box, double zoom) {
   QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(12);
+  font.setPixelSize(std::max(1, int(std::lround(12 * zoom))));
   box.setFont(font);
 }
 
 }  // namespace
 
 std::unique_ptr<QMessageBox> QtPlatform::MakeOkBox(const QString& title, const QString& text,
-                                                   const QImage& picture, QWidget* parent) {
+                                                   const QImage& picture, QWidget* parent,
+                                                   double zoom, const QImage& sharp) {
   auto box = std::make_unique<QMessageBox>(parent);
-  Style(*box);
+  Style(*box, zoom);
   box->setWindowTitle(title);
   box->setText(text);
   box->setStandardButtons(QMessageBox::Ok);
   if (!picture.isNull()) {
-    box->setIconPixmap(QPixmap::fromImage(picture));
+    // Shown at the zoom: from the sharp copy when there is one, else the picture enlarged.
+    const QSizeF shown = QSizeF(picture.size()) * zoom;
+    QImage image = sharp.isNull() ? picture : sharp;
+    const double ratio = image.width() / shown.width();
+    if (sharp.isNull() && zoom != 1) {
+      image = picture.scaled(shown.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(sharp.isNull() ? 1.0 : ratio);
+    box->setIconPixmap(pixmap);
+    // The box wraps its text once it grows past a fixed width, which the enlarged card reaches:
+    // the short text beside it keeps to its lines.
+    if (zoom > 1) {
+      box->setTextFormat(Qt::RichText);
+      box->setText(QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
+                   QStringLiteral("</p>"));
+    }
   } else {
     box->setIcon(QMessageBox::Information);
   }
@@ -31,9 +50,9 @@ std::unique_ptr<QMessageBox> QtPlatform::MakeOkBox(const QString& title, const Q
 }
 
 std::unique_ptr<QMessageBox> QtPlatform::MakeYesNoBox(const QString& title, const QString& text,
-                                                      QWidget* parent) {
+                                                      QWidget* parent, double zoom) {
   auto box = std::make_unique<QMessageBox>(parent);
-  Style(*box);
+  Style(*box, zoom);
   box->setWindowTitle(title);
   box->setText(text);
   box->setIcon(QMessageBox::Question);
@@ -44,12 +63,18 @@ std::unique_ptr<QMessageBox> QtPlatform::MakeYesNoBox(const QString& title, cons
 }
 
 bool QtPlatform::AskYesNo(const QString& title, const QString& text) {
-  auto box = MakeYesNoBox(title, text, QApplication::activeWindow());
+  auto box = MakeYesNoBox(title, text, QApplication::activeWindow(), Zoom ? Zoom() : 1.0);
   return box->exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::ShowOk(const QString& title, const QString& text, const QImage& picture) {
-  auto box = MakeOkBox(title, text, picture, QApplication::activeWindow());
+  QWidget* parent = QApplication::activeWindow();
+  const double zoom = Zoom ? Zoom() : 1.0;
+  const double ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
+  QImage sharp;
+  if (!picture.isNull() && SharpPicture && zoom * ratio != 1)
+    sharp = SharpPicture(picture, zoom * ratio);
+  auto box = MakeOkBox(title, text, picture, parent, zoom, sharp);
   box->exec();
 }
 

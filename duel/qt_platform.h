@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <functional>
 #include <memory>
 
 #include "duel/platform.h"
@@ -17,10 +18,17 @@ class QtPlatform : public Platform {
   void ProcessEvents() override;
 
   // The boxes as they are shown (also used to look at them offscreen). Parent: the active window.
+  // At a zoom their letters, buttons and picture are that much larger; `sharp` is the picture
+  // already painted at the zoom times the screen's pixel ratio, when there is one.
   static std::unique_ptr<QMessageBox> MakeOkBox(const QString& title, const QString& text,
-                                                const QImage& picture, QWidget* parent);
+                                                const QImage& picture, QWidget* parent,
+                                                double zoom = 1, const QImage& sharp = QImage());
   static std::unique_ptr<QMessageBox> MakeYesNoBox(const QString& title, const QString& text,
-                                                   QWidget* parent);
+                                                   QWidget* parent, double zoom = 1);
+
+  // The zoom the boxes follow, and the painter of their pictures at a device scale.
+  std::function<double()> Zoom;
+  std::function<QImage(const QImage&, double)> SharpPicture;
 };
 
 }  // namespace korvane

@@ -1,11 +1,13 @@
 #include "duel/tutorial.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
-#include "state/game_state.h"
 #include "duel/korvane.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
+#include "state/game_state.h"
+#include "state/language.h"
 
 namespace korvane {
 
@@ -35,69 +37,107 @@ constexpr TutorialStep Enemy(int16_t page, int16_t slot, int16_t column, int16_t
 // Page by page, each page's actions in the order they happen.
 constexpr TutorialStep kScript[] = {
     Say(1,
-        "ＫＯＲＶＡＮＥはカードゲームの名前です。このゲームはこのカードゲームを中心に展開されて"
-        "いきますので、ルールを説明しましょう。"),
-    Say(2, "他人と出会って、勝負をすることで合意すると、まずこの画面になります。"),
-    Say(3, "この画面では、持っているカードが表示され、勝負には５枚を選んで使います。"),
-    Say(4, "例えば、これらのカードを持っていたとします"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "ＫＯＲＶＡＮＥはカードゲームの名前です。このゲームはこのカードゲームを中心に展開されて"
+            "いきますので、ルールを説明しましょう。")),
+    Say(2, QT_TRANSLATE_NOOP(
+               "Tutorial", "他人と出会って、勝負をすることで合意すると、まずこの画面になります。")),
+    Say(3, QT_TRANSLATE_NOOP(
+               "Tutorial",
+               "この画面では、持っているカードが表示され、勝負には５枚を選んで使います。")),
+    Say(4, QT_TRANSLATE_NOOP("Tutorial", "例えば、これらのカードを持っていたとします")),
     Do(4, K::ExampleList),
-    Say(5, "ここで、×2というのは、同じカードを二枚持っていることを意味します。"),
-    Say(6, "ダブルクリックで使うカードを決定し、｢勝負！｣ボタンを押すとゲームが始まります。"),
+    Say(5, QT_TRANSLATE_NOOP("Tutorial",
+                             "ここで、×2というのは、同じカードを二枚持っていることを意味します。")),
+    Say(6, QT_TRANSLATE_NOOP(
+               "Tutorial",
+               "ダブルクリックで使うカードを決定し、｢勝負！｣ボタンを押すとゲームが始まります。")),
     Say(7,
-        "決定し直したい場合は、５枚カードを選んだ後、「選び直す」ボタンを押すともう一度選び直せ"
-        "ます。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "決定し直したい場合は、５枚カードを選んだ後、「選び直す」ボタンを押すともう一度選び直せ"
+            "ます。")),
     // The first example: the player holds more "×" sides and moves first.
-    Say(8, "さて、ゲームを始めましょう。"),
+    Say(8, QT_TRANSLATE_NOOP("Tutorial", "さて、ゲームを始めましょう。")),
     Do(8, K::FirstExample),
-    Say(9, "カードは、その四方に数字、文字、または記号を持っています。"),
-    Say(10, "このカードを使って､根本的には陣の取り合いをします。陣のことをフィールドといいます。"),
+    Say(9, QT_TRANSLATE_NOOP("Tutorial",
+                             "カードは、その四方に数字、文字、または記号を持っています。")),
+    Say(10,
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "このカードを使って､根本的には陣の取り合いをします。陣のことをフィールドといいます。")),
     Say(11,
-        "自分のフィールドは青く、敵のフィールドは赤く表示され、両方のフィールドが交錯したところ"
-        "は混ざって紫になります。"),
-    Say(12,
-        "また、自分に一番近いマスは最初から自分のフィールドになっています。有効に使いましょう。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "自分のフィールドは青く、敵のフィールドは赤く表示され、両方のフィールドが交錯したところ"
+            "は混ざって紫になります。")),
+    Say(12, QT_TRANSLATE_NOOP("Tutorial",
+                              "また、自分に一番近いマスは最初から自分のフィールドになっています。有"
+                              "効に使いましょう。")),
     Player(13, 0, 200, 150, 3, 2),
     Do(13, K::NobodysTurn),
     Say(13,
-        "まず、×というのは、全く能力を持たないことを意味します。また、先攻後攻を決める要素にも"
-        "なり、×をより多く持つ方が先手をうちます。今回はプレイヤーが先手です。"),
-    Say(14, "×をおいてもあまり良いことは起こりません。"),
-    Say(15, "先手がカードを置いたら、次は後手の番です。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "まず、×というのは、全く能力を持たないことを意味します。また、先攻後攻を決める要素にも"
+            "なり、×をより多く持つ方が先手をうちます。今回はプレイヤーが先手です。")),
+    Say(14, QT_TRANSLATE_NOOP("Tutorial", "×をおいてもあまり良いことは起こりません。")),
+    Say(15, QT_TRANSLATE_NOOP("Tutorial", "先手がカードを置いたら、次は後手の番です。")),
     Say(16,
-        "数字の場合は、カードを置いた場所から、数字のある向きに数字の分だけのフィールドを作る"
-        "ことが出来ます。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "数字の場合は、カードを置いた場所から、数字のある向きに数字の分だけのフィールドを作る"
+            "ことが出来ます。")),
     Enemy(16, 1, 2, 3),
     Say(17,
-        "そして、相手のカードがある場所に自分のフィールドを作ると、相手のカードを裏返すことが"
-        "出来ます。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "そして、相手のカードがある場所に自分のフィールドを作ると、相手のカードを裏返すことが"
+            "出来ます。")),
     Player(18, 2, 20, 200, 1, 3),  // its right side reaches (2, 3) and flips the enemy's card
-    Say(19, "ひっくり返ったカードは完全に能力を失い、作っていたフィールドが消えます。"),
-    Say(20, "このようにして、自分のカードが多くひっくり返されずに残っていた方が勝ちとなります。"),
-    Say(21, "勝った方は、ひっくり返した相手のカードを奪うことが出来ます。"),
+    Say(19, QT_TRANSLATE_NOOP(
+                "Tutorial",
+                "ひっくり返ったカードは完全に能力を失い、作っていたフィールドが消えます。")),
+    Say(20,
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "このようにして、自分のカードが多くひっくり返されずに残っていた方が勝ちとなります。")),
+    Say(21, QT_TRANSLATE_NOOP("Tutorial",
+                              "勝った方は、ひっくり返した相手のカードを奪うことが出来ます。")),
     // The second example: split, arc and bomb.
-    Say(22, "では、カードの特殊な能力の話をしましょう。"),
+    Say(22, QT_TRANSLATE_NOOP("Tutorial", "では、カードの特殊な能力の話をしましょう。")),
     Do(22, K::SecondExample),
     Enemy(23, 1, 3, 2),
-    Say(23, "ｓはスプリットと読み、これは目の前のひとマスを飛ばしてその後ろを攻撃する能力です。"),
+    Say(23,
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "ｓはスプリットと読み、これは目の前のひとマスを飛ばしてその後ろを攻撃する能力です。")),
     Player(24, 2, 200, 250, 3, 4),
-    Say(25, "見てもわかるように、目の前は死角になっています。"),
+    Say(25, QT_TRANSLATE_NOOP("Tutorial", "見てもわかるように、目の前は死角になっています。")),
     Enemy(25, 3, 3, 3),
     Say(26,
-        "Ａはアークと読み、斜めも合わせて３マスを攻撃することが出来ます。これが入ってくると、"
-        "より深く考える必要性が出てきます。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "Ａはアークと読み、斜めも合わせて３マスを攻撃することが出来ます。これが入ってくると、"
+            "より深く考える必要性が出てきます。")),
     Player(27, 3, 150, 150, 2, 2),
-    Say(28, "Ｂはボムと読みます。これが一番複雑です。"),
-    Say(29, "スプリットの攻撃範囲にその周辺のマス4マスを加えた5マスが攻撃範囲になります。"),
-    Say(30, "ボムは他の文字と違う特徴をその他に２つ持っています。"),
-    Say(31, "一つは、味方を巻き込んでしまうこと。"),
+    Say(28, QT_TRANSLATE_NOOP("Tutorial", "Ｂはボムと読みます。これが一番複雑です。")),
+    Say(29, QT_TRANSLATE_NOOP(
+                "Tutorial",
+                "スプリットの攻撃範囲にその周辺のマス4マスを加えた5マスが攻撃範囲になります。")),
+    Say(30, QT_TRANSLATE_NOOP("Tutorial", "ボムは他の文字と違う特徴をその他に２つ持っています。")),
+    Say(31, QT_TRANSLATE_NOOP("Tutorial", "一つは、味方を巻き込んでしまうこと。")),
     Enemy(31, 4, 2, 3),
     Player(31, 0, 250, 200, 4, 3),
     Enemy(31, 2, 2, 4),
     Player(32, 4, 200, 350, 3, 5),  // the bomb from the player's home square
     Say(33,
-        "また、この構図ではわかりませんが、ボムは、敵をひっくり返すことが出来ても、フィールドを"
-        "作ることが出来ません。そこにも注意が必要です。"),
-    Say(34, "以上、簡単ながら説明を終わります。"),
+        QT_TRANSLATE_NOOP(
+            "Tutorial",
+            "また、この構図ではわかりませんが、ボムは、敵をひっくり返すことが出来ても、フィールドを"
+            "作ることが出来ません。そこにも注意が必要です。")),
+    Say(34, QT_TRANSLATE_NOOP("Tutorial", "以上、簡単ながら説明を終わります。")),
     Do(35, K::Close),
 };
 
@@ -113,7 +153,8 @@ static_assert(InPageOrder());
 }  // namespace
 
 QString TutorialOpeningText() {
-  return QStringLiteral("ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。");
+  return QCoreApplication::translate(
+      "Tutorial", "ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。");
 }
 
 std::span<const TutorialStep> TutorialScript() { return kScript; }
@@ -127,7 +168,7 @@ std::span<const TutorialStep> TutorialPageSteps(int page) {
 }
 
 QString ExampleCaption(const ExampleListCard& card) {
-  return QString::fromUtf8(card.name) + QChar(13) + QStringLiteral("×2");
+  return CardNameInEdition(QString::fromUtf8(card.name)) + QChar(13) + QStringLiteral("×2");
 }
 
 void TutorialStage::Perform(int page) {
@@ -136,7 +177,7 @@ void TutorialStage::Perform(int page) {
     if (!IsOpen()) break;
     switch (step.kind) {
       case K::Text:
-        ShowText(QString::fromUtf8(step.text));
+        ShowText(QCoreApplication::translate("Tutorial", step.text));
         break;
       case K::ExampleList:
         ShowExampleList(kExampleList);
@@ -219,6 +260,7 @@ class KorvaneStage : public TutorialStage {
     w_.Duel.SelectedSlot = static_cast<int16_t>(slot);
     if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("Youdid.wav"));
     PlaceEnemyCard(w_.Duel, column, row);
+    w_.EnemyMark = BoardSquare{column, row};
     w_.DrawBoard();
   }
 

@@ -31,6 +31,32 @@ bool ParseId(const std::string& field, int* id) {
   return IsValidCardId(value);
 }
 
+std::string XmlEscaped(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    switch (ch) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        out += ch;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string CardText(const std::array<char, 4>& sides, const std::string& name) {
@@ -58,10 +84,10 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     ++lineNo;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    // Six fields: id, four side codes, name.
+    // Six fields: id, four side codes, name; a seventh holds the English name.
     const std::vector<std::string> f = SplitTabs(line);
-    if (f.size() != 6)
-      return fail("expected 6 tab-separated fields, found " + std::to_string(f.size()));
+    if (f.size() != 6 && f.size() != 7)
+      return fail("expected 6 or 7 tab-separated fields, found " + std::to_string(f.size()));
     int id = -1;
     if (!ParseId(f[0], &id)) return fail("card identifier \"" + f[0] + "\" is not 0..39");
     if (seen[id]) return fail("card " + std::to_string(id) + " is defined twice");
@@ -78,6 +104,10 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     if (f[5].empty()) return fail("card " + std::to_string(id) + " has no name");
     if (f[5].find('-') != std::string::npos) return fail("a card name may not contain \"-\"");
     card.name = f[5];
+    if (f.size() == 7) {
+      if (f[6].empty()) return fail("card " + std::to_string(id) + " has an empty English name");
+      card.englishName = f[6];
+    }
     card.text = CardText(card.sides, card.name);
     std::string why;
     if (!MakeCardRecord(card.text, &why)) return fail(why);
@@ -89,6 +119,20 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     }
   }
   return records;
+}
+
+std::string CardNamesTranslation(const std::vector<CardRecord>& records) {
+  std::string ts =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+      "<TS version=\"2.1\" language=\"en\" sourcelanguage=\"ja\">\n<context>\n"
+      "    <name>Cards</name>\n";
+  for (const CardRecord& card : records) {
+    if (card.englishName.empty()) continue;
+    ts += "    <message>\n        <source>" + XmlEscaped(card.name) +
+          "</source>\n        <translation>" + XmlEscaped(card.englishName) +
+          "</translation>\n    </message>\n";
+  }
+  return ts + "</context>\n</TS>\n";
 }
 
 std::optional<std::string> BuildCardFile(const std::vector<CardRecord>& records,

@@ -16,6 +16,7 @@ struct CardRecord {
   std::array<char, 4> sides{'0', '0', '0', '0'};  // sides 1..4 at text positions 1, 3, 5, 7
   std::string text;                               // decoded card text (UTF-8)
   std::string name;                               // the text after the last "-" (UTF-8)
+  std::string englishName;  // the English edition's name (card table only, never in the file)
 };
 
 class CardTable {
@@ -49,12 +50,17 @@ std::optional<std::string> MakeCardRecord(const std::string& utf8Text, std::stri
 // The text a record carries for a card: "<s1> <s2> <s3> <s4> -<name>", e.g. "0 0 0 0 -妖精".
 std::string CardText(const std::array<char, 4>& sides, const std::string& name);
 
-// Reads the card table source (UTF-8; lines "id<TAB>s1<TAB>s2<TAB>s3<TAB>s4<TAB>name", lines
-// starting with "#" and empty lines ignored). Every identifier 0..39 exactly once, valid side
-// codes, a name without "-". On a fault returns nullopt with a message naming the file and line.
+// Reads the card table source (UTF-8; lines "id<TAB>s1<TAB>s2<TAB>s3<TAB>s4<TAB>name", optionally
+// followed by "<TAB>English name"; lines starting with "#" and empty lines ignored). Every
+// identifier 0..39 exactly once, valid side codes, a name without "-". On a fault returns nullopt
+// with a message naming the file and line.
 std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
                                                        const std::string& fileName,
                                                        std::string* error);
+
+// The English names as a Qt translation source (TS XML, context "Cards"): each Japanese name with
+// its English one. Cards without an English name are left out.
+std::string CardNamesTranslation(const std::vector<CardRecord>& records);
 
 // The whole card file: forty 128-byte records in identifier order.
 std::optional<std::string> BuildCardFile(const std::vector<CardRecord>& records,

@@ -8,9 +8,11 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth libfluidsynth-dev
   qt6-translations-l10n
   fonts-ipafont-gothic fonts-klee
+  qt6-l10n-tools
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-apps sox
+  xvfb xauth xdotool imagemagick x11-apps sox openbox
+  desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 missing=()

@@ -60,6 +60,13 @@ int GameState::TotalCards(int person) const {
   return std::accumulate(c.begin(), c.end(), 0);
 }
 
+bool IsMasterName(const QString& playerName) { return playerName.startsWith(QStringLiteral("※")); }
+
+bool EndingCountsCard(int card, bool master) {
+  if (card < 0 || card >= kCardKinds) return false;
+  return master || !(card == 33 || card == 34 || card == 35 || card == 38);
+}
+
 void NewGameState(GameState& g, const QString& playerName, int16_t playerSex) {
   // The opponents' starting collections are the opponent's own data; the player owns nothing.
   for (int p = 1; p < kPersons; ++p) {

@@ -45,6 +45,12 @@ struct GameState {
   int TotalCards(int person) const;
 };
 
+// A name that begins with "※" is the master's: the mark can only be earned.
+bool IsMasterName(const QString& playerName);
+// Whether the ending's list of missing cards counts card k: every card for the master, every card
+// but 33, 34, 35 and 38 for anyone else (those four come only to the master).
+bool EndingCountsCard(int card, bool master);
+
 // NewGameState: starting collections, FairyTreeStep = -1, flags cleared, profile taken over.
 // The other counters and the player's collection keep their values (zero at program start).
 void NewGameState(GameState& g, const QString& playerName, int16_t playerSex);

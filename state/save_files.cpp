@@ -148,10 +148,13 @@ FileResult SaveStore::DeleteSave() {
 }
 
 FileResult SaveStore::KeepDamagedSaveAside(QString* newPath) {
-  const QString path = SavePath();
+  return MoveFileAside(SavePath(), QStringLiteral("damaged"), newPath);
+}
+
+FileResult MoveFileAside(const QString& path, const QString& tag, QString* newPath) {
   if (!QFileInfo::exists(path)) return {};
   for (int n = 1; n < 10000; ++n) {
-    const QString target = path + QStringLiteral(".damaged-%1").arg(n);
+    const QString target = path + QStringLiteral(".%1-%2").arg(tag).arg(n);
     if (QFileInfo::exists(target)) continue;
     if (!QDir().rename(path, target)) {
       return FileResult::Failed(QStringLiteral("%1 を %2 に移せませんでした。").arg(path, target));

@@ -7,9 +7,9 @@
 
 #include <QString>
 
+#include "sound/sound.h"
 #include "state/game_state.h"
 #include "state/save_image.h"
-#include "sound/sound.h"
 
 namespace korvane {
 
@@ -67,5 +67,7 @@ class SaveStore {
 std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, QString* error);
 // Writes through a temporary file in the same directory and renames it over path.
 FileResult WriteFileAtomically(const QString& path, const std::string& bytes);
+// Renames path to "<path>.<tag>-<n>", the first free n; nothing to do when path does not exist.
+FileResult MoveFileAside(const QString& path, const QString& tag, QString* newPath = nullptr);
 
 }  // namespace korvane

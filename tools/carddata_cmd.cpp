@@ -1,4 +1,4 @@
-// `carddata build SRC OUT` and `carddata dump [PATH]`.
+// `carddata build SRC OUT`, `carddata ts SRC OUT` and `carddata dump [PATH]`.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +46,14 @@ void Build(const std::string& src, const std::string& out) {
   WriteWhole(out, *bytes);
 }
 
+// The English card names for lrelease; the card file itself stays Japanese.
+void Translation(const std::string& src, const std::string& out) {
+  std::string error;
+  auto records = ParseCardSource(ReadWhole(src), src, &error);
+  if (!records) throw ToolError(error);
+  WriteWhole(out, CardNamesTranslation(*records));
+}
+
 void Dump(const std::string& path) {
   const CardTable table = LoadCardTable(path);
   for (int id = 0; id < kCardKinds; ++id) {
@@ -68,6 +76,12 @@ void AddCardDataCommands(CLI::App& app) {
   build->add_option("SRC", *src, "card table source (assets/cards.tsv)")->required();
   build->add_option("OUT", *out, "card file to write")->required();
   build->callback([src, out] { Build(*src, *out); });
+
+  CLI::App* ts = carddata->add_subcommand(
+      "ts", "Write the English card names as a translation source (context \"Cards\")");
+  ts->add_option("SRC", *src, "card table source (assets/cards.tsv)")->required();
+  ts->add_option("OUT", *out, "translation source to write")->required();
+  ts->callback([src, out] { Translation(*src, *out); });
 
   auto path = std::make_shared<std::string>();
   CLI::App* dump = carddata->add_subcommand("dump", "List id, four side codes and name per card");

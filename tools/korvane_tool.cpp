@@ -1,4 +1,5 @@
-// korvane-tool: the card file, replays of positions, self-play and (when built) the save file.
+// korvane-tool: the card file, replays of positions, self-play, the solver and (when built) the
+// save file.
 #include <unistd.h>
 
 #include <filesystem>
@@ -17,8 +18,11 @@ std::string CardDataPath(const std::string& explicitPath) {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const auto beside = exe.parent_path() / "data" / "carddata";
-    if (std::filesystem::exists(beside, ec)) return beside.string();
+    // Beside the executable in the build tree, or in the share folder of an installation.
+    for (const auto& candidate : {exe.parent_path() / "data" / "carddata",
+                                  exe.parent_path() / "../share/korvane/data/carddata"}) {
+      if (std::filesystem::exists(candidate, ec)) return candidate.lexically_normal().string();
+    }
   }
   return "carddata";
 }
@@ -34,12 +38,13 @@ CardTable LoadCardTable(const std::string& explicitPath) {
 
 int main(int argc, char** argv) {
   using namespace korvane::tool;
-  CLI::App app{"korvane-tool: card file, replays, self-play and save files of KORVANE",
+  CLI::App app{"korvane-tool: card file, replays, self-play, solver and save files of KORVANE",
                "korvane-tool"};
   app.require_subcommand(1);
   AddCardDataCommands(app);
   AddReplayCommand(app);
   AddSelfPlayCommand(app);
+  AddSolveCommand(app);
 #ifdef KORVANE_HAVE_SAVE_CMD
   AddSaveCommands(app);
 #endif

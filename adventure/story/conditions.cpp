@@ -23,7 +23,7 @@ bool NoneOwns(const GameState& g, std::initializer_list<int> persons, int card) 
 
 bool Owns(const GameState& g, int person, int card) { return g.Collections[person][card] != 0; }
 
-bool IsMaster(const GameState& g) { return g.PlayerName.startsWith(QStringLiteral("※")); }
+bool IsMaster(const GameState& g) { return IsMasterName(g.PlayerName); }
 
 bool SpecialResult(const GameState& g) { return g.SeriesWins < 0; }
 

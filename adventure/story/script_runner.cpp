@@ -1,5 +1,6 @@
 // The cursor interpreter of the place scripts: finds the entry of a place's step, walks its
 // clauses and performs their actions with one switch over the action kinds.
+#include <QCoreApplication>
 #include <QStringLiteral>
 
 #include "adventure/story/conditions.h"
@@ -7,6 +8,7 @@
 #include "adventure/story/script_host.h"
 #include "adventure/story/script_table.h"
 #include "engine/types.h"
+#include "state/language.h"
 
 namespace korvane {
 
@@ -32,16 +34,16 @@ void Perform(const Action& a, ScriptHost& host) {
   GameState& g = host.State();
   switch (a.op) {
     case Op::kSpeech:
-      host.ShowSpeech(ExpandText(a.text, g));
+      host.ShowSpeech(ShownText(a.text, g));
       break;
     case Op::kMessage:
-      host.ShowMessage(ExpandText(a.text, g));
+      host.ShowMessage(ShownText(a.text, g));
       break;
     case Op::kNotice:
-      host.ShowNotice(ExpandText(a.text, g));
+      host.ShowNotice(ShownText(a.text, g));
       break;
     case Op::kChoices:
-      host.ShowChoices(ExpandText(a.text, g), ExpandText(a.text2, g));
+      host.ShowChoices(ShownText(a.text, g), ShownText(a.text2, g));
       break;
     case Op::kDuel:
       host.StartDuel();
@@ -106,7 +108,7 @@ void Perform(const Action& a, ScriptHost& host) {
       host.FillLightGrey();
       break;
     case Op::kDrawText:
-      host.DrawTextAt(a.a, a.b, ExpandText(a.text, g));
+      host.DrawTextAt(a.a, a.b, ShownText(a.text, g));
       break;
     case Op::kMissingCards:
       ShowMissingCards(host);
@@ -168,8 +170,15 @@ const Entry* FindEntry(const PlaceScript& script, int step) {
 
 std::vector<int> ScriptedPlaces() { return {0, 1, 2, 3, 4, 5, 7, 8}; }
 
+QString ShownText(const char* source, const GameState& g) {
+  return ExpandText(QCoreApplication::translate("Story", source), g);
+}
+
 QString ExpandText(const char* utf8Template, const GameState& g) {
-  const QString t = QString::fromUtf8(utf8Template);
+  return ExpandText(QString::fromUtf8(utf8Template), g);
+}
+
+QString ExpandText(const QString& t, const GameState& g) {
   QString out;
   out.reserve(t.size() + g.PlayerName.size());
   // One pass over the template: a name that itself contains "{name}" stays as typed.
@@ -179,7 +188,7 @@ QString ExpandText(const char* utf8Template, const GameState& g) {
       const QString key = close < 0 ? QString() : t.mid(i + 1, close - i - 1);
       const bool known = key == u"name" || key == u"bare" || key == u"pronoun";
       if (known) {
-        out += key == u"name" ? g.PlayerName : key == u"bare" ? BareName(g) : Pronoun(g);
+        out += key == u"name" ? NameInText(g) : key == u"bare" ? BareName(g) : Pronoun(g);
         i = close + 1;
         continue;
       }
@@ -190,11 +199,32 @@ QString ExpandText(const char* utf8Template, const GameState& g) {
   return out;
 }
 
-QString ResultLine(const GameState& g) {
-  return QStringLiteral("今回の戦績は") + QString::number(g.SeriesWins) + QStringLiteral("勝") +
-         QString::number(g.SeriesLosses) + QStringLiteral("敗") + QString::number(g.SeriesDraws) +
-         QStringLiteral("引き分けだった。");
+QString NameInText(const GameState& g) {
+  if (!EnglishEdition()) return g.PlayerName;
+  // Only the honorific the profile added for this sex is taken off.
+  const QString honorific = g.PlayerSex == 0 ? QStringLiteral("君") : QStringLiteral("さん");
+  if (g.PlayerName.endsWith(honorific) && g.PlayerName.size() > honorific.size()) {
+    return g.PlayerName.chopped(honorific.size());
+  }
+  return g.PlayerName;
 }
+
+QString ResultLine(const GameState& g) {
+  return QCoreApplication::translate("Story", "今回の戦績は%1勝%2敗%3引き分けだった。")
+      .arg(QString::number(g.SeriesWins), QString::number(g.SeriesLosses),
+           QString::number(g.SeriesDraws));
+}
+
+QString NoticeText(const QString& text) {
+  //: The brackets around a notice (blue: results, cards received or lost).
+  return QCoreApplication::translate("Story", "『%1』").arg(text);
+}
+
+QString PlayerHouseQuestion() {
+  return QCoreApplication::translate("Story", "終わりにしようかな？");
+}
+QString QuitChoice() { return QCoreApplication::translate("Story", "終わる"); }
+QString NotYetChoice() { return QCoreApplication::translate("Story", "まだまだ"); }
 
 }  // namespace story
 

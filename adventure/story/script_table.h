@@ -3,8 +3,9 @@
 // next step. RunPlaceStep (script_runner.cpp) walks the clauses of one entry with a switch over
 // the action kinds.
 //
-// Texts are UTF-8 templates; "{name}" is replaced by PlayerName, "{bare}" by the name without its
-// honorific and "{pronoun}" by 僕 or 私, when the step runs.
+// Texts are UTF-8 templates, each marked for translation in the "Story" context; "{name}" is
+// replaced by PlayerName, "{bare}" by the name without its honorific and "{pronoun}" by 僕 or 私,
+// when the step runs.
 #pragma once
 
 #include <QString>
@@ -172,10 +173,24 @@ inline Clause Do(std::vector<Action> actions) {
   return {nullptr, std::move(actions), Next{NextKind::kFallThrough, {0, 0, 0}}};
 }
 
-// Texts the steps build.
+// Texts the steps build. A table text is translated first (the English edition installs its
+// translation of the "Story" context) and its placeholders are filled in afterwards, so a
+// translation moves "{name}" wherever its sentence needs it.
+QString ShownText(const char* source, const GameState& g);
 QString ExpandText(const char* utf8Template, const GameState& g);
+QString ExpandText(const QString& textTemplate, const GameState& g);
+// What "{name}" becomes: PlayerName as stored; in the English edition without its honorific
+// ("君" or "さん"), which English does not use. A master's "※" stays.
+QString NameInText(const GameState& g);
 QString BareName(const GameState& g);
 QString Pronoun(const GameState& g);
 QString ResultLine(const GameState& g);
+// A notice as the box shows it: "『" text "』", or the edition's brackets.
+QString NoticeText(const QString& text);
+
+// The player's own house has no table: it asks whether to stop, with these two answers.
+QString PlayerHouseQuestion();
+QString QuitChoice();    // "終わる": save and end
+QString NotYetChoice();  // "まだまだ": back to the map
 
 }  // namespace korvane::story

@@ -84,6 +84,23 @@ TEST_F(AdventureTest, ContinueBuildsTheMapFromTheSaveAndRemovesIt) {
   EXPECT_EQ(adv->MessageText(), QStringLiteral("どこに行こうかな？"));
 }
 
+TEST_F(AdventureTest, OnlyANewGameAsksForFreshStatistics) {
+  WriteSave(SavedGame());
+  for (bool newGame : {false, true}) {
+    MakeWindow();
+    int fresh = 0;
+    adv->OnNewGame = [&] { ++fresh; };
+    if (newGame) {
+      StartNewGame();
+    } else {
+      adv->Form_Load();
+      adv->Command2_Click();  // "続きから"
+      EXPECT_EQ(state.PlayerName, QStringLiteral("花子さん"));
+    }
+    EXPECT_EQ(fresh, newGame ? 1 : 0);
+  }
+}
+
 TEST_F(AdventureTest, ProfileRefusals) {
   WriteSave(SavedGame());
   MakeWindow();

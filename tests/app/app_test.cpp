@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "app/stall_probe.h"
 #include "app/translations.h"
@@ -108,18 +109,35 @@ TEST(StallProbe, TellsOnceWhenTheFirstWindowHasPainted) {
   EXPECT_EQ(painted, 1);
 }
 
-// Message boxes answer in the game's language: Japanese unless the preferences say English.
-TEST(Translations, MessageBoxButtonsSpeakTheGameLanguage) {
-  for (const auto& [language, yes, no] :
-       {std::tuple{"en", "&Yes", "&No"}, std::tuple{"ja", "はい", "いいえ"}}) {
-    SCOPED_TRACE(language);
-    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), QString::fromLatin1(language)));
+// Message boxes answer in the edition's language: Qt's own Japanese with the Japanese edition,
+// Qt's English with the English one, and Japanese again when English cannot be had.
+TEST(Edition, MessageBoxButtonsSpeakTheEditionsLanguage) {
+  auto yesNo = [] {
     QMessageBox box(QMessageBox::Question, "t", "x", QMessageBox::Yes | QMessageBox::No);
-    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QString::fromUtf8(yes)))
-        << box.button(QMessageBox::Yes)->text().toStdString();
-    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QString::fromUtf8(no)))
-        << box.button(QMessageBox::No)->text().toStdString();
+    return box.button(QMessageBox::Yes)->text() + "/" + box.button(QMessageBox::No)->text();
+  };
+  const QString english = yesNo();
+  ASSERT_EQ(english, "&Yes/&No");
+  QTemporaryDir empty;
+  {
+    Edition edition(QStringLiteral(KORVANE_DATA_DIR));
+    Edition broken(empty.path());  // no English translation in it
+    const struct {
+      Edition* edition;
+      const char* language;
+      const char* buttons;
+    } steps[] = {
+        {&edition, "ja", "はい(&Y)/いいえ(&N)"}, {&edition, "en", "&Yes/&No"},
+        {&edition, "ja", "はい(&Y)/いいえ(&N)"}, {&edition, "en", "&Yes/&No"},
+        {&broken, "en", "はい(&Y)/いいえ(&N)"},
+    };
+    for (const auto& step : steps) {
+      SCOPED_TRACE(step.language);
+      step.edition->Use(QString::fromLatin1(step.language));
+      EXPECT_EQ(yesNo(), QString::fromUtf8(step.buttons));
+    }
   }
+  EXPECT_EQ(yesNo(), english);  // the editions took their translations with them
 }
 
 }  // namespace

@@ -19,63 +19,126 @@ QString Card(bool enemy, int i) {
   return QString("cards/%1CardPic%2.png").arg(enemy ? "E" : "").arg(i, 2, 10, QChar('0'));
 }
 
+// "cards/CardPic00.png" at 1x, "cards/CardPic00@2x.png" at 2x.
+QString AtScale(const QString& rel, int scale) {
+  return scale == 1 ? rel : rel.left(rel.size() - 4) + QString("@%1x.png").arg(scale);
+}
+
 TEST(AssetPictures, EveryPictureExistsWithItsSizeAndNoAlpha) {
   struct Want {
     QString rel;
     int w, h;
   };
   std::vector<Want> want = {
-      {"cards/CardMask.png", 80, 80},         {"duel/MyField.png", 10, 10},
-      {"duel/EnemyField.png", 10, 10},        {"duel/CornerMask.png", 80, 80},
-      {"duel/CornerFrame.png", 80, 80},       {"duel/Board.png", 402, 402},
-      {"adventure/Town.png", 576, 406},       {"adventure/Logo.png", 302, 189},
-      {"adventure/LightTile.png", 10, 10},    {"adventure/PlayerPic0.png", 100, 100},
-      {"adventure/PlayerPic1.png", 100, 100}, {"icon.png", 64, 64}};
+      {"cards/CardMask.png", 80, 80},        {"duel/MyField.png", 10, 10},
+      {"duel/EnemyField.png", 10, 10},       {"duel/CornerMask.png", 80, 80},
+      {"duel/CornerFrame.png", 80, 80},      {"duel/Board.png", 402, 402},
+      {"adventure/Town.png", 576, 406},      {"adventure/Logo.png", 302, 189},
+      {"adventure/LightTile.png", 10, 10},   {"adventure/PlayerPic0.png", 100, 100},
+      {"adventure/PlayerPic1.png", 100, 100}};
   for (int i = 0; i <= 40; ++i) {
     want.push_back({Card(false, i), 80, 80});
     want.push_back({Card(true, i), 80, 80});
   }
   for (int i = 0; i < 6; ++i) want.push_back({QString("adventure/OppPic%1.png").arg(i), 100, 100});
-  for (const Want& w : want) {
+  // Every one of them also at 2x and 3x; the icon only once; a close-up per place at 3x.
+  std::vector<std::pair<Want, int>> all;
+  for (int scale = 1; scale <= 3; ++scale)
+    for (const Want& w : want) all.push_back({{AtScale(w.rel, scale), w.w, w.h}, scale});
+  all.push_back({{"icon.png", 64, 64}, 1});
+  for (int i = 0; i < 9; ++i)
+    all.push_back({{QString("adventure/CloseUp%1@3x.png").arg(i), 576, 406}, 3});
+  for (const auto& [w, scale] : all) {
     const QImage img = Load(w.rel);
     ASSERT_FALSE(img.isNull()) << w.rel.toStdString();
-    EXPECT_EQ(img.size(), QSize(w.w, w.h)) << w.rel.toStdString();
+    EXPECT_EQ(img.size(), QSize(w.w, w.h) * scale) << w.rel.toStdString();
     EXPECT_FALSE(img.hasAlphaChannel()) << w.rel.toStdString();
   }
 }
 
+// The mean difference per channel between two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q));
+    }
+  return sum / (3.0 * a.width() * a.height());
+}
+
+TEST(AssetPictures, SharperPicturesAreTheSamePicturesDrawnLarger) {
+  // Brought back to 1x, a 2x or 3x picture looks like the 1x one, and not like its neighbour.
+  const struct {
+    const char* rel;
+    const char* other;
+  } cases[] = {{"cards/CardPic07.png", "cards/CardPic08.png"},
+               {"cards/ECardPic31.png", "cards/ECardPic32.png"},
+               {"cards/CardPic40.png", "cards/ECardPic40.png"},
+               {"duel/Board.png", nullptr},
+               {"adventure/Town.png", nullptr},
+               {"adventure/Logo.png", nullptr},
+               {"adventure/OppPic2.png", "adventure/OppPic3.png"}};
+  for (const auto& c : cases)
+    for (int scale : {2, 3}) {
+      const QImage small = Load(c.rel);
+      const QImage large =
+          Load(AtScale(c.rel, scale))
+              .scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      ASSERT_FALSE(large.isNull()) << c.rel;
+      EXPECT_LT(MeanDifference(small, large), 10) << c.rel << " at " << scale << "x";
+      if (c.other) {
+        EXPECT_GT(MeanDifference(Load(c.other), large), 20) << c.rel << " at " << scale << "x";
+      }
+    }
+  // Each close-up shows its place's hot spot, stretched over the picture as the window does.
+  const QImage town = Load("adventure/Town.png");
+  const QRect spot0(24, 288, 113, 113), spot4(304, 160, 81, 65);
+  const QImage zoomed0 =
+      town.copy(spot0).scaled(576, 406, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage closeUp0 = Load("adventure/CloseUp0@3x.png")
+                              .scaled(576, 406, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  EXPECT_LT(MeanDifference(zoomed0, closeUp0), 12);
+  EXPECT_GT(MeanDifference(town.copy(spot4).scaled(576, 406), closeUp0), 20);
+}
+
 TEST(AssetPictures, FacesAreBlackWhereverTheMaskIsWhite) {
-  const QImage mask = Load("cards/CardMask.png");
-  ASSERT_FALSE(mask.isNull());
-  int inside = 0;
-  for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < 80; ++x) {
-      const QRgb m = mask.pixel(x, y) & 0xffffff;
-      ASSERT_TRUE(m == 0 || m == 0xffffff)
-          << "mask is not pure black and white at " << x << "," << y;
-      inside += m == 0;
-    }
-  // The corners are cut, the rest is card.
-  EXPECT_EQ(mask.pixel(0, 0) & 0xffffff, 0xffffffu);
-  EXPECT_EQ(mask.pixel(79, 79) & 0xffffff, 0xffffffu);
-  EXPECT_EQ(mask.pixel(40, 0) & 0xffffff, 0u);
-  EXPECT_GT(inside, 6200);
-  EXPECT_LT(inside, 6400);
-  for (bool enemy : {false, true})
-    for (int i = 0; i <= 40; ++i) {
-      const QImage face = Load(Card(enemy, i));
-      ASSERT_FALSE(face.isNull());
-      int lit = 0;
-      for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 80; ++x) {
-          const QRgb f = face.pixel(x, y) & 0xffffff;
-          if ((mask.pixel(x, y) & 0xffffff) == 0xffffff)
-            ASSERT_EQ(f, 0u) << Card(enemy, i).toStdString() << " at " << x << "," << y;
-          else
-            lit += f != 0;
-        }
-      EXPECT_GT(lit, 5000) << Card(enemy, i).toStdString() << " is mostly black";
-    }
+  for (int scale = 1; scale <= 3; ++scale) {
+    const int size = 80 * scale;
+    const QImage mask = Load(AtScale("cards/CardMask.png", scale));
+    ASSERT_FALSE(mask.isNull());
+    int inside = 0;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const QRgb m = mask.pixel(x, y) & 0xffffff;
+        ASSERT_TRUE(m == 0 || m == 0xffffff)
+            << "mask is not pure black and white at " << x << "," << y << " at " << scale << "x";
+        inside += m == 0;
+      }
+    // The corners are cut, the rest is card.
+    EXPECT_EQ(mask.pixel(0, 0) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(mask.pixel(size - 1, size - 1) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(mask.pixel(size / 2, 0) & 0xffffff, 0u);
+    EXPECT_GT(inside, 6200 * scale * scale);
+    EXPECT_LT(inside, 6400 * scale * scale);
+    for (bool enemy : {false, true})
+      for (int i = 0; i <= 40; ++i) {
+        const QString rel = AtScale(Card(enemy, i), scale);
+        const QImage face = Load(rel);
+        ASSERT_FALSE(face.isNull());
+        int lit = 0;
+        for (int y = 0; y < size; ++y)
+          for (int x = 0; x < size; ++x) {
+            const QRgb f = face.pixel(x, y) & 0xffffff;
+            if ((mask.pixel(x, y) & 0xffffff) == 0xffffff)
+              ASSERT_EQ(f, 0u) << rel.toStdString() << " at " << x << "," << y;
+            else
+              lit += f != 0;
+          }
+        EXPECT_GT(lit, 5000 * scale * scale) << rel.toStdString() << " is mostly black";
+      }
+  }
 }
 
 double Hue(QRgb c) { return QColor(c).hsvHueF() * 360; }
@@ -218,7 +281,7 @@ std::vector<std::array<char, 4>> SideCodes() {
   if (!f.open(QIODevice::ReadOnly)) return codes;
   for (const QString& line : QString::fromUtf8(f.readAll()).split('\n')) {
     const QStringList w = line.split('\t');
-    if (line.startsWith('#') || w.size() != 6) continue;
+    if (line.startsWith('#') || w.size() < 6) continue;
     codes.push_back(
         {w[1][0].toLatin1(), w[2][0].toLatin1(), w[3][0].toLatin1(), w[4][0].toLatin1()});
   }
@@ -258,6 +321,42 @@ TEST(AssetPictures, EachFaceShowsItsOwnCodesOnTheRightSides) {
         EXPECT_EQ(SameRegion(theirs[i], theirs[j], Badge(s), false), same)
             << "enemy cards " << i << " and " << j << ", side " << s + 1;
       }
+}
+
+TEST(AssetPictures, EnemyCodesLieOnTheTurnedRoundSideAndReadUpright) {
+  // The glyph of a badge centred on the pixel corner `centre`: the bright pixels within the
+  // badge's dark disc (red for the player, light blue for the enemy), optionally turned round.
+  auto glyph = [](const QImage& img, QPoint centre, bool turned) {
+    std::vector<bool> m;
+    for (int dy = -6; dy <= 5; ++dy)
+      for (int dx = -6; dx <= 5; ++dx) {
+        if ((dx + 0.5) * (dx + 0.5) + (dy + 0.5) * (dy + 0.5) > 30) continue;
+        const QPoint d = turned ? QPoint(-1 - dx, -1 - dy) : QPoint(dx, dy);
+        m.push_back(QColor(img.pixel(centre + d)).value() > 120);
+      }
+    return m;
+  };
+  auto differ = [](const std::vector<bool>& a, const std::vector<bool>& b) {
+    int n = 0;
+    for (size_t k = 0; k < a.size(); ++k) n += a[k] != b[k];
+    return n;
+  };
+  const auto codes = SideCodes();
+  ASSERT_EQ(codes.size(), 40u);
+  const QPoint at[4] = {{40, 7}, {73, 40}, {40, 73}, {7, 40}};
+  for (int i = 0; i < 40; ++i) {
+    const QImage mine = Load(Card(false, i)), theirs = Load(Card(true, i));
+    for (int s = 0; s < 4; ++s) {
+      // Side s of the enemy's card lies opposite, and shows the same upright glyph.
+      const std::vector<bool> upright = glyph(mine, at[s], false);
+      const std::vector<bool> turned = glyph(mine, at[s], true);
+      const std::vector<bool> shown = glyph(theirs, at[(s + 2) % 4], false);
+      const int same = differ(upright, shown);
+      EXPECT_LE(same, 3) << "card " << i << " side " << s + 1;
+      // Turning the whole face round would show the turned glyph ("2" reads "Z").
+      EXPECT_GT(differ(turned, shown), same + 5) << "card " << i << " side " << s + 1;
+    }
+  }
 }
 
 TEST(AssetPictures, EveryCardHasItsOwnIllustration) {

@@ -47,6 +47,7 @@ void DuelTest::StartDuel(std::initializer_list<int> ids) {
 
 void DuelTest::Tick() {
   for (int i = 0; i < 10; ++i) k.FlipAnime_Timer();
+  if (beforeTimer1) beforeTimer1();
   k.Timer1_Timer();
 }
 

@@ -77,7 +77,7 @@ class DuelTest : public ::testing::Test {
   // Chooses five (by default 1, 2, 3, 4 and 10) and presses "勝負！", which must be there.
   // Callers that must stop when it is not wrap the call in ASSERT_NO_FATAL_FAILURE.
   void StartDuel(std::initializer_list<int> ids = {1, 2, 3, 4, 10});
-  // One enemy-timer interval: ten flip ticks, then the enemy's tick.
+  // One enemy-timer interval: ten flip ticks, then the enemy's tick (after `beforeTimer1`).
   void Tick();
   void Click(int c, int r);
   // The player's move: first card still in hand onto the first empty square (or `c`, `r`).
@@ -108,6 +108,7 @@ class DuelTest : public ::testing::Test {
   Korvane k{game, sound, cards, platform, rng, pictures};                   // its own: "music2"
   int closedCount = 0;
   int effectMark = 0;
+  std::function<void()> beforeTimer1;  // e.g. a test's clock moving on
 };
 
 }  // namespace korvane::testing

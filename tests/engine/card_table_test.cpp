@@ -205,6 +205,32 @@ TEST(CardSource, FaultsNameTheFileAndLine) {
   }
 }
 
+// The English column feeds the translation only: the card file is the same with or without it,
+// and the translation source stays well-formed whatever the names hold.
+TEST(CardSource, EnglishNamesGoToTheTranslationNotTheFile) {
+  std::string japanese, english;
+  for (int id = 0; id < kCardKinds; ++id) {
+    const std::string line = std::to_string(id) + "\t0\t1\t0\t0\t札" + std::to_string(id);
+    japanese += line + "\n";
+    english += line + (id == 5 ? "\tTom & \"Jerry's\" <pal>\n" : "\tCard\n");
+  }
+  auto plain = ParseCardSource(japanese, "cards.tsv", nullptr);
+  auto both = ParseCardSource(english, "cards.tsv", nullptr);
+  ASSERT_TRUE(plain && both);
+  EXPECT_EQ(BuildCardFile(*plain, nullptr), BuildCardFile(*both, nullptr));
+  EXPECT_EQ((*both)[5].englishName, "Tom & \"Jerry's\" <pal>");
+
+  const std::string ts = CardNamesTranslation(*both);
+  EXPECT_NE(ts.find("<source>札5</source>\n        <translation>Tom &amp; &quot;Jerry&apos;s&quot; "
+                    "&lt;pal&gt;</translation>"),
+            std::string::npos)
+      << ts;
+  EXPECT_EQ(CardNamesTranslation(*plain).find("<message>"), std::string::npos);  // none to give
+  std::string error;
+  EXPECT_FALSE(ParseCardSource("0\t0\t0\t0\t0\tname\t\n", "cards.tsv", &error));
+  EXPECT_NE(error.find("cards.tsv:1: card 0 has an empty English name"), std::string::npos);
+}
+
 TEST(Cp932, EncodesJapaneseAndFoldsWhatItCannotKeep) {
   EXPECT_EQ(EncodeCp932("妖精"), std::optional<std::string>("\x97\x64\x90\xB8"));
   EXPECT_EQ(DecodeCp932("\x97\x64\x90\xB8"), std::optional<std::string>("妖精"));

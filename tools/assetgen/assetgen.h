@@ -43,10 +43,14 @@ class Rng {
 
 constexpr int kCardSize = 80;
 
+// Every picture below is drawn at its 1x size times `scale` (1, 2 or 3): the sharper copies are
+// drawn at that size, never enlarged from the small ones.
+
 // Cards (cards.cpp).
-QImage MakeCardMask();                                 // black inside the outline, white outside
-QImage MakeCardFace(const CardDef& card, bool enemy);  // enemy: red frame, turned 180 degrees
-QImage MakeCardBack(bool enemy);
+QImage MakeCardMask(int scale = 1);  // black inside the outline, white outside
+// enemy: red frame, turned 180 degrees, the codes on the turned-round sides reading upright.
+QImage MakeCardFace(const CardDef& card, bool enemy, int scale = 1);
+QImage MakeCardBack(bool enemy, int scale = 1);
 QString SideLabel(char code);  // "×", the digit, "S", "A", "B"
 
 // Illustration of card `id` inside `area` (card_art.cpp 0..13, card_art_mid.cpp 14..26,
@@ -57,19 +61,28 @@ void DrawCardArtMid(QPainter& p, int id, const QRectF& area);
 void DrawCardArtHigh(QPainter& p, int id, const QRectF& area);
 
 // Duel pictures and small adventure pictures (scenes.cpp).
-QImage MakeFieldTile(const QColor& colour);
-QImage MakeCornerMask();
-QImage MakeCornerFrame();
-QImage MakeBoard();
-QImage MakeLogo();
-QImage MakeLightTile();
+QImage MakeFieldTile(const QColor& colour, int scale = 1);
+QImage MakeCornerMask(int scale = 1);
+QImage MakeCornerFrame(int scale = 1);
+QImage MakeBoard(int scale = 1);
+QImage MakeLogo(int scale = 1);
+QImage MakeLightTile(int scale = 1);
 QImage MakeIcon();
 
+// The desktop icon (app_icon.cpp): one picture with transparency, drawn anew for each size of
+// the hicolor theme; WriteAppIcons puts them at <outDir>/hicolor/<N>x<N>/apps/<name>.png.
+const std::vector<int>& AppIconSizes();
+QImage MakeAppIcon(int size);
+bool WriteAppIcons(const QString& outDir, const QString& name, QString* error);
+
 // Town map (town.cpp).
-QImage MakeTown();
+QImage MakeTown(int scale = 1);
+// Place `place`'s hot spot of the town stretched over the whole 576 x 406 picture (as entering
+// the place shows it), drawn at `scale` times that size.
+QImage MakeTownCloseUp(int place, int scale);
 
 // Portraits (portraits.cpp): 0..5 the six characters, 6 the boy, 7 the girl.
-QImage MakePortrait(int who);
+QImage MakePortrait(int who, int scale = 1);
 
 // Music (midi.cpp): turns a note-text source into a Standard MIDI File.
 bool CompileMusic(const QString& sourcePath, const QString& midiPath, QString* error);

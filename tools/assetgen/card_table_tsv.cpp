@@ -1,4 +1,4 @@
-// Reads assets/cards.tsv: id, four side codes, name; '#' starts a comment line.
+// Reads assets/cards.tsv: id, four side codes, name, English name; "#" starts a comment line.
 #include <QFile>
 #include <QStringList>
 
@@ -21,7 +21,7 @@ std::vector<CardDef> ReadCardTable(const QString& path, QString* error) {
     bool ok = false;
     CardDef c;
     c.id = f.value(0).toInt(&ok);
-    if (f.size() != 6 || !ok || c.id != int(cards.size())) {
+    if ((f.size() != 6 && f.size() != 7) || !ok || c.id != int(cards.size())) {
       *error = path + ": bad line \"" + line + "\"";
       return {};
     }

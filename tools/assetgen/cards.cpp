@@ -1,6 +1,7 @@
-// Card faces, backs and the mask. A face is drawn in the player's orientation, cut to the
-// card outline (black outside, so the duel's AND-mask then OR-picture painting works), and
-// for the enemy's set recoloured and turned by 180 degrees as a whole.
+// Card faces, backs and the mask, at 80 x 80 times `scale`. A face is drawn in the player's
+// orientation and cut to the card outline (black outside, so the duel's AND-mask then OR-picture
+// painting works). The enemy's set is recoloured and turned by 180 degrees; its side codes are
+// then written on the turned-round sides with upright glyphs, so that a "2" still reads "2".
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
@@ -12,10 +13,10 @@ namespace {
 
 constexpr double kCornerRadius = 7.0;
 
-// A pixel belongs to the card when its centre lies inside the rounded outline. The test is
-// symmetric, so the mask fits the turned enemy faces too.
-bool InsideOutline(int x, int y) {
-  const double px = x + 0.5, py = y + 0.5, r = kCornerRadius;
+// A pixel of a picture drawn at `scale` belongs to the card when its centre lies inside the
+// rounded outline. The test is symmetric, so the mask fits the turned enemy faces too.
+bool InsideOutline(int x, int y, int scale) {
+  const double px = (x + 0.5) / scale, py = (y + 0.5) / scale, r = kCornerRadius;
   const double cx = px < r ? r : (px > kCardSize - r ? kCardSize - r : px);
   const double cy = py < r ? r : (py > kCardSize - r ? kCardSize - r : py);
   const double dx = px - cx, dy = py - cy;
@@ -29,10 +30,20 @@ QPainterPath OutlinePath() {
 }
 
 // Everything outside the outline becomes pure black.
-void CutToOutline(QImage& image) {
-  for (int y = 0; y < kCardSize; ++y)
-    for (int x = 0; x < kCardSize; ++x)
-      if (!InsideOutline(x, y)) image.setPixel(x, y, qRgb(0, 0, 0));
+void CutToOutline(QImage& image, int scale) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (!InsideOutline(x, y, scale)) image.setPixel(x, y, qRgb(0, 0, 0));
+}
+
+// A blank card-sized picture and a painter that draws on it in 80 x 80 card units.
+QImage BlankCard(int scale) {
+  QImage image(kCardSize * scale, kCardSize * scale, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  return image;
+}
+void CardUnits(QPainter& p, int scale) {
+  if (scale != 1) p.scale(scale, scale);
 }
 
 struct Palette {
@@ -114,21 +125,23 @@ QString SideLabel(char code) {
   }
 }
 
-QImage MakeCardMask() {
-  QImage mask(kCardSize, kCardSize, QImage::Format_RGB32);
-  for (int y = 0; y < kCardSize; ++y)
-    for (int x = 0; x < kCardSize; ++x)
-      mask.setPixel(x, y, InsideOutline(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+QImage MakeCardMask(int scale) {
+  QImage mask = BlankCard(scale);
+  for (int y = 0; y < mask.height(); ++y)
+    for (int x = 0; x < mask.width(); ++x)
+      mask.setPixel(x, y, InsideOutline(x, y, scale) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
   return mask;
 }
 
-QImage MakeCardFace(const CardDef& card, bool enemy) {
+QImage MakeCardFace(const CardDef& card, bool enemy, int scale) {
   const Palette pal = SetPalette(enemy);
   const int tier = Tier(card.id);
-  QImage image(kCardSize, kCardSize, QImage::Format_RGB32);
-  image.fill(Qt::black);
+  // Side codes: 1 top, 2 right, 3 bottom, 4 left, as the owner holds the card.
+  const QPointF at[4] = {{40, 7}, {73, 40}, {40, 73}, {7, 40}};
+  QImage image = BlankCard(scale);
   {
     QPainter p(&image);
+    CardUnits(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     // Frame.
@@ -145,20 +158,28 @@ QImage MakeCardFace(const CardDef& card, bool enemy) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(window);
     DrawCornerOrnaments(p, tier);
-    // Side codes: 1 top, 2 right, 3 bottom, 4 left.
-    const QPointF at[4] = {{40, 7}, {73, 40}, {40, 73}, {7, 40}};
-    for (int s = 0; s < 4; ++s) DrawCode(p, at[s], card.sides[s], pal);
+    if (!enemy)
+      for (int s = 0; s < 4; ++s) DrawCode(p, at[s], card.sides[s], pal);
   }
-  CutToOutline(image);
-  return enemy ? image.mirrored(true, true) : image;
+  if (enemy) {
+    // The enemy's card lies turned round: each code sits on the opposite side, upright.
+    image = image.mirrored(true, true);
+    QPainter p(&image);
+    CardUnits(p, scale);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (int s = 0; s < 4; ++s) DrawCode(p, at[(s + 2) % 4], card.sides[s], pal);
+  }
+  CutToOutline(image, scale);
+  return image;
 }
 
-QImage MakeCardBack(bool enemy) {
+QImage MakeCardBack(bool enemy, int scale) {
   const Palette pal = SetPalette(enemy);
-  QImage image(kCardSize, kCardSize, QImage::Format_RGB32);
-  image.fill(Qt::black);
+  QImage image = BlankCard(scale);
   {
     QPainter p(&image);
+    CardUnits(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
     DrawFrame(p, pal, 2);
     const QRectF inner(5, 5, 70, 70);
@@ -200,7 +221,7 @@ QImage MakeCardBack(bool enemy) {
     p.setFont(GothicFont(10, true));
     p.drawText(QRectF(33, 33, 14, 14), Qt::AlignCenter, "K");
   }
-  CutToOutline(image);
+  CutToOutline(image, scale);
   return enemy ? image.mirrored(true, true) : image;
 }
 

@@ -2,6 +2,7 @@
 // korvane-assetgen contact <data-dir> <out.png> [cards.tsv]   renders the review sheet
 // korvane-assetgen music <tune.txt> <out.mid>         compiles one tune
 // korvane-assetgen effect <effect.txt> <out.wav>      synthesises one effect
+// korvane-assetgen icons <out-dir> <name>             draws the desktop icon in every size
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +47,12 @@ namespace {
 
 QString Two(int n) { return QString("%1").arg(n, 2, 10, QChar('0')); }
 
+// "CardPic00.png" at 1x, "CardPic00@2x.png" at 2x.
+QString Scaled(const QString& name, int scale) {
+  if (scale == 1) return name;
+  return name.left(name.size() - 4) + "@" + QString::number(scale) + "x.png";
+}
+
 bool Generate(const QString& src, const QString& out, QString* error) {
   // Cards.
   std::vector<CardDef> cards = ReadCardTable(src + "/cards.tsv", error);
@@ -53,35 +60,45 @@ bool Generate(const QString& src, const QString& out, QString* error) {
     if (error->isEmpty()) *error = "cards.tsv must hold forty cards";
     return false;
   }
-  if (!SaveRgb(MakeCardMask(), out + "/cards/CardMask.png", error)) return false;
-  for (const CardDef& c : cards) {
-    if (!SaveRgb(MakeCardFace(c, false), out + "/cards/CardPic" + Two(c.id) + ".png", error) ||
-        !SaveRgb(MakeCardFace(c, true), out + "/cards/ECardPic" + Two(c.id) + ".png", error))
+  // Pictures at 1x, and drawn again at 2x and 3x for zoomed and high-density screens.
+  for (int s = 1; s <= 3; ++s) {
+    auto save = [&](const QImage& image, const QString& name) {
+      return SaveRgb(image, out + "/" + Scaled(name, s), error);
+    };
+    if (!save(MakeCardMask(s), "cards/CardMask.png")) return false;
+    for (const CardDef& c : cards) {
+      if (!save(MakeCardFace(c, false, s), "cards/CardPic" + Two(c.id) + ".png") ||
+          !save(MakeCardFace(c, true, s), "cards/ECardPic" + Two(c.id) + ".png"))
+        return false;
+    }
+    if (!save(MakeCardBack(false, s), "cards/CardPic40.png") ||
+        !save(MakeCardBack(true, s), "cards/ECardPic40.png"))
       return false;
-  }
-  if (!SaveRgb(MakeCardBack(false), out + "/cards/CardPic40.png", error) ||
-      !SaveRgb(MakeCardBack(true), out + "/cards/ECardPic40.png", error))
-    return false;
 
-  // Duel pictures.
-  const struct {
-    QImage image;
-    const char* name;
-  } duel[] = {{MakeFieldTile(QColor(0, 0, 255)), "duel/MyField.png"},
-              {MakeFieldTile(QColor(255, 0, 0)), "duel/EnemyField.png"},
-              {MakeCornerMask(), "duel/CornerMask.png"},
-              {MakeCornerFrame(), "duel/CornerFrame.png"},
-              {MakeBoard(), "duel/Board.png"},
-              {MakeTown(), "adventure/Town.png"},
-              {MakeLogo(), "adventure/Logo.png"},
-              {MakeLightTile(), "adventure/LightTile.png"},
-              {MakePortrait(6), "adventure/PlayerPic0.png"},
-              {MakePortrait(7), "adventure/PlayerPic1.png"},
-              {MakeIcon(), "icon.png"}};
-  for (const auto& d : duel)
-    if (!SaveRgb(d.image, out + "/" + d.name, error)) return false;
-  for (int i = 0; i < 6; ++i)
-    if (!SaveRgb(MakePortrait(i), out + "/adventure/OppPic" + QString::number(i) + ".png", error))
+    // Duel pictures and the adventure's.
+    const struct {
+      QImage image;
+      const char* name;
+    } pictures[] = {{MakeFieldTile(QColor(0, 0, 255), s), "duel/MyField.png"},
+                    {MakeFieldTile(QColor(255, 0, 0), s), "duel/EnemyField.png"},
+                    {MakeCornerMask(s), "duel/CornerMask.png"},
+                    {MakeCornerFrame(s), "duel/CornerFrame.png"},
+                    {MakeBoard(s), "duel/Board.png"},
+                    {MakeTown(s), "adventure/Town.png"},
+                    {MakeLogo(s), "adventure/Logo.png"},
+                    {MakeLightTile(s), "adventure/LightTile.png"},
+                    {MakePortrait(6, s), "adventure/PlayerPic0.png"},
+                    {MakePortrait(7, s), "adventure/PlayerPic1.png"}};
+    for (const auto& d : pictures)
+      if (!save(d.image, d.name)) return false;
+    for (int i = 0; i < 6; ++i)
+      if (!save(MakePortrait(i, s), "adventure/OppPic" + QString::number(i) + ".png")) return false;
+  }
+  if (!SaveRgb(MakeIcon(), out + "/icon.png", error)) return false;
+  // Entering a place blows its hot spot up to the whole picture: drawn at 3x of that.
+  for (int i = 0; i < 9; ++i)
+    if (!SaveRgb(MakeTownCloseUp(i, 3), out + "/adventure/CloseUp" + QString::number(i) + "@3x.png",
+                 error))
       return false;
 
   // Music and effects.
@@ -109,12 +126,14 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments();
   const QString command = args.value(1);
   const bool argsOk = args.size() == 4 || (command == "contact" && args.size() == 5);
-  if (!argsOk || !QStringList{"generate", "contact", "music", "effect"}.contains(command)) {
+  if (!argsOk ||
+      !QStringList{"generate", "contact", "music", "effect", "icons"}.contains(command)) {
     std::fprintf(stderr,
                  "usage: korvane-assetgen generate <assets-dir> <data-dir>\n"
                  "       korvane-assetgen contact <data-dir> <out.png> [cards.tsv]\n"
                  "       korvane-assetgen music <tune.txt> <out.mid>\n"
-                 "       korvane-assetgen effect <effect.txt> <out.wav>\n");
+                 "       korvane-assetgen effect <effect.txt> <out.wav>\n"
+                 "       korvane-assetgen icons <out-dir> <name>\n");
     return 2;
   }
   QString error;
@@ -123,6 +142,8 @@ int main(int argc, char** argv) {
     ok = assetgen::Generate(args[2], args[3], &error);
   else if (command == "contact")
     ok = assetgen::MakeContactSheet(args[2], args[3], args.value(4), &error);
+  else if (command == "icons")
+    ok = assetgen::WriteAppIcons(args[2], args[3], &error);
   else if (command == "music")
     ok = assetgen::CompileMusic(args[2], args[3], &error);
   else

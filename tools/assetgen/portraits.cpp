@@ -363,16 +363,17 @@ void Body(QPainter& p, const Person& d) {
 
 }  // namespace
 
-QImage MakePortrait(int who) {
+QImage MakePortrait(int who, int scale) {
   const Person d = Describe(who);
-  QImage image(100, 100, QImage::Format_RGB32);
+  QImage image(100 * scale, 100 * scale, QImage::Format_RGB32);
   QPainter p(&image);
+  if (scale != 1) p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   // Ground.
   QLinearGradient bg(0, 0, 0, 100);
   bg.setColorAt(0, d.bgTop);
   bg.setColorAt(1, d.bgBottom);
-  p.fillRect(image.rect(), bg);
+  p.fillRect(QRect(0, 0, 100, 100), bg);
   Glow(p, {50, 40}, 46, QColor(255, 255, 255, d.ghost ? 40 : 90));
   if (d.flames) {
     Rng rng(3);

@@ -1,5 +1,5 @@
 // Duel pictures (field tiles, corner brackets, board) and the small adventure pictures (logo,
-// light tile, icon).
+// light tile, icon). Each is drawn in its 1x units; `scale` multiplies the pixels.
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -12,11 +12,11 @@ namespace {
 
 // Four L-shaped brackets hugging the corners of an 80 x 80 card. Drawn without smoothing so
 // that the mask and the frame cover exactly the same pixels.
-void FillBrackets(QImage& image, QRgb colour) {
-  constexpr int kLength = 22, kThick = 4;
-  for (int y = 0; y < kCardSize; ++y) {
-    for (int x = 0; x < kCardSize; ++x) {
-      const int dx = std::min(x, kCardSize - 1 - x), dy = std::min(y, kCardSize - 1 - y);
+void FillBrackets(QImage& image, QRgb colour, int scale) {
+  const int size = kCardSize * scale, kLength = 22 * scale, kThick = 4 * scale;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const int dx = std::min(x, size - 1 - x), dy = std::min(y, size - 1 - y);
       const bool arm = (dx < kThick && dy < kLength) || (dy < kThick && dx < kLength);
       if (arm) image.setPixel(x, y, colour);
     }
@@ -81,30 +81,31 @@ void DrawBrick(QPainter& p, const QRect& r, Rng& rng) {
 }  // namespace
 
 // A small flat tile; the board stretches it over a whole square.
-QImage MakeFieldTile(const QColor& colour) {
-  QImage image(10, 10, QImage::Format_RGB32);
+QImage MakeFieldTile(const QColor& colour, int scale) {
+  QImage image(10 * scale, 10 * scale, QImage::Format_RGB32);
   image.fill(colour);
   return image;
 }
 
-QImage MakeCornerMask() {
-  QImage image(kCardSize, kCardSize, QImage::Format_RGB32);
+QImage MakeCornerMask(int scale) {
+  QImage image(kCardSize * scale, kCardSize * scale, QImage::Format_RGB32);
   image.fill(Qt::black);
-  FillBrackets(image, qRgb(255, 255, 255));
+  FillBrackets(image, qRgb(255, 255, 255), scale);
   return image;
 }
 
-QImage MakeCornerFrame() {
-  QImage image(kCardSize, kCardSize, QImage::Format_RGB32);
+QImage MakeCornerFrame(int scale) {
+  QImage image(kCardSize * scale, kCardSize * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
-  FillBrackets(image, qRgb(255, 255, 0));
+  FillBrackets(image, qRgb(255, 255, 0), scale);
   return image;
 }
 
-QImage MakeBoard() {
-  QImage image(402, 402, QImage::Format_RGB32);
+QImage MakeBoard(int scale) {
+  QImage image(402 * scale, 402 * scale, QImage::Format_RGB32);
   image.fill(QColor(40, 34, 30));
   QPainter p(&image);
+  if (scale != 1) p.scale(scale, scale);
   Rng rng(402);
   for (int r = 1; r <= 5; ++r) {
     for (int c = 1; c <= 5; ++c) {
@@ -118,25 +119,27 @@ QImage MakeBoard() {
   return image;
 }
 
-QImage MakeLightTile() {
-  QImage image(10, 10, QImage::Format_RGB32);
+QImage MakeLightTile(int scale) {
+  QImage image(10 * scale, 10 * scale, QImage::Format_RGB32);
   image.fill(QColor(235, 235, 235));
   return image;
 }
 
-QImage MakeLogo() {
-  QImage image(302, 189, QImage::Format_RGB32);
+QImage MakeLogo(int scale) {
+  QImage image(302 * scale, 189 * scale, QImage::Format_RGB32);
   QPainter p(&image);
+  if (scale != 1) p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   // Night sky with a glow behind the title.
+  const QRect all(0, 0, 302, 189);
   QLinearGradient sky(0, 0, 0, 189);
   sky.setColorAt(0, QColor(12, 16, 48));
   sky.setColorAt(1, QColor(52, 24, 80));
-  p.fillRect(image.rect(), sky);
+  p.fillRect(all, sky);
   QRadialGradient glow(151, 92, 150);
   glow.setColorAt(0, QColor(255, 210, 120, 110));
   glow.setColorAt(1, QColor(255, 210, 120, 0));
-  p.fillRect(image.rect(), glow);
+  p.fillRect(all, glow);
   Rng rng(189);
   for (int i = 0; i < 70; ++i) {
     const double s = rng.Range(0.4, 1.4);

@@ -1,5 +1,6 @@
 // The town map: 576 x 406 pixels. Each of the nine places is drawn inside its hot spot (the
-// hot spots are given in twips, 15 to a pixel), so pointing at a building finds its name.
+// hot spots are given in twips, 15 to a pixel), so pointing at a building finds its name. The
+// same drawing, magnified, gives the sharper maps and the close-up of each place.
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -247,17 +248,14 @@ void OldHouse(QPainter& p, const QRectF& r) {
         rng.Range(0.8, 1.8), QColor(60, 110, 60, 200));
 }
 
-}  // namespace
-
-QImage MakeTown() {
-  QImage image(576, 406, QImage::Format_RGB32);
-  QPainter p(&image);
+// The whole town in its 576 x 406 units, whatever the painter's transform.
+void DrawTown(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   // Meadow with a little texture.
   QLinearGradient grass(0, 0, 0, 406);
   grass.setColorAt(0, QColor(120, 180, 95));
   grass.setColorAt(1, QColor(100, 165, 80));
-  p.fillRect(image.rect(), grass);
+  p.fillRect(QRect(0, 0, 576, 406), grass);
   Rng rng(406);
   for (int i = 0; i < 1400; ++i) {
     const QPointF at(rng.Range(0, 576), rng.Range(0, 406));
@@ -313,6 +311,28 @@ QImage MakeTown() {
         {QColor(250, 240, 210), QColor(200, 120, 60), QColor(150, 100, 60), true, true});
   FairyTree(p, Spot(7));
   CardSquare(p, Spot(8));
+}
+
+}  // namespace
+
+QImage MakeTown(int scale) {
+  QImage image(576 * scale, 406 * scale, QImage::Format_RGB32);
+  QPainter p(&image);
+  if (scale != 1) p.scale(scale, scale);
+  DrawTown(p);
+  return image;
+}
+
+QImage MakeTownCloseUp(int place, int scale) {
+  // The window's zoom takes the hot spot in whole pixels and stretches it over the picture.
+  const QRect spot(kSpots[place][0] / 15, kSpots[place][1] / 15, kSpots[place][2] / 15,
+                   kSpots[place][3] / 15);
+  QImage image(576 * scale, 406 * scale, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.scale(double(image.width()) / spot.width(), double(image.height()) / spot.height());
+  p.translate(-spot.topLeft());
+  p.setClipRect(spot);
+  DrawTown(p);
   return image;
 }
 

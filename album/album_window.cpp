@@ -1,0 +1,278 @@
+#include "album/album_window.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "album/album.h"
+#include "duel/card_pictures.h"
+
+namespace korvane {
+namespace {
+
+// The game's colours: light grey windows, the black deck list with pale cyan captions.
+const QColor kGrey(192, 192, 192);
+const QColor kCaption(192, 255, 255);
+const QColor kLacking(255, 192, 128);
+const QColor kMasterMark(255, 200, 0);
+const QColor kEndingMark(208, 32, 32);
+
+constexpr int kMargin = 8;
+constexpr int kColumns = 3;
+constexpr int kCellHeight = 92;
+constexpr int kPicture = 80;
+constexpr int kGridTop = 56;
+constexpr int kGridHeight = 300;
+constexpr int kRecordTop = 364;
+
+QFont Gothic(int pixels, bool bold = false) {
+  QFont f(QStringLiteral("IPAPGothic"));
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  return f;
+}
+
+// A small filled square with one character, the marks of the album: black on the light gold of
+// the master's mark, white on the red of the ending's.
+void DrawMark(QPainter& p, int x, int y, const QColor& colour, const QString& text) {
+  p.fillRect(x, y, 15, 15, colour);
+  p.setPen(colour == kMasterMark ? Qt::black : Qt::white);
+  p.setFont(Gothic(12, true));
+  p.drawText(QRect(x, y, 15, 15), Qt::AlignCenter, text);
+}
+
+// The forty cards, painted on black like the deck list.
+class CardGrid : public QWidget {
+ public:
+  CardGrid(const Album& album, const CardPictures& pictures, int width)
+      : album_(album), pictures_(pictures) {
+    const int rows = (kCardKinds + kColumns - 1) / kColumns;
+    setFixedSize(width, rows * kCellHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QPainter p(this);
+    p.fillRect(e->rect(), Qt::black);
+    const int cellWidth = width() / kColumns;
+    for (const AlbumCard& card : album_.Cards()) {
+      const QRect cell((card.Id % kColumns) * cellWidth, (card.Id / kColumns) * kCellHeight,
+                       cellWidth, kCellHeight);
+      if (cell.intersects(e->rect())) PaintCell(p, cell, card);
+    }
+  }
+
+ private:
+  void PaintCell(QPainter& p, const QRect& cell, const AlbumCard& card) {
+    const int x = cell.x() + 6, y = cell.y() + 6;
+    // A card the player lacks is shown dimmed.
+    p.setOpacity(card.Owned > 0 ? 1.0 : 0.4);
+    p.drawImage(QRect(x, y, kPicture, kPicture), pictures_.Card(card.Id));
+    p.setOpacity(1.0);
+    const int tx = x + kPicture + 6, tw = cell.right() - tx - 2;
+    p.setPen(kCaption);
+    p.setFont(Gothic(13, true));
+    p.drawText(QRect(tx, y, tw, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetrics(p.font()).elidedText(card.Name, Qt::ElideRight, tw));
+    p.setFont(Gothic(12));
+    p.drawText(QRect(tx, y + 17, tw, 15), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("#%1　%2").arg(card.Id).arg(Album::SidesText(card)));
+    int markX = tx;
+    if (card.Owned > 0) {
+      p.setPen(Qt::white);
+      const QString owned = QStringLiteral("持っている %1枚").arg(card.Owned);
+      p.drawText(QRect(tx, y + 33, tw, 15), Qt::AlignLeft | Qt::AlignVCenter, owned);
+      markX += QFontMetrics(p.font()).horizontalAdvance(owned) + 6;
+    } else {
+      p.setPen(kLacking);
+      const QString lacking = QStringLiteral("持っていない");
+      p.drawText(QRect(tx, y + 33, tw, 15), Qt::AlignLeft | Qt::AlignVCenter, lacking);
+      markX += QFontMetrics(p.font()).horizontalAdvance(lacking) + 6;
+      p.setPen(kCaption);
+      p.setFont(Gothic(11));
+      p.drawText(QRect(tx, y + 49, tw, 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                 Album::HoldersText(card));
+    }
+    if (card.MasterOnly) {
+      DrawMark(p, markX, y + 33, kMasterMark, QStringLiteral("※"));
+      markX += 18;
+    }
+    if (card.EndingMissing()) DrawMark(p, markX, y + 33, kEndingMark, QStringLiteral("未"));
+  }
+
+  const Album& album_;
+  const CardPictures& pictures_;
+};
+
+const char* const kRecordHeads[] = {"対戦", "勝ち", "負け", "引分",  "完勝",
+                                    "完敗", "獲得", "喪失", "ヒント"};
+
+}  // namespace
+
+class AlbumPage : public QWidget {
+ public:
+  AlbumPage(const GameState& game, const Statistics* statistics, const CardTable& cards,
+            QWidget* parent)
+      : QWidget(parent), album(game, cards, statistics), statistics_(statistics) {}
+  Album album;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), kGrey);
+    p.setPen(Qt::black);
+    p.setFont(Gothic(18, true));
+    p.drawText(QRect(kMargin, 6, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               album.Master() ? QStringLiteral("カードアルバム　※マスター")
+                              : QStringLiteral("カードアルバム"));
+    p.setFont(Gothic(14, true));
+    p.drawText(QRect(kMargin, 6, width() - 2 * kMargin, 24), Qt::AlignRight | Qt::AlignVCenter,
+               album.TotalsText());
+    // The legend, with the marks as they appear on the cards.
+    p.setFont(Gothic(12));
+    int x = kMargin;
+    auto legend = [&](const QColor* mark, const QString& markText, const QString& text) {
+      if (mark) {
+        DrawMark(p, x, 34, *mark, markText);
+        x += 18;
+      }
+      p.setPen(Qt::black);
+      p.setFont(Gothic(12));
+      p.drawText(QRect(x, 34, 400, 15), Qt::AlignLeft | Qt::AlignVCenter, text);
+      x += QFontMetrics(p.font()).horizontalAdvance(text) + 14;
+    };
+    legend(&kMasterMark, QStringLiteral("※"), QStringLiteral("マスターだけが出会える"));
+    legend(&kEndingMark, QStringLiteral("未"),
+           QStringLiteral("エンディングの一覧に載る（あと%1種類）").arg(album.EndingMissing()));
+    legend(nullptr, {}, QStringLiteral("辺は上・右・下・左"));
+    PaintRecord(p);
+  }
+
+ private:
+  void PaintRecord(QPainter& p) {
+    p.setPen(Qt::black);
+    p.setFont(Gothic(14, true));
+    p.drawText(QRect(kMargin, kRecordTop, 200, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("対戦成績"));
+    p.setFont(Gothic(11));
+    QString note = QStringLiteral("完勝・完敗は5対0（不戦敗は完敗）、獲得・喪失はカードの枚数");
+    if (statistics_ && !statistics_->WriteError().isEmpty()) {
+      p.setPen(kEndingMark);
+      note = QStringLiteral("記録を保存できません: ") + statistics_->WriteError();
+    }
+    p.drawText(QRect(kMargin + 80, kRecordTop, width() - 2 * kMargin - 170, 20),
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, width() - 260));
+
+    const int top = kRecordTop + 24, rowHeight = 20, nameWidth = 112;
+    const int columnWidth = (width() - 2 * kMargin - nameWidth) / 9;
+    const int tableWidth = nameWidth + 9 * columnWidth;
+    const std::vector<AlbumRecordRow> rows = album.RecordRows();
+    p.fillRect(kMargin, top, tableWidth, rowHeight * static_cast<int>(rows.size() + 1), Qt::white);
+    p.fillRect(kMargin, top, tableWidth, rowHeight, QColor(0, 0, 128));
+    p.setPen(Qt::white);
+    p.setFont(Gothic(12, true));
+    p.drawText(QRect(kMargin + 4, top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("相手"));
+    for (int i = 0; i < 9; ++i) {
+      p.drawText(QRect(kMargin + nameWidth + i * columnWidth, top, columnWidth - 6, rowHeight),
+                 Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(kRecordHeads[i]));
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+      const int y = top + rowHeight * static_cast<int>(r + 1);
+      const bool total = r + 1 == rows.size();
+      if (total) p.fillRect(kMargin, y, tableWidth, rowHeight, QColor(224, 224, 224));
+      p.setPen(QColor(160, 160, 160));
+      p.drawLine(kMargin, y, kMargin + tableWidth - 1, y);
+      p.setPen(Qt::black);
+      p.setFont(Gothic(12, total));
+      p.drawText(QRect(kMargin + 4, y, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                 rows[r].Name);
+      const OpponentRecord& o = rows[r].Record;
+      const int figures[9] = {o.Duels,         o.Wins,     o.Losses,    o.Draws, o.PerfectWins,
+                              o.PerfectLosses, o.CardsWon, o.CardsLost, o.Hints};
+      for (int i = 0; i < 9; ++i) {
+        p.drawText(QRect(kMargin + nameWidth + i * columnWidth, y, columnWidth - 6, rowHeight),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(figures[i]));
+      }
+    }
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(kMargin, top, tableWidth - 1, rowHeight * static_cast<int>(rows.size() + 1) - 1);
+  }
+
+  const Statistics* statistics_;
+};
+
+AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
+                         const CardPictures& pictures, const CardTable& cards, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(QStringLiteral("カードアルバム"));
+  setFixedSize(kWidth, kHeight);
+  setFont(Gothic(12));
+  auto* page = new AlbumPage(game, statistics, cards, this);
+  page->setGeometry(rect());
+
+  scroll_ = new QScrollArea(page);
+  scroll_->setObjectName(QStringLiteral("AlbumCards"));
+  scroll_->setGeometry(kMargin, kGridTop, kWidth - 2 * kMargin, kGridHeight);
+  scroll_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  QPalette black = scroll_->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  scroll_->setPalette(black);
+  const int gridWidth = scroll_->width() - scroll_->verticalScrollBar()->sizeHint().width() -
+                        2 * scroll_->frameWidth();
+  scroll_->setWidget(new CardGrid(page->album, pictures, gridWidth));
+  scroll_->verticalScrollBar()->setSingleStep(kCellHeight / 4);
+  scroll_->verticalScrollBar()->setPageStep(kGridHeight - kCellHeight / 2);
+
+  auto* close = new QPushButton(QStringLiteral("閉じる"), page);
+  close->setObjectName(QStringLiteral("AlbumClose"));
+  close->setFont(Gothic(12, true));
+  close->setFocusPolicy(Qt::NoFocus);
+  close->setGeometry(kWidth - kMargin - 81, kRecordTop - 4, 81, 26);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void AlbumWindow::keyPressEvent(QKeyEvent* event) {
+  QScrollBar* bar = scroll_->verticalScrollBar();
+  switch (event->key()) {
+    case Qt::Key_Up:
+      bar->setValue(bar->value() - kCellHeight);
+      break;
+    case Qt::Key_Down:
+      bar->setValue(bar->value() + kCellHeight);
+      break;
+    case Qt::Key_PageUp:
+      bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+      break;
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+      bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+      break;
+    case Qt::Key_Home:
+      bar->setValue(bar->minimum());
+      break;
+    case Qt::Key_End:
+      bar->setValue(bar->maximum());
+      break;
+    default:
+      QDialog::keyPressEvent(event);  // Esc closes
+  }
+}
+
+AlbumWindow* ShowAlbum(QWidget* parent, const GameState& game, const Statistics& statistics,
+                       const CardPictures& pictures, const CardTable& cards) {
+  auto* window = new AlbumWindow(game, &statistics, pictures, cards, parent);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->open();
+  return window;
+}
+
+}  // namespace korvane

@@ -1,0 +1,79 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace korvane {
+
+const char kAppId[] = KORVANE_APP_ID;
+
+void SetApplicationIdentity() {
+  QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+  // Lets Wayland compositors and task bars match the window to the desktop entry.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+}
+
+namespace {
+
+// Every option of the game in one place: a new option is one member and one addOption line.
+struct Options {
+  QCommandLineParser parser;
+  QCommandLineOption help = parser.addHelpOption();
+  QCommandLineOption version = parser.addVersionOption();
+  QCommandLineOption quitAfterTitle{
+      QStringLiteral("quit-after-title"),
+      QStringLiteral("Start, wait until the title window is shown, print one line about it and "
+                     "quit (a check that an installation works; saves nothing).")};
+
+  Options() {
+    parser.setApplicationDescription(QStringLiteral(
+        "KORVANE: card duels on a diamond board and a small adventure around them."));
+    parser.addOption(quitAfterTitle);
+  }
+};
+
+void Print(std::FILE* stream, const QString& text) {
+  std::fputs(text.toLocal8Bit().constData(), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+std::optional<int> AnswerInfoOptions(int& argc, char** argv) {
+  // A console-only application gives the help text the program's name without a display.
+  QCoreApplication core(argc, argv);
+  Options o;
+  o.parser.parse(core.arguments());  // unknown options are judged after QApplication
+  if (o.parser.isSet(QStringLiteral("help-all"))) o.parser.process(core);  // prints, exits 0
+  if (o.parser.isSet(o.help)) {
+    Print(stdout, o.parser.helpText());
+    return 0;
+  }
+  if (o.parser.isSet(o.version)) {
+    Print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
+                      QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+    return 0;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine* out) {
+  Options o;
+  if (!o.parser.parse(arguments)) {
+    Print(stderr, QStringLiteral("korvane: %1\nRun korvane --help for the options.\n")
+                      .arg(o.parser.errorText()));
+    return 2;
+  }
+  if (!o.parser.positionalArguments().isEmpty()) {
+    Print(stderr, QStringLiteral("korvane: unexpected argument \"%1\"\n")
+                      .arg(o.parser.positionalArguments().first()));
+    return 2;
+  }
+  out->quitAfterTitle = o.parser.isSet(o.quitAfterTitle);
+  return std::nullopt;
+}
+
+}  // namespace korvane

@@ -1,0 +1,1286 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Language</name>
+    <message>
+        <source>ja</source>
+        <extracomment>The code of the language this translation is written in.</extracomment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>高原 良絵</source>
+        <translation>Takahara Yoshie</translation>
+    </message>
+    <message>
+        <source>真道 祐樹</source>
+        <translation>Shindo Yuki</translation>
+    </message>
+    <message>
+        <source>風見 誠</source>
+        <translation>Kazami Makoto</translation>
+    </message>
+    <message>
+        <source>横田 真央</source>
+        <translation>Yokota Mao</translation>
+    </message>
+    <message>
+        <source>高峰 武</source>
+        <translation>Takamine Takeshi</translation>
+    </message>
+    <message>
+        <source>速水 結</source>
+        <translation>Hayami Yui</translation>
+    </message>
+</context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>Character Design : 水野 彩花</source>
+        <translation>Character Design : Mizuno Ayaka</translation>
+    </message>
+    <message>
+        <source>Card, Character &amp; Map Graphics : 藤崎 蒼</source>
+        <translation>Card, Character &amp; Map Graphics : Fujisaki Aoi</translation>
+    </message>
+    <message>
+        <source>Program, Sound &amp; Music : 桐生 和也</source>
+        <translation>Program, Sound &amp; Music : Kiryu Kazuya</translation>
+    </message>
+    <message>
+        <source>Producer &amp; Director : 早瀬 恭介</source>
+        <translation>Producer &amp; Director : Hayase Kyosuke</translation>
+    </message>
+    <message>
+        <source>ありません。</source>
+        <translation>none at all.</translation>
+    </message>
+    <message>
+        <source>・・・いっぱいあります。</source>
+        <translation>...quite a lot.</translation>
+    </message>
+    <message>
+        <source>カードはずいぶん集まったようです。マスターコードを捜してみましょう。』ヒント：『妖精の樹の聖戦を制すべし。</source>
+        <translation>You have gathered a great many cards. Now seek the master code.] Hint: [Win the holy war at the fairy tree.</translation>
+    </message>
+    <message>
+        <source>お・わ・り</source>
+        <translation>T·H·E  E·N·D</translation>
+    </message>
+    <message>
+        <source>めでたしめでたし。</source>
+        <translation>And they all lived happily ever after.</translation>
+    </message>
+    <message>
+        <source>ガチャ。</source>
+        <translation>Click.</translation>
+    </message>
+    <message>
+        <source>あれ。留守か・・・・・・。出直してこよう。</source>
+        <translation>Huh. Nobody home... I&apos;ll come back later.</translation>
+    </message>
+    <message>
+        <source>それから、高峰の姿を見る事はなかった。</source>
+        <translation>After that, I never saw Takamine again.</translation>
+    </message>
+    <message>
+        <source>考えてみたら、高峰の部屋はずいぶんと生活感のない部屋だった。</source>
+        <translation>Come to think of it, Takamine&apos;s room never looked lived in.</translation>
+    </message>
+    <message>
+        <source>もしかしたら、高峰は・・・・・・？</source>
+        <translation>Could it be that Takamine was...?</translation>
+    </message>
+    <message>
+        <source>横田は、『アイツ、小説家志望だったの？』なんて笑っていた。</source>
+        <translation>Yokota just laughed: “Him? A would-be novelist?”</translation>
+    </message>
+    <message>
+        <source>Special Thanks to Test Players!</source>
+        <translation>Special Thanks to Test Players!</translation>
+    </message>
+    <message>
+        <source>風見だけは、妖精の仕業だと、興味津々にあたりをかぎまわっていた。</source>
+        <translation>Only Kazami, sure it was the fairies&apos; doing, went sniffing around, all curiosity.</translation>
+    </message>
+    <message>
+        <source>「ＫＯＲＶＡＮＥ」</source>
+        <translation>“KORVANE”</translation>
+    </message>
+    <message>
+        <source>街全体はというと、それほど変わらない。</source>
+        <translation>As for the town, not much has changed.</translation>
+    </message>
+    <message>
+        <source>みんな楽しく遊んでいる。</source>
+        <translation>Everyone is still having fun playing.</translation>
+    </message>
+    <message>
+        <source>{bare}という名前も強いカードプレイヤーとしてある程度知れ渡った。</source>
+        <translation>And the name {bare} became fairly well known as a strong card player.</translation>
+    </message>
+    <message>
+        <source>どうやら、{pronoun}の中のＫＯＲＶＡＮＥブームも、一段落したようだ。</source>
+        <translation>It seems my own KORVANE craze has calmed down, too.</translation>
+    </message>
+    <message>
+        <source>手に入るカードの中であなたの持っていないカードは</source>
+        <translation>Of the cards you can get, you still lack:</translation>
+    </message>
+    <message>
+        <source>楽しく、カードを取ったり取られたりしながら遊んでいよう。</source>
+        <translation>I&apos;ll just keep having fun, winning cards and losing them.</translation>
+    </message>
+    <message>
+        <source>{bare}様を、ＫＯＲＶＡＮＥマスターに認定します。ＫＯＲＶＡＮＥのマスターコードは、「OrBiT」です。</source>
+        <translation>{bare} is hereby certified a KORVANE Master. The KORVANE master code is “OrBiT”.</translation>
+    </message>
+    <message>
+        <source>あ！高原さんが話してた人でしょ？僕、風見 誠。よく高原さんちに遊びに行くんだ。</source>
+        <translation>Oh! You&apos;re the one Miss Takahara told me about, right? I&apos;m Kazami Makoto. I go play at her house a lot.</translation>
+    </message>
+    <message>
+        <source>強いんでしょ？僕もいっぱいカード持ってるんだよ。</source>
+        <translation>You&apos;re good, right? I&apos;ve got lots of cards too!</translation>
+    </message>
+    <message>
+        <source>え、妖精カード？持ってるよ、妖精さんからもらったんだ。欲しい？</source>
+        <translation>Huh, Fairy cards? I&apos;ve got some! A real fairy gave them to me. Want one?</translation>
+    </message>
+    <message>
+        <source>欲しい</source>
+        <translation>I want one</translation>
+    </message>
+    <message>
+        <source>いや別に</source>
+        <translation>Not really</translation>
+    </message>
+    <message>
+        <source>あげないよ～。へへへ。それとも・・・。</source>
+        <translation>Not giving you any~! Hehehe. Unless...</translation>
+    </message>
+    <message>
+        <source>そうなの？じゃあ僕にはなんの用事？あ、わかった。</source>
+        <translation>No? Then what do you want with me? Oh, I know!</translation>
+    </message>
+    <message>
+        <source>カードで勝負？</source>
+        <translation>A card duel?</translation>
+    </message>
+    <message>
+        <source>その通り</source>
+        <translation>That&apos;s right</translation>
+    </message>
+    <message>
+        <source>やっぱやめた</source>
+        <translation>Never mind</translation>
+    </message>
+    <message>
+        <source>そう？じゃあ、また来てね。</source>
+        <translation>Okay. Come again, then!</translation>
+    </message>
+    <message>
+        <source>う～ん、じつりょくはくちゅうだね！</source>
+        <translation>Hmmm, we&apos;re neck and neck!</translation>
+    </message>
+    <message>
+        <source>やったぁ！まいどあり～。</source>
+        <translation>Yay! Pleasure doing business~!</translation>
+    </message>
+    <message>
+        <source>う～ん・・・くやしいなあ。</source>
+        <translation>Hmmm... no fair.</translation>
+    </message>
+    <message>
+        <source>まあいいや、妖精カードは取られてないし。</source>
+        <translation>Oh well, at least you didn&apos;t get my Fairy cards.</translation>
+    </message>
+    <message>
+        <source>また遊んでね。</source>
+        <translation>Play with me again!</translation>
+    </message>
+    <message>
+        <source>妖精カードも取られちゃった。まだあるけどね。へへ。</source>
+        <translation>You even got a Fairy card. I&apos;ve still got more, though. Hehe.</translation>
+    </message>
+    <message>
+        <source>ねえねえ、妖精っていると思う？</source>
+        <translation>Hey, hey, do you think fairies are real?</translation>
+    </message>
+    <message>
+        <source>いる</source>
+        <translation>They are</translation>
+    </message>
+    <message>
+        <source>いない</source>
+        <translation>They aren&apos;t</translation>
+    </message>
+    <message>
+        <source>絶対いるよね！妖精の樹の根元にはね、妖精が住んでるんだよ！へへ、意見があったね！</source>
+        <translation>They totally are! Fairies live at the foot of the fairy tree! Hehe, we agree!</translation>
+    </message>
+    <message>
+        <source>そ～か～。やっぱいないのかな～。</source>
+        <translation>Awww~. Maybe they really aren&apos;t~.</translation>
+    </message>
+    <message>
+        <source>でもね、僕がたまに会う金髪の男の人がいるんだけどね、その人はいるかもしれないって言ってたよ。</source>
+        <translation>But there&apos;s this blond man I run into sometimes, and he said they might be real.</translation>
+    </message>
+    <message>
+        <source>だから僕は信じてんだ！</source>
+        <translation>So I believe in them!</translation>
+    </message>
+    <message>
+        <source>また、遊びに来てね！</source>
+        <translation>Come play again!</translation>
+    </message>
+    <message>
+        <source>カードであそぼ？</source>
+        <translation>Wanna play cards?</translation>
+    </message>
+    <message>
+        <source>遊ぼう</source>
+        <translation>Let&apos;s play</translation>
+    </message>
+    <message>
+        <source>また今度</source>
+        <translation>Another time</translation>
+    </message>
+    <message>
+        <source>じゃあまた今度遊んでね。</source>
+        <translation>Okay, play with me next time!</translation>
+    </message>
+    <message>
+        <source>やっぱりじつりょくはくちゅうだね！</source>
+        <translation>See? We&apos;re neck and neck!</translation>
+    </message>
+    <message>
+        <source>やった勝ったぁ！</source>
+        <translation>Yay, I won!</translation>
+    </message>
+    <message>
+        <source>やっぱり強いなぁ。カードがなくなっちゃうよ。</source>
+        <translation>You&apos;re so strong. I&apos;m gonna run out of cards!</translation>
+    </message>
+    <message>
+        <source>また遊ぼうね。</source>
+        <translation>Let&apos;s play again!</translation>
+    </message>
+    <message>
+        <source>妖精の樹、みてきたの？どうだった？</source>
+        <translation>Did you go see the fairy tree? How was it?</translation>
+    </message>
+    <message>
+        <source>金髪の男の人？ああ、僕も会ったことあるよ。確か・・・えーと、なんていう名前だったかな？</source>
+        <translation>The blond man? Oh, I&apos;ve met him too. His name was... um, what was it again?</translation>
+    </message>
+    <message>
+        <source>え？僕の名前知ってたの？あんまり親しくはないけどなぁ。</source>
+        <translation>Huh? He knew my name? We&apos;re not really friends, though.</translation>
+    </message>
+    <message>
+        <source>確か横田さんの友達だよ。横田さんに聞いてみたら？</source>
+        <translation>I think he&apos;s a friend of Miss Yokota&apos;s. Why don&apos;t you ask her?</translation>
+    </message>
+    <message>
+        <source>妖精の樹の根本に妖精の絵？知らないなぁ。僕が描いたんじゃないよ。</source>
+        <translation>Fairy pictures at the foot of the fairy tree? Never saw any. I didn&apos;t draw them!</translation>
+    </message>
+    <message>
+        <source>あれ？そのカードって妖精カードと違うね？どうしたの、それ？</source>
+        <translation>Huh? That&apos;s not a Fairy card, is it? Where&apos;d you get that?</translation>
+    </message>
+    <message>
+        <source>かくかくしかじか・・・・・・。</source>
+        <translation>And so on, and so forth...</translation>
+    </message>
+    <message>
+        <source>へ～え、良いなぁ・・・・・・。僕もまた行ってみよう。</source>
+        <translation>Whoa, lucky... I&apos;m gonna go there again too.</translation>
+    </message>
+    <message>
+        <source>んじゃ、またね。</source>
+        <translation>Okay, see ya!</translation>
+    </message>
+    <message>
+        <source>妖精の樹、行ってみたけど妖精の絵なんてなかったよ？</source>
+        <translation>I went to the fairy tree, but there weren&apos;t any fairy pictures!</translation>
+    </message>
+    <message>
+        <source>何も起こらなかったし。くやしいなぁ。・・・・・・・まあいいか。</source>
+        <translation>And nothing happened. No fair... Oh well.</translation>
+    </message>
+    <message>
+        <source>留守みたいだ・・・・・・。帰ろう。</source>
+        <translation>Looks like nobody&apos;s home... I&apos;ll head back.</translation>
+    </message>
+    <message>
+        <source>あら、来てくれたの。カード勝負？</source>
+        <translation>Oh, you came. Here for a card duel?</translation>
+    </message>
+    <message>
+        <source>え？金髪の男？高峰の事？高峰 武。よくわかんないやつなのよ、それが。</source>
+        <translation>A blond man? You mean Takamine? Takamine Takeshi. He&apos;s a hard one to figure out, that one.</translation>
+    </message>
+    <message>
+        <source>別に貧乏なわけでもないのに何を好き好んであんな所に住んでるんだか・・・・・・。</source>
+        <translation>He&apos;s not even poor, yet he chooses to live in a place like that...</translation>
+    </message>
+    <message>
+        <source>会いたいの？・・・・・そうねぇ、私から「魔王」カード取ったら合い鍵あげるわ。</source>
+        <translation>You want to meet him? ...Well, win my Demon King card and I&apos;ll give you his spare key.</translation>
+    </message>
+    <message>
+        <source>カギなんかなくたって開きそうなドアだけどね。</source>
+        <translation>Not that his door looks like it needs a key.</translation>
+    </message>
+    <message>
+        <source>勝負する？</source>
+        <translation>Shall we duel?</translation>
+    </message>
+    <message>
+        <source>する</source>
+        <translation>Let&apos;s</translation>
+    </message>
+    <message>
+        <source>しない</source>
+        <translation>No thanks</translation>
+    </message>
+    <message>
+        <source>いつでも相手になるわよ。またね。</source>
+        <translation>I&apos;ll take you on anytime. See you.</translation>
+    </message>
+    <message>
+        <source>なかなか良い勘してるわね。</source>
+        <translation>You&apos;ve got pretty good instincts.</translation>
+    </message>
+    <message>
+        <source>もうちょっと、カードが強くないと駄目ね。</source>
+        <translation>You&apos;ll need stronger cards than that.</translation>
+    </message>
+    <message>
+        <source>さすが、高原さんが言ってた通りの腕前だわ。</source>
+        <translation>You&apos;re just as good as Takahara said.</translation>
+    </message>
+    <message>
+        <source>「魔王」カード取られるのも、時間の問題って気がするわね。</source>
+        <translation>I have a feeling losing my Demon King card is only a matter of time.</translation>
+    </message>
+    <message>
+        <source>「魔王」カードって使い方難しいわね。</source>
+        <translation>The Demon King card is tricky to use, isn&apos;t it?</translation>
+    </message>
+    <message>
+        <source>はい、賞品。高峰によろしくね。</source>
+        <translation>Here, your prize. Say hi to Takamine for me.</translation>
+    </message>
+    <message>
+        <source>高峰の家の合い鍵を手に入れた。</source>
+        <translation>You got the spare key to Takamine&apos;s house.</translation>
+    </message>
+    <message>
+        <source>またうちに寄ってね。</source>
+        <translation>Drop by my place again.</translation>
+    </message>
+    <message>
+        <source>また私と勝負しない？</source>
+        <translation>Care for another duel with me?</translation>
+    </message>
+    <message>
+        <source>そう。たまには私にも付き合ってね。</source>
+        <translation>I see. Do make time for me now and then.</translation>
+    </message>
+    <message>
+        <source>良い勝負してるわね。</source>
+        <translation>We&apos;re well matched, aren&apos;t we?</translation>
+    </message>
+    <message>
+        <source>今回はラッキーだったわね。</source>
+        <translation>Lucky me, this time.</translation>
+    </message>
+    <message>
+        <source>さすがに、鮮やかなお手並みだわ。</source>
+        <translation>Impressive. Brilliantly played.</translation>
+    </message>
+    <message>
+        <source>またやりましょうね。</source>
+        <translation>Let&apos;s play again sometime.</translation>
+    </message>
+    <message>
+        <source>もしかして、あなたが{name}？</source>
+        <translation>Could you be {name}?</translation>
+    </message>
+    <message>
+        <source>私は横田 真央。高原さんがあなたの事手放しで誉めてたわよ。コルヴァーン、強いんですって？</source>
+        <translation>I&apos;m Yokota Mao. Takahara couldn&apos;t stop praising you. I hear you&apos;re good at KORVANE?</translation>
+    </message>
+    <message>
+        <source>一度私と勝負してみない？勝ったら良いものあげるわよ？</source>
+        <translation>Why not try a duel with me? Win, and I&apos;ll give you something nice.</translation>
+    </message>
+    <message>
+        <source>のった！</source>
+        <translation>You&apos;re on!</translation>
+    </message>
+    <message>
+        <source>今はちょっと</source>
+        <translation>Not now</translation>
+    </message>
+    <message>
+        <source>そう。じゃあ、私は家に帰るわね。今度遊びに来て。</source>
+        <translation>I see. Then I&apos;ll head home. Come visit sometime.</translation>
+    </message>
+    <message>
+        <source>こんなところに一人でいてもしょうがないな。</source>
+        <translation>No point hanging around here by myself.</translation>
+    </message>
+    <message>
+        <source>惜しかったわね。プレゼントは保留しとくわ。</source>
+        <translation>So close. I&apos;ll hold on to your present for now.</translation>
+    </message>
+    <message>
+        <source>リベンジはまた今度ね。待ってるわ。</source>
+        <translation>Save your revenge for next time. I&apos;ll be waiting.</translation>
+    </message>
+    <message>
+        <source>さすが、強いわね。</source>
+        <translation>Impressive. You really are strong.</translation>
+    </message>
+    <message>
+        <source>約束だったわね。はい、これどうぞ。</source>
+        <translation>A promise is a promise. Here, this is for you.</translation>
+    </message>
+    <message>
+        <source>「ウィル・オ・ウィスプ」カードを手に入れた。</source>
+        <translation>You got the Will o&apos; the Wisp card.</translation>
+    </message>
+    <message>
+        <source>じゃ、私は先に帰るわね。うちにも遊びに来てね。</source>
+        <translation>Well, I&apos;ll be heading home. Come visit me too.</translation>
+    </message>
+    <message>
+        <source>本当にお化け屋敷みたいなところだ・・・・・・。</source>
+        <translation>This place really is like a haunted house...</translation>
+    </message>
+    <message>
+        <source>ん？誰かいるぞ？</source>
+        <translation>Hm? Is someone there?</translation>
+    </message>
+    <message>
+        <source>お客様ですか？ようこそいらっしゃいました。</source>
+        <translation>A visitor? Welcome, and thank you for coming.</translation>
+    </message>
+    <message>
+        <source>ご用件承りますが・・・？</source>
+        <translation>How may I help you...?</translation>
+    </message>
+    <message>
+        <source>勝負！</source>
+        <translation>Duel!</translation>
+    </message>
+    <message>
+        <source>特に無し</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>そうですか・・・。また、お越しください。</source>
+        <translation>I see... Please do come again.</translation>
+    </message>
+    <message>
+        <source>扉は硬く閉ざされている。扉には勇者の絵が描いてある。</source>
+        <translation>The door is shut tight. A picture of a hero is painted on it.</translation>
+    </message>
+    <message>
+        <source>「勇者｣カードに関係がありそうだ。出直してこよう。</source>
+        <translation>It must have something to do with the Hero card. I&apos;ll come back later.</translation>
+    </message>
+    <message>
+        <source>勝てなかった・・・・・・。</source>
+        <translation>I couldn&apos;t win...</translation>
+    </message>
+    <message>
+        <source>勝ったぞ！</source>
+        <translation>I won!</translation>
+    </message>
+    <message>
+        <source>・・・・・・・・・・・・。</source>
+        <translation>............</translation>
+    </message>
+    <message>
+        <source>女の子はにっこり微笑むとこつぜんと姿を消した。</source>
+        <translation>The girl gave a sweet smile and vanished into thin air.</translation>
+    </message>
+    <message>
+        <source>ゲームの楽しさを理解できたのだろうか・・・・・・。</source>
+        <translation>Did she come to understand how fun the game is...?</translation>
+    </message>
+    <message>
+        <source>妖精の木の根本？</source>
+        <translation>The foot of the fairy tree?</translation>
+    </message>
+    <message>
+        <source>妖精の絵が５つ描いてある。</source>
+        <translation>Five fairies are drawn here.</translation>
+    </message>
+    <message>
+        <source>風見君が描いたのかな？</source>
+        <translation>Did Kazami draw these?</translation>
+    </message>
+    <message>
+        <source>おや。・・・・・・誰だ？君は。</source>
+        <translation>Well, well... And who are you?</translation>
+    </message>
+    <message>
+        <source>{name}っていうのか。ここには、何しに来たんだ？</source>
+        <translation>{name}, is it? What brings you here?</translation>
+    </message>
+    <message>
+        <source>妖精探し</source>
+        <translation>Fairy hunting</translation>
+    </message>
+    <message>
+        <source>散歩</source>
+        <translation>Just a walk</translation>
+    </message>
+    <message>
+        <source>ククク、妖精探しねぇ。そういえば風見が妖精、妖精って騒いでたな・・・・・・。</source>
+        <translation>Heh heh, fairy hunting, huh. Come to think of it, Kazami keeps going on about fairies...</translation>
+    </message>
+    <message>
+        <source>ここは散歩に来るような場所じゃない。散歩ならどこか別の場所へ行きな。</source>
+        <translation>This is no place for a walk. Go take your stroll somewhere else.</translation>
+    </message>
+    <message>
+        <source>誰もいない・・・・・・。</source>
+        <translation>Nobody&apos;s here...</translation>
+    </message>
+    <message>
+        <source>そうだな、俺に勝てたら良いこと教えてやるぜ？</source>
+        <translation>Tell you what: beat me, and I&apos;ll let you in on something good.</translation>
+    </message>
+    <message>
+        <source>やめとく</source>
+        <translation>I&apos;ll pass</translation>
+    </message>
+    <message>
+        <source>賢明な判断だ。じゃあな。</source>
+        <translation>A wise choice. See you.</translation>
+    </message>
+    <message>
+        <source>なんだ、あいつ？</source>
+        <translation>What&apos;s with that guy?</translation>
+    </message>
+    <message>
+        <source>・・・・・・ふん。じゃあな。</source>
+        <translation>...Hmph. See you.</translation>
+    </message>
+    <message>
+        <source>まあ、こんなもんだろう。じゃあな。</source>
+        <translation>Well, that&apos;s about what I expected. See you.</translation>
+    </message>
+    <message>
+        <source>お前、相当カードオタクだな。じゃあ、良いこと教えてやろう。</source>
+        <translation>You&apos;re quite the card nerd. All right, here&apos;s something good.</translation>
+    </message>
+    <message>
+        <source>ここはな、元々は墓場だったんだ。だからあまりここには近づかない方が良いぜ？</source>
+        <translation>This place used to be a graveyard. So you&apos;d better not come around here much.</translation>
+    </message>
+    <message>
+        <source>そうだな。忠告代わりにこれやるよ。</source>
+        <translation>Here. Take this, as a warning.</translation>
+    </message>
+    <message>
+        <source>「死神」カードを手に入れた。</source>
+        <translation>You got the Reaper card.</translation>
+    </message>
+    <message>
+        <source>じゃあな。せいぜい強くなれよ。</source>
+        <translation>See you. Try to get stronger, at least.</translation>
+    </message>
+    <message>
+        <source>マスターズチェックポイントを通過しました。難易度がマスターレベルになります。</source>
+        <translation>You passed the Masters&apos; Checkpoint. The game is now at master level.</translation>
+    </message>
+    <message>
+        <source>あなたの名前にマスターマーク※が付きます。</source>
+        <translation>Your name now carries the master mark ※.</translation>
+    </message>
+    <message>
+        <source>妖精の絵が消えている。</source>
+        <translation>The fairy pictures are gone.</translation>
+    </message>
+    <message>
+        <source>！！！</source>
+        <translation>!!!</translation>
+    </message>
+    <message>
+        <source>持っていた「妖精」カードの絵柄が変わっていく・・・・・・。</source>
+        <translation>The picture on your Fairy card is changing...</translation>
+    </message>
+    <message>
+        <source>「フェアリー」カードを手に入れた。</source>
+        <translation>You got the Faerie card.</translation>
+    </message>
+    <message>
+        <source>？？？</source>
+        <translation>???</translation>
+    </message>
+    <message>
+        <source>墓場・・・。ここで一体何があったんだろう。</source>
+        <translation>A graveyard... What on earth happened here?</translation>
+    </message>
+    <message>
+        <source>ここは一体何なんだろう？</source>
+        <translation>What is this place?</translation>
+    </message>
+    <message>
+        <source>今回の戦績は%1勝%2敗%3引き分けだった。</source>
+        <translation>This series: %1 won, %2 lost, %3 drawn.</translation>
+    </message>
+    <message>
+        <source>『%1』</source>
+        <extracomment>The brackets around a notice (blue: results, cards received or lost).</extracomment>
+        <translation>[%1]</translation>
+    </message>
+    <message>
+        <source>終わりにしようかな？</source>
+        <translation>Should I call it a day?</translation>
+    </message>
+    <message>
+        <source>終わる</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>まだまだ</source>
+        <translation>Not yet</translation>
+    </message>
+    <message>
+        <source>あ、いらっしゃ～い。{name}よね。さっき真道君から電話があったんだ～。私、高原 良絵ってゆ～の。</source>
+        <translation>Oh, welco~me! You&apos;re {name}, right? Shindo just called me~. I&apos;m Takahara Yoshie~.</translation>
+    </message>
+    <message>
+        <source>ふふ。んじゃ、さっそく。勝負勝負。</source>
+        <translation>Hehe. So, let&apos;s get right to it. Duel, duel!</translation>
+    </message>
+    <message>
+        <source>ん～。また来てね～。</source>
+        <translation>Mm~. Come again~.</translation>
+    </message>
+    <message>
+        <source>勝負しよっか？</source>
+        <translation>Wanna duel?</translation>
+    </message>
+    <message>
+        <source>なかなか良い勝負ね～。</source>
+        <translation>What a close game~.</translation>
+    </message>
+    <message>
+        <source>私の勝ち～♪これって結構珍しいことよね。</source>
+        <translation>I wo~n♪ That doesn&apos;t happen very often, you know.</translation>
+    </message>
+    <message>
+        <source>なんだ～、結構強いんだ～。これなら真道君とも良い勝負できるんじゃない？</source>
+        <translation>Wow~, you&apos;re pretty strong~. I bet you could give Shindo a good game!</translation>
+    </message>
+    <message>
+        <source>え？私の作った強いカード？私は強いカードは描かないよ。</source>
+        <translation>Huh? Strong cards I made? I don&apos;t draw strong cards.</translation>
+    </message>
+    <message>
+        <source>弱い方がかわいいもん。私の描いたかわいいカードまだあるんだけど、まだ見せてあげないよ～。</source>
+        <translation>Weak ones are cuter! I&apos;ve drawn more cute cards, but I&apos;m not showing you yet~.</translation>
+    </message>
+    <message>
+        <source>でも、そうねぇ。強いカードって誰が描いてるんだろ。</source>
+        <translation>But hmm~, who draws the strong cards, I wonder?</translation>
+    </message>
+    <message>
+        <source>真道君何か知ってるんじゃないのかな？真道君カード通だし。</source>
+        <translation>Maybe Shindo knows something? He&apos;s a real card buff.</translation>
+    </message>
+    <message>
+        <source>またやろうね。</source>
+        <translation>Let&apos;s play again!</translation>
+    </message>
+    <message>
+        <source>それじゃ、また来てね。いつも家にいるから。</source>
+        <translation>Well then, come again! I&apos;m always home.</translation>
+    </message>
+    <message>
+        <source>いらっしゃ～い。勝負する？</source>
+        <translation>Welco~me! Wanna duel?</translation>
+    </message>
+    <message>
+        <source>じゃ、また今度遊ぼうね。</source>
+        <translation>Okay, let&apos;s play next time!</translation>
+    </message>
+    <message>
+        <source>なかなか私も健闘したな♪</source>
+        <translation>I put up a pretty good fight♪</translation>
+    </message>
+    <message>
+        <source>あれ？勝っちゃった♪やった～♪</source>
+        <translation>Oh? I won♪ Yay~♪</translation>
+    </message>
+    <message>
+        <source>やっぱり勝てないや～。</source>
+        <translation>I just can&apos;t win~.</translation>
+    </message>
+    <message>
+        <source>またいつでも来てね～。</source>
+        <translation>Come back anytime~.</translation>
+    </message>
+    <message>
+        <source>あ、いらしゃ～い。</source>
+        <translation>Oh, welco~me.</translation>
+    </message>
+    <message>
+        <source>惜しかったな～。強いカード作ったんだけどね、さっき横田さんが来たからあげちゃった～。</source>
+        <translation>Aww, too bad~. I did make a strong card, but Yokota came by just now, so I gave it to her~.</translation>
+    </message>
+    <message>
+        <source>横田さんのとこに行ってみたら？でも、横田さん見かけに寄らず攻撃的な人だから気をつけてね～。</source>
+        <translation>Why not go see Yokota? But careful~, she&apos;s fiercer than she looks~.</translation>
+    </message>
+    <message>
+        <source>あれ～？パーフェクト負けだ～。本当に強いね～、{name}。</source>
+        <translation>Whaa~? A perfect loss~. You&apos;re really strong~, {name}.</translation>
+    </message>
+    <message>
+        <source>{name}にならあげても良いかな～。これ、あげる。</source>
+        <translation>I guess I could give this to you, {name}~. Here, it&apos;s yours.</translation>
+    </message>
+    <message>
+        <source>「ワーキャット」カードを手に入れた。</source>
+        <translation>You got the Werecat card.</translation>
+    </message>
+    <message>
+        <source>大事にしてね、それ。</source>
+        <translation>Take good care of it, &apos;kay?</translation>
+    </message>
+    <message>
+        <source>ようこそ！俺は真道 祐樹。今、カードにはまってんだ。この辺で流行っててさ。</source>
+        <translation>Welcome! I&apos;m Shindo Yuki. I&apos;m totally into cards right now. They&apos;re all the rage around here.</translation>
+    </message>
+    <message>
+        <source>カード持ってないんだろ？いくつかやるよ。</source>
+        <translation>You don&apos;t have any cards, right? Here, have a few.</translation>
+    </message>
+    <message>
+        <source>色々なカードを手に入れた。</source>
+        <translation>You got all sorts of cards.</translation>
+    </message>
+    <message>
+        <source>そうだなあ。俺が相手をしても良いけど、まずは高原さんとやってみるといいよ。</source>
+        <translation>Let&apos;s see. I could play you myself, but you should try Takahara first.</translation>
+    </message>
+    <message>
+        <source>こういうカードは全部彼女が作ってるんだ。・・・でも、そのわりにはあまり強いカードを持ってないな？なんでだろうな？</source>
+        <translation>She makes all these cards. ...Funny, though, she hardly has any strong ones. Wonder why?</translation>
+    </message>
+    <message>
+        <source>まあいいか。とりあえず一度行ってみな。強いカードが手に入ったらもう一度俺のとこに来なよ。</source>
+        <translation>Whatever. Just go see her. Once you&apos;ve got some strong cards, come back to me.</translation>
+    </message>
+    <message>
+        <source>カード、足りないのか？少し、やるよ。</source>
+        <translation>Short on cards? Here, have a few.</translation>
+    </message>
+    <message>
+        <source>勝負するかい？</source>
+        <translation>Up for a duel?</translation>
+    </message>
+    <message>
+        <source>じゃ、また今度な。楽しみにしてるぜ。</source>
+        <translation>Next time, then. I&apos;m looking forward to it.</translation>
+    </message>
+    <message>
+        <source>ふ～～う。なかなかやるじゃん。</source>
+        <translation>Phew~. Not bad at all.</translation>
+    </message>
+    <message>
+        <source>まだ俺の方が強いかな。</source>
+        <translation>Guess I&apos;m still the stronger one.</translation>
+    </message>
+    <message>
+        <source>なんだよ、けっこう強いじゃん。</source>
+        <translation>Whoa, you&apos;re pretty good.</translation>
+    </message>
+    <message>
+        <source>でもまあ、強いカードを奪えないと勝ったとは言えないよな。</source>
+        <translation>Still, it&apos;s no real win till you take the strong cards.</translation>
+    </message>
+    <message>
+        <source>今度またやろうぜ。</source>
+        <translation>Let&apos;s play again sometime.</translation>
+    </message>
+    <message>
+        <source>強いカードも取られちまったしなぁ。</source>
+        <translation>And you even took my strong cards.</translation>
+    </message>
+    <message>
+        <source>強いカード？俺は、風見から取ったんだよ。風見に聞いてみればわかるかもしれないな。</source>
+        <translation>The strong cards? I won them off Kazami. Ask him, maybe he knows.</translation>
+    </message>
+    <message>
+        <source>そう言えばあいつ、妖精から妖精カードもらったとか言ってたんだよな。嘘だと思うけどさ。</source>
+        <translation>Come to think of it, he said a fairy gave him Fairy cards. I bet he made that up, though.</translation>
+    </message>
+    <message>
+        <source>どちらにしろあいつ、いっぱいカード持ってるから対戦してみると良いぜ。</source>
+        <translation>Either way, he&apos;s got loads of cards, so go challenge him.</translation>
+    </message>
+    <message>
+        <source>じゃあな、またうちにも来てくれよ。</source>
+        <translation>See ya. Drop by my place again too.</translation>
+    </message>
+    <message>
+        <source>お、来たな。勝負するか？</source>
+        <translation>Oh, you&apos;re here. Wanna duel?</translation>
+    </message>
+    <message>
+        <source>そっか。じゃ、また今度な。</source>
+        <translation>Okay. Next time, then.</translation>
+    </message>
+    <message>
+        <source>ふう、良い勝負だな。</source>
+        <translation>Phew, good game.</translation>
+    </message>
+    <message>
+        <source>よっしゃ！俺の勝ちだな。</source>
+        <translation>All right! I win!</translation>
+    </message>
+    <message>
+        <source>ふ～う、やっぱおまえ強いなぁ。</source>
+        <translation>Phew~, you really are strong.</translation>
+    </message>
+    <message>
+        <source>また来てくれよ。</source>
+        <translation>Come again, okay?</translation>
+    </message>
+    <message>
+        <source>カードを少しもらった。</source>
+        <translation>You got a few cards.</translation>
+    </message>
+    <message>
+        <source>まず勝てそうなやつから対戦していけよ。</source>
+        <translation>Start with the people you think you can beat.</translation>
+    </message>
+    <message>
+        <source>負けが確定したらいかにしてカードを取られないようにするかもポイントだぜ。</source>
+        <translation>And once a loss is certain, the trick is to lose as few cards as you can.</translation>
+    </message>
+    <message>
+        <source>頑張れよ。</source>
+        <translation>Good luck.</translation>
+    </message>
+    <message>
+        <source>あんまりあせらないで枚数増やしていけよ。</source>
+        <translation>Don&apos;t rush it. Build up your cards bit by bit.</translation>
+    </message>
+    <message>
+        <source>じゃ、頑張れよ。</source>
+        <translation>Well, good luck.</translation>
+    </message>
+    <message>
+        <source>それにしても、ずいぶんと取られたなぁ、お前には。もうヤケだ。持ってけ持ってけ。</source>
+        <translation>Man, you&apos;ve taken a ton of my cards. Ah, forget it. Take these too, take &apos;em!</translation>
+    </message>
+    <message>
+        <source>「ナイト」カードを手に入れた。</source>
+        <translation>You got the Knight card.</translation>
+    </message>
+    <message>
+        <source>「ゴーレム」カードを手に入れた。</source>
+        <translation>You got the Golem card.</translation>
+    </message>
+    <message>
+        <source>「ジェネラル」カードを手に入れた。</source>
+        <translation>You got the General card.</translation>
+    </message>
+    <message>
+        <source>誰にも負けんなよ！</source>
+        <translation>Don&apos;t lose to anyone!</translation>
+    </message>
+    <message>
+        <source>コンコン！</source>
+        <translation>Knock, knock!</translation>
+    </message>
+    <message>
+        <source>返事が無い。出直してこよう。</source>
+        <translation>No answer. I&apos;ll come back later.</translation>
+    </message>
+    <message>
+        <source>誰だ、君は。勝手に入ってくるなんて、なかなか愉快なやつだな。</source>
+        <translation>Who are you? Barging in uninvited... you&apos;re an amusing one.</translation>
+    </message>
+    <message>
+        <source>たしか君は、前に会ったな。{name}だったかな。</source>
+        <translation>I believe we&apos;ve met. {name}, wasn&apos;t it?</translation>
+    </message>
+    <message>
+        <source>そうか、{name}っていうのか。</source>
+        <translation>I see. {name}, is it.</translation>
+    </message>
+    <message>
+        <source>なんの用かな？妖精の樹の話？</source>
+        <translation>What do you want? The story of the fairy tree?</translation>
+    </message>
+    <message>
+        <source>ふん、馬鹿に語ってもしょうがない。カードで勝てたら教えてやるぜ？</source>
+        <translation>Hmph. No use telling it to a fool. Beat me at cards and I&apos;ll tell you.</translation>
+    </message>
+    <message>
+        <source>勝負するのか？</source>
+        <translation>So, will you duel?</translation>
+    </message>
+    <message>
+        <source>それが良い、そうしな。</source>
+        <translation>Wise. Stick with that.</translation>
+    </message>
+    <message>
+        <source>じゃあな。</source>
+        <translation>See you.</translation>
+    </message>
+    <message>
+        <source>ふん・・・・・・。力不足だ。</source>
+        <translation>Hmph... Not good enough.</translation>
+    </message>
+    <message>
+        <source>はっ、馬鹿のための語り種（かたりぐさ）はないね。</source>
+        <translation>Ha! I&apos;ve got no tales for fools.</translation>
+    </message>
+    <message>
+        <source>たまたまだ、たまたま。「勇者」カードを取れなきゃ勝ちとは言えないね。</source>
+        <translation>A fluke, just a fluke. It&apos;s no win unless you take the Hero card.</translation>
+    </message>
+    <message>
+        <source>もっと賢くなってから来な。</source>
+        <translation>Come back when you&apos;re smarter.</translation>
+    </message>
+    <message>
+        <source>ふん、カードオタクが・・・・・・。まあいいだろう。</source>
+        <translation>Hmph, you card nerd... Fine, then.</translation>
+    </message>
+    <message>
+        <source>またカードやるのかい？</source>
+        <translation>Cards again, is it?</translation>
+    </message>
+    <message>
+        <source>そうかい。じゃあな。</source>
+        <translation>Is that so. See you.</translation>
+    </message>
+    <message>
+        <source>なかなか良い勝負だな。</source>
+        <translation>Not a bad match.</translation>
+    </message>
+    <message>
+        <source>はっ、実力の差だな。</source>
+        <translation>Ha! That&apos;s the gap in skill.</translation>
+    </message>
+    <message>
+        <source>偶然も、度重なると気味が悪いな。</source>
+        <translation>One fluke after another... it&apos;s getting creepy.</translation>
+    </message>
+    <message>
+        <source>しかし、お前との勝負は結構面白い。また来な。</source>
+        <translation>Still, playing you is fairly amusing. Come again.</translation>
+    </message>
+    <message>
+        <source>妖精の樹はな、元々はある有名な兵士の眠る墓だったものだ。</source>
+        <translation>The fairy tree was once the grave of a famous soldier.</translation>
+    </message>
+    <message>
+        <source>彼は勇者と呼ばれ、最強の兵士だった。丁度この「勇者」カードのようにな。</source>
+        <translation>They called him the Hero, the strongest soldier of all. Just like this Hero card.</translation>
+    </message>
+    <message>
+        <source>しかし、彼は戦いを憎んでいた。戦う事を嫌っていた。</source>
+        <translation>But he hated war. He loathed fighting.</translation>
+    </message>
+    <message>
+        <source>そんな折り、魔物と人間の史上最大級の戦争が勃発（ぼっぱつ）した。</source>
+        <translation>Then the greatest war in history broke out, between monsters and humans.</translation>
+    </message>
+    <message>
+        <source>彼は、ひとつのカードゲームを考案し、最前線でこう提案した。</source>
+        <translation>He devised a card game, and at the front line he made an offer:</translation>
+    </message>
+    <message>
+        <source>「殺し合いは無意味だ。ひとつ、ゲームをして、負けた方が捕虜になろうじゃないか。」</source>
+        <translation>“Killing each other is pointless. Let us play a game instead, and the loser shall be taken prisoner.”</translation>
+    </message>
+    <message>
+        <source>相手もその提案をのみ、魔族対人間のゲームが始まった。</source>
+        <translation>The enemy accepted, and so began the game of demons against humans.</translation>
+    </message>
+    <message>
+        <source>対戦は明日にということになり、その勇者は安心して眠りについた。</source>
+        <translation>The match was set for the next day, and the Hero went to sleep at ease.</translation>
+    </message>
+    <message>
+        <source>どうなったかはわかるだろう？勇者はその夜不意をついて責めてきた魔物に簡単にやられてしまった。</source>
+        <translation>You can guess what happened. That night the monsters struck by surprise, and the Hero fell easily.</translation>
+    </message>
+    <message>
+        <source>勇者は、うすうすそのことに気づいていながら、わかりあえないのならと、甘んじて殺されたのだ。</source>
+        <translation>He had half expected it. If they could not understand each other, he would rather be killed.</translation>
+    </message>
+    <message>
+        <source>しかし、それをそういうものと割りきれなかった彼の遊び心だけが、この世にカードとして残った。</source>
+        <translation>But his playful spirit could not accept such an end, and it alone stayed in this world, as cards.</translation>
+    </message>
+    <message>
+        <source>同じように、彼の作ったカードゲームを愛しながら戦争中に倒れた人々は、死後カードになった。</source>
+        <translation>Likewise, those who loved his game and fell in the war became cards after death.</translation>
+    </message>
+    <message>
+        <source>・・・・・・なんていう話はどうかな？</source>
+        <translation>...How&apos;s that for a story?</translation>
+    </message>
+    <message>
+        <source>俺は小説家志望なんだ。続きがある。</source>
+        <translation>I want to be a novelist, you see. There&apos;s more.</translation>
+    </message>
+    <message>
+        <source>彼の死を一番悲しんだのは彼の妹だ。彼の妹は、逆に、悲しみから遊び心を理解できなくなってしまった。</source>
+        <translation>No one grieved his death more than his little sister. Her grief made her forget how to play.</translation>
+    </message>
+    <message>
+        <source>そして彼女は、死してなお彼の家に留まり、遊び心を理解できないままカードで黙々と遊んでいるらしい。</source>
+        <translation>Even in death she stays in his house, they say, playing cards in silence, never knowing what fun is.</translation>
+    </message>
+    <message>
+        <source>どうかな？素質あるかい？</source>
+        <translation>Well? Have I got talent?</translation>
+    </message>
+    <message>
+        <source>妖精の樹が墓だって事は本当さ。勇者といわれる人物もかつてこの北にある家に住んでいたんだ。</source>
+        <translation>The fairy tree really is a grave. And a man they called a hero once lived in the house to the north.</translation>
+    </message>
+    <message>
+        <source>暇だったら行ってみな。肝試しになるぜ。</source>
+        <translation>Go take a look if you&apos;re bored. It&apos;ll test your nerve.</translation>
+    </message>
+    <message>
+        <source>じゃあな。また遊びに来な。</source>
+        <translation>See you. Come by again.</translation>
+    </message>
+    <message>
+        <source>なに、北の家に人が住んでる？そんなはずはない。</source>
+        <translation>What, someone lives in the house up north? That can&apos;t be.</translation>
+    </message>
+    <message>
+        <source>俺はずっと前からここに住んでるが、人の出入りを見た事は一度もないぜ？</source>
+        <translation>I&apos;ve lived here a long time, and I&apos;ve never seen anyone go in or out.</translation>
+    </message>
+    <message>
+        <source>寝ぼけてたんじゃないか？</source>
+        <translation>Weren&apos;t you half asleep?</translation>
+    </message>
+    <message>
+        <source>しっかりしろよ、おい。</source>
+        <translation>Get a grip, come on.</translation>
+    </message>
+    <message>
+        <source>どうした？また北の家にお化けか？ははは。</source>
+        <translation>What&apos;s up? Another ghost in the house up north? Ha ha ha.</translation>
+    </message>
+    <message>
+        <source>・・・の用かな？妖精の樹の話？</source>
+        <translation>...do you want? The story of the fairy tree?</translation>
+    </message>
+    <message>
+        <source>（あれ？・・・・・・時間が戻った？）</source>
+        <translation>(Huh? ...Did time just go back?)</translation>
+    </message>
+    <message>
+        <source>（あれ？「勇者」カードがなくなってる。）</source>
+        <translation>(Huh? My Hero card is gone.)</translation>
+    </message>
+    <message>
+        <source>妖精の樹はな、元々はある有名な・・・・・・－－－中略－－－・・・・・・ってみな。肝試しになるぜ。</source>
+        <translation>The fairy tree was once the grave of a famous... ---snip--- ...take a look. It&apos;ll test your nerve.</translation>
+    </message>
+    <message>
+        <source>（また同じ話を聞いてしまった。）</source>
+        <translation>(I heard the same story all over again.)</translation>
+    </message>
+    <message>
+        <source>勇者カードを持っていないようだな。取られたのか？</source>
+        <translation>Looks like you don&apos;t have the Hero card. Did someone take it?</translation>
+    </message>
+    <message>
+        <source>「勇者」カードは高原が持ってるみたいだな。</source>
+        <translation>Seems Takahara has the Hero card.</translation>
+    </message>
+    <message>
+        <source>「勇者」カードは真道が持ってるみたいだな。</source>
+        <translation>Seems Shindo has the Hero card.</translation>
+    </message>
+    <message>
+        <source>「勇者」カードは風見が持ってるみたいだな。</source>
+        <translation>Seems Kazami has the Hero card.</translation>
+    </message>
+    <message>
+        <source>「勇者」カードは横田が持ってるみたいだな。</source>
+        <translation>Seems Yokota has the Hero card.</translation>
+    </message>
+    <message>
+        <source>高原といえば、あの人は「ワーキャット」カードを持っていたな。ま、どうせ勝負の場に出す気はないんだろうけどな。</source>
+        <translation>Speaking of Takahara, she has a Werecat card. Not that she&apos;d ever play it in a duel.</translation>
+    </message>
+    <message>
+        <source>真道か・・・。あいつも大した事無いカードを何枚も持ってるよな。</source>
+        <translation>Shindo, huh... He&apos;s got plenty of cards, none of them much good.</translation>
+    </message>
+    <message>
+        <source>そう言えば、知ってるか？「妖精」と名のつくカードは一枚じゃないらしいな。風見あたり、持ってるんじゃないか？</source>
+        <translation>Did you know? Word is, the Fairy isn&apos;t the only card named for a fairy. Maybe Kazami has the other?</translation>
+    </message>
+    <message>
+        <source>横田か・・・。クックック、あいつはどうもＢが好きらしいな。しかも横や後ろばかり・・・。何を考えてるんだ。</source>
+        <translation>Yokota, huh... Heh heh, she seems to love her B&apos;s. And always on the sides or the back... What is she thinking?</translation>
+    </message>
+    <message>
+        <source>・・・・・・？おいおい、このゲームデータバグってるぜ？何かやったんじゃないか？</source>
+        <translation>......? Hey now, this game data is bugged. Did you do something?</translation>
+    </message>
+    <message>
+        <source>残念だが、やり直せ。「勇者」カードがこの世から消えてる。</source>
+        <translation>Too bad, but start over. The Hero card has vanished from the world.</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>ＫＯＲＶＡＮＥはカードゲームの名前です。このゲームはこのカードゲームを中心に展開されていきますので、ルールを説明しましょう。</source>
+        <translation>KORVANE is the name of a card game. This game revolves around it, so let me explain the rules.</translation>
+    </message>
+    <message>
+        <source>他人と出会って、勝負をすることで合意すると、まずこの画面になります。</source>
+        <translation>When you meet someone and agree to a duel, you first come to this screen.</translation>
+    </message>
+    <message>
+        <source>この画面では、持っているカードが表示され、勝負には５枚を選んで使います。</source>
+        <translation>This screen shows the cards you own. For a duel you pick five of them.</translation>
+    </message>
+    <message>
+        <source>例えば、これらのカードを持っていたとします</source>
+        <translation>Say, for example, you held these cards.</translation>
+    </message>
+    <message>
+        <source>ここで、×2というのは、同じカードを二枚持っていることを意味します。</source>
+        <translation>Here, ×2 means that you hold two of the same card.</translation>
+    </message>
+    <message>
+        <source>ダブルクリックで使うカードを決定し、｢勝負！｣ボタンを押すとゲームが始まります。</source>
+        <translation>Double-click the cards you want to use, then press the “Duel!” button to start the game.</translation>
+    </message>
+    <message>
+        <source>決定し直したい場合は、５枚カードを選んだ後、「選び直す」ボタンを押すともう一度選び直せます。</source>
+        <translation>To change your mind, press the “Choose again” button after picking five cards, and pick anew.</translation>
+    </message>
+    <message>
+        <source>さて、ゲームを始めましょう。</source>
+        <translation>Now, let&apos;s start a game.</translation>
+    </message>
+    <message>
+        <source>カードは、その四方に数字、文字、または記号を持っています。</source>
+        <translation>Each card has a number, a letter or a symbol on each of its four sides.</translation>
+    </message>
+    <message>
+        <source>このカードを使って､根本的には陣の取り合いをします。陣のことをフィールドといいます。</source>
+        <translation>With these cards you basically fight over ground. Your ground is called your field.</translation>
+    </message>
+    <message>
+        <source>自分のフィールドは青く、敵のフィールドは赤く表示され、両方のフィールドが交錯したところは混ざって紫になります。</source>
+        <translation>Your field shows blue and the enemy&apos;s red; where both fields cross, they mix into purple.</translation>
+    </message>
+    <message>
+        <source>また、自分に一番近いマスは最初から自分のフィールドになっています。有効に使いましょう。</source>
+        <translation>Also, the square nearest you is your field from the start. Make good use of it.</translation>
+    </message>
+    <message>
+        <source>まず、×というのは、全く能力を持たないことを意味します。また、先攻後攻を決める要素にもなり、×をより多く持つ方が先手をうちます。今回はプレイヤーが先手です。</source>
+        <translation>First, × means no power at all. It also decides who goes first: the side with more × moves first. This time the player moves first.</translation>
+    </message>
+    <message>
+        <source>×をおいてもあまり良いことは起こりません。</source>
+        <translation>Placing a × does little good.</translation>
+    </message>
+    <message>
+        <source>先手がカードを置いたら、次は後手の番です。</source>
+        <translation>Once the first player has placed a card, it is the second player&apos;s turn.</translation>
+    </message>
+    <message>
+        <source>数字の場合は、カードを置いた場所から、数字のある向きに数字の分だけのフィールドを作ることが出来ます。</source>
+        <translation>A number makes field from where the card lies, that many squares in the direction it points.</translation>
+    </message>
+    <message>
+        <source>そして、相手のカードがある場所に自分のフィールドを作ると、相手のカードを裏返すことが出来ます。</source>
+        <translation>And if you make field where an enemy card lies, you turn that card face down.</translation>
+    </message>
+    <message>
+        <source>ひっくり返ったカードは完全に能力を失い、作っていたフィールドが消えます。</source>
+        <translation>A card turned face down loses all its power, and the field it made disappears.</translation>
+    </message>
+    <message>
+        <source>このようにして、自分のカードが多くひっくり返されずに残っていた方が勝ちとなります。</source>
+        <translation>In this way, the side with more cards left face up wins.</translation>
+    </message>
+    <message>
+        <source>勝った方は、ひっくり返した相手のカードを奪うことが出来ます。</source>
+        <translation>The winner takes the loser&apos;s cards that were turned face down.</translation>
+    </message>
+    <message>
+        <source>では、カードの特殊な能力の話をしましょう。</source>
+        <translation>Now, let&apos;s talk about the cards&apos; special powers.</translation>
+    </message>
+    <message>
+        <source>ｓはスプリットと読み、これは目の前のひとマスを飛ばしてその後ろを攻撃する能力です。</source>
+        <translation>S stands for split: it skips the square right ahead and attacks the one behind it.</translation>
+    </message>
+    <message>
+        <source>見てもわかるように、目の前は死角になっています。</source>
+        <translation>As you can see, the square right ahead is a blind spot.</translation>
+    </message>
+    <message>
+        <source>Ａはアークと読み、斜めも合わせて３マスを攻撃することが出来ます。これが入ってくると、より深く考える必要性が出てきます。</source>
+        <translation>A stands for arc: it attacks three squares, the diagonals included. With these, you must think harder.</translation>
+    </message>
+    <message>
+        <source>Ｂはボムと読みます。これが一番複雑です。</source>
+        <translation>B stands for bomb. This one is the most complex.</translation>
+    </message>
+    <message>
+        <source>スプリットの攻撃範囲にその周辺のマス4マスを加えた5マスが攻撃範囲になります。</source>
+        <translation>It hits the split&apos;s square plus the 4 squares around it: 5 squares in all.</translation>
+    </message>
+    <message>
+        <source>ボムは他の文字と違う特徴をその他に２つ持っています。</source>
+        <translation>Bombs differ from the other letters in two more ways.</translation>
+    </message>
+    <message>
+        <source>一つは、味方を巻き込んでしまうこと。</source>
+        <translation>One: they catch your own cards as well.</translation>
+    </message>
+    <message>
+        <source>また、この構図ではわかりませんが、ボムは、敵をひっくり返すことが出来ても、フィールドを作ることが出来ません。そこにも注意が必要です。</source>
+        <translation>Two, though you can&apos;t see it here: a bomb can turn enemy cards face down, but it makes no field. Mind that, too.</translation>
+    </message>
+    <message>
+        <source>以上、簡単ながら説明を終わります。</source>
+        <translation>That concludes this short explanation.</translation>
+    </message>
+    <message>
+        <source>ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。</source>
+        <translation>Let me explain KORVANE. Press the “I see” button.</translation>
+    </message>
+</context>
+</TS>

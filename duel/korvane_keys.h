@@ -1,0 +1,80 @@
+// The duel window's keyboard. Every key stands for a click and calls that click's handler of the
+// Korvane logic, which decides as it does for the mouse; a key for a hidden control does
+// nothing, exactly like a click that cannot reach it.
+//
+//   deck list   arrows move the list cursor (the page follows), PageUp/PageDown turn the page,
+//               Space presses the card (preview), Enter presses and double-clicks it (takes it)
+//   buttons     S "勝負！", R "選び直す", Q "終わり"
+//   board       1-5 choose a hand card, arrows move the square cursor, Enter or Space click the
+//               square's centre
+//   tutorial    Enter or Space press "ふむふむ"
+//   window      Esc closes as the close button does, F1 shows the keys, F2 switches the pace
+#pragma once
+
+#include <QString>
+#include <Qt>
+#include <initializer_list>
+#include <optional>
+
+#include "duel/korvane.h"
+
+class QPainter;
+class QWidget;
+
+namespace korvane {
+
+class DuelKeys {
+ public:
+  // What the view does after a key: the logic's handlers have already run.
+  enum class Action { Ignored, Handled, Close, Help, PaceChanged };
+
+  explicit DuelKeys(Korvane& logic) : k_(logic) {}
+  Action Press(int key, Qt::KeyboardModifiers modifiers);
+
+  // The card under the list cursor while the list shows it, else -1.
+  int ListCursor() const;
+  // The square under the board cursor while the board shows it.
+  std::optional<BoardSquare> BoardCursor() const;
+
+ private:
+  Action ListKey(int key);
+  Action BoardKey(int key);
+  bool Owned(int card) const;
+  void MoveListCursor(int key);
+  // Makes sure the list shows the cursor's page, through the scroll bar's handler.
+  void ShowCursorPage();
+  // After a card was taken: the nearest card still shown on the page, or none.
+  void RepairListCursor();
+  void MoveBoardCursor(int key);
+
+  Korvane& k_;
+  int listCursor_ = -1;
+  bool listShown_ = false;
+  BoardSquare boardCursor_{3, 3};
+  bool boardShown_ = false;
+};
+
+// One line of a key table: the keys and what they do; a line without keys heads a section.
+struct KeyLine {
+  const char* keys;  // UTF-8, or nullptr for a heading
+  QString does;
+};
+// The lines as a table for a message box (rich text).
+QString KeyTable(std::initializer_list<KeyLine> lines);
+
+// The help text of F1 for the duel window, with the pace in use.
+QString DuelKeyHelp(Pace pace);
+// The pace as the player reads it.
+QString PaceName(Pace pace);
+
+// Marks over the board picture, in its 1x pixel coordinates: the enemy's last card and the
+// keyboard's square cursor.
+void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
+                     const std::optional<BoardSquare>& cursor);
+// The list cursor over an 80 x 80 card picture.
+void PaintListCursor(QPainter& p);
+
+// A small window-modal box with the keys; it does not block the window's timers.
+void ShowKeyHelp(QWidget* parent, const QString& text);
+
+}  // namespace korvane

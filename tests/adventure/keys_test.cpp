@@ -1,0 +1,138 @@
+// The real adventure window driven by keys alone, offscreen: Tab through the title and the
+// profile, a new game started with Enter, places chosen on the map by Tab and arrows (their names
+// show), the dialogue read on with Space and Enter, a choice made with the arrows and Enter, the
+// player's house left with "2", the help box, and Esc as the close button.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "adv_test_support.h"
+#include "adventure/adv_window.h"
+
+namespace korvane {
+namespace {
+
+class AdventureKeysTest : public AdventureTest {
+ protected:
+  void SetUp() override {
+    adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
+                                       LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
+                                       nullptr);
+    adv->Form_Load();
+    window = std::make_unique<ADVKorvaneWindow>(*adv);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void TearDown() override { window.reset(); }
+  QWidget* Find(const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
+  QString Focus() {
+    return window->focusWidget() ? window->focusWidget()->objectName() : QString();
+  }
+  // A key goes where the keyboard sends it: to the control with the focus, if it is shown.
+  void Key(int key) {
+    QWidget* to = window->focusWidget();
+    QTest::keyClick(to && to->isVisible() ? to : window.get(), static_cast<Qt::Key>(key));
+  }
+  void ViewTick() {
+    adv->Timer1_Timer();
+    window->Sync();
+  }
+  // Space and Enter through the place's dialogue, until a choice or the map.
+  void ReadOn() {
+    for (int n = 0; n < 60; ++n) {
+      for (int t = 0; t < 300 && adv->MessageLabelCaption() != adv->MessageText(); ++t) ViewTick();
+      if (adv->CurrentPlace() == -1 || adv->Choiser(0).visible) return;
+      Key(n % 2 ? Qt::Key_Space : Qt::Key_Return);
+      ViewTick();
+    }
+    FAIL() << "the dialogue did not end";
+  }
+
+  std::unique_ptr<ADVKorvaneWindow> window;
+};
+
+TEST_F(AdventureKeysTest, ANewGameAndAPlaceWithAChoiceByKeys) {
+  // Title: Tab reaches "ニューゲーム", Enter presses it; the name box has the focus then.
+  for (int n = 0; n < 8 && Focus() != QStringLiteral("Command1"); ++n) Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), QStringLiteral("Command1"));
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(adv->Frame1Visible());
+  ASSERT_EQ(Focus(), QStringLiteral("Text1"));
+  QStringList order;
+  for (int n = 0; n < 5; ++n) {
+    Key(Qt::Key_Tab);
+    order << Focus();
+  }
+  EXPECT_EQ(order.join(' '), QStringLiteral("Combo1 Command2 Command4 Command5 Text1"));
+  QTest::keyClicks(Find("Text1"), QStringLiteral("taro"));
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Down);  // the sex box: 女
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), QStringLiteral("Command2"));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(state.PlayerName, QStringLiteral("taroさん"));
+  ASSERT_TRUE(adv->Picture1Visible());
+
+  // The map: Tab and the arrows choose a place and name it; the frame follows the choice.
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("真道くんの家"));
+  const QPoint edge = Find("Clicker1")->mapTo(window.get(), QPoint(2, 20));
+  const QRgb framed = window->grab().toImage().pixel(edge);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("ここは私の家"));
+  EXPECT_NE(window->grab().toImage().pixel(edge), framed);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Return);
+  ASSERT_EQ(adv->CurrentPlace(), 1);
+  ASSERT_NO_FATAL_FAILURE(ReadOn());
+  ASSERT_EQ(adv->CurrentPlace(), -1);
+  EXPECT_TRUE(adv->ClickerVisible(0));
+
+  // 高原's house: the question comes; Enter first only shows the selection, then the arrows
+  // move it and Enter answers "また今度".
+  Key(Qt::Key_Down);
+  EXPECT_EQ(adv->MessageText(), QStringLiteral("高原さんの家"));
+  Key(Qt::Key_Enter);
+  ASSERT_EQ(adv->CurrentPlace(), 0);
+  ASSERT_NO_FATAL_FAILURE(ReadOn());
+  ASSERT_TRUE(adv->Choiser(1).visible);
+  const int asked = state.TakaharaStep;
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(adv->Choiser(1).visible);
+  EXPECT_EQ(Focus(), QStringLiteral("Choiser0"));
+  Key(Qt::Key_Right);
+  EXPECT_EQ(Focus(), QStringLiteral("Choiser1"));
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(adv->Choiser(1).visible);
+  EXPECT_EQ(state.TakaharaStep, asked + 1);
+  EXPECT_EQ(host.duelOpenings, 0);
+  ASSERT_NO_FATAL_FAILURE(ReadOn());
+
+  // The player's house by Tab; "2" answers "まだまだ".
+  for (int n = 0; n < 9 && adv->MessageText() != QStringLiteral("ここは私の家"); ++n)
+    Key(Qt::Key_Tab);
+  Key(Qt::Key_Return);
+  ASSERT_EQ(adv->CurrentPlace(), 6);
+  ViewTick();
+  ASSERT_TRUE(adv->Choiser(1).visible);
+  Key(Qt::Key_2);
+  EXPECT_EQ(adv->CurrentPlace(), -1);
+  EXPECT_EQ(host.quits, 0);
+
+  // F1 shows the keys; Esc closes the box, then asks before the window closes.
+  Key(Qt::Key_F1);
+  auto* help = window->findChild<QMessageBox*>(QStringLiteral("KeyHelp"));
+  ASSERT_TRUE(help && help->isVisible());
+  EXPECT_TRUE(help->text().contains(QStringLiteral("F11")));
+  QTest::keyClick(help, Qt::Key_Escape);
+  QTest::qWaitFor([this] { return !window->findChild<QMessageBox*>(QStringLiteral("KeyHelp")); });
+  platform.answers = {false};
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(platform.questions.size(), 1);
+  EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace korvane

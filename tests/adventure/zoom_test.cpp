@@ -1,0 +1,185 @@
+// The adventure window at a zoom: the picture log paints Picture1 again pixel for pixel through a
+// visit, a return to the map and the ending; clicks on the zoomed widgets reach the same controls;
+// entering a place shows the sharp close-up; the window comes back where it was after a duel.
+#include <QDir>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+#include "adv_test_support.h"
+#include "adventure/adv_window.h"
+#include "duel/view_zoom.h"
+#include "engine/card_table.h"
+
+namespace korvane {
+namespace {
+
+const bool kArt = QDir(KORVANE_DATA_DIR "/adventure").exists();
+
+// Picture1 as the view draws it at 1x from the log, with the 1x town and no close-ups.
+QImage Replay(const ADVKorvane& adv) {
+  const PictureArt art{&adv.Pictures().town, &adv.Pictures().lightTile, nullptr};
+  QImage out = PaintPicture(adv.Picture1Log(), art, 1.0);
+  QPainter p(&out);
+  PaintLines(p, adv.Picture1Log().Lines());
+  return out;
+}
+
+double MeanDifference(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q));
+    }
+  return sum / (3.0 * a.width() * a.height());
+}
+
+TEST_F(AdventureTest, ThePictureLogPaintsPicture1AgainThroughAVisitAndTheEnding) {
+  std::string error;
+  const std::optional<CardTable> cards = CardTable::Open(KORVANE_DATA_DIR "/carddata", &error);
+  if (!cards) GTEST_SKIP() << error;
+  adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host, PlaceholderPictures(),
+                                     &*cards);
+  int checks = 0;
+  auto check = [&](const char* when) {
+    ++checks;
+    ASSERT_EQ(Replay(*adv), adv->Picture1()) << when << " (check " << checks << ")";
+  };
+  StartNewGame();
+  check("start");
+  for (int i = 0; i < 12; ++i, Tick()) check("typing on the map");
+  adv->Picture1_Click();
+  adv->EnterPlace(1);
+  check("zoomed in");
+  // 真道's greeting and the map again, clicking as soon as each message is out.
+  for (int step = 0; step < 2000 && adv->CurrentPlace() == 1; ++step) {
+    Tick();
+    if (step % 5 == 0) check("in the place, typing");
+    if (adv->MessageLabelCaption() == adv->MessageText()) {
+      check("in the place, typed");
+      adv->Picture1_Click();
+    }
+  }
+  EXPECT_EQ(adv->CurrentPlace(), -1);
+  check("back on the map");
+  // The ending writes on the light grey picture and lists the missing cards.
+  for (int k = 0; k < kCardKinds; ++k) state.Collections[0][k] = k == 5 || k == 6 ? 0 : 1;
+  state.TakamineStep = 100;
+  adv->EnterPlace(4);
+  for (int clicks = 0; clicks < 40 && adv->Timer1Interval() != 0; ++clicks) {
+    for (int i = 0; i < 500 && adv->MessageLabelCaption() != adv->MessageText(); ++i) {
+      Tick();
+      if (i % 7 == 0) check("ending, typing");
+    }
+    check("ending, typed");
+    adv->Picture1_Click();
+    Tick();
+  }
+  EXPECT_EQ(adv->Timer1Interval(), 0);
+  check("the last screen");
+  EXPECT_GT(checks, 100);
+}
+
+class ZoomWindowTest : public AdventureTest {
+ protected:
+  void Open(double zoom, bool art) {
+    adv = std::make_unique<ADVKorvane>(
+        state, store, *sound, platform, host,
+        art ? LoadAdventurePictures(KORVANE_DATA_DIR) : PlaceholderPictures(), nullptr);
+    adv->Form_Load();
+    window = std::make_unique<ADVKorvaneWindow>(*adv);
+    view.SetZoom(zoom);
+    window->UseZoom(&view, art ? &sharp : nullptr);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  // The name of the widget under the middle of a 1x rectangle of the window, zoomed by 2.
+  QString Under(const QRect& r) {
+    QWidget* hit = window->childAt(r.center() * 2);
+    return hit ? hit->objectName() : QString();
+  }
+  template <typename T = QWidget>
+  T* Find(const QString& name) {
+    return window->findChild<T*>(name);
+  }
+  void TearDown() override { window.reset(); }
+
+  ViewZoom view;
+  SharpAdventureArt sharp{QStringLiteral(KORVANE_DATA_DIR)};
+  std::unique_ptr<ADVKorvaneWindow> window;
+};
+
+TEST_F(ZoomWindowTest, ClicksAtAZoomReachTheSameControls) {
+  ASSERT_NO_FATAL_FAILURE(Open(2, false));
+  EXPECT_EQ(window->size(), QSize(1160, 820));
+  EXPECT_EQ(Under(kCommand1Rect.Pixels()), "Command1");
+  EXPECT_EQ(Under(kCommand3Rect.Pixels()), "Command3");
+  EXPECT_EQ(Under(kCommand4Rect.Pixels()), "Command4");
+  QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+  ASSERT_TRUE(Find("Frame1")->isVisible());
+  EXPECT_EQ(Under(kCommand2Rect.Pixels()), "Command2");
+  EXPECT_EQ(Under(kText1Rect.Pixels().translated(kFrame1Rect.Pixels().topLeft())), "Text1");
+  adv->SetText1(QStringLiteral("太郎"));
+  QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+  ASSERT_FALSE(adv->Picture5().visible);
+  state.ShindoStep = 1;
+  adv->ShowTownMap();
+  window->Sync();
+  // Every place on the map: its middle is its hot spot (the picture has a two-pixel border).
+  for (int i : {0, 1, 6}) {
+    EXPECT_EQ(Under(kClickerRects[i].Pixels().translated(2, 2)),
+              QStringLiteral("Clicker%1").arg(i));
+  }
+  QTest::mouseClick(Find(QStringLiteral("Clicker1")), Qt::LeftButton, {}, QPoint(60, 60));
+  EXPECT_EQ(adv->CurrentPlace(), 1);
+  for (int i = 0; i < 200 && !adv->Choiser(0).visible; ++i) {
+    adv->Timer1_Timer();
+    if (adv->MessageLabelCaption() == adv->MessageText()) adv->Picture1_Click();
+  }
+  adv->ShowChoices(QStringLiteral("勝負！"), QStringLiteral("また今度"));
+  window->Sync();
+  EXPECT_EQ(Under(kChoiserRects[1].Pixels().translated(2, 2)), "Choiser1");
+  EXPECT_EQ(Find("Choiser1")->font().pointSizeF(), kChoicePointSize * 2);
+}
+
+TEST_F(ZoomWindowTest, EnteringAPlaceShowsTheSharpCloseUp) {
+  if (!kArt) GTEST_SKIP() << "no generated art";
+  ASSERT_NO_FATAL_FAILURE(Open(2, true));
+  adv->Command1_Click();
+  adv->SetText1(QStringLiteral("太郎"));
+  adv->Command2_Click();
+  adv->EnterPlace(1);
+  window->Sync();
+  const QImage shown =
+      Find(QStringLiteral("Picture1"))->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), QSize(1152, 812));
+  // Above the message box and left of the portrait: the close-up drawn at three times the
+  // picture's size, brought to 2x; the 1x picture stretched by the zoom is further away.
+  const QRect clear(0, 0, 880, 560);
+  const QImage closeUp =
+      sharp.CloseUp(1)->scaled(1152, 812, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage blown =
+      adv->Picture1().scaled(1152, 812, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const double sharpDifference = MeanDifference(shown.copy(clear), closeUp.copy(clear));
+  EXPECT_LT(sharpDifference, 1.5);
+  EXPECT_GT(MeanDifference(shown.copy(clear), blown.copy(clear)), sharpDifference + 1);
+}
+
+TEST_F(ZoomWindowTest, TheWindowComesBackWhereItWasAfterADuel) {
+  ASSERT_NO_FATAL_FAILURE(Open(1, false));
+  window->setGeometry(QRect(QPoint(200, 150), window->size()));
+  const QRect before = window->geometry();
+  adv->Command3_Click();  // the rules tutorial opens the duel window
+  window->Sync();
+  ASSERT_FALSE(window->isVisible());
+  window->move(0, 0);  // placed elsewhere meanwhile, as window managers do
+  adv->DuelWindowClosed();
+  window->Sync();
+  ASSERT_TRUE(window->isVisible());
+  EXPECT_EQ(window->geometry(), before);
+}
+
+}  // namespace
+}  // namespace korvane
