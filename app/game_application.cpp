@@ -92,8 +92,12 @@ bool GameApplication::notify(QObject* receiver, QEvent* event) {
   if (event->type() == QEvent::Timer) {
     if (auto* timer = qobject_cast<QTimer*>(receiver)) probed.timerInterval = timer->interval();
   }
+  // A window is on the screen once it has painted: its widget's paint, or the native window's
+  // expose or update request, which paint and flush the widgets in it.
   if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
     probed.windowPaint = static_cast<QWidget*>(receiver)->isWindow();
+  } else if (event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest) {
+    probed.windowPaint = receiver->isWindowType();
   }
   struct Finish {
     StallProbe* probe;

@@ -20,7 +20,7 @@ struct ProbedEvent {
   const char* parentClass = nullptr;
   QString receiverName;      // objectName
   int timerInterval = -1;    // a QTimer's interval in ms, else -1
-  bool windowPaint = false;  // a paint of a top-level window
+  bool windowPaint = false;  // a top-level window paints (and so shows) itself
 };
 
 class StallProbe {
