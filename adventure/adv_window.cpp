@@ -14,6 +14,7 @@
 #include <cmath>
 #include <functional>
 
+#include "adventure/story/player_name.h"
 #include "duel/sharp_art.h"
 #include "duel/view_zoom.h"
 #include "duel/window_place.h"
@@ -199,6 +200,7 @@ void ADVKorvaneWindow::BuildTitle() {
   text1_ = new QLineEdit(frame1_);
   zoom_->Place(text1_, kText1Rect.Pixels());
   text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setMaxLength(story::NameLengthLimit());  // what every message showing the name holds
   connect(text1_, &QLineEdit::textChanged, this, [this](const QString& t) { logic_.SetText1(t); });
   // Enter in the name box starts, as the start button does.
   connect(text1_, &QLineEdit::returnPressed, this,

@@ -70,14 +70,14 @@ int ADVKorvane::ShownOppPic() const {
 
 // Pointing at a place names it, unless that name is already shown or was just dismissed.
 void ADVKorvane::Clicker_MouseMove(int i) {
-  if (i < 0 || i > 8 || !clickerVisible_[i]) return;
+  if (!MapShowing() || i < 0 || i > 8 || !clickerVisible_[i]) return;
   const QString text = PlaceText(i);
   if (text.isEmpty()) return;
   if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
 }
 
 void ADVKorvane::Picture1_MouseMove() {
-  if (currentPlace_ != -1) return;
+  if (!MapShowing()) return;
   const QString text = QStringLiteral("どこに行こうかな？");
   if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
 }

@@ -20,6 +20,7 @@
 #include "ai/ai.h"
 #include "app/command_line.h"
 #include "app/game_application.h"
+#include "app/signal_closer.h"
 #include "app/translations.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
@@ -155,19 +156,23 @@ int Run(QApplication& app, const CommandLine& options) {
   std::string error;
   std::optional<CardTable> cards = CardTable::Open(CardFilePath(dataDir).toStdString(), &error);
   if (!cards) {
+    // The same words and status as korvane-tool; on the terminal too, for scripts.
+    std::fprintf(stderr, "korvane: %s\n", error.c_str());
     QMessageBox::critical(
         nullptr, QStringLiteral("KORVANE"),
-        QStringLiteral("カードデータを読み込めませんでした。\n%1\n\nデータの場所: %2")
-            .arg(QString::fromStdString(error), dataDir));
-    return 2;
+        QStringLiteral("%1\n\nデータの場所: %2").arg(QString::fromStdString(error), dataDir));
+    return kCardFileExitStatus;
   }
+
+  // Termination signals close the game cleanly; made before the sound system (see there).
+  SignalCloser signalCloser;
 
   // What lives for the whole run.
   GameState state;
   SaveStore store(SaveStore::DefaultDirectory());
   std::unique_ptr<SoundSystem> sound = CreateSdlSoundSystem(dataDir);
   AdventurePlatform platform;
-  SeededRandom rng(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  ClockSeededRandom rng;
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
@@ -192,8 +197,11 @@ int Run(QApplication& app, const CommandLine& options) {
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
+  adventure.SetRandom(&rng);
+  signalCloser.OnSignal = [&adventure](int) { adventure.EndWithoutQuestion(); };
   adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
+  if (adventure.Ended()) return 0;  // a signal came during start-up
   if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
   ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);

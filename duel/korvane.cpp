@@ -121,7 +121,8 @@ void Korvane::Form_Load() {
   thinkingSince_.reset();
   EnemyMark.reset();
 
-  // The generator was seeded when it was made; the selection is cleared.
+  // A fresh random sequence for this opening, from the clock; the selection is cleared.
+  rng_.SeedFromClock();
   Duel.SelectedSlot = -1;
   // A flip still running when the window last closed would hold the next duel back for ever.
   ClearFlipClocks();
@@ -161,11 +162,13 @@ void Korvane::ApplyMinimumStock() {
   };
   for (const Raise& x : kMinimumStock[person].always) {
     const bool raised = raise(x);
-    // Card 37 comes with card 18 only while nobody at all holds one.
+    // Card 37 comes with card 18 only while nobody's shared collection holds one. Those
+    // collections lag behind her working stock during a series (she may have won 37s since),
+    // so the rule only ever raises her stock to 1: it never takes a card away.
     if (person == kYokota && x.card == 18 && raised) {
       int held = 0;
       for (int p = 0; p < kPersons; ++p) held += game_.Collections[p][37];
-      if (held == 0) OpponentStock[37] = 1;
+      if (held == 0 && OpponentStock[37] < 1) OpponentStock[37] = 1;
     }
   }
   if (master) {

@@ -196,6 +196,8 @@ class Korvane {
   void RestoreBoard(int x, int y, int w, int h);
   PaintLog* LogOf(const QImage& target);
   int NextFreeSlot() const;
+  int ChosenCount() const;
+  void ShowWayOutIfShort();
   void SyncPlayedHands();
   int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
   void OnMusicDone();

@@ -91,7 +91,10 @@ void Korvane::PaintPlayerHands(int framedSlot) {
 }
 
 void Korvane::PHand_Click(int index) {
-  if (!open_ || Duel.Turn != TurnState::Player || TutorialLocksInput()) return;
+  // The forfeit question and the result's messages hold the duel: nothing is chosen meanwhile.
+  if (!open_ || asking_ || settling_ || Duel.Turn != TurnState::Player || TutorialLocksInput()) {
+    return;
+  }
   // A placed card's picture is hidden and cannot be chosen again.
   if (!IsValidSlot(index) || !Ctl.PHand[index].Visible || Duel.PlayerPlayed[index]) return;
   PaintPlayerHands(index);
@@ -99,7 +102,9 @@ void Korvane::PHand_Click(int index) {
 }
 
 void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
-  if (!open_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) return;
+  if (!open_ || asking_ || settling_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) {
+    return;
+  }
   if (TutorialLocksInput()) return;
   if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
   // Five equal columns and rows over the board picture's outer size.

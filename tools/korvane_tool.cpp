@@ -30,7 +30,7 @@ std::string CardDataPath(const std::string& explicitPath) {
 CardTable LoadCardTable(const std::string& explicitPath) {
   std::string error;
   auto table = CardTable::Open(CardDataPath(explicitPath), &error);
-  if (!table) throw ToolError(error);
+  if (!table) throw ToolError(error);  // exits with kCardFileExitStatus
   return std::move(*table);
 }
 
@@ -63,9 +63,14 @@ int main(int argc, char** argv) {
     std::cerr << "korvane-tool: " << e.what() << "\n";
     return 2;
   } catch (const ToolError& e) {
+    static_assert(korvane::kCardFileExitStatus == 1, "the game and the tool end alike");
     std::cerr << "korvane-tool: " << e.what() << "\n";
     return 1;
   } catch (const korvane::CounterOverflow& e) {
+    std::cerr << "korvane-tool: " << e.what() << "\n";
+    return 1;
+  } catch (const std::exception& e) {
+    // Nothing may end the tool by terminate: whatever else fails is reported like a bad file.
     std::cerr << "korvane-tool: " << e.what() << "\n";
     return 1;
   }

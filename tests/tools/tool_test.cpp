@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -108,7 +109,7 @@ TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
   }
   const ToolRun build = RunTool({"carddata", "build", src, out});
   EXPECT_EQ(build.status, 1);
-  EXPECT_NE(build.err.find(src + ":3: side 2"), std::string::npos) << build.err;
+  EXPECT_NE(build.err.find(src + ":3: 辺 2"), std::string::npos) << build.err;
   EXPECT_FALSE(std::ifstream(out).good());
 
   const std::string shortFile = Scratch("short_carddata");
@@ -118,7 +119,35 @@ TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
   }
   const ToolRun dump = RunTool({"carddata", "dump", shortFile});
   EXPECT_EQ(dump.status, 1);
-  EXPECT_NE(dump.err.find("record 21"), std::string::npos) << dump.err;
+  EXPECT_NE(dump.err.find("レコード 21"), std::string::npos) << dump.err;
+}
+
+// A folder where the card file should be: every command says so in the same words and ends with
+// status 1, never by a signal.
+TEST_F(ToolTest, CardFileAsAFolderIsReportedByEveryCommand) {
+  const std::string folder = Scratch("carddata_folder");
+  std::filesystem::create_directories(folder);
+  const std::string src = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"carddata", "dump", folder},
+           {"carddata", "build", folder, Scratch("never_written")},
+           {"replay", "--carddata", folder, "--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0"},
+           {"selfplay", "--opponent", "速水 結", "--games", "1", "--seed", "1", "--carddata",
+            folder},
+       }) {
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 1) << args[0] << " " << args[1] << ": " << run.err;
+    EXPECT_NE(run.err.find("「" + folder + "」はファイルではなくフォルダです。"), std::string::npos)
+        << run.err;
+    if (args[1] != "build") {
+      EXPECT_NE(run.err.find("カードデータを読み込めませんでした。"), std::string::npos) << run.err;
+    }
+  }
+  // Building onto a folder fails alike, and leaves the folder as it was.
+  const ToolRun onto = RunTool({"carddata", "build", src, folder});
+  EXPECT_EQ(onto.status, 1) << onto.err;
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ToolTest, ReplayPrintsTheRangeStoppedByAFlippedCard) {
