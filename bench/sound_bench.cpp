@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 
 #include "sound/midi_stream.h"
 #include "sound/sound.h"
@@ -33,18 +34,23 @@ void BM_StartMusic(benchmark::State& state) {
   auto device = sound->CreateMusicDevice();
   device->OnDone = [] {};
   size_t k = 0;
+  double worstMs = 0;  // the GUI thread's longest wait, which a mean would hide
   for (auto _ : state) {
+    QElapsedTimer took;
+    took.start();
     device->SetFileName(QString::fromLatin1(kPieces[k++ % std::size(kPieces)]));
     device->Close();
     device->Open();
     device->Play();
+    worstMs = std::max(worstMs, took.nsecsElapsed() / 1e6);
     state.PauseTiming();
     QCoreApplication::processEvents();  // the close's notification
     QThread::msleep(20);                // the synthesizer takes the piece up
     state.ResumeTiming();
   }
+  state.counters["worst_ms"] = worstMs;
 }
-BENCHMARK(BM_StartMusic)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_StartMusic)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 void BM_PlayEffectDuringMusic(benchmark::State& state) {
   auto sound = ReadySound();
