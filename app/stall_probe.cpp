@@ -34,9 +34,11 @@ void StallProbe::Checkpoint() {
   ++reports_;
   QStringList chain;
   for (const ProbedEvent& e : running_) chain << Describe(e);
-  const QString what = chain.isEmpty()
-                           ? QStringLiteral("イベントの外（起動処理かイベントの取り込み）")
-                           : chain.join(QStringLiteral(" ＞ "));
+  QString what = chain.join(QStringLiteral(" ＞ "));
+  if (chain.isEmpty()) {
+    what = lastFinished_ ? QStringLiteral("イベントの外（直前: %1）").arg(Describe(*lastFinished_))
+                         : QStringLiteral("イベントの外（起動処理）");
+  }
   report_(QStringLiteral("korvane: GUI停止 %1 ms: %2").arg(std::lround(busy)).arg(what));
 }
 
@@ -50,6 +52,7 @@ void StallProbe::EventFinished() {
   Checkpoint();
   if (running_.empty()) return;
   const bool windowPaint = running_.back().windowPaint;
+  lastFinished_ = std::move(running_.back());
   running_.pop_back();
   if (windowPaint && !painted_) {
     painted_ = true;

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace korvane {
@@ -56,6 +57,7 @@ class StallProbe {
   int reports_ = 0;
   double worstMs_ = 0;
   std::vector<ProbedEvent> running_;  // outermost first
+  std::optional<ProbedEvent> lastFinished_;
 };
 
 }  // namespace korvane
