@@ -20,7 +20,9 @@
 #include "ai/ai.h"
 #include "album/album_window.h"
 #include "app/command_line.h"
+#include "app/game_application.h"
 #include "app/signal_closer.h"
+#include "app/translations.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
@@ -141,6 +143,15 @@ void QuitOnceShown(QWidget& window, const QString& dataDir) {
 
 int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
+  // The edition the player chose (Japanese unless the preferences say English), Qt's own texts
+  // with it.
+  Edition edition(dataDir);
+  QString editionProblem;
+  if (!edition.Use(PreferenceStore(PreferenceStore::DefaultPath()).Load().language,
+                   &editionProblem)) {
+    std::fprintf(stderr, "korvane: 英語版を使えません（%s）。日本語で続けます\n",
+                 qUtf8Printable(editionProblem));
+  }
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
 
@@ -225,7 +236,7 @@ int Run(QApplication& app, const CommandLine& options) {
 int main(int argc, char** argv) {
   korvane::SetApplicationIdentity();
   if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
-  QApplication app(argc, argv);
+  korvane::GameApplication app(argc, argv);
   korvane::CommandLine options;
   if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
   QApplication::setQuitOnLastWindowClosed(false);

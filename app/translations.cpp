@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 
 #include "state/language.h"
 
@@ -11,7 +13,10 @@ namespace korvane {
 
 Edition::Edition(QString dataDir) : dataDir_(std::move(dataDir)) {}
 
-Edition::~Edition() { Remove(); }
+Edition::~Edition() {
+  Remove();
+  UseQtJapanese(false);
+}
 
 QString Edition::EnglishFile(const QString& dataDir) {
   return QDir(dataDir).filePath(QStringLiteral("translations/korvane_en.qm"));
@@ -20,12 +25,14 @@ QString Edition::EnglishFile(const QString& dataDir) {
 bool Edition::Use(const QString& language, QString* error) {
   if (language != QLatin1String("en")) {
     Remove();
+    UseQtJapanese(true);
     return true;
   }
   if (translator_) return true;
   const QString path = EnglishFile(dataDir_);
   auto fail = [&](const QString& why) {
     if (error) *error = path + QStringLiteral(": ") + why;
+    UseQtJapanese(true);  // the game stays Japanese, Qt's texts with it
     return false;
   };
   if (!QCoreApplication::instance()) return fail(QStringLiteral("no application to install it in"));
@@ -41,11 +48,33 @@ bool Edition::Use(const QString& language, QString* error) {
     Remove();
     return fail(QStringLiteral("is not the English translation"));
   }
+  UseQtJapanese(false);
   return true;
 }
 
 QString Edition::Language() const {
   return translator_ ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+void Edition::UseQtJapanese(bool use) {
+  if (!use) {
+    if (qtJapanese_) QCoreApplication::removeTranslator(qtJapanese_.get());
+    qtJapanese_.reset();
+    return;
+  }
+  if (qtJapanese_ || qtJapaneseMissing_ || !QCoreApplication::instance()) return;
+  const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  auto qt = std::make_unique<QTranslator>();
+  if (!qt->load(QStringLiteral("qtbase_ja"), dir) ||
+      !QCoreApplication::installTranslator(qt.get())) {
+    std::fprintf(stderr,
+                 "korvane: Qt の日本語訳 qtbase_ja.qm が %s にありません"
+                 "（パッケージ qt6-translations-l10n）。ボタンなどは英語のままです\n",
+                 qUtf8Printable(dir));
+    qtJapaneseMissing_ = true;  // said once
+    return;
+  }
+  qtJapanese_ = std::move(qt);
 }
 
 void Edition::Remove() {

@@ -3,6 +3,11 @@
 // assets/translations/korvane_en.ts and the English column of assets/cards.tsv). The Japanese
 // edition needs no file. Installing the translation sends every window a LanguageChange event,
 // so a switch takes effect at once.
+//
+// Qt's own texts (the buttons of message boxes, the text box's menu) follow the edition: the
+// Japanese edition installs Qt's Japanese translation from the distribution (qtbase_ja.qm,
+// package qt6-translations-l10n), so message boxes say はい/いいえ; the English one keeps Qt's
+// English.
 #pragma once
 
 #include <QString>
@@ -21,7 +26,8 @@ class Edition {
 
   // "en" installs the English translation, anything else ("ja") removes it. Returns false and
   // puts a message into *error when the file is missing, damaged or not the English one; the
-  // game then stays Japanese.
+  // game then stays Japanese. Qt's Japanese goes with the Japanese edition; when its file is
+  // missing, one line on stderr says so and Qt's texts stay English.
   bool Use(const QString& language, QString* error = nullptr);
   // "en" while the English translation is installed, else "ja".
   QString Language() const;
@@ -30,9 +36,12 @@ class Edition {
 
  private:
   void Remove();
+  void UseQtJapanese(bool use);
 
   QString dataDir_;
   std::unique_ptr<QTranslator> translator_;
+  std::unique_ptr<QTranslator> qtJapanese_;
+  bool qtJapaneseMissing_ = false;
 };
 
 }  // namespace korvane
