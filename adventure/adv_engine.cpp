@@ -135,17 +135,19 @@ void ADVKorvane::ShowChoices(const QString& first, const QString& second) {
 // A finished message is dismissed by a click; a click while it types or while the choices are
 // up does nothing. A long English message waiting at the end of a page goes on to the next.
 void ADVKorvane::Picture1_Click() {
+  if (!PlayShowing()) return;
   if (TurnPage()) return;
   if (!choiser_[1].visible && messageCaption_ == messageText_) messageText_.clear();
 }
 
 void ADVKorvane::Picture2_Click() {
+  if (!PlayShowing()) return;
   if (TurnPage()) return;
   if (!choiser_[0].visible && messageCaption_ == messageText_) messageText_.clear();
 }
 
 void ADVKorvane::Choiser_Click(int index) {
-  if (index < 0 || index > 1 || !choiser_[index].visible) return;
+  if (!PlayShowing() || index < 0 || index > 1 || !choiser_[index].visible) return;
   const QString caption = choiser_[index].caption;
   // Save and end. A save that fails is told and the game goes on, so nothing is lost.
   if (caption == story::QuitChoice()) {
@@ -157,6 +159,7 @@ void ADVKorvane::Choiser_Click(int index) {
               saved.error);
       return;
     }
+    (void)files_.DiscardResumeCopy();  // the new save supersedes it
     SaveSettingsOrTell();
     ended_ = true;
     host_.Quit();

@@ -4,7 +4,7 @@
 //   title      Tab and Shift+Tab move through name, sex, buttons and switches (Qt's own focus
 //              chain); Enter or Space press the button with the focus
 //   map        arrows or Tab choose a place (its name shows, as when pointing at it), Enter
-//              goes in
+//              goes in, A opens the album (its button)
 //   dialogue   Space or Enter go on (a click on the picture)
 //   choices    1 and 2 choose; arrows select a button and Enter or Space press it
 //   window     Esc closes as the close button does; F1 shows the keys; F3 switches between the
@@ -36,6 +36,8 @@ QString AdventureKeyHelp() {
       {nullptr, QCoreApplication::translate("Keys", "町の地図")},
       {"← → ↑ ↓ / Tab", QCoreApplication::translate("Keys", "場所を選ぶ（名前が出ます）")},
       {"Enter", QCoreApplication::translate("Keys", "その場所に入る")},
+      {"A", QCoreApplication::translate(
+                "Keys", "カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）")},
       {nullptr, QCoreApplication::translate("Keys", "会話")},
       {"Space / Enter", QCoreApplication::translate("Keys", "次へ進む")},
       {nullptr, QCoreApplication::translate("Keys", "選択肢")},
@@ -201,6 +203,10 @@ bool ADVKorvaneWindow::MapKey(int key) {
     case Qt::Key_Enter:
       if (!cursorOn) return false;
       Forward([this] { logic_.Clicker_Click(mapCursor_); });
+      return true;
+    case Qt::Key_A:
+      if (!logic_.OnTownMap()) return false;
+      OpenAlbum();
       return true;
     default:
       return false;

@@ -5,8 +5,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QPainter>
+#include <cstdio>
 #include <cstdlib>
 
+#include "adventure/story/player_name.h"
+#include "ai/ai.h"
 #include "engine/card_table.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
@@ -60,16 +63,28 @@ void ADVKorvane::Form_Load() {
   // Is there a saved game? A damaged one is put aside (never deleted) and the title
   // offers only a new game.
   QString reason;
-  switch (files_.HasSavedGame(&reason)) {
-    case SaveStatus::Saved:
-      break;
-    case SaveStatus::Damaged:
-      RefuseSave(reason);
-      break;
-    case SaveStatus::NoSave:
-      commands_[1].visible = false;
-      break;
+  SaveStatus status = files_.HasSavedGame(&reason);
+  if (status == SaveStatus::Damaged) {
+    RefuseSave(reason);
+    status = SaveStatus::NoSave;
   }
+  // A game that ended without its closing question (a crash, a kill, a power cut) left its
+  // save as the resume copy; a save written since supersedes it.
+  bool resumeNow = false;
+  if (files_.HasResumeCopy()) {
+    if (status == SaveStatus::Saved) {
+      (void)files_.DiscardResumeCopy();
+    } else {
+      resumeNow = OfferResume();
+      status = files_.HasSavedGame(&reason);
+      if (status == SaveStatus::Damaged) {
+        RefuseSave(reason);
+        status = SaveStatus::NoSave;
+        resumeNow = false;
+      }
+    }
+  }
+  commands_[1].visible = status == SaveStatus::Saved;
   // The two switches.
   files_.LoadSettings(sound_.Switches());
   commands_[3].caption = sound_.Switches().MusicCaption;
@@ -78,6 +93,28 @@ void ADVKorvane::Form_Load() {
   music_->Close();
   music_->Open();
   if (sound_.Switches().MusicOn()) music_->Play();
+  // The player chose to resume: continue at once, as "続きから" does.
+  if (resumeNow) Command2_Click();
+}
+
+// Says once that the last game ended without its closing question, and lets the player decide:
+// resume from the last save at once, or go to the title, where "続きから" offers the same save
+// and "ニューゲーム" → "始める" lets it go. Either way the save is back in its place.
+bool ADVKorvane::OfferResume() {
+  const bool resume = platform_.AskYesNo(
+      QCoreApplication::translate("Messages", "ゲームの再開"),
+      QCoreApplication::translate(
+          "Messages",
+          "前回のゲームは、セーブしないまま途中で終わりました（強制終了や停電など）。\n"
+          "最後にセーブしたところから再開しますか？\n\n"
+          "「いいえ」ならタイトル画面に戻ります。最後のセーブは「続きから」で選べます。"));
+  if (ended_) return false;  // the program is ending: nothing was decided
+  const FileResult restored = files_.RestoreResumeCopy();
+  if (!restored) {
+    platform_.ShowOk(QCoreApplication::translate("Messages", "セーブデータ"), restored.error);
+    return false;
+  }
+  return resume;
 }
 
 // A save that cannot be loaded is told once, moved aside under another name, and the title then
@@ -100,7 +137,7 @@ void ADVKorvane::RefuseSave(const QString& why) {
 }
 
 void ADVKorvane::Command1_Click() {
-  if (!commands_[0].visible) return;
+  if (!commands_[0].visible || !picture5_.visible || !windowVisible_) return;
   // The save need not exist for the start to discard it: a missing save is no error.
   commands_[0].visible = false;
   commands_[2].visible = false;
@@ -109,7 +146,7 @@ void ADVKorvane::Command1_Click() {
 }
 
 void ADVKorvane::Command2_Click() {
-  if (!commands_[1].visible || !picture5_.visible) return;
+  if (!commands_[1].visible || !picture5_.visible || !windowVisible_) return;
   // The profile is checked before the old save is discarded, so that a refused name
   // never costs the player the save.
   if (frame1Visible_) {
@@ -120,16 +157,26 @@ void ADVKorvane::Command2_Click() {
           QCoreApplication::translate("Messages", "※から始まる名前はマスターしか使えません。"));
       return;
     }
-    // The longest form the name can take: the master mark, the name and its honorific.
+    // Every message that shows the name must hold it with its honorific and a master mark.
+    if (text1_.size() > story::NameLengthLimit()) {
+      platform_.ShowOk(
+          QCoreApplication::translate("Messages", "名前再入力"),
+          QCoreApplication::translate("Messages", "名前は %1 文字までです（いまは %2 文字）。")
+              .arg(story::NameLengthLimit())
+              .arg(text1_.size()));
+      return;
+    }
+    // The longest form the name can take must also go into the save.
     const QString problem = CheckPlayerName(QStringLiteral("※") + text1_ + Honorific());
     if (!problem.isEmpty()) {
       platform_.ShowOk(QCoreApplication::translate("Messages", "名前再入力"), problem);
       return;
     }
   }
-  // A new game discards the old save.
+  // A new game discards the old save, and with it any game kept for resuming.
   if (commands_[1].caption == kBegin) {
     (void)files_.DeleteSave();
+    (void)files_.DiscardResumeCopy();
     StartGame(false);
     return;
   }
@@ -158,8 +205,9 @@ void ADVKorvane::StartGame(bool loaded) {
   for (ControlState& c : commands_) c.visible = false;
   frame1Visible_ = false;
   picture5_.visible = false;
-  // The random generator is seeded by the duel window from the clock when it opens;
-  // the adventure itself draws no random numbers.
+  // A game starts with a fresh random sequence from the clock (the duel window takes
+  // another whenever it opens).
+  if (rng_) rng_->SeedFromClock();
   currentPlace_ = -1;
   // A loaded game gets the map its flags build; a new game keeps the first one. The name
   // is kept in the form it will be read back from the save.
@@ -173,8 +221,15 @@ void ADVKorvane::StartGame(bool loaded) {
   const int sex = state_.PlayerSex == 1 ? 1 : 0;
   playerPicVisible_[sex] = true;
   playerPicVisible_[1 - sex] = false;
-  // During play there is no save on disk.
-  (void)files_.DeleteSave();
+  // During play there is no save in its place. A continued game's save waits beside it as the
+  // resume copy until the player saves, quits without saving or starts a new game, so that a
+  // crash never costs it. Should the move fail, the save simply stays where it was.
+  if (loaded) {
+    const FileResult kept = files_.KeepForResume();
+    if (!kept) std::fprintf(stderr, "korvane: %s\n", qPrintable(kept.error));
+  } else {
+    (void)files_.DeleteSave();
+  }
   ShowMessage(WhereToGo());
   // The town music: the loop restarts the device with the new file.
   music_->SetFileName(QStringLiteral("BGM.mid"));
@@ -183,7 +238,7 @@ void ADVKorvane::StartGame(bool loaded) {
 }
 
 void ADVKorvane::Command3_Click() {
-  if (!commands_[2].visible || !windowVisible_) return;
+  if (!commands_[2].visible || !picture5_.visible || !windowVisible_) return;
   music_->Close();
   state_.TutorialMode = -1;
   state_.TutorialPage = 1;
@@ -192,7 +247,7 @@ void ADVKorvane::Command3_Click() {
 }
 
 void ADVKorvane::Command4_Click() {
-  if (!commands_[3].visible) return;
+  if (!commands_[3].visible || !windowVisible_ || ended_) return;
   if (sound_.Switches().MusicCaption != QStringLiteral("音楽：ＯＮ")) {
     sound_.Switches().MusicCaption = QStringLiteral("音楽：ＯＮ");
     commands_[3].caption = sound_.Switches().MusicCaption;
@@ -207,7 +262,7 @@ void ADVKorvane::Command4_Click() {
 }
 
 void ADVKorvane::Command5_Click() {
-  if (!commands_[4].visible) return;
+  if (!commands_[4].visible || !windowVisible_ || ended_) return;
   if (sound_.Switches().EffectCaption != QStringLiteral("効果音：ＯＮ")) {
     sound_.Switches().EffectCaption = QStringLiteral("効果音：ＯＮ");
   } else {
@@ -220,13 +275,28 @@ bool ADVKorvane::Form_QueryUnload() {
   // The switches are written on every close. A settings file that cannot be written
   // costs only the two switches: the player is told, and may still quit.
   SaveSettingsOrTell();
-  // After the ending there is nothing left to lose.
-  if (state_.TakamineStep >= 112) return true;
-  // Still on the title screen.
-  if (picture5_.visible) return true;
-  return platform_.AskYesNo(
-      QCoreApplication::translate("Messages", "ゲーム終了"),
-      QCoreApplication::translate("Messages", "セーブしないで終わりますか？"));
+  // Still on the title screen: no game, nothing kept for resuming is touched.
+  if (picture5_.visible && state_.TakamineStep < 112) return true;
+  // After the ending there is nothing left to lose; otherwise the player decides.
+  if (state_.TakamineStep < 112 &&
+      !platform_.AskYesNo(
+          QCoreApplication::translate("Messages", "ゲーム終了"),
+          QCoreApplication::translate("Messages", "セーブしないで終わりますか？"))) {
+    return false;
+  }
+  // Ending without saving lets the last save go, as the player chose.
+  (void)files_.DiscardResumeCopy();
+  return true;
+}
+
+void ADVKorvane::EndWithoutQuestion() {
+  if (ended_) return;
+  // The settings are written; a game in progress is not saved, and its last save stays
+  // as the resume copy for the next start to offer.
+  const FileResult saved = files_.SaveSettings(sound_.Switches());
+  if (!saved) std::fprintf(stderr, "korvane: %s\n", qPrintable(saved.error));
+  ended_ = true;
+  host_.Quit();
 }
 
 void ADVKorvane::SaveSettingsOrTell() {
@@ -267,7 +337,10 @@ void ADVKorvane::PlayMusicFile(const QString& fileName) {
 
 bool ADVKorvane::SaveGameOldHouse() {
   const FileResult saved = files_.SaveGame(state_, true);
-  if (saved) return true;
+  if (saved) {
+    (void)files_.DiscardResumeCopy();  // the new save supersedes it
+    return true;
+  }
   platform_.ShowOk(
       QCoreApplication::translate("Messages", "セーブ失敗"),
       QCoreApplication::translate("Messages", "セーブできませんでした。\n") + saved.error);

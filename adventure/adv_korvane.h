@@ -25,6 +25,7 @@ class QPainter;
 namespace korvane {
 
 class CardTable;
+class RandomSource;
 class SaveStore;
 struct GameState;
 
@@ -57,6 +58,8 @@ class ADVKorvane : public ScriptHost {
 
   // Tests play their own script tables through this; the game uses RunPlaceStep.
   void SetStepRunner(StepRunner runner) { runner_ = std::move(runner); }
+  // The game's random generator, seeded afresh when a game starts.
+  void SetRandom(RandomSource* rng) { rng_ = rng; }
   // A new game has started from the title ("始める"): the statistics start afresh.
   std::function<void()> OnNewGame;
 
@@ -71,6 +74,9 @@ class ADVKorvane : public ScriptHost {
   void SetCombo1(const QString& text) { combo1_ = text; }
   // Window closing: true lets the window close (and the program end).
   bool Form_QueryUnload();
+  // Ends the program through the closing path without any question (a signal from outside): the
+  // settings are written, a game in progress is kept for resuming, not saved.
+  void EndWithoutQuestion();
   // The duel window has closed: the adventure window shows again.
   void DuelWindowClosed();
   // Completion notification of the music device.
@@ -88,7 +94,7 @@ class ADVKorvane : public ScriptHost {
   void Picture1_MouseMove();
   void Clicker_MouseMove(int i);
   void Clicker_Click(int i) {
-    if (i >= 0 && i <= 8 && clickerVisible_[i] && !enteringPlace_ && windowVisible_) EnterPlace(i);
+    if (MapShowing() && i >= 0 && i <= 8 && clickerVisible_[i] && !enteringPlace_) EnterPlace(i);
   }
   void Form_Paint();
 
@@ -115,6 +121,9 @@ class ADVKorvane : public ScriptHost {
   void FillLightGrey() override;
   void DrawTextAt(int xTwips, int yTwips, const QString& text) override;
   QString CardName(int cardId) override;
+  void TellPlayer(const QString& title, const QString& text) override {
+    platform_.ShowOk(title, text);
+  }
 
   // --- What the view mirrors ---
   bool WindowVisible() const { return windowVisible_; }
@@ -155,6 +164,14 @@ class ADVKorvane : public ScriptHost {
   // Hover text of a hot spot ("" for place 6 with an unknown sex).
   QString PlaceText(int place) const;
   bool HotSpotCondition(int place) const;
+  // The game is on screen (the title has been left, no duel hides the window, not ended).
+  bool PlayShowing() const {
+    return windowVisible_ && !ended_ && !picture5_.visible && picture1Visible_;
+  }
+  // The town map itself, with its hot spots, is on screen.
+  bool MapShowing() const { return PlayShowing() && currentPlace_ == -1; }
+  // The town map waits for the player to choose a place (no place being entered, no choice).
+  bool OnTownMap() const;
 
  private:
   void TypeOneCharacter();
@@ -164,6 +181,7 @@ class ADVKorvane : public ScriptHost {
   void RunOneStep(int place);
   void SetMessage(const QString& text, QColor colour);
   void StartGame(bool loaded);
+  bool OfferResume();
   void RefuseSave(const QString& why);
   QString Honorific() const;
   void RestartMusicIfOn();
@@ -176,6 +194,7 @@ class ADVKorvane : public ScriptHost {
   AdventureHost& host_;
   AdventurePictures pictures_;
   const CardTable* cards_;
+  RandomSource* rng_ = nullptr;
   StepRunner runner_;
   std::unique_ptr<MusicDevice> music_;
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <functional>
 
+#include "adventure/story/player_name.h"
 #include "duel/sharp_art.h"
 #include "duel/view_zoom.h"
 #include "duel/window_place.h"
@@ -178,6 +179,22 @@ void ADVKorvaneWindow::BuildPicture() {
             [this, i] { Forward([this, i] { logic_.Choiser_Click(i); }); });
     choisers_[i] = b;
   }
+
+  // Not one of the window's own controls: shown only while the map waits.
+  albumButton_ = new QPushButton(QCoreApplication::translate("Album", "アルバム"), picture1_);
+  zoom_->Place(albumButton_, kAlbumButton);
+  zoom_->SetFont(albumButton_, Gothic(8));
+  albumButton_->setObjectName(QStringLiteral("AlbumButton"));
+  albumButton_->setToolTip(
+      QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
+  albumButton_->setFocusPolicy(Qt::NoFocus);
+  albumButton_->hide();
+  connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
+}
+
+void ADVKorvaneWindow::OpenAlbum() {
+  if (!OnAlbum || album_ || !logic_.OnTownMap()) return;
+  album_ = OnAlbum(this, logic_.State(), Zoom());
 }
 
 void ADVKorvaneWindow::BuildTitle() {
@@ -212,6 +229,7 @@ void ADVKorvaneWindow::BuildTitle() {
   text1_ = new QLineEdit(frame1_);
   zoom_->Place(text1_, kText1Rect.Pixels());
   text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setMaxLength(story::NameLengthLimit());  // what every message showing the name holds
   connect(text1_, &QLineEdit::textChanged, this, [this](const QString& t) { logic_.SetText1(t); });
   // Enter in the name box starts, as the start button does.
   connect(text1_, &QLineEdit::returnPressed, this,
@@ -288,6 +306,7 @@ void ADVKorvaneWindow::Sync() {
   frame1_->setVisible(logic_.Frame1Visible());
   picture1_->parentWidget()->setVisible(logic_.Picture1Visible());
   for (int i = 0; i < 9; ++i) clickers_[i]->setVisible(logic_.ClickerVisible(i));
+  albumButton_->setVisible(OnAlbum && logic_.OnTownMap());
   for (int i = 0; i < 2; ++i) {
     const ControlState& c = logic_.Choiser(i);
     if (choisers_[i]->text() != c.caption) choisers_[i]->setText(c.caption);

@@ -2,6 +2,8 @@
 // widgets, forwards clicks and pointer moves, and owns Timer1.
 #pragma once
 
+#include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -9,6 +11,7 @@
 #include <map>
 
 #include "adventure/adv_korvane.h"
+#include "duel/korvane_window.h"
 #include "duel/qt_platform.h"
 
 class QComboBox;
@@ -59,6 +62,12 @@ class ADVKorvaneWindow : public QWidget {
   std::function<bool(const QString& language)> ChooseLanguage;
   // The other edition, as the title's switch and its key (F3) choose it.
   void SwitchLanguage();
+  // The album, by its button or the A key, while the town map waits for the player.
+  AlbumOpener OnAlbum;
+  void OpenAlbum();
+  // The album's small button on the map, at 1x inside Picture1: the top right corner, clear of
+  // the places and the message box.
+  static constexpr QRect kAlbumButton{512, 4, 60, 22};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -101,6 +110,8 @@ class ADVKorvaneWindow : public QWidget {
   QPushButton* language_ = nullptr;
   std::array<ClickArea*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
+  QPushButton* albumButton_ = nullptr;
+  QPointer<QWidget> album_;
   ClickArea* picture2_ = nullptr;
   ClickArea* picture4_ = nullptr;
   QTimer timer1_;

@@ -57,6 +57,10 @@ bool ADVKorvane::HotSpotCondition(int place) const {
   }
 }
 
+bool ADVKorvane::OnTownMap() const {
+  return MapShowing() && !enteringPlace_ && !choiser_[0].visible && !choiser_[1].visible;
+}
+
 int ADVKorvane::ShownOppPic() const {
   if (!picture4Visible_) return -1;
   for (int i = 0; i < 6; ++i) {
@@ -67,14 +71,14 @@ int ADVKorvane::ShownOppPic() const {
 
 // Pointing at a place names it, unless that name is already shown or was just dismissed.
 void ADVKorvane::Clicker_MouseMove(int i) {
-  if (i < 0 || i > 8 || !clickerVisible_[i]) return;
+  if (!MapShowing() || i < 0 || i > 8 || !clickerVisible_[i]) return;
   const QString text = PlaceText(i);
   if (text.isEmpty()) return;
   if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
 }
 
 void ADVKorvane::Picture1_MouseMove() {
-  if (currentPlace_ != -1) return;
+  if (!MapShowing()) return;
   const QString text = WhereToGo();
   if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
 }

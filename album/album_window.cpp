@@ -4,11 +4,15 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 #include "album/album.h"
 #include "duel/card_pictures.h"
+#include "duel/sharp_art.h"
 
 namespace korvane {
 namespace {
@@ -44,13 +48,15 @@ void DrawMark(QPainter& p, int x, int y, const QColor& colour, const QString& te
   p.drawText(QRect(x, y, 15, 15), Qt::AlignCenter, text);
 }
 
-// The forty cards, painted on black like the deck list.
+// The forty cards, painted on black like the deck list. Painted in 1x pixels, scaled by the
+// zoom; `width` is the grid's width on the screen.
 class CardGrid : public QWidget {
  public:
-  CardGrid(const Album& album, const CardPictures& pictures, int width)
-      : album_(album), pictures_(pictures) {
+  CardGrid(const Album& album, const CardPictures& pictures, int width, double zoom,
+           const SharpArt* art)
+      : album_(album), pictures_(pictures), zoom_(zoom), art_(art) {
     const int rows = (kCardKinds + kColumns - 1) / kColumns;
-    setFixedSize(width, rows * kCellHeight);
+    setFixedSize(width, int(std::ceil(rows * kCellHeight * zoom)));
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
@@ -58,20 +64,32 @@ class CardGrid : public QWidget {
   void paintEvent(QPaintEvent* e) override {
     QPainter p(this);
     p.fillRect(e->rect(), Qt::black);
-    const int cellWidth = width() / kColumns;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(zoom_, zoom_);
+    const QRectF dirty(e->rect().x() / zoom_, e->rect().y() / zoom_, e->rect().width() / zoom_,
+                       e->rect().height() / zoom_);
+    const int cellWidth = int(width() / zoom_) / kColumns;
     for (const AlbumCard& card : album_.Cards()) {
       const QRect cell((card.Id % kColumns) * cellWidth, (card.Id / kColumns) * kCellHeight,
                        cellWidth, kCellHeight);
-      if (cell.intersects(e->rect())) PaintCell(p, cell, card);
+      if (dirty.intersects(cell)) PaintCell(p, cell, card);
     }
   }
 
  private:
+  // The card's picture: the sharp one when the album is drawn large enough to need it.
+  const QImage& Picture(int id) const {
+    const double scale = zoom_ * devicePixelRatioF();
+    if (art_ && scale >= 1.5) return art_->Get({ArtKind::Card, id}, SharpArt::ArtScaleFor(scale));
+    return pictures_.Card(id);
+  }
+
   void PaintCell(QPainter& p, const QRect& cell, const AlbumCard& card) {
     const int x = cell.x() + 6, y = cell.y() + 6;
     // A card the player lacks is shown dimmed.
     p.setOpacity(card.Owned > 0 ? 1.0 : 0.4);
-    p.drawImage(QRect(x, y, kPicture, kPicture), pictures_.Card(card.Id));
+    p.drawImage(QRect(x, y, kPicture, kPicture), Picture(card.Id));
     p.setOpacity(1.0);
     const int tx = x + kPicture + 6, tw = cell.right() - tx - 2;
     p.setPen(kCaption);
@@ -108,6 +126,8 @@ class CardGrid : public QWidget {
 
   const Album& album_;
   const CardPictures& pictures_;
+  double zoom_;
+  const SharpArt* art_;
 };
 
 const char* const kRecordHeads[] = {
@@ -122,22 +142,24 @@ const char* const kRecordHeads[] = {
 class AlbumPage : public QWidget {
  public:
   AlbumPage(const GameState& game, const Statistics* statistics, const CardTable& cards,
-            QWidget* parent)
-      : QWidget(parent), album(game, cards, statistics), statistics_(statistics) {}
+            double zoom, QWidget* parent)
+      : QWidget(parent), album(game, cards, statistics), statistics_(statistics), zoom_(zoom) {}
   Album album;
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.fillRect(rect(), kGrey);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(zoom_, zoom_);
     p.setPen(Qt::black);
     p.setFont(Gothic(18, true));
     p.drawText(QRect(kMargin, 6, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
                album.Master() ? QCoreApplication::translate("Album", "カードアルバム　※マスター")
                               : QCoreApplication::translate("Album", "カードアルバム"));
     p.setFont(Gothic(14, true));
-    p.drawText(QRect(kMargin, 6, width() - 2 * kMargin, 24), Qt::AlignRight | Qt::AlignVCenter,
-               album.TotalsText());
+    p.drawText(QRect(kMargin, 6, AlbumWindow::kWidth - 2 * kMargin, 24),
+               Qt::AlignRight | Qt::AlignVCenter, album.TotalsText());
     // The legend, with the marks as they appear on the cards.
     p.setFont(Gothic(12));
     int x = kMargin;
@@ -174,12 +196,12 @@ class AlbumPage : public QWidget {
       note = QCoreApplication::translate("Album", "記録を保存できません: ") +
              statistics_->WriteError();
     }
-    p.drawText(QRect(kMargin + 80, kRecordTop, width() - 2 * kMargin - 170, 20),
+    p.drawText(QRect(kMargin + 80, kRecordTop, AlbumWindow::kWidth - 2 * kMargin - 170, 20),
                Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, width() - 260));
+               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, AlbumWindow::kWidth - 260));
 
     const int top = kRecordTop + 24, rowHeight = 20, nameWidth = 112;
-    const int columnWidth = (width() - 2 * kMargin - nameWidth) / 9;
+    const int columnWidth = (AlbumWindow::kWidth - 2 * kMargin - nameWidth) / 9;
     const int tableWidth = nameWidth + 9 * columnWidth;
     const std::vector<AlbumRecordRow> rows = album.RecordRows();
     p.fillRect(kMargin, top, tableWidth, rowHeight * static_cast<int>(rows.size() + 1), Qt::white);
@@ -217,20 +239,30 @@ class AlbumPage : public QWidget {
   }
 
   const Statistics* statistics_;
+  double zoom_;
 };
 
 AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
-                         const CardPictures& pictures, const CardTable& cards, QWidget* parent)
-    : QDialog(parent) {
+                         const CardPictures& pictures, const CardTable& cards, QWidget* parent,
+                         double zoom, const SharpArt* art)
+    : QDialog(parent), game_(game), zoom_(zoom > 0 ? zoom : 1) {
+  // Edges rounded one by one, so neighbouring parts stay neighbours at any zoom.
+  const auto at = [this](int x, int y, int w, int h) {
+    const auto z = [this](int v) { return int(std::lround(v * zoom_)); };
+    return QRect(QPoint(z(x), z(y)), QPoint(z(x + w) - 1, z(y + h) - 1));
+  };
+  const auto font = [this](int pixels, bool bold = false) {
+    return Gothic(std::max(1, int(std::lround(pixels * zoom_))), bold);
+  };
   setWindowTitle(QCoreApplication::translate("Album", "カードアルバム"));
-  setFixedSize(kWidth, kHeight);
-  setFont(Gothic(12));
-  auto* page = new AlbumPage(game, statistics, cards, this);
+  setFixedSize(at(0, 0, kWidth, kHeight).size());
+  setFont(font(12));
+  auto* page = new AlbumPage(game_, statistics, cards, zoom_, this);
   page->setGeometry(rect());
 
   scroll_ = new QScrollArea(page);
   scroll_->setObjectName(QStringLiteral("AlbumCards"));
-  scroll_->setGeometry(kMargin, kGridTop, kWidth - 2 * kMargin, kGridHeight);
+  scroll_->setGeometry(at(kMargin, kGridTop, kWidth - 2 * kMargin, kGridHeight));
   scroll_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -240,26 +272,36 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
   scroll_->setPalette(black);
   const int gridWidth = scroll_->width() - scroll_->verticalScrollBar()->sizeHint().width() -
                         2 * scroll_->frameWidth();
-  scroll_->setWidget(new CardGrid(page->album, pictures, gridWidth));
-  scroll_->verticalScrollBar()->setSingleStep(kCellHeight / 4);
-  scroll_->verticalScrollBar()->setPageStep(kGridHeight - kCellHeight / 2);
+  scroll_->setWidget(new CardGrid(page->album, pictures, gridWidth, zoom_, art));
+  scroll_->verticalScrollBar()->setSingleStep(int(std::lround(kCellHeight * zoom_ / 4)));
+  scroll_->verticalScrollBar()->setPageStep(
+      int(std::lround((kGridHeight - kCellHeight / 2) * zoom_)));
 
   auto* close = new QPushButton(QCoreApplication::translate("Album", "閉じる"), page);
   close->setObjectName(QStringLiteral("AlbumClose"));
-  close->setFont(Gothic(12, true));
+  close->setFont(font(12, true));
   close->setFocusPolicy(Qt::NoFocus);
-  close->setGeometry(kWidth - kMargin - 81, kRecordTop - 4, 81, 26);
+  close->setGeometry(at(kWidth - kMargin - 81, kRecordTop - 4, 81, 26));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+double AlbumWindow::ZoomFor(double zoom, QSize available) {
+  if (available.isEmpty()) return zoom;
+  // Room for the window's frame and title too.
+  const double fit =
+      std::min(double(available.width() - 16) / kWidth, double(available.height() - 48) / kHeight);
+  return std::min(zoom, std::max(1.0, std::floor(fit * 4) / 4));
 }
 
 void AlbumWindow::keyPressEvent(QKeyEvent* event) {
   QScrollBar* bar = scroll_->verticalScrollBar();
+  const int row = int(std::lround(kCellHeight * zoom_));
   switch (event->key()) {
     case Qt::Key_Up:
-      bar->setValue(bar->value() - kCellHeight);
+      bar->setValue(bar->value() - row);
       break;
     case Qt::Key_Down:
-      bar->setValue(bar->value() + kCellHeight);
+      bar->setValue(bar->value() + row);
       break;
     case Qt::Key_PageUp:
       bar->triggerAction(QAbstractSlider::SliderPageStepSub);
@@ -280,8 +322,11 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 AlbumWindow* ShowAlbum(QWidget* parent, const GameState& game, const Statistics& statistics,
-                       const CardPictures& pictures, const CardTable& cards) {
-  auto* window = new AlbumWindow(game, &statistics, pictures, cards, parent);
+                       const CardPictures& pictures, const CardTable& cards, double zoom,
+                       const SharpArt* art) {
+  const QScreen* screen = parent ? parent->screen() : nullptr;
+  zoom = AlbumWindow::ZoomFor(zoom, screen ? screen->availableGeometry().size() : QSize());
+  auto* window = new AlbumWindow(game, &statistics, pictures, cards, parent, zoom, art);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->open();
   return window;

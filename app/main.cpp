@@ -18,7 +18,10 @@
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "ai/ai.h"
+#include "album/album_window.h"
 #include "app/command_line.h"
+#include "app/game_application.h"
+#include "app/signal_closer.h"
 #include "app/translations.h"
 #include "duel/card_pictures.h"
 #include "duel/korvane.h"
@@ -81,6 +84,7 @@ class DuelOpener : public AdventureHost {
     auto* w = new KorvaneWindow(duel_);
     w->setWindowIcon(window_->windowIcon());
     w->UseZoom(&zoom_, &art_);
+    w->OnAlbum = OnAlbum;
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel_, sound_);
     w->Mirror();
@@ -103,6 +107,7 @@ class DuelOpener : public AdventureHost {
     if (window_) window_->hide();
     QCoreApplication::exit(0);
   }
+  AlbumOpener OnAlbum;
 
  private:
   Korvane& duel_;
@@ -138,32 +143,39 @@ void QuitOnceShown(QWidget& window, const QString& dataDir) {
 
 int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
-  const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
-  QApplication::setWindowIcon(icon);
-  // The edition, before any text is made: --lang, else the player's last choice, else Japanese.
+  // The edition, before any text is made: --lang (remembered), else the player's last choice,
+  // else Japanese; Qt's own texts with it.
   PreferenceStore preferences(PreferenceStore::DefaultPath());
   Edition edition(dataDir);
   QString editionProblem;
-  (void)edition.Use(StartLanguage(options.language, preferences), &editionProblem);
+  if (!edition.Use(StartLanguage(options.language, preferences), &editionProblem)) {
+    std::fprintf(stderr, "korvane: 英語版を使えません（%s）。日本語で続けます\n",
+                 qUtf8Printable(editionProblem));
+  }
+  const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
+  QApplication::setWindowIcon(icon);
 
   // The card file: without it there is no game to play.
   std::string error;
   std::optional<CardTable> cards = CardTable::Open(CardFilePath(dataDir).toStdString(), &error);
   if (!cards) {
-    QMessageBox::critical(
-        nullptr, QStringLiteral("KORVANE"),
-        QCoreApplication::translate("Messages",
-                                    "カードデータを読み込めませんでした。\n%1\n\nデータの場所: %2")
-            .arg(QString::fromStdString(error), dataDir));
-    return 2;
+    // The same words and status as korvane-tool; on the terminal too, for scripts.
+    std::fprintf(stderr, "korvane: %s\n", error.c_str());
+    QMessageBox::critical(nullptr, QStringLiteral("KORVANE"),
+                          QCoreApplication::translate("Messages", "%1\n\nデータの場所: %2")
+                              .arg(QString::fromStdString(error), dataDir));
+    return kCardFileExitStatus;
   }
+
+  // Termination signals close the game cleanly; made before the sound system (see there).
+  SignalCloser signalCloser;
 
   // What lives for the whole run.
   GameState state;
   SaveStore store(SaveStore::DefaultDirectory());
   std::unique_ptr<SoundSystem> sound = CreateSdlSoundSystem(dataDir);
   AdventurePlatform platform;
-  SeededRandom rng(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  ClockSeededRandom rng;
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
@@ -182,19 +194,28 @@ int Run(QApplication& app, const CommandLine& options) {
   Statistics statistics(store.Directory());
   const QString statisticsProblem = statistics.Load();
   duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
+  duel.OnHintShown = [&statistics](int opponent) { statistics.CountHint(opponent); };
+  // The album, from the map and from the deck selection.
+  opener.OnAlbum = [&](QWidget* over, const GameState& shown, double zoom) -> QWidget* {
+    return ShowAlbum(over, shown, statistics, cardPictures, *cards, zoom, &cardArt);
+  };
 
   // The adventure window: its load reads the save and the switches and starts the title
   // music; a damaged save is told before the window appears.
   ADVKorvane adventure(state, store, *sound, platform, opener, LoadAdventurePictures(dataDir),
                        &*cards);
+  adventure.SetRandom(&rng);
+  signalCloser.OnSignal = [&adventure](int) { adventure.EndWithoutQuestion(); };
   adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
+  if (adventure.Ended()) return 0;  // a signal came during start-up
   if (!editionProblem.isEmpty()) platform.ShowOk(QStringLiteral("KORVANE"), editionProblem);
   if (!statisticsProblem.isEmpty()) {
     platform.ShowOk(QCoreApplication::translate("Messages", "対戦成績"), statisticsProblem);
   }
   ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
+  window.OnAlbum = opener.OnAlbum;
   platform.BeforeEvents = [&window] { window.Sync(); };
   // Message boxes follow the zoom; the result's card is painted sharply.
   platform.Zoom = [&window] { return window.Zoom(); };
@@ -225,7 +246,7 @@ int Run(QApplication& app, const CommandLine& options) {
 int main(int argc, char** argv) {
   korvane::SetApplicationIdentity();
   if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
-  QApplication app(argc, argv);
+  korvane::GameApplication app(argc, argv);
   korvane::CommandLine options;
   if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
   QApplication::setQuitOnLastWindowClosed(false);

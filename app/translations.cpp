@@ -39,7 +39,7 @@ bool Edition::Use(const QString& language, QString* error) {
                    "英語版を読み込めなかったため、日本語のままで遊びます。\n(%1: %2)")
                    .arg(path, why);
     }
-    UseQtJapanese(true);
+    UseQtJapanese(true);  // the game stays Japanese, Qt's texts with it
     return false;
   };
   if (!QCoreApplication::instance()) return fail(QStringLiteral("no application to install it in"));
@@ -55,7 +55,6 @@ bool Edition::Use(const QString& language, QString* error) {
     Remove();
     return fail(QStringLiteral("is not the English translation"));
   }
-  // Qt's own texts are English already.
   UseQtJapanese(false);
   return true;
 }
@@ -64,33 +63,31 @@ QString Edition::Language() const {
   return translator_ ? QStringLiteral("en") : QStringLiteral("ja");
 }
 
-void Edition::Remove() {
-  if (!translator_) return;
-  QCoreApplication::removeTranslator(translator_.get());
-  translator_.reset();
-}
-
 void Edition::UseQtJapanese(bool use) {
   if (!use) {
     if (qtJapanese_) QCoreApplication::removeTranslator(qtJapanese_.get());
     qtJapanese_.reset();
     return;
   }
-  if (qtJapanese_ || !QCoreApplication::instance()) return;
-  auto qt = std::make_unique<QTranslator>();
+  if (qtJapanese_ || qtJapaneseMissing_ || !QCoreApplication::instance()) return;
   const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  auto qt = std::make_unique<QTranslator>();
   if (!qt->load(QStringLiteral("qtbase_ja"), dir) ||
       !QCoreApplication::installTranslator(qt.get())) {
-    if (!qtJapaneseMissingTold_) {
-      std::fprintf(stderr,
-                   "korvane: Qt の日本語訳 qtbase_ja.qm が %s にありません"
-                   "（パッケージ qt6-translations-l10n）\n",
-                   qUtf8Printable(dir));
-      qtJapaneseMissingTold_ = true;
-    }
+    std::fprintf(stderr,
+                 "korvane: Qt の日本語訳 qtbase_ja.qm が %s にありません"
+                 "（パッケージ qt6-translations-l10n）。ボタンなどは英語のままです\n",
+                 qUtf8Printable(dir));
+    qtJapaneseMissing_ = true;  // said once
     return;
   }
   qtJapanese_ = std::move(qt);
+}
+
+void Edition::Remove() {
+  if (!translator_) return;
+  QCoreApplication::removeTranslator(translator_.get());
+  translator_.reset();
 }
 
 QString StartLanguage(const QString& commandLine, const PreferenceStore& preferences) {

@@ -50,33 +50,37 @@ QString SideText(char code) {
 
 CardPictures::CardPictures(const CardTable* cards) { Generate(cards); }
 
+// Stand-ins are drawn only for files that are missing: drawing all of them first would hold the
+// first window back for nothing.
 CardPictures::CardPictures(const QString& dataDir, const CardTable* cards) {
-  Generate(cards);
   const QString cardDir = dataDir + QStringLiteral("/cards");
   const QString duelDir = dataDir + QStringLiteral("/duel");
   for (int k = 0; k <= kCardBack; ++k) {
     const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-    card_[k] =
-        Load(cardDir, QStringLiteral("CardPic%1.png").arg(nn), kCard, kCard, kBlack, card_[k]);
+    card_[k] = Load(cardDir, QStringLiteral("CardPic%1.png").arg(nn), kCard, kCard, kBlack,
+                    [&] { return PlaceholderCard(k, false, cards); });
     enemyCard_[k] = Load(cardDir, QStringLiteral("ECardPic%1.png").arg(nn), kCard, kCard, kBlack,
-                         enemyCard_[k]);
+                         [&] { return PlaceholderCard(k, true, cards); });
   }
-  mask_ = Load(cardDir, QStringLiteral("CardMask.png"), kCard, kCard, kWhite, mask_);
-  myField_ = Load(duelDir, QStringLiteral("MyField.png"), kCard, kCard, kBlack, myField_);
-  enemyField_ = Load(duelDir, QStringLiteral("EnemyField.png"), kCard, kCard, kBlack, enemyField_);
-  cornerMask_ = Load(duelDir, QStringLiteral("CornerMask.png"), kCard, kCard, kBlack, cornerMask_);
-  cornerFrame_ =
-      Load(duelDir, QStringLiteral("CornerFrame.png"), kCard, kCard, kWhite, cornerFrame_);
-  board_ = Load(duelDir, QStringLiteral("Board.png"), 402, 402, kBlack, board_);
+  mask_ = Load(cardDir, QStringLiteral("CardMask.png"), kCard, kCard, kWhite, PlaceholderMask);
+  myField_ = Load(duelDir, QStringLiteral("MyField.png"), kCard, kCard, kBlack,
+                  [] { return BlankImage(10, 10, qRgb(0, 0, 255)); });
+  enemyField_ = Load(duelDir, QStringLiteral("EnemyField.png"), kCard, kCard, kBlack,
+                     [] { return BlankImage(10, 10, qRgb(255, 0, 0)); });
+  cornerMask_ = Load(duelDir, QStringLiteral("CornerMask.png"), kCard, kCard, kBlack,
+                     [] { return PlaceholderCorners(false); });
+  cornerFrame_ = Load(duelDir, QStringLiteral("CornerFrame.png"), kCard, kCard, kWhite,
+                      [] { return PlaceholderCorners(true); });
+  board_ = Load(duelDir, QStringLiteral("Board.png"), 402, 402, kBlack, PlaceholderBoard);
 }
 
 QImage CardPictures::Load(const QString& dir, const QString& name, int w, int h, QRgb base,
-                          const QImage& fallback) {
+                          const std::function<QImage()>& fallback) {
   const QString path = FindFileNoCase(dir, name);
   QImage read;
   if (path.isEmpty() || !read.load(path) || read.isNull()) {
     missing_ << name;
-    return fallback;
+    return fallback();
   }
   // Any transparency is laid over the colour the painting rule expects outside the shape.
   QImage out = BlankImage(w, h, base);

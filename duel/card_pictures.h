@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "duel/paint_log.h"
 #include "engine/types.h"
@@ -57,7 +58,7 @@ class CardPictures {
   static int Index(int k) { return k >= 0 && k <= kCardBack ? k : kCardBack; }
   void Generate(const CardTable* cards);
   QImage Load(const QString& dir, const QString& name, int w, int h, QRgb base,
-              const QImage& fallback);
+              const std::function<QImage()>& fallback);
 
   std::array<QImage, kCardKinds + 1> card_, enemyCard_;
   QImage mask_, myField_, enemyField_, cornerMask_, cornerFrame_, board_;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <chrono>
 
+#include "duel/hint_worker.h"
 #include "duel/sprite.h"
 #include "duel/tutorial.h"
 #include "engine/card_table.h"
@@ -92,7 +93,8 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
       platform_(platform),
       rng_(rng),
       pictures_(pictures),
-      music_(sound.CreateMusicDevice()) {
+      music_(sound.CreateMusicDevice()),
+      hintWorker_(std::make_unique<HintWorker>()) {
   music_->SetFileName(QStringLiteral("takahara.mid"));
   music_->OnDone = [this] { OnMusicDone(); };
   Clock = [] {
@@ -123,8 +125,10 @@ void Korvane::Form_Load() {
   settling_ = asking_ = enemyMoving_ = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  PositionChanged();
 
-  // The generator was seeded when it was made; the selection is cleared.
+  // A fresh random sequence for this opening, from the clock; the selection is cleared.
+  rng_.SeedFromClock();
   Duel.SelectedSlot = -1;
   // A flip still running when the window last closed would hold the next duel back for ever.
   ClearFlipClocks();
@@ -164,11 +168,13 @@ void Korvane::ApplyMinimumStock() {
   };
   for (const Raise& x : kMinimumStock[person].always) {
     const bool raised = raise(x);
-    // Card 37 comes with card 18 only while nobody at all holds one.
+    // Card 37 comes with card 18 only while nobody's shared collection holds one. Those
+    // collections lag behind her working stock during a series (she may have won 37s since),
+    // so the rule only ever raises her stock to 1: it never takes a card away.
     if (person == kYokota && x.card == 18 && raised) {
       int held = 0;
       for (int p = 0; p < kPersons; ++p) held += game_.Collections[p][37];
-      if (held == 0) OpponentStock[37] = 1;
+      if (held == 0 && OpponentStock[37] < 1) OpponentStock[37] = 1;
     }
   }
   if (master) {
@@ -222,6 +228,7 @@ bool Korvane::Form_Unload() {
   Duel.PlayerHand.fill(-1);
   Duel.Turn = TurnState::Nobody;
   open_ = false;
+  PositionChanged();
 
   music_->Close();
   if (MusicOn() && game_.OpponentName != kHayami && adventureMusic_) {
@@ -249,6 +256,7 @@ void Korvane::SetUpDuel() {
   ClearFlipClocks();
   thinkingSince_.reset();
   EnemyMark.reset();
+  PositionChanged();
   ResetCanvas();
   Ctl.Field.Visible = true;
   for (int i = 0; i < kHandSize; ++i) {
@@ -293,6 +301,7 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   Ctl.Thinking.Visible = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  PositionChanged();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();
   for (int i = 0; i < kHandSize; ++i) {

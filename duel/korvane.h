@@ -15,6 +15,7 @@
 #include <QSize>
 #include <QString>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -25,15 +26,17 @@
 #include "duel/card_pictures.h"
 #include "duel/platform.h"
 #include "engine/duel_state.h"
+#include "solver/hint.h"
+#include "state/game_state.h"
 #include "state/preferences.h"
 
 namespace korvane {
 
 class CardTable;
+class HintWorker;
 class MusicDevice;
 class SoundSystem;
 struct DuelReport;
-struct GameState;
 
 // The minimum stock of opponent `person` (1..6): the cards raised always, or those raised only
 // against the master. Raising card k to n makes a count of at most n into n.
@@ -143,6 +146,34 @@ class Korvane {
   // The square of the enemy's last card, marked by the view until the player places again.
   std::optional<BoardSquare> EnemyMark;
 
+  // --- The move hint (korvane_hint.cpp) ---
+  // The best move for the player: a hand slot and a square, marked by the view until the
+  // position changes. Nothing is ever placed for the player.
+  struct HintMark {
+    int slot = -1;
+    BoardSquare square;
+    bool exact = false;  // perfect play; otherwise the opponent's own evaluation
+  };
+  std::optional<HintMark> Hint;
+  // How long the exact solver may try before the opponent's evaluation stands in.
+  std::chrono::milliseconds HintBudget = kHintBudget;
+  // The player's turn in a duel against one of the six (never the tutorial, never while the
+  // result or the forfeit question is up).
+  bool HintAllowed() const;
+  // The hint key: works the move out off the window's thread. It is shown, and told to
+  // OnHintShown, only if the position is still the same when it arrives.
+  void RequestHint();
+  bool HintPending() const;  // asked for, not arrived yet
+  bool HintSolving() const;  // a solve still runs off the window's thread (maybe a dropped one)
+  std::function<void(int opponent)> OnHintShown;  // person 1..6
+
+  // --- The album, opened over the deck selection by the view ---
+  // The deck selection is up and waits for the player (no tutorial, no message).
+  bool AlbumAllowed() const;
+  // The collections as the album shows them: the cards taken into the hand are still the
+  // player's, and the opponent holds the stock it duels with.
+  GameState AlbumState() const;
+
   // --- The tutorial's button; the tutorial sets the handler ---
   void LButton_Click() {
     if (open_ && Ctl.LButton.Visible && LButtonHandler) LButtonHandler();
@@ -196,9 +227,13 @@ class Korvane {
   void RestoreBoard(int x, int y, int w, int h);
   PaintLog* LogOf(const QImage& target);
   int NextFreeSlot() const;
+  int ChosenCount() const;
+  void ShowWayOutIfShort();
   void SyncPlayedHands();
   int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
   void OnMusicDone();
+  // The board, the hands or the window changed: a hint shown or on its way is dropped.
+  void PositionChanged();
 
   GameState& game_;
   SoundSystem& sound_;
@@ -215,6 +250,9 @@ class Korvane {
 
   // When the enemy showed its label for the move it is thinking about.
   std::optional<int64_t> thinkingSince_;
+
+  std::unique_ptr<HintWorker> hintWorker_;
+  uint64_t position_ = 0;  // counts the changes of position a hint must not outlive
 };
 
 }  // namespace korvane

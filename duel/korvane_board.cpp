@@ -93,7 +93,10 @@ void Korvane::PaintPlayerHands(int framedSlot) {
 }
 
 void Korvane::PHand_Click(int index) {
-  if (!open_ || Duel.Turn != TurnState::Player || TutorialLocksInput()) return;
+  // The forfeit question and the result's messages hold the duel: nothing is chosen meanwhile.
+  if (!open_ || asking_ || settling_ || Duel.Turn != TurnState::Player || TutorialLocksInput()) {
+    return;
+  }
   // A placed card's picture is hidden and cannot be chosen again.
   if (!IsValidSlot(index) || !Ctl.PHand[index].Visible || Duel.PlayerPlayed[index]) return;
   PaintPlayerHands(index);
@@ -101,7 +104,9 @@ void Korvane::PHand_Click(int index) {
 }
 
 void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
-  if (!open_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) return;
+  if (!open_ || asking_ || settling_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) {
+    return;
+  }
   if (TutorialLocksInput()) return;
   if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
   // Five equal columns and rows over the board picture's outer size.
@@ -114,6 +119,7 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
     return;
   }
   PlacePlayerCard(Duel, c, r);
+  PositionChanged();  // the hint's mark goes with the move
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
   SyncPlayedHands();
   DrawBoard();
@@ -194,6 +200,7 @@ void Korvane::Timer1_Timer() {
   const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
   Duel.SelectedSlot = static_cast<int16_t>(move.slot);
   PlaceEnemyCard(Duel, move.column, move.row);
+  PositionChanged();
   if (IsPlayable(move.column, move.row)) EnemyMark = BoardSquare{move.column, move.row};
   SyncPlayedHands();
   DrawBoard();

@@ -64,6 +64,11 @@ DuelKeys::Action DuelKeys::Press(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Q:
       k_.Command4_Click();
       return Action::Handled;
+    case Qt::Key_A:
+      return k_.AlbumAllowed() ? Action::Album : Action::Ignored;
+    case Qt::Key_H:
+      k_.RequestHint();
+      return Action::Handled;
     default:
       break;
   }
@@ -259,10 +264,16 @@ QString DuelKeyHelp(Pace pace) {
       {"S", QCoreApplication::translate("Duel", "勝負！")},
       {"R", QCoreApplication::translate("Duel", "選び直す")},
       {"Q", QCoreApplication::translate("Duel", "終わり")},
+      {"A",
+       QCoreApplication::translate("Keys", "カードアルバム（左下の「アルバム」ボタンと同じ）")},
       {nullptr, QCoreApplication::translate("Keys", "勝負")},
       {QT_TRANSLATE_NOOP("Keys", "1 ～ 5"), QCoreApplication::translate("Keys", "手札を選ぶ")},
       {"← → ↑ ↓", QCoreApplication::translate("Keys", "マスを選ぶ")},
       {"Enter / Space", QCoreApplication::translate("Keys", "選んだマスにカードを置く")},
+      {"H", QCoreApplication::translate(
+                "Keys", "ヒント：置くとよいカードとマスに緑の印（カードは置きません）")},
+      {"", QCoreApplication::translate(
+               "Keys", "「最善手」は読み切った最善の手、「参考手」は相手の考え方で選んだ手")},
       {nullptr, QCoreApplication::translate("Keys", "ゲーム説明")},
       {"Enter / Space", QCoreApplication::translate("Duel", "ふむふむ")},
       {nullptr, QCoreApplication::translate("Keys", "いつでも")},
@@ -277,10 +288,48 @@ QString DuelKeyHelp(Pace pace) {
   });
 }
 
-void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
-                     const std::optional<BoardSquare>& cursor) {
+namespace {
+
+const QColor kHintColour(0, 200, 90);
+
+// The hint's frame and its tag along the bottom of an 80 x 80 square at (x, y).
+void PaintHintFrame(QPainter& p, int x, int y, bool exact) {
+  const QRect r(x, y, 80, 80);
+  p.setPen(QPen(kHintColour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawRect(r.adjusted(2, 2, -3, -3));
+  // The tag lies between the side codes, so the card stays readable under it.
+  const QRect tag(x + 15, y + 50, 50, 16);
+  p.fillRect(tag, kHintColour);
+  QFont font(QStringLiteral("IPAPGothic"));
+  font.setPixelSize(11);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(tag, Qt::AlignCenter, HintCaption(exact));
+}
+
+}  // namespace
+
+QString HintCaption(bool exact) {
+  return exact ? QCoreApplication::translate("Keys", "最善手")
+               : QCoreApplication::translate("Keys", "参考手");
+}
+
+void PaintHintCard(QPainter& p, const Korvane::HintMark& hint) {
   p.save();
   p.setBrush(Qt::NoBrush);
+  PaintHintFrame(p, 0, 0, hint.exact);
+  p.restore();
+}
+
+void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
+                     const std::optional<BoardSquare>& cursor,
+                     const std::optional<Korvane::HintMark>& hint) {
+  p.save();
+  p.setBrush(Qt::NoBrush);
+  if (hint) {
+    PaintHintFrame(p, 80 * (hint->square.column - 1), 80 * (hint->square.row - 1), hint->exact);
+  }
   if (enemyMark) {
     // The enemy's last card: an orange frame inside its square.
     const QRect r(80 * (enemyMark->column - 1), 80 * (enemyMark->row - 1), 80, 80);
@@ -344,6 +393,9 @@ void KorvaneWindow::keyPressEvent(QKeyEvent* event) {
       QToolTip::showText(
           mapToGlobal(QPoint(width() / 3, height() / 2)),
           QCoreApplication::translate("Keys", "勝負の速さ：") + PaceName(logic_.DuelPace), this);
+      break;
+    case DuelKeys::Action::Album:
+      OpenAlbum();
       break;
   }
   event->accept();

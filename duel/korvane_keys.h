@@ -4,9 +4,9 @@
 //
 //   deck list   arrows move the list cursor (the page follows), PageUp/PageDown turn the page,
 //               Space presses the card (preview), Enter presses and double-clicks it (takes it)
-//   buttons     S "勝負！", R "選び直す", Q "終わり"
+//   buttons     S "勝負！", R "選び直す", Q "終わり"; A the album (its button)
 //   board       1-5 choose a hand card, arrows move the square cursor, Enter or Space click the
-//               square's centre
+//               square's centre; H the move hint
 //   tutorial    Enter or Space press "ふむふむ"
 //   window      Esc closes as the close button does, F1 shows the keys, F2 switches the pace
 #pragma once
@@ -26,7 +26,7 @@ namespace korvane {
 class DuelKeys {
  public:
   // What the view does after a key: the logic's handlers have already run.
-  enum class Action { Ignored, Handled, Close, Help, PaceChanged };
+  enum class Action { Ignored, Handled, Close, Help, PaceChanged, Album };
 
   explicit DuelKeys(Korvane& logic) : k_(logic) {}
   Action Press(int key, Qt::KeyboardModifiers modifiers);
@@ -67,10 +67,15 @@ QString DuelKeyHelp(Pace pace);
 // The pace as the player reads it.
 QString PaceName(Pace pace);
 
-// Marks over the board picture, in its 1x pixel coordinates: the enemy's last card and the
-// keyboard's square cursor.
+// Marks over the board picture, in its 1x pixel coordinates: the enemy's last card, the hint's
+// square and the keyboard's square cursor.
 void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
-                     const std::optional<BoardSquare>& cursor);
+                     const std::optional<BoardSquare>& cursor,
+                     const std::optional<Korvane::HintMark>& hint = std::nullopt);
+// The hint's mark over the hand card it means, 81 x 81.
+void PaintHintCard(QPainter& p, const Korvane::HintMark& hint);
+// What the hint's tag says: "最善手" (perfect play) or "参考手" (the opponent's way of thinking).
+QString HintCaption(bool exact);
 // The list cursor over an 80 x 80 card picture.
 void PaintListCursor(QPainter& p);
 

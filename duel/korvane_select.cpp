@@ -1,4 +1,5 @@
 // Deck selection: the paged list of the player's cards, preview and take, choose again, start.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "duel/korvane.h"
@@ -35,6 +36,25 @@ void Korvane::ShowCollection() {
     Ctl.Picture1.Visible = false;
     Ctl.VScroll1.Visible = false;
   }
+  ShowWayOutIfShort();
+}
+
+int Korvane::ChosenCount() const {
+  int chosen = 0;
+  for (int16_t id : Duel.PlayerHand) chosen += IsValidCardId(id) ? 1 : 0;
+  return chosen;
+}
+
+// With fewer than five cards in all, chosen ones included, "勝負！" can never appear. Once the
+// player has begun choosing anyway (the list stays after a lost duel), "終わり" is kept in reach
+// and the label says why no duel can start; leaving gives the chosen cards back.
+void Korvane::ShowWayOutIfShort() {
+  if (game_.TutorialMode != 0 || Duel.EnemyHand[0] != -1) return;
+  if (game_.TotalCards(0) + ChosenCount() >= kHandSize) return;
+  if (Duel.PlayerHand[0] == -1 && !Ctl.Picture1.Visible) return;  // the plain "not enough" state
+  Ctl.Label1.Caption = QCoreApplication::translate("Duel", "カードが足りません。");
+  Ctl.Label1.Visible = true;
+  Ctl.Command4.Visible = true;
 }
 
 int Korvane::NextFreeSlot() const {
@@ -54,6 +74,7 @@ void Korvane::CardPic_MouseDown(int index, int /*button*/, int /*shift*/, int /*
     Ctl.Label1.Visible = false;
     Ctl.Command4.Visible = false;
     ApplyMinimumStock();
+    ShowWayOutIfShort();
   }
   // A preview in the next free slot; nothing is taken yet.
   const int n = NextFreeSlot();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
@@ -251,6 +252,14 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   zoom_->SetFont(lButton_, GothicFont(16));
   connect(lButton_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.LButton_Click(); }); });
+  // Not one of the window's own controls: shown only while the deck selection waits.
+  albumButton_ = new QPushButton(QCoreApplication::translate("Album", "アルバム"), stage);
+  zoom_->Place(albumButton_, kAlbumButton);
+  zoom_->SetFont(albumButton_, GothicFont(10));
+  albumButton_->setToolTip(
+      QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
+  albumButton_->hide();
+  connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
 
   // Both timers run from the opening; each tick decides for itself whether to act.
   timer1_ = new QTimer(this);
@@ -281,6 +290,7 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   label1_->setObjectName(QStringLiteral("Label1"));
   lText_->setObjectName(QStringLiteral("LText"));
   lButton_->setObjectName(QStringLiteral("LButton"));
+  albumButton_->setObjectName(QStringLiteral("AlbumButton"));
 
   zoom_->OnZoom = [this] {
     const double z = zoom_->Zoom();
@@ -295,8 +305,13 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   };
   // Marks the view draws over the pictures: the enemy's last card, the keyboard's cursors.
   field_->OnOverlay = [this](QPainter& p) {
-    PaintBoardMarks(p, logic_.EnemyMark, keys_.BoardCursor());
+    PaintBoardMarks(p, logic_.EnemyMark, keys_.BoardCursor(), logic_.Hint);
   };
+  for (int i = 0; i < kHandSize; ++i) {
+    pHand_[i]->OnOverlay = [this, i](QPainter& p) {
+      if (logic_.Hint && logic_.Hint->slot == i) PaintHintCard(p, *logic_.Hint);
+    };
+  }
   for (int k = 0; k < kCardKinds; ++k) {
     cardPic_[k]->OnOverlay = [this, k](QPainter& p) {
       if (keys_.ListCursor() == k) PaintListCursor(p);
@@ -361,6 +376,7 @@ void KorvaneWindow::Mirror() {
   lText_->setFont(FitText(c.LText.Caption, lText_->contentsRect().size(), zoom_->Zoom()));
   lButton_->setText(c.LButton.Caption);
   Place(*zoom_, lButton_, c.LButton);
+  albumButton_->setVisible(OnAlbum && logic_.AlbumAllowed());
   if (flipAnime_->interval() != logic_.FlipAnimeIntervalMs()) {
     flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   }
@@ -372,6 +388,12 @@ void KorvaneWindow::UseZoom(ViewZoom* zoom, const SharpArt* art) {
 }
 
 double KorvaneWindow::Zoom() const { return zoom_->Zoom(); }
+
+void KorvaneWindow::OpenAlbum() {
+  // One album at a time, and only over a deck selection that waits for the player.
+  if (!OnAlbum || album_ || closed_ || !logic_.AlbumAllowed()) return;
+  album_ = OnAlbum(this, logic_.AlbumState(), Zoom());
+}
 
 QImage KorvaneWindow::SharpPicture(const PaintLog& log, const QImage& small, double scale) const {
   if (!sharpArt_ || !log.Complete()) return {};

@@ -4,6 +4,8 @@
 // deletes itself as soon as no handler of it is running; hold it in a QPointer.
 #pragma once
 
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -17,6 +19,10 @@ class QScrollBar;
 class QTimer;
 
 namespace korvane {
+
+// Opens the album over `over` at `zoom`, showing `shown`, and returns its window (set by the
+// game, which holds the album; the duel and the adventure only ask for it).
+using AlbumOpener = std::function<QWidget*(QWidget* over, const GameState& shown, double zoom)>;
 
 class PaintLog;
 class PictureView;
@@ -41,6 +47,12 @@ class KorvaneWindow : public QWidget {
   // A picture the result's message shows (a square of the board), painted sharply at `scale`;
   // null when it is not one.
   QImage SharpShown(const QImage& shown, double scale) const;
+  // The album, by its button or the A key, while the deck selection waits for the player.
+  AlbumOpener OnAlbum;
+  void OpenAlbum();
+  // The album's small button, at 1x inside the client area: the corner below the list that the
+  // deck selection leaves free.
+  static constexpr QRect kAlbumButton{2, 370, 44, 30};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,6 +82,8 @@ class KorvaneWindow : public QWidget {
   QPushButton* lButton_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* lText_ = nullptr;  // LText, read-only
+  QPushButton* albumButton_ = nullptr;
+  QPointer<QWidget> album_;
   QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
 };
 

@@ -86,26 +86,28 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
     if (line.empty() || line[0] == '#') continue;
     // Six fields: id, four side codes, name; a seventh holds the English name.
     const std::vector<std::string> f = SplitTabs(line);
-    if (f.size() != 6 && f.size() != 7)
-      return fail("expected 6 or 7 tab-separated fields, found " + std::to_string(f.size()));
+    if (f.size() != 6 && f.size() != 7) {
+      return fail("タブ区切りの欄が 6 つか 7 つ必要ですが、" + std::to_string(f.size()) +
+                  " つです。");
+    }
     int id = -1;
-    if (!ParseId(f[0], &id)) return fail("card identifier \"" + f[0] + "\" is not 0..39");
-    if (seen[id]) return fail("card " + std::to_string(id) + " is defined twice");
+    if (!ParseId(f[0], &id)) return fail("カード番号「" + f[0] + "」が 0～39 ではありません。");
+    if (seen[id]) return fail("カード " + std::to_string(id) + " が二度定義されています。");
     seen[id] = true;
     CardRecord& card = records[id];
     for (int side = 0; side < 4; ++side) {
       if (f[side + 1].size() != 1 || !IsValidSideCode(f[side + 1][0])) {
-        return fail("side " + std::to_string(side + 1) + " code \"" + f[side + 1] +
-                    "\" is not one of 0-9, s, a, b");
+        return fail("辺 " + std::to_string(side + 1) + " のコード「" + f[side + 1] +
+                    "」が 0～9, s, a, b のどれでもありません。");
       }
       card.sides[side] = f[side + 1][0];
     }
     // The name follows the last "-" of the record, so it cannot hold one itself.
-    if (f[5].empty()) return fail("card " + std::to_string(id) + " has no name");
-    if (f[5].find('-') != std::string::npos) return fail("a card name may not contain \"-\"");
+    if (f[5].empty()) return fail("カード " + std::to_string(id) + " に名前がありません。");
+    if (f[5].find('-') != std::string::npos) return fail("カードの名前に「-」は使えません。");
     card.name = f[5];
     if (f.size() == 7) {
-      if (f[6].empty()) return fail("card " + std::to_string(id) + " has an empty English name");
+      if (f[6].empty()) return fail("カード " + std::to_string(id) + " の英語名が空です。");
       card.englishName = f[6];
     }
     card.text = CardText(card.sides, card.name);
@@ -114,7 +116,7 @@ std::optional<std::vector<CardRecord>> ParseCardSource(const std::string& text,
   }
   for (int id = 0; id < kCardKinds; ++id) {
     if (!seen[id]) {
-      if (error) *error = fileName + ": card " + std::to_string(id) + " is missing";
+      if (error) *error = fileName + ": カード " + std::to_string(id) + " がありません。";
       return std::nullopt;
     }
   }
@@ -138,7 +140,7 @@ std::string CardNamesTranslation(const std::vector<CardRecord>& records) {
 std::optional<std::string> BuildCardFile(const std::vector<CardRecord>& records,
                                          std::string* error) {
   if (records.size() != static_cast<size_t>(kCardKinds)) {
-    if (error) *error = "the card file needs exactly 40 cards";
+    if (error) *error = "カードデータにはちょうど 40 枚のカードが必要です。";
     return std::nullopt;
   }
   std::string bytes;

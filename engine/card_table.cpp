@@ -1,10 +1,7 @@
 #include "engine/card_table.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 #include "engine/cp932.h"
+#include "engine/file_bytes.h"
 
 namespace korvane {
 namespace {
@@ -46,37 +43,38 @@ bool Fail(std::string* error, const std::string& message) {
 bool ParseRecord(const std::string& bytes, const std::string& fileName, int index, CardRecord* card,
                  std::string* error) {
   // The record must be there: its header and the text it announces.
-  const std::string where =
-      fileName + ": record " + std::to_string(index + 1) + " (card " + std::to_string(index) + ")";
+  const std::string where = "「" + fileName + "」のレコード " + std::to_string(index + 1) +
+                            "（カード " + std::to_string(index) + "）：";
   const size_t start = static_cast<size_t>(index) * kRecordSize;
   if (bytes.size() < start + 4) {
-    return Fail(error, where + ": the file ends before this record (" +
-                           std::to_string(bytes.size()) + " bytes, 40 records of 128 needed)");
+    return Fail(error, where + "このレコードの前でファイルが終わっています（" +
+                           std::to_string(bytes.size()) +
+                           " バイト。128 バイトのレコードが 40 個必要です）。");
   }
   const uint16_t tag = ReadLe16(bytes, start);
   const uint16_t length = ReadLe16(bytes, start + 2);
   if (tag != kTextTag) {
-    return Fail(error, where + ": type tag " + std::to_string(tag) + ", expected 8 (text)");
+    return Fail(error, where + "型タグが " + std::to_string(tag) + " です（テキストなら 8）。");
   }
   if (length > kMaxTextBytes) {
-    return Fail(error, where + ": text length " + std::to_string(length) +
-                           " is over the 124 bytes a record holds");
+    return Fail(error, where + "テキストの長さ " + std::to_string(length) +
+                           " バイトが、レコードに入る 124 バイトを超えています。");
   }
   if (bytes.size() < start + 4 + length) {
-    return Fail(error, where + ": the file ends inside the card text");
+    return Fail(error, where + "カードのテキストの途中でファイルが終わっています。");
   }
   // Decode the text and check the side codes at positions 1, 3, 5 and 7.
   auto text = DecodeCp932(bytes.substr(start + 4, length));
-  if (!text) return Fail(error, where + ": the card text is not valid Shift-JIS (CP932)");
+  if (!text) return Fail(error, where + "カードのテキストが Shift-JIS（CP932）として読めません。");
   const std::vector<std::string> chars = Characters(*text);
   if (chars.size() < 7) {
-    return Fail(error, where + ": card text \"" + *text + "\" is shorter than 7 characters");
+    return Fail(error, where + "カードのテキスト「" + *text + "」が 7 文字より短いです。");
   }
   for (int side = 1; side <= 4; ++side) {
     const std::string& code = chars[2 * side - 2];
     if (code.size() != 1 || !IsValidSideCode(code[0])) {
-      return Fail(error, where + ": side " + std::to_string(side) + " code \"" + code +
-                             "\" is not one of 0-9, s, a, b");
+      return Fail(error, where + "辺 " + std::to_string(side) + " のコード「" + code +
+                             "」が 0～9, s, a, b のどれでもありません。");
     }
     card->sides[side - 1] = code[0];
   }
@@ -94,17 +92,15 @@ bool IsValidSideCode(char code) {
 }
 
 std::optional<CardTable> CardTable::Open(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = path + ": cannot open the card file";
-    return std::nullopt;
+  // Forty records are all that is read; a larger file is never looked at past them.
+  std::string why;
+  std::optional<CardTable> table;
+  if (const std::optional<std::string> bytes =
+          ReadFileBytes(path, &why, static_cast<size_t>(kCardKinds) * kRecordSize)) {
+    table = FromBytes(*bytes, path, &why);
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    if (error) *error = path + ": read error";
-    return std::nullopt;
-  }
-  return FromBytes(bytes, path, error);
+  if (!table && error) *error = kCardFileUnreadable + why;
+  return table;
 }
 
 std::optional<CardTable> CardTable::FromBytes(const std::string& bytes, const std::string& fileName,
@@ -127,13 +123,13 @@ CardTable CardTable::FromRecords(std::vector<CardRecord> records) {
 std::optional<std::string> MakeCardRecord(const std::string& utf8Text, std::string* error) {
   auto encoded = EncodeCp932(NormalizeForCp932(utf8Text));
   if (!encoded) {
-    if (error) *error = "text \"" + utf8Text + "\" has a character without a Shift-JIS form";
+    if (error) *error = "テキスト「" + utf8Text + "」に Shift-JIS で表せない文字があります。";
     return std::nullopt;
   }
   if (encoded->size() > kMaxTextBytes) {
     if (error) {
-      *error = "text \"" + utf8Text + "\" takes " + std::to_string(encoded->size()) +
-               " bytes, over the 124 a record holds";
+      *error = "テキスト「" + utf8Text + "」は " + std::to_string(encoded->size()) +
+               " バイトで、レコードに入る 124 バイトを超えています。";
     }
     return std::nullopt;
   }

@@ -19,10 +19,16 @@ struct CardRecord {
   std::string englishName;  // the English edition's name (card table only, never in the file)
 };
 
+// The first sentence of every message about a card file that cannot be used; the game and every
+// korvane-tool command show the same message and end with kCardFileExitStatus.
+inline constexpr const char* kCardFileUnreadable = "カードデータを読み込めませんでした。";
+inline constexpr int kCardFileExitStatus = 1;
+
 class CardTable {
  public:
-  // Reads and checks all forty records. On any fault returns nullopt and puts a message naming
-  // the file and the record into *error.
+  // Reads and checks all forty records. On any fault (missing, a folder, unreadable, damaged)
+  // returns nullopt and puts a message for the player into *error: kCardFileUnreadable followed
+  // by what is wrong, naming the file and, for damage, the record.
   static std::optional<CardTable> Open(const std::string& path, std::string* error);
   // Parses an in-memory image of the file (used by Open, the tools and the fuzzers).
   static std::optional<CardTable> FromBytes(const std::string& bytes, const std::string& fileName,

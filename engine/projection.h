@@ -23,10 +23,14 @@ inline Step Ahead(bool enemy, int side) {
 // One step sideways of `d` (the other sideways step is its negative).
 inline Step Sideways(Step d) { return {d.dr, d.dc}; }
 
-// One side of the card on (c, r) projected into `map`, `board` deciding what stops a range.
-// At most 41 sources can cover one square (ten cards, four sides, a home), so a count never
-// comes near the 16-bit limit and is not checked here.
-inline void ProjectSide(const SquareMap& board, SquareMap& map, int c, int r, Step d, char code) {
+// What one side of the card on (c, r) covers, the one statement of that rule: `cover(c, r)` is
+// called once for each square the side reaches, `occupied(c, r)` says whether a square stops a
+// range. A range covers up to n squares straight ahead, stopping at the edge and after the first
+// square that is not empty; a split covers the square two ahead; an arc the square ahead and
+// the two beside it; "b", "0" and anything else cover nothing. A side never reaches one square
+// twice.
+template <class Occupied, class Cover>
+inline void WalkSide(int c, int r, Step d, char code, Occupied occupied, Cover cover) {
   if (code >= '1' && code <= '9') {
     const int n = code - '0';
     int cc = c, rr = r;
@@ -34,20 +38,28 @@ inline void ProjectSide(const SquareMap& board, SquareMap& map, int c, int r, St
       cc += d.dc;
       rr += d.dr;
       if (!IsOnBoard(cc, rr)) break;
-      ++map[cc][rr];
-      if (board[cc][rr] != kEmptySquare) break;
+      cover(cc, rr);
+      if (occupied(cc, rr)) break;
     }
   } else if (code == 's') {
     const int cc = c + 2 * d.dc, rr = r + 2 * d.dr;
-    if (IsOnBoard(cc, rr)) ++map[cc][rr];
+    if (IsOnBoard(cc, rr)) cover(cc, rr);
   } else if (code == 'a') {
     const int cc = c + d.dc, rr = r + d.dr;
     const Step l = Sideways(d);
-    if (IsOnBoard(cc, rr)) ++map[cc][rr];
-    if (IsOnBoard(cc + l.dc, rr + l.dr)) ++map[cc + l.dc][rr + l.dr];
-    if (IsOnBoard(cc - l.dc, rr - l.dr)) ++map[cc - l.dc][rr - l.dr];
+    if (IsOnBoard(cc, rr)) cover(cc, rr);
+    if (IsOnBoard(cc + l.dc, rr + l.dr)) cover(cc + l.dc, rr + l.dr);
+    if (IsOnBoard(cc - l.dc, rr - l.dr)) cover(cc - l.dc, rr - l.dr);
   }
-  // "b", "0" and anything else make no field.
+}
+
+// One side of the card on (c, r) projected into `map`, `board` deciding what stops a range.
+// At most 41 sources can cover one square (ten cards, four sides, a home), so a count never
+// comes near the 16-bit limit and is not checked here.
+inline void ProjectSide(const SquareMap& board, SquareMap& map, int c, int r, Step d, char code) {
+  WalkSide(
+      c, r, d, code, [&](int cc, int rr) { return board[cc][rr] != kEmptySquare; },
+      [&](int cc, int rr) { ++map[cc][rr]; });
 }
 
 // The four sides of a card.

@@ -2,12 +2,16 @@
 
 #include <cassert>
 
-#include "engine/projection.h"
+#include "engine/board_bits.h"
 
 namespace korvane {
 namespace {
 
-void ClearMaps(DuelState& s) {
+// The maps count field sources: a home square counts 1, every side adds 1 to each square it
+// covers. Only whether an entry is at least 1 matters to the rules; the counts are what the duel
+// has always shown. `sideCover` holds what each side of the card on each square covers.
+void CountFields(DuelState& s, const BoardBits& b,
+                 const std::array<std::array<SquareMask, 4>, kBoardSize * kBoardSize>& sideCover) {
   for (int c = 1; c <= kBoardSize; ++c) {
     for (int r = 1; r <= kBoardSize; ++r) {
       s.PlayerFieldMap[c][r] = 0;
@@ -16,41 +20,27 @@ void ClearMaps(DuelState& s) {
   }
   s.EnemyFieldMap[3][1] = 1;
   s.PlayerFieldMap[3][5] = 1;
-}
-
-void Project(DuelState& s) {
-  ClearMaps(s);
-  for (int r = 1; r <= kBoardSize; ++r) {
-    for (int c = 1; c <= kBoardSize; ++c) {
-      const int code = s.BoardCard[c][r];
-      if (IsPlayerCard(code)) {
-        ProjectCard(s.BoardCard, s.PlayerFieldMap, c, r, false, s.PlayerSides[code - 1]);
-      } else if (IsEnemyCard(code)) {
-        ProjectCard(s.BoardCard, s.EnemyFieldMap, c, r, true, s.EnemySides[-code - 1]);
+  for (SquareMask cards = b.playerCards | b.enemyCards; cards != 0; cards &= cards - 1) {
+    const int i = std::countr_zero(cards);
+    SquareMap& map = (b.enemyCards >> i & 1) ? s.EnemyFieldMap : s.PlayerFieldMap;
+    for (SquareMask cover : sideCover[i]) {
+      for (; cover != 0; cover &= cover - 1) {
+        const int j = std::countr_zero(cover);
+        ++map[j % kBoardSize + 1][j / kBoardSize + 1];
       }
     }
   }
 }
 
-void Flip(DuelState& s, int c, int r, double clock) {
-  const int16_t code = s.BoardCard[c][r];
-  s.FlippedCard[c][r] = code;
-  s.FlipTime[c][r] = clock;
-  s.BoardCard[c][r] = code > 0 ? kFlippedPlayerCard : kFlippedEnemyCard;
-}
-
-// A bomb side going off. The player's cards first, then the enemy's, for a bomb of either owner.
-void GoOff(DuelState& s, int c, int r, Step d) {
-  const BlastSquares b = Blast(c, r, d);
-  for (int i = 0; i < 5; ++i) {
-    if (IsOnBoard(b.c[i], b.r[i]) && IsPlayerCard(s.BoardCard[b.c[i]][b.r[i]])) {
-      Flip(s, b.c[i], b.r[i], 3.1);
-    }
-  }
-  for (int i = 0; i < 5; ++i) {
-    if (IsOnBoard(b.c[i], b.r[i]) && IsEnemyCard(s.BoardCard[b.c[i]][b.r[i]])) {
-      Flip(s, b.c[i], b.r[i], 3.1);
-    }
+// Turns the cards on `flipped` face down, remembering their codes for the flip animation.
+void Flip(DuelState& s, SquareMask flipped, double clock) {
+  for (; flipped != 0; flipped &= flipped - 1) {
+    const int i = std::countr_zero(flipped);
+    const int c = i % kBoardSize + 1, r = i / kBoardSize + 1;
+    const int16_t code = s.BoardCard[c][r];
+    s.FlippedCard[c][r] = code;
+    s.FlipTime[c][r] = clock;
+    s.BoardCard[c][r] = code > 0 ? kFlippedPlayerCard : kFlippedEnemyCard;
   }
 }
 
@@ -61,20 +51,12 @@ void Place(DuelState& s, bool enemy, int c, int r) {
   // The slot counts as played.
   (enemy ? s.EnemyPlayed : s.PlayerPlayed)[slot] = true;
   if (!IsOnBoard(c, r)) return;
-  const int16_t code = static_cast<int16_t>(enemy ? -(slot + 1) : slot + 1);
-  // Into the opposing field: flipped at once, nothing else of the card counts.
-  const SquareMap& opposing = enemy ? s.PlayerFieldMap : s.EnemyFieldMap;
-  if (opposing[c][r] >= 1) {
-    s.BoardCard[c][r] = code;
-    Flip(s, c, r, 3.1);
-    return;
-  }
-  // Face up, then every bomb side goes off.
-  s.BoardCard[c][r] = code;
-  const auto& sides = enemy ? s.EnemySides[slot] : s.PlayerSides[slot];
-  for (int side = 1; side <= 4; ++side) {
-    if (sides[side - 1] == 'b') GoOff(s, c, r, Ahead(enemy, side));
-  }
+  BoardBits b = BitsOf(s);
+  const SquareMask flipped =
+      PlaceOnBits(b, enemy, slot, c, r, enemy ? s.EnemySides[slot] : s.PlayerSides[slot],
+                  CoverBySides{s.PlayerSides, s.EnemySides});
+  s.BoardCard[c][r] = static_cast<int16_t>(enemy ? -(slot + 1) : slot + 1);
+  Flip(s, flipped, 3.1);
 }
 
 }  // namespace
@@ -114,17 +96,17 @@ char ReadCardSide(const DuelState& s, int owner, int slot, int side) {
 }
 
 void ComputeFields(DuelState& s) {
-  // First projection.
-  Project(s);
-  // Every card in the opposing field flips; all tests read the first maps.
-  for (int r = 1; r <= kBoardSize; ++r) {
-    for (int c = 1; c <= kBoardSize; ++c) {
-      if (IsPlayerCard(s.BoardCard[c][r]) && s.EnemyFieldMap[c][r] >= 1) Flip(s, c, r, 3.14);
-      if (IsEnemyCard(s.BoardCard[c][r]) && s.PlayerFieldMap[c][r] >= 1) Flip(s, c, r, 3.14);
-    }
+  BoardBits b = BitsOf(s);
+  // Each card's sides measured once: the flips fill no square, so the second projection sees
+  // the same covers, only from fewer cards.
+  std::array<std::array<SquareMask, 4>, kBoardSize * kBoardSize> sideCover{};
+  for (SquareMask cards = b.playerCards | b.enemyCards; cards != 0; cards &= cards - 1) {
+    const int i = std::countr_zero(cards);
+    sideCover[i] = SideCoversAt(b, i, s.PlayerSides, s.EnemySides);
+    b.coverAt[i] = sideCover[i][0] | sideCover[i][1] | sideCover[i][2] | sideCover[i][3];
   }
-  // Second projection: the flipped cards no longer count.
-  Project(s);
+  Flip(s, RecomputeFields(b, CoverBySides{s.PlayerSides, s.EnemySides}, 0), 3.14);
+  CountFields(s, b, sideCover);
 }
 
 void PlacePlayerCard(DuelState& s, int c, int r) {
@@ -158,6 +140,17 @@ bool IsFlipRunning(const DuelState& s) {
   return false;
 }
 
+FaceUpCount CountFaceUp(const DuelState& s) {
+  FaceUpCount count{0, 0};
+  for (int c = 1; c <= kBoardSize; ++c) {
+    for (int r = 1; r <= kBoardSize; ++r) {
+      count.player += IsPlayerCard(s.BoardCard[c][r]);
+      count.enemy += IsEnemyCard(s.BoardCard[c][r]);
+    }
+  }
+  return count;
+}
+
 std::optional<DuelOutcome> EndTest(DuelState& s) {
   if (IsFlipRunning(s)) return std::nullopt;
   if (s.Turn == TurnState::Nobody) return std::nullopt;
@@ -165,13 +158,8 @@ std::optional<DuelOutcome> EndTest(DuelState& s) {
     if (!s.PlayerPlayed[slot] || !s.EnemyPlayed[slot]) return std::nullopt;
   }
   s.Turn = TurnState::Nobody;
-  DuelOutcome out{DuelResult::Draw, 0, 0};
-  for (int c = 1; c <= kBoardSize; ++c) {
-    for (int r = 1; r <= kBoardSize; ++r) {
-      if (IsPlayerCard(s.BoardCard[c][r])) ++out.PlayerScore;
-      if (IsEnemyCard(s.BoardCard[c][r])) ++out.EnemyScore;
-    }
-  }
+  const FaceUpCount count = CountFaceUp(s);
+  DuelOutcome out{DuelResult::Draw, count.player, count.enemy};
   if (out.PlayerScore > out.EnemyScore) out.result = DuelResult::PlayerWon;
   if (out.PlayerScore < out.EnemyScore) out.result = DuelResult::EnemyWon;
   return out;

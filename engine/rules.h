@@ -42,6 +42,14 @@ struct DuelOutcome {
   int EnemyScore;
 };
 
+// The face-up cards of each side on the board (codes 1..39 and -39..-1), as the end test counts
+// them.
+struct FaceUpCount {
+  int player;
+  int enemy;
+};
+FaceUpCount CountFaceUp(const DuelState& s);
+
 // The end test. Nothing (and no change) while a flip runs, nobody's turn, or a hand card is
 // still unplayed; otherwise sets "Nobody's Turn" and gives the outcome.
 std::optional<DuelOutcome> EndTest(DuelState& s);

@@ -5,7 +5,8 @@ set -euo pipefail
 PACKAGES=(
   cmake g++ pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth
+  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth libfluidsynth-dev
+  qt6-translations-l10n
   fonts-ipafont-gothic fonts-klee
   qt6-l10n-tools
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev

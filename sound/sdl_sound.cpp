@@ -1,10 +1,14 @@
 // SDL2_mixer back end. SDL_mixer has one music stream per process: the two windows' devices
-// share it, and the device whose Play came last owns it. Effects play on a reserved channel of
-// their own, so a new effect cuts the one before it.
+// share it, and the device whose Play came last owns it. Music comes from one resident
+// FluidSynth (MidiStream) fed through SDL_mixer's music hook, so a piece starts without reading
+// the soundfont again; effects play on a reserved channel of their own, so a new effect cuts the
+// one before it.
 //
-// Threads: the music-finished hook runs on the audio thread, and Mix_HaltMusic also calls it
-// synchronously under the mixer lock. So the hook only posts a queued call to a QObject living on
-// the GUI thread; every SDL call happens on the GUI thread.
+// Threads: the audio device is opened on a thread of its own, so the first window never waits
+// for it; until it is open, effects are dropped and music waits in the stream. The stream
+// reports a piece's end from its thread, and Close must report later too, so every end goes as
+// a queued call to a QObject living on the GUI thread. After the device is open, every SDL call
+// happens on the GUI thread.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -14,10 +18,11 @@
 #include <QMetaObject>
 #include <QObject>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <map>
+#include <thread>
 
+#include "sound/midi_stream.h"
 #include "sound/sound.h"
 
 namespace korvane {
@@ -31,22 +36,16 @@ const char* const kSoundFonts[] = {
     "/usr/share/soundfonts/default.sf2",
 };
 
-// Effects are loaded once at start so that the first play does not wait on the disk.
+// Effects are loaded when the device opens so that the first play does not wait on the disk.
 const char* const kEffectFiles[] = {"co.wav",   "mmyw.wav",  "mmyw2.wav", "idid.wav",
                                     "bboo.wav", "tooon.wav", "Youdid.wav"};
 
 constexpr int kEffectChannel = 0;
 
-// A piece that "ends" sooner than this after it started did not really play (a file FluidSynth
-// could not read still loads, and ends at once). Restarting it from the loop would spin; it
-// plays silence instead until its device is closed. Real pieces ring on for seconds.
+// A piece that "ends" sooner than this after it started did not really play (a damaged file
+// still starts, and ends at once). Restarting it from the loop would spin; it plays silence
+// instead until its device is closed. Real pieces ring on for seconds.
 constexpr long long kShortestPieceMs = 300;
-
-long long NowMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
 
 // Data files by bare name, matched without regard to case; empty when there is none.
 QString FindDataFile(const QString& dataDir, const QString& name) {
@@ -59,19 +58,29 @@ QString FindDataFile(const QString& dataDir, const QString& name) {
   return QString();
 }
 
+QString FindSoundFont() {
+  for (const char* font : kSoundFonts) {
+    if (QFileInfo::exists(QString::fromLatin1(font))) return QString::fromLatin1(font);
+  }
+  std::fprintf(stderr,
+               "korvane: General MIDI の音色ファイルがありません（パッケージ timgm6mb-soundfont）。"
+               "音楽なしで続けます\n");
+  return QString();
+}
+
 class SdlMusicDevice;
 
-// The process-wide mixer, shared by the sound system and its devices (either may go first).
+// The process-wide mixer, shared by the sound systems and their devices (any may go first).
 class Mixer {
  public:
-  Mixer();
+  explicit Mixer(const QString& dataDir);
   ~Mixer();
   Mixer(const Mixer&) = delete;
   Mixer& operator=(const Mixer&) = delete;
 
-  bool HasAudio() const { return audio_; }
+  // False while the device is being opened, and for good when it cannot be.
+  bool HasAudio() const { return audio_.load() == Audio::On; }
   void PlayEffect(const QString& path);
-  void PreloadEffect(const QString& path) { Effect(path); }
 
   // Music stream, called by the devices.
   uint64_t StartPlayback(SdlMusicDevice* device, const QString& path);
@@ -81,30 +90,30 @@ class Mixer {
   void PostDone(uint64_t id, long long playedMs = -1);
   void Forget(SdlMusicDevice* device);
 
-  static void MusicFinishedHook();
-
  private:
+  enum class Audio { Opening, On, Off };
+
+  void OpenDevice(const QString& dataDir);  // on the opening thread
+  static void MusicHook(void* stream, Uint8* out, int bytes);
   Mix_Chunk* Effect(const QString& path);
+  const QByteArray& Piece(const QString& path);
   void Notify(uint64_t id, long long playedMs);
   void HaltStream();
+  void ReportOnce(bool& reported, const QByteArray& line);
 
-  bool audio_ = false;
-  bool midiErrorReported_ = false;
   QObject context_;  // on the GUI thread; queued calls die with it
-  std::map<QString, Mix_Chunk*> effects_;
-  Mix_Music* music_ = nullptr;
+  std::atomic<Audio> audio_{Audio::Opening};
+  std::unique_ptr<MidiStream> stream_;
+  std::thread opener_;
+  std::map<QString, Mix_Chunk*> effects_;  // the opening thread's until audio_ is set
+  std::map<QString, QByteArray> pieces_;   // MIDI files by path, read once
   SdlMusicDevice* owner_ = nullptr;
-  bool streamStarted_ = false;               // the owner's playback really reached SDL
-  std::atomic<uint64_t> streamPlayback_{0};  // read by the hook; 0 = report nothing
-  std::atomic<long long> streamStartMs_{0};
+  uint64_t streamPlayback_ = 0;  // the owner's playback when it really went to the stream
+  bool midiErrorReported_ = false;
   bool shortPieceReported_ = false;
   uint64_t nextPlayback_ = 1;
   std::map<uint64_t, SdlMusicDevice*> pending_;  // playbacks not yet notified
-
-  static std::atomic<Mixer*> hookTarget_;  // the C hook takes no user data
 };
-
-std::atomic<Mixer*> Mixer::hookTarget_{nullptr};
 
 class SdlMusicDevice : public MusicDevice {
  public:
@@ -155,58 +164,50 @@ class SdlMusicDevice : public MusicDevice {
   uint64_t playback_ = 0;  // the playback this device started and has not heard the end of
 };
 
-Mixer::Mixer() {
-  // The audio device; without one the game runs silent.
+Mixer::Mixer(const QString& dataDir) {
+  context_.setObjectName(QStringLiteral("korvane-sound"));
+  stream_ = std::make_unique<MidiStream>(
+      FindSoundFont(), [this](uint64_t id, long long playedMs) { PostDone(id, playedMs); });
+  opener_ = std::thread([this, dataDir] { OpenDevice(dataDir); });
+}
+
+// Opening a sound server can take a while; the windows go on meanwhile.
+void Mixer::OpenDevice(const QString& dataDir) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    std::fprintf(stderr, "korvane: no sound: %s\n", SDL_GetError());
+    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", SDL_GetError());
+    audio_.store(Audio::Off);
     return;
   }
-  // The General MIDI bank, given explicitly (Debian's SDL_mixer ignores SDL_SOUNDFONTS).
-  bool haveFont = false;
-  for (const char* font : kSoundFonts) {
-    if (QFileInfo::exists(QString::fromLatin1(font))) {
-      Mix_SetSoundFonts(font);
-      haveFont = true;
-      break;
-    }
-  }
-  if (!haveFont) {
-    std::fprintf(stderr, "korvane: no General MIDI soundfont (package timgm6mb-soundfont)\n");
-  }
-  Mix_Init(MIX_INIT_MID);
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-    std::fprintf(stderr, "korvane: no sound: %s\n", Mix_GetError());
-    Mix_Quit();
+  // Exactly the stream's format; SDL converts for the device when it differs.
+  if (Mix_OpenAudioDevice(MidiStream::kSampleRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
+    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", Mix_GetError());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audio_.store(Audio::Off);
     return;
   }
-  audio_ = true;
   Mix_ReserveChannels(1);  // channel 0 is the effects' own
-  hookTarget_.store(this);
-  Mix_HookMusicFinished(&Mixer::MusicFinishedHook);
+  for (const char* name : kEffectFiles) Effect(FindDataFile(dataDir, QString::fromLatin1(name)));
+  Mix_HookMusic(&Mixer::MusicHook, stream_.get());
+  audio_.store(Audio::On);
 }
 
 Mixer::~Mixer() {
-  if (!audio_) return;
-  hookTarget_.store(nullptr);
-  Mix_HookMusicFinished(nullptr);  // takes the mixer lock: no hook is running after this
-  HaltStream();
-  Mix_HaltChannel(-1);
-  for (auto& [path, chunk] : effects_) {
-    if (chunk) Mix_FreeChunk(chunk);
+  opener_.join();
+  if (audio_.load() == Audio::On) {
+    Mix_HookMusic(nullptr, nullptr);  // takes the mixer lock: no hook runs after this
+    Mix_HaltChannel(-1);
+    for (auto& [path, chunk] : effects_) {
+      if (chunk) Mix_FreeChunk(chunk);
+    }
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
-  Mix_CloseAudio();
-  Mix_Quit();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  stream_.reset();  // no end is reported after this
 }
 
-// Audio thread, or inside Mix_HaltMusic under the mixer lock: no SDL calls, only a queued post.
-void Mixer::MusicFinishedHook() {
-  Mixer* mixer = hookTarget_.load();
-  if (!mixer) return;
-  const uint64_t id = mixer->streamPlayback_.load();
-  if (id == 0) return;
-  mixer->PostDone(id, NowMs() - mixer->streamStartMs_.load());
+// Audio thread, under the mixer lock: only copies what the stream has rendered.
+void Mixer::MusicHook(void* stream, Uint8* out, int bytes) {
+  static_cast<MidiStream*>(stream)->Read(reinterpret_cast<int16_t*>(out), bytes / 4);
 }
 
 void Mixer::PostDone(uint64_t id, long long playedMs) {
@@ -214,17 +215,19 @@ void Mixer::PostDone(uint64_t id, long long playedMs) {
       &context_, [this, id, playedMs] { Notify(id, playedMs); }, Qt::QueuedConnection);
 }
 
+void Mixer::ReportOnce(bool& reported, const QByteArray& line) {
+  if (reported) return;
+  std::fprintf(stderr, "korvane: %s\n", line.constData());
+  reported = true;
+}
+
 void Mixer::Notify(uint64_t id, long long playedMs) {
   auto it = pending_.find(id);
   if (it == pending_.end()) return;  // already told, replaced, or its device is gone
   SdlMusicDevice* device = it->second;
   if (playedMs >= 0 && playedMs < kShortestPieceMs && owner_ == device) {
-    if (!shortPieceReported_) {
-      std::fprintf(stderr,
-                   "korvane: a piece of music ended as soon as it started; silence instead\n");
-      shortPieceReported_ = true;
-    }
-    streamStarted_ = false;  // plays on silently until its Close
+    ReportOnce(shortPieceReported_, "曲が始まってすぐに終わりました。代わりに無音にします");
+    streamPlayback_ = 0;  // plays on silently until its Close
     return;
   }
   pending_.erase(it);
@@ -232,7 +235,7 @@ void Mixer::Notify(uint64_t id, long long playedMs) {
 }
 
 Mix_Chunk* Mixer::Effect(const QString& path) {
-  if (!audio_ || path.isEmpty()) return nullptr;
+  if (path.isEmpty()) return nullptr;
   auto it = effects_.find(path);
   if (it != effects_.end()) return it->second;
   Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
@@ -241,58 +244,55 @@ Mix_Chunk* Mixer::Effect(const QString& path) {
 }
 
 void Mixer::PlayEffect(const QString& path) {
+  if (!HasAudio()) return;
   if (Mix_Chunk* chunk = Effect(path)) Mix_PlayChannel(kEffectChannel, chunk, 0);
 }
 
+// A MIDI file is read from disk the first time it plays; loops and returns use the copy.
+const QByteArray& Mixer::Piece(const QString& path) {
+  auto it = pieces_.find(path);
+  if (it != pieces_.end()) return it->second;
+  QFile file(path);
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+  return pieces_.emplace(path, std::move(bytes)).first->second;
+}
+
 void Mixer::HaltStream() {
-  streamPlayback_.store(0);  // a halt we ask for is not reported by the hook
-  if (music_) {
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
-  }
+  if (streamPlayback_ != 0) stream_->Stop();  // a halt we ask for is not reported
   owner_ = nullptr;
-  streamStarted_ = false;
+  streamPlayback_ = 0;
 }
 
 uint64_t Mixer::StartPlayback(SdlMusicDevice* device, const QString& path) {
   // Take the stream; a device that played before keeps its playback until its Close.
-  if (audio_) HaltStream();
   owner_ = device;
-  streamStarted_ = false;
+  streamPlayback_ = 0;
   const uint64_t id = nextPlayback_++;
   pending_[id] = device;
-  if (!audio_ || path.isEmpty()) return id;  // silent playback: it ends only with Close
-
-  // A fresh Mix_Music for every play: a halted piece does not replay like a new one.
-  music_ = Mix_LoadMUS(QFile::encodeName(path).constData());
-  if (!music_) {
-    if (!midiErrorReported_) {
-      std::fprintf(stderr, "korvane: cannot play %s: %s\n", qPrintable(path), Mix_GetError());
-      midiErrorReported_ = true;
-    }
+  if (audio_.load() == Audio::Off || path.isEmpty()) {
+    stream_->Stop();
+    return id;  // silent playback: it ends only with Close
+  }
+  const QByteArray& midi = Piece(path);
+  if (!midi.startsWith("MThd")) {
+    ReportOnce(midiErrorReported_,
+               QFile::encodeName(path) + " は MIDI ファイルとして読めません。無音にします");
+    stream_->Stop();
     return id;
   }
-  streamPlayback_.store(id);
-  streamStartMs_.store(NowMs());
-  if (Mix_PlayMusic(music_, 0) != 0) {
-    streamPlayback_.store(0);
-    if (!midiErrorReported_) {
-      std::fprintf(stderr, "korvane: cannot play %s: %s\n", qPrintable(path), Mix_GetError());
-      midiErrorReported_ = true;
-    }
-    return id;
-  }
-  streamStarted_ = true;
+  // Before the soundfont is in, the piece waits in the stream; it starts when the font is ready.
+  stream_->Start(id, midi);
+  streamPlayback_ = id;
   return id;
 }
 
 void Mixer::DropPlayback(uint64_t id) { pending_.erase(id); }
 
 bool Mixer::StillPlaying(SdlMusicDevice* device) const {
-  if (owner_ != device) return false;  // another device took the stream
-  if (!streamStarted_) return true;    // silent playback never ends by itself
-  return Mix_PlayingMusic() != 0;
+  if (owner_ != device) return false;     // another device took the stream
+  if (streamPlayback_ == 0) return true;  // silent playback never ends by itself
+  return !stream_->Ended(streamPlayback_);
 }
 
 void Mixer::StopStream(SdlMusicDevice* device) {
@@ -309,11 +309,7 @@ void Mixer::Forget(SdlMusicDevice* device) {
 class SdlSoundSystem : public SoundSystem {
  public:
   SdlSoundSystem(std::shared_ptr<Mixer> mixer, QString dataDir)
-      : mixer_(std::move(mixer)), dataDir_(std::move(dataDir)) {
-    for (const char* name : kEffectFiles) {
-      mixer_->PreloadEffect(FindDataFile(dataDir_, QString::fromLatin1(name)));
-    }
-  }
+      : mixer_(std::move(mixer)), dataDir_(std::move(dataDir)) {}
 
   void PlayEffect(const QString& fileName) override {
     if (!switches_.EffectsOn() || !mixer_->HasAudio()) return;
@@ -342,7 +338,7 @@ std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir) {
   static std::weak_ptr<Mixer> current;
   std::shared_ptr<Mixer> mixer = current.lock();
   if (!mixer) {
-    mixer = std::make_shared<Mixer>();
+    mixer = std::make_shared<Mixer>(dataDir);
     current = mixer;
   }
   return std::make_unique<SdlSoundSystem>(std::move(mixer), dataDir);

@@ -47,8 +47,10 @@ class SoundSystem {
   SoundSwitches switches_;
 };
 
-// SDL2_mixer back end reading media from dataDir; runs silent (one line on stderr) when no
-// audio device opens.
+// SDL2_mixer back end reading media from dataDir, with one resident FluidSynth for the music.
+// It returns at once: the audio device opens and the soundfont loads in the background, and a
+// piece played before then starts when they are ready. Runs silent (one line on stderr) when no
+// audio device opens, and without music when there is no soundfont.
 std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir);
 
 }  // namespace korvane

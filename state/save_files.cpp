@@ -1,11 +1,15 @@
 #include "state/save_files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace korvane {
 
@@ -13,6 +17,30 @@ namespace {
 
 constexpr qint64 kSaveImageBytes = static_cast<qint64>(kSaveRecordCount) * kRecordLength;
 constexpr qint64 kSettingsImageBytes = static_cast<qint64>(kSettingsRecordCount) * kRecordLength;
+
+// What went wrong with a file, in words for the player (Qt's own texts are English).
+QString Reason(const QFileDevice& file) {
+  switch (file.error()) {
+    case QFileDevice::PermissionsError:
+      return QCoreApplication::translate("Files", "権限がありません");
+    case QFileDevice::ResourceError:
+      return QCoreApplication::translate(
+          "Files", "ディスクの空きが足りないか、開けるファイルの数を超えました");
+    case QFileDevice::WriteError:
+      return QCoreApplication::translate(
+          "Files", "書き込みに失敗しました。ディスクがいっぱいかもしれません");
+    case QFileDevice::ReadError:
+      return QCoreApplication::translate("Files", "読み出しに失敗しました");
+    case QFileDevice::OpenError:
+      return QCoreApplication::translate("Files", "開けません");
+    case QFileDevice::RemoveError:
+      return QCoreApplication::translate("Files", "削除できません");
+    case QFileDevice::RenameError:
+      return QCoreApplication::translate("Files", "名前を変えられません");
+    default:
+      return QCoreApplication::translate("Files", "ファイル操作に失敗しました");
+  }
+}
 
 }  // namespace
 
@@ -28,15 +56,15 @@ std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, Q
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error)
-      *error = QCoreApplication::translate("Files", "%1 を読めません（%2）。")
-                   .arg(path, file.errorString());
+      *error =
+          QCoreApplication::translate("Files", "%1 を読めません（%2）。").arg(path, Reason(file));
     return std::nullopt;
   }
   const QByteArray bytes = file.read(maxBytes);
   if (file.error() != QFileDevice::NoError) {
     if (error)
-      *error = QCoreApplication::translate("Files", "%1 を読めません（%2）。")
-                   .arg(path, file.errorString());
+      *error =
+          QCoreApplication::translate("Files", "%1 を読めません（%2）。").arg(path, Reason(file));
     return std::nullopt;
   }
   return bytes.toStdString();
@@ -56,14 +84,14 @@ FileResult WriteFileAtomically(const QString& path, const std::string& bytes) {
   // with the direct-write fallback off, an unwritable directory is an error, not a risk.
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
+  if (!file.open(QIODevice::WriteOnly)) return failed(Reason(file));
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
       static_cast<qint64>(bytes.size())) {
-    const QString why = file.errorString();
+    const QString why = Reason(file);
     file.cancelWriting();
     return failed(why);
   }
-  if (!file.commit()) return failed(file.errorString());
+  if (!file.commit()) return failed(Reason(file));
   return {};
 }
 
@@ -152,7 +180,7 @@ FileResult SaveStore::DeleteSave() {
     if (!file.remove()) {
       return FileResult::Failed(
           QCoreApplication::translate("Files", "%1 を削除できませんでした（%2）。")
-              .arg(path, file.errorString()));
+              .arg(path, Reason(file)));
     }
   }
   return {};
@@ -176,6 +204,62 @@ FileResult MoveFileAside(const QString& path, const QString& tag, QString* newPa
   }
   return FileResult::Failed(
       QCoreApplication::translate("Files", "%1 を移す先の名前が見つかりません。").arg(path));
+}
+
+QString SaveStore::ResumePath() const {
+  return QDir(directory_).filePath(QString::fromLatin1(kResumeFileName));
+}
+
+bool SaveStore::HasResumeCopy() const { return QFileInfo(ResumePath()).isFile(); }
+
+namespace {
+
+// One rename in the same directory, replacing the target (rename(2) is atomic: the target
+// holds the old file or the new one, never neither).
+FileResult MoveOver(const QString& from, const QString& to) {
+  if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0) {
+    // The new name is on the disk before the game goes on (a power cut keeps one of the two).
+    const int dir = ::open(QFile::encodeName(QFileInfo(to).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      ::fsync(dir);
+      ::close(dir);
+    }
+    return {};
+  }
+  return FileResult::Failed(
+      QCoreApplication::translate("Files", "%1 を %2 に移せませんでした。").arg(from, to));
+}
+
+}  // namespace
+
+FileResult SaveStore::KeepForResume() {
+  const QString path = SavePath();
+  if (!QFileInfo(path).isFile()) return {};
+  FileResult moved = MoveOver(path, ResumePath());
+  if (!moved) return moved;
+  // Other spellings of the save are stale copies of the same game.
+  return DeleteSave();
+}
+
+FileResult SaveStore::RestoreResumeCopy() {
+  if (!HasResumeCopy()) return {};
+  const QString target = SavePath();
+  if (QFileInfo(target).isDir()) {
+    return FileResult::Failed(
+        QCoreApplication::translate("Files", "%1 を戻せません（同じ名前のフォルダがあります）。")
+            .arg(target));
+  }
+  return MoveOver(ResumePath(), target);
+}
+
+FileResult SaveStore::DiscardResumeCopy() {
+  if (!HasResumeCopy()) return {};
+  QFile file(ResumePath());
+  if (file.remove()) return {};
+  return FileResult::Failed(
+      QCoreApplication::translate("Files", "%1 を削除できませんでした（%2）。")
+          .arg(file.fileName(), Reason(file)));
 }
 
 }  // namespace korvane

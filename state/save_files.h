@@ -25,6 +25,7 @@ class SaveStore {
  public:
   static constexpr const char* kSaveFileName = "KVData.kvd";
   static constexpr const char* kSettingsFileName = "Condition.kvd";
+  static constexpr const char* kResumeFileName = "KVData.kvd.resume";
 
   // The directory need not exist yet; it is made by the first write.
   explicit SaveStore(const QString& directory);
@@ -51,6 +52,18 @@ class SaveStore {
   // Moves a damaged save out of the way as "KVData.kvd.damaged-<n>" (first free n), so that a
   // new game can start without losing it. *newPath gets the path it was moved to.
   FileResult KeepDamagedSaveAside(QString* newPath = nullptr);
+
+  // The resume copy "KVData.kvd.resume": a continued game's save, kept beside its place while
+  // the game runs so that a crash, a kill or a power cut never costs it. Each move is a single
+  // rename in the same directory, so at every moment one of the two names holds the whole file.
+  // KeepForResume moves the save there (over an older copy); a missing save is no error.
+  FileResult KeepForResume();
+  bool HasResumeCopy() const;
+  // Puts the copy back as the save (over any save there).
+  FileResult RestoreResumeCopy();
+  // Removes the copy; a missing copy is no error.
+  FileResult DiscardResumeCopy();
+  QString ResumePath() const;
 
   // Path of the file as it exists on disk in any case, or the canonical name when there is none.
   QString SavePath() const { return FindFile(QString::fromLatin1(kSaveFileName)); }

@@ -247,10 +247,9 @@ QString CheckPlayerName(const QString& fullName) {
   // Every character takes at least one byte: a text this long cannot fit, whatever it holds.
   if (fullName.size() > kMaxRecordText) {
     return QCoreApplication::translate(
-               "Files", "名前が長すぎます（%1 文字、最大 %2 バイト。全角なら %3 文字まで）。")
+               "Files", "名前が長すぎます（%1 文字）。セーブに入る名前は %2 バイトまでです。")
         .arg(fullName.size())
-        .arg(kMaxRecordText)
-        .arg(kMaxRecordText / 2);
+        .arg(kMaxRecordText);
   }
   const std::string normalized = NormalizeForCp932(fullName.toStdString());
   // Every character must survive code page 932; name the first one that does not.
@@ -270,10 +269,9 @@ QString CheckPlayerName(const QString& fullName) {
   const size_t bytes = EncodeCp932(normalized)->size();
   if (bytes > static_cast<size_t>(kMaxRecordText)) {
     return QCoreApplication::translate(
-               "Files", "名前が長すぎます（%1 バイト、最大 %2 バイト。全角なら %3 文字まで）。")
+               "Files", "名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。")
         .arg(bytes)
-        .arg(kMaxRecordText)
-        .arg(kMaxRecordText / 2);
+        .arg(kMaxRecordText);
   }
   return QString();
 }

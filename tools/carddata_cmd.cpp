@@ -3,22 +3,27 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 
+#include "engine/file_bytes.h"
 #include "tools/tool_common.h"
 
 namespace korvane::tool {
 namespace {
 
 std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ToolError(path + ": cannot open");
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string error;
+  std::optional<std::string> bytes = ReadFileBytes(path, &error);
+  if (!bytes) throw ToolError(error);
+  return std::move(*bytes);
 }
 
 // Written beside the target and renamed over it, so a failed build never leaves half a file.
 void WriteWhole(const std::string& path, const std::string& bytes) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    throw ToolError("「" + path + "」に書き込めませんでした（同じ名前のフォルダがあります）。");
+  }
   const std::string temp = path + ".tmp";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -26,14 +31,13 @@ void WriteWhole(const std::string& path, const std::string& bytes) {
     out.flush();
     if (!out) {
       std::remove(temp.c_str());
-      throw ToolError(path + ": cannot write");
+      throw ToolError("「" + path + "」に書き込めませんでした。");
     }
   }
-  std::error_code ec;
   std::filesystem::rename(temp, path, ec);
   if (ec) {
     std::remove(temp.c_str());
-    throw ToolError(path + ": cannot write (" + ec.message() + ")");
+    throw ToolError("「" + path + "」に書き込めませんでした（置き換えられません）。");
   }
 }
 

@@ -1,4 +1,5 @@
-// korvane-tool: the card file, replays of positions, self-play and (when built) the save file.
+// korvane-tool: the card file, replays of positions, self-play, the solver and (when built) the
+// save file.
 #include <unistd.h>
 
 #include <filesystem>
@@ -29,7 +30,7 @@ std::string CardDataPath(const std::string& explicitPath) {
 CardTable LoadCardTable(const std::string& explicitPath) {
   std::string error;
   auto table = CardTable::Open(CardDataPath(explicitPath), &error);
-  if (!table) throw ToolError(error);
+  if (!table) throw ToolError(error);  // exits with kCardFileExitStatus
   return std::move(*table);
 }
 
@@ -37,12 +38,13 @@ CardTable LoadCardTable(const std::string& explicitPath) {
 
 int main(int argc, char** argv) {
   using namespace korvane::tool;
-  CLI::App app{"korvane-tool: card file, replays, self-play and save files of KORVANE",
+  CLI::App app{"korvane-tool: card file, replays, self-play, solver and save files of KORVANE",
                "korvane-tool"};
   app.require_subcommand(1);
   AddCardDataCommands(app);
   AddReplayCommand(app);
   AddSelfPlayCommand(app);
+  AddSolveCommand(app);
 #ifdef KORVANE_HAVE_SAVE_CMD
   AddSaveCommands(app);
 #endif
@@ -61,9 +63,14 @@ int main(int argc, char** argv) {
     std::cerr << "korvane-tool: " << e.what() << "\n";
     return 2;
   } catch (const ToolError& e) {
+    static_assert(korvane::kCardFileExitStatus == 1, "the game and the tool end alike");
     std::cerr << "korvane-tool: " << e.what() << "\n";
     return 1;
   } catch (const korvane::CounterOverflow& e) {
+    std::cerr << "korvane-tool: " << e.what() << "\n";
+    return 1;
+  } catch (const std::exception& e) {
+    // Nothing may end the tool by terminate: whatever else fails is reported like a bad file.
     std::cerr << "korvane-tool: " << e.what() << "\n";
     return 1;
   }

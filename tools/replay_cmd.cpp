@@ -1,5 +1,6 @@
 // `replay`: plays a list of placements on a fresh board and prints the board, both fields and
-// the count; with --weights also the opponent's score of every candidate and its choice.
+// the count; with --weights also the opponent's score of every candidate and its choice; with
+// --json the same as one JSON object.
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -7,6 +8,7 @@
 
 #include "ai/ai.h"
 #include "engine/rules.h"
+#include "tools/position_args.h"
 #include "tools/tool_common.h"
 
 namespace korvane::tool {
@@ -15,73 +17,26 @@ namespace {
 struct ReplayArgs {
   std::string player, enemy, weights, carddata;
   bool haveWeights = false;
+  bool json = false;
   std::vector<std::string> moves;
 };
-
-// A plain decimal number, optionally negative, within [lo, hi].
-int ParseNumber(const std::string& text, int lo, int hi, const std::string& what) {
-  size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && text[i] == '-') {
-    negative = true;
-    ++i;
-  }
-  if (i == text.size() || text.size() - i > 6)
-    throw UsageError("bad " + what + ": \"" + text + "\"");
-  long value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') throw UsageError("bad " + what + ": \"" + text + "\"");
-    value = value * 10 + (text[i] - '0');
-  }
-  if (negative) value = -value;
-  if (value < lo || value > hi) {
-    throw UsageError(what + " " + text + " is outside " + std::to_string(lo) + ".." +
-                     std::to_string(hi));
-  }
-  return static_cast<int>(value);
-}
-
-std::vector<int> ParseList(const std::string& text, size_t count, int lo, int hi,
-                           const std::string& what) {
-  std::vector<int> values;
-  size_t start = 0;
-  while (true) {
-    const size_t comma = text.find(',', start);
-    values.push_back(ParseNumber(
-        text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), lo, hi,
-        what));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
-  if (values.size() != count) {
-    throw UsageError(what + " list \"" + text + "\" needs exactly " + std::to_string(count) +
-                     " values");
-  }
-  return values;
-}
-
-struct Move {
-  bool enemy;
-  int slot, column, row;
-};
-
-// p<s>@<c>,<r> or e<s>@<c>,<r>, single digits.
-Move ParseMove(const std::string& text) {
-  const bool shape = text.size() == 6 && (text[0] == 'p' || text[0] == 'e') && text[2] == '@' &&
-                     text[4] == ',' && std::isdigit(static_cast<unsigned char>(text[1])) &&
-                     std::isdigit(static_cast<unsigned char>(text[3])) &&
-                     std::isdigit(static_cast<unsigned char>(text[5]));
-  if (!shape) throw UsageError("bad move \"" + text + "\" (expected p<slot>@<column>,<row>)");
-  Move m{text[0] == 'e', text[1] - '0', text[3] - '0', text[5] - '0'};
-  if (!IsValidSlot(m.slot)) throw UsageError("move \"" + text + "\": hand slot is not 0..4");
-  return m;
-}
 
 void PrintMap(std::ostream& out, const SquareMap& map) {
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) out << (c > 1 ? " " : "") << map[c][r];
     out << '\n';
   }
+}
+
+// One map as rows of numbers, row 1 first.
+void JsonMap(std::ostream& out, const SquareMap& map) {
+  out << '[';
+  for (int r = 1; r <= kBoardSize; ++r) {
+    out << (r > 1 ? "," : "") << '[';
+    for (int c = 1; c <= kBoardSize; ++c) out << (c > 1 ? "," : "") << map[c][r];
+    out << ']';
+  }
+  out << ']';
 }
 
 void Replay(const ReplayArgs& args) {
@@ -94,73 +49,71 @@ void Replay(const ReplayArgs& args) {
     w = {static_cast<int16_t>(v[0]), static_cast<int16_t>(v[1]), static_cast<int16_t>(v[2]),
          static_cast<int16_t>(v[3])};
   }
-  std::vector<Move> moves;
+  std::vector<MoveArg> moves;
   for (const std::string& text : args.moves) moves.push_back(ParseMove(text));
   const CardTable cards = LoadCardTable(args.carddata);
 
-  // The duel's set-up.
-  DuelState s;
-  for (int k = 0; k < kHandSize; ++k) {
-    s.PlayerHand[k] = static_cast<int16_t>(player[k]);
-    s.EnemyHand[k] = static_cast<int16_t>(enemy[k]);
-  }
-  ResetBoard(s);
-  LoadHandSides(s, cards);
-  ComputeFields(s);
-  DecideFirstTurn(s);
-  std::ostringstream out;
-  out << "first " << (s.Turn == TurnState::Player ? "player" : "enemy") << '\n';
-
-  // The moves, each redrawn as the board does, flips shown at once.
-  for (size_t i = 0; i < moves.size(); ++i) {
-    const Move& m = moves[i];
-    if (!IsPlayable(m.column, m.row) || s.BoardCard[m.column][m.row] != kEmptySquare) {
-      throw UsageError("move " + args.moves[i] + ": the square is not empty and playable");
-    }
-    if ((m.enemy ? s.EnemyPlayed : s.PlayerPlayed)[m.slot]) {
-      throw UsageError("move " + args.moves[i] + ": that hand slot has already been played");
-    }
-    s.SelectedSlot = static_cast<int16_t>(m.slot);
-    if (m.enemy) {
-      PlaceEnemyCard(s, m.column, m.row);
-    } else {
-      PlacePlayerCard(s, m.column, m.row);
-    }
-    ComputeFields(s);
-    s.FlipTime = ClockMap{};
-  }
-
-  // The position.
-  out << "board\n";
-  PrintMap(out, s.BoardCard);
-  out << "player-field\n";
-  PrintMap(out, s.PlayerFieldMap);
-  out << "enemy-field\n";
-  PrintMap(out, s.EnemyFieldMap);
-  int faceUpPlayer = 0, faceUpEnemy = 0;
-  for (int c = 1; c <= kBoardSize; ++c) {
-    for (int r = 1; r <= kBoardSize; ++r) {
-      faceUpPlayer += IsPlayerCard(s.BoardCard[c][r]);
-      faceUpEnemy += IsEnemyCard(s.BoardCard[c][r]);
-    }
-  }
-  out << "count " << faceUpPlayer << ' ' << faceUpEnemy << '\n';
+  // The duel's set-up, then the moves, each redrawn as the board does, flips shown at once.
+  DuelState s = SetUpDuel(player, enemy, cards);
+  const bool playerFirst = s.Turn == TurnState::Player;
+  PlayMoves(s, moves, false);
+  const FaceUpCount count = CountFaceUp(s);
 
   // The opponent's view of the position.
+  std::vector<CandidateScore> trace;
+  const CandidateScore* best = nullptr;
   if (args.haveWeights) {
-    std::vector<CandidateScore> trace;
     SeededRandom rng(0);  // the scores do not depend on the tie-break draws
     ChooseEnemyMove(s, w, rng, &trace);
-    out << "scores\n";
-    const CandidateScore* best = nullptr;
     for (const CandidateScore& cs : trace) {
-      out << cs.slot << ' ' << cs.column << ' ' << cs.row << ' ' << cs.score << '\n';
       if (!best || cs.score > best->score) best = &cs;
     }
-    if (best) {
-      out << "choice " << best->slot << ' ' << best->column << ' ' << best->row << '\n';
-    } else {
-      out << "choice none\n";
+  }
+
+  std::ostringstream out;
+  if (args.json) {
+    out << "{\"first\": \"" << (playerFirst ? "player" : "enemy") << "\", \"board\": ";
+    JsonMap(out, s.BoardCard);
+    out << ", \"player_field\": ";
+    JsonMap(out, s.PlayerFieldMap);
+    out << ", \"enemy_field\": ";
+    JsonMap(out, s.EnemyFieldMap);
+    out << ", \"count\": {\"player\": " << count.player << ", \"enemy\": " << count.enemy << "}";
+    if (args.haveWeights) {
+      out << ", \"scores\": [";
+      for (size_t i = 0; i < trace.size(); ++i) {
+        const CandidateScore& cs = trace[i];
+        out << (i ? ", " : "") << "{\"slot\": " << cs.slot << ", \"column\": " << cs.column
+            << ", \"row\": " << cs.row << ", \"score\": " << cs.score << "}";
+      }
+      out << "], \"choice\": ";
+      if (best) {
+        out << "{\"slot\": " << best->slot << ", \"column\": " << best->column
+            << ", \"row\": " << best->row << "}";
+      } else {
+        out << "null";
+      }
+    }
+    out << "}\n";
+  } else {
+    out << "first " << (playerFirst ? "player" : "enemy") << '\n';
+    out << "board\n";
+    PrintMap(out, s.BoardCard);
+    out << "player-field\n";
+    PrintMap(out, s.PlayerFieldMap);
+    out << "enemy-field\n";
+    PrintMap(out, s.EnemyFieldMap);
+    out << "count " << count.player << ' ' << count.enemy << '\n';
+    if (args.haveWeights) {
+      out << "scores\n";
+      for (const CandidateScore& cs : trace) {
+        out << cs.slot << ' ' << cs.column << ' ' << cs.row << ' ' << cs.score << '\n';
+      }
+      if (best) {
+        out << "choice " << best->slot << ' ' << best->column << ' ' << best->row << '\n';
+      } else {
+        out << "choice none\n";
+      }
     }
   }
   std::cout << out.str() << std::flush;
@@ -179,6 +132,7 @@ void AddReplayCommand(CLI::App& app) {
                      "T,F,S,L: TerritoryWeight, FlipWeight, SafetyBonus, LossWeight");
   replay->add_option("--carddata", args->carddata, "card file (default: the game's data)");
   replay->add_option("MOVE", args->moves, "p<slot>@<column>,<row> or e<slot>@<column>,<row>");
+  replay->add_flag("--json", args->json, "print one JSON object instead of the text protocol");
   replay->callback([args, replay] {
     args->haveWeights = replay->count("--weights") > 0;
     Replay(*args);

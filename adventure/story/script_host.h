@@ -48,6 +48,9 @@ class ScriptHost {
   virtual void FillLightGrey() = 0;
   virtual void DrawTextAt(int xTwips, int yTwips, const QString& text) = 0;
   virtual QString CardName(int cardId) = 0;
+
+  // A message box with an OK button, for what the player must know beyond the story's texts.
+  virtual void TellPlayer(const QString& title, const QString& text) = 0;
 };
 
 // Runs the script step of `place` (0..5, 7, 8) at its counter's current value. Returns whether

@@ -5,6 +5,7 @@
 
 #include "adventure/story/conditions.h"
 #include "adventure/story/ending.h"
+#include "adventure/story/player_name.h"
 #include "adventure/story/script_host.h"
 #include "adventure/story/script_table.h"
 #include "engine/types.h"
@@ -114,7 +115,15 @@ void Perform(const Action& a, ScriptHost& host) {
       ShowMissingCards(host);
       break;
     case Op::kMasterMark:
-      g.PlayerName = QStringLiteral("※") + g.PlayerName;
+      // A name too long for the save with the mark is shortened, so that saving still works.
+      if (AddMasterMark(g)) {
+        host.TellPlayer(QCoreApplication::translate("Messages", "名前"),
+                        QCoreApplication::translate(
+                            "Messages",
+                            "名前が長すぎて、マスターマーク※を付けるとセーブできなくなる"
+                            "ため、名前を「%1」に縮めました。")
+                            .arg(g.PlayerName));
+      }
       break;
   }
 }

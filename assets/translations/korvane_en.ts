@@ -120,6 +120,14 @@
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>アルバム</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>カードアルバムと対戦成績（A キー）</source>
+        <translation>Card album and record of duels (A key)</translation>
+    </message>
 </context>
 <context>
     <name>Duel</name>
@@ -259,20 +267,12 @@
         <translation>%1 holds %3 of card %2; this cannot be saved.</translation>
     </message>
     <message>
-        <source>名前が長すぎます（%1 文字、最大 %2 バイト。全角なら %3 文字まで）。</source>
-        <translation>The name is too long (%1 characters; at most %2 bytes, that is %3 full-width characters).</translation>
-    </message>
-    <message>
         <source>「%1」は名前に使えない文字です。</source>
         <translation>“%1” cannot be used in a name.</translation>
     </message>
     <message>
         <source>名前に使えない文字が含まれています。</source>
         <translation>The name holds a character that cannot be used.</translation>
-    </message>
-    <message>
-        <source>名前が長すぎます（%1 バイト、最大 %2 バイト。全角なら %3 文字まで）。</source>
-        <translation>The name is too long (%1 bytes; at most %2 bytes, that is %3 full-width characters).</translation>
     </message>
     <message>
         <source>先頭の行が統計ファイルのものではありません</source>
@@ -309,6 +309,50 @@
 壊れたファイルは %1 に残してあります。</source>
         <translation>
 The damaged file was kept as %1.</translation>
+    </message>
+    <message>
+        <source>権限がありません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>ディスクの空きが足りないか、開けるファイルの数を超えました</source>
+        <translation>the disk is full, or too many files are open</translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました。ディスクがいっぱいかもしれません</source>
+        <translation>writing failed; the disk may be full</translation>
+    </message>
+    <message>
+        <source>読み出しに失敗しました</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>開けません</source>
+        <translation>cannot open it</translation>
+    </message>
+    <message>
+        <source>削除できません</source>
+        <translation>cannot delete it</translation>
+    </message>
+    <message>
+        <source>名前を変えられません</source>
+        <translation>cannot rename it</translation>
+    </message>
+    <message>
+        <source>ファイル操作に失敗しました</source>
+        <translation>the file operation failed</translation>
+    </message>
+    <message>
+        <source>%1 を戻せません（同じ名前のフォルダがあります）。</source>
+        <translation>Cannot put %1 back (a folder of that name is in the way).</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます（%1 文字）。セーブに入る名前は %2 バイトまでです。</source>
+        <translation>The name is too long (%1 characters). A saved name holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。</source>
+        <translation>The name is too long (%1 bytes). A saved name holds at most %2 bytes.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +505,30 @@ The damaged file was kept as %1.</translation>
         <source>勝負の速さ：</source>
         <translation>Duel pace: </translation>
     </message>
+    <message>
+        <source>カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）</source>
+        <translation>Card album and record of duels (as the “Album” button at the top right)</translation>
+    </message>
+    <message>
+        <source>カードアルバム（左下の「アルバム」ボタンと同じ）</source>
+        <translation>Card album (as the “Album” button at the bottom left)</translation>
+    </message>
+    <message>
+        <source>ヒント：置くとよいカードとマスに緑の印（カードは置きません）</source>
+        <translation>Hint: green marks on a good card and square (nothing is placed)</translation>
+    </message>
+    <message>
+        <source>「最善手」は読み切った最善の手、「参考手」は相手の考え方で選んだ手</source>
+        <translation>“Best”: the best move, read to the end; “Advice”: chosen the opponent’s way</translation>
+    </message>
+    <message>
+        <source>最善手</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>参考手</source>
+        <translation>Advice</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -586,18 +654,42 @@ The damaged file was kept as “%1”.</translation>
 </translation>
     </message>
     <message>
-        <source>カードデータを読み込めませんでした。
-%1
-
-データの場所: %2</source>
-        <translation>The card data could not be read.
-%1
-
-Data folder: %2</translation>
-    </message>
-    <message>
         <source>対戦成績</source>
         <translation>Record of duels</translation>
+    </message>
+    <message>
+        <source>ゲームの再開</source>
+        <translation>Resume the game</translation>
+    </message>
+    <message>
+        <source>前回のゲームは、セーブしないまま途中で終わりました（強制終了や停電など）。
+最後にセーブしたところから再開しますか？
+
+「いいえ」ならタイトル画面に戻ります。最後のセーブは「続きから」で選べます。</source>
+        <translation>The last game ended midway without saving (a crash, a power cut, ...).
+Resume from the last save?
+
+“No” goes to the title screen, where “Continue” still offers the last save.</translation>
+    </message>
+    <message>
+        <source>名前は %1 文字までです（いまは %2 文字）。</source>
+        <translation>A name may have at most %1 characters (this one has %2).</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>名前が長すぎて、マスターマーク※を付けるとセーブできなくなるため、名前を「%1」に縮めました。</source>
+        <translation>With the master mark ※ the name would be too long to save, so it was shortened to “%1”.</translation>
+    </message>
+    <message>
+        <source>%1
+
+データの場所: %2</source>
+        <translation>%1
+
+Data folder: %2</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,8 @@
 // The real adventure window driven by keys alone, offscreen: Tab through the title and the
 // profile, a new game started with Enter, places chosen on the map by Tab and arrows (their names
 // show), the dialogue read on with Space and Enter, a choice made with the arrows and Enter, the
-// player's house left with "2", the help box, and Esc as the close button.
+// player's house left with "2", the help box, and Esc as the close button; the album's key and
+// button on the map only.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -126,12 +127,58 @@ TEST_F(AdventureKeysTest, ANewGameAndAPlaceWithAChoiceByKeys) {
   auto* help = window->findChild<QMessageBox*>(QStringLiteral("KeyHelp"));
   ASSERT_TRUE(help && help->isVisible());
   EXPECT_TRUE(help->text().contains(QStringLiteral("F11")));
+  EXPECT_TRUE(help->text().contains(QStringLiteral("アルバム")));
   QTest::keyClick(help, Qt::Key_Escape);
   QTest::qWaitFor([this] { return !window->findChild<QMessageBox*>(QStringLiteral("KeyHelp")); });
   platform.answers = {false};
   Key(Qt::Key_Escape);
   EXPECT_EQ(platform.questions.size(), 1);
   EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(AdventureKeysTest, TheAlbumOpensFromTheMapOnly) {
+  std::vector<QString> opened;  // the player's name in each album opened
+  window->OnAlbum = [&](QWidget* over, const GameState& shown, double zoom) -> QWidget* {
+    EXPECT_EQ(over, window.get());
+    EXPECT_EQ(zoom, window->Zoom());
+    EXPECT_EQ(shown.Collections, state.Collections);
+    opened.push_back(shown.PlayerName);
+    return nullptr;
+  };
+  window->Sync();
+  auto* button = window->findChild<QPushButton*>(QStringLiteral("AlbumButton"));
+  ASSERT_TRUE(button);
+  // On the title A is a letter of the name.
+  for (int n = 0; n < 8 && Focus() != QStringLiteral("Command1"); ++n) Key(Qt::Key_Tab);
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), QStringLiteral("Text1"));
+  Key(Qt::Key_A);
+  EXPECT_EQ(adv->Text1(), QStringLiteral("a"));
+  EXPECT_FALSE(button->isVisible());
+  for (int n = 0; n < 4 && Focus() != QStringLiteral("Command2"); ++n) Key(Qt::Key_Tab);
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(adv->OnTownMap());
+  // The map: the key and the button.
+  EXPECT_TRUE(button->isVisible());
+  Key(Qt::Key_A);
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(opened, (std::vector<QString>{state.PlayerName, state.PlayerName}));
+  // Inside a place, through its dialogue, neither.
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Return);
+  ASSERT_EQ(adv->CurrentPlace(), 1);
+  for (int n = 0; n < 60 && adv->CurrentPlace() == 1; ++n) {
+    for (int t = 0; t < 300 && adv->MessageLabelCaption() != adv->MessageText(); ++t) ViewTick();
+    Key(Qt::Key_A);
+    EXPECT_FALSE(button->isVisible());
+    Key(Qt::Key_Space);
+    ViewTick();
+  }
+  EXPECT_EQ(opened.size(), 2u);
+  // Back on the map it opens again.
+  ASSERT_TRUE(adv->OnTownMap());
+  Key(Qt::Key_A);
+  EXPECT_EQ(opened.size(), 3u);
 }
 
 }  // namespace

@@ -47,6 +47,82 @@ TEST_F(AdventureTest, HotSpotsOfANewGameAndAfterTheUnlockingCounters) {
   EXPECT_EQ(Visible(*adv), (std::vector<int>{0, 1, 6}));
 }
 
+// Every handler checks the screen its control lives on: a map or dialogue control reached on the
+// title (or a title control reached during play, or anything while a duel hides the window)
+// changes nothing.
+TEST_F(AdventureTest, HandlersOfAnotherScreenChangeNothing) {
+  auto snapshot = [this] {
+    QStringList s;
+    s << QString::number(adv->CurrentPlace()) << adv->MessageText() << adv->MessageLabelCaption()
+      << QString::number(adv->PictureRevision()) << QString::number(host.duelOpenings)
+      << QString::number(host.tutorialOpenings) << QString::number(state.ShindoStep);
+    for (int i = 0; i <= 8; ++i) s << QString::number(adv->ClickerVisible(i));
+    for (int i = 1; i <= 5; ++i)
+      s << adv->Command(i).caption << QString::number(adv->Command(i).visible);
+    for (int i = 0; i < 2; ++i) s << QString::number(adv->Choiser(i).visible);
+    s << QString::number(adv->Frame1Visible()) << QString::number(adv->Picture5().visible);
+    return s.join('|');
+  };
+  const std::vector<std::pair<const char*, std::function<void()>>> playHandlers = {
+      {"Clicker_Click",
+       [this] {
+         for (int i = -1; i <= 9; ++i) adv->Clicker_Click(i);
+       }},
+      {"Clicker_MouseMove",
+       [this] {
+         for (int i = -1; i <= 9; ++i) adv->Clicker_MouseMove(i);
+       }},
+      {"Picture1_MouseMove", [this] { adv->Picture1_MouseMove(); }},
+      {"Picture1_Click", [this] { adv->Picture1_Click(); }},
+      {"Picture2_Click", [this] { adv->Picture2_Click(); }},
+      {"Choiser_Click", [this] { adv->Choiser_Click(0), adv->Choiser_Click(1); }},
+  };
+  // On the title, and in the profile entry.
+  adv->Form_Load();
+  for (int stage = 0; stage < 2; ++stage) {
+    const QString before = snapshot();
+    for (const auto& [name, handler] : playHandlers) {
+      handler();
+      EXPECT_EQ(snapshot(), before) << name << (stage ? " (profile)" : " (title)");
+    }
+    adv->Command1_Click();
+  }
+  // The game starts with its map intact.
+  adv->SetText1(QStringLiteral("太郎"));
+  adv->Command2_Click();
+  EXPECT_EQ(Visible(*adv), (std::vector<int>{1, 6}));
+
+  // During play the title's buttons are gone; during a duel the hidden window takes nothing.
+  const std::vector<std::pair<const char*, std::function<void()>>> titleHandlers = {
+      {"Command1_Click", [this] { adv->Command1_Click(); }},
+      {"Command2_Click", [this] { adv->Command2_Click(); }},
+      {"Command3_Click", [this] { adv->Command3_Click(); }},
+      {"Command4_Click", [this] { adv->Command4_Click(); }},
+      {"Command5_Click", [this] { adv->Command5_Click(); }},
+  };
+  TypeOut();
+  QString before = snapshot();
+  for (const auto& [name, handler] : titleHandlers) {
+    handler();
+    EXPECT_EQ(snapshot(), before) << name << " (play)";
+  }
+  for (int i = 0; i < 400 && host.duelOpenings == 0; ++i) {
+    adv->Clicker_Click(1);  // 真道's house until he asks for a duel
+    Tick();
+    TypeOut();
+    if (adv->Choiser(0).visible) adv->Choiser_Click(0);
+    adv->Picture1_Click();
+  }
+  ASSERT_EQ(host.duelOpenings, 1);
+  before = snapshot();
+  for (const auto& list : {titleHandlers, playHandlers}) {
+    for (const auto& [name, handler] : list) {
+      handler();
+      EXPECT_EQ(snapshot(), before) << name << " (duel)";
+    }
+  }
+}
+
 TEST_F(AdventureTest, HoverTexts) {
   StartNewGame(QStringLiteral("花子"), QStringLiteral("女"));
   adv->Clicker_MouseMove(6);

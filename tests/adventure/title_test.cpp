@@ -2,6 +2,8 @@
 #include <QFile>
 
 #include "adv_test_support.h"
+#include "adventure/story/player_name.h"
+#include "ai/ai.h"
 
 namespace korvane {
 namespace {
@@ -37,7 +39,20 @@ TEST_F(AdventureTest, NoSaveHidesContinueUntilNewGameShowsStart) {
 }
 
 TEST_F(AdventureTest, NewGameStartsInTownAndLeavesNoSave) {
-  StartNewGame(QStringLiteral("花子"), QStringLiteral("女"));
+  // The game's generator starts afresh from the clock when the game starts, not before.
+  struct Counting : RandomSource {
+    double Next() override { return 0; }
+    void SeedFromClock() override { ++seeds; }
+    int seeds = 0;
+  } rng;
+  adv->SetRandom(&rng);
+  adv->Form_Load();
+  adv->Command1_Click();
+  adv->SetText1(QStringLiteral("花子"));
+  adv->SetCombo1(QStringLiteral("女"));
+  EXPECT_EQ(rng.seeds, 0);
+  adv->Command2_Click();
+  EXPECT_EQ(rng.seeds, 1);
   EXPECT_FALSE(adv->Picture5().visible);
   for (int i = 1; i <= 5; ++i) EXPECT_FALSE(adv->Command(i).visible) << i;
   EXPECT_FALSE(adv->Frame1Visible());
@@ -91,6 +106,8 @@ TEST_F(AdventureTest, OnlyANewGameAsksForFreshStatistics) {
     int fresh = 0;
     adv->OnNewGame = [&] { ++fresh; };
     if (newGame) {
+      // The continued game of the first round was never closed: its save is offered first.
+      platform.answers = {false};
       StartNewGame();
     } else {
       adv->Form_Load();
@@ -118,21 +135,26 @@ TEST_F(AdventureTest, ProfileRefusals) {
   EXPECT_EQ(platform.messages[0],
             QStringLiteral("名前再入力|※から始まる名前はマスターしか使えません。"));
   EXPECT_TRUE(adv->Picture5().visible);
-  // A character that code page 932 cannot hold, and a name too long for its record.
+  // A character that code page 932 cannot hold, and a name longer than every message that
+  // shows it can hold; the refusal gives the real limit.
+  const int limit = story::NameLengthLimit();
   adv->SetText1(QStringLiteral("太郎😀"));
   adv->Command2_Click();
-  adv->SetText1(QString(62, QChar(u'長')));  // 124 bytes, 128 with "※" and "君"
+  adv->SetText1(QString(limit + 1, QChar(u'長')));
   adv->Command2_Click();
   ASSERT_EQ(platform.messages.size(), 3);
   EXPECT_TRUE(platform.messages[1].startsWith(QStringLiteral("名前再入力|")));
-  EXPECT_TRUE(platform.messages[2].startsWith(QStringLiteral("名前再入力|")));
+  EXPECT_EQ(platform.messages[2],
+            QStringLiteral("名前再入力|名前は %1 文字までです（いまは %2 文字）。")
+                .arg(limit)
+                .arg(limit + 1));
   EXPECT_TRUE(adv->Picture5().visible);
   EXPECT_TRUE(SaveExists());
   // "※" later in the name, and a name of spaces only, are fine; the longest name that fits too.
-  adv->SetText1(QString(61, QChar(u'長')));
+  adv->SetText1(QString(limit, QChar(u'長')));
   adv->Command2_Click();
   EXPECT_FALSE(adv->Picture5().visible);
-  EXPECT_EQ(state.PlayerName, QString(61, QChar(u'長')) + QStringLiteral("君"));
+  EXPECT_EQ(state.PlayerName, QString(limit, QChar(u'長')) + QStringLiteral("君"));
   EXPECT_EQ(platform.messages.size(), 3);
 }
 

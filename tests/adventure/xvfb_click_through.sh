@@ -65,3 +65,8 @@ click 292 368 2                                   # 続きから
 shot continued
 ls "$XDG_DATA_HOME/korvane"
 kill $GAME
+# With KORVANE_STALL_MS=N set, the pauses of both runs that the stall probe saw, longest first.
+if [ -n "${KORVANE_STALL_MS:-}" ]; then
+  sleep 1
+  grep -E 'GUI停止 |最初のウィンドウ' "$XDG_DATA_HOME/game.log" | sort -t' ' -k3 -n -r
+fi

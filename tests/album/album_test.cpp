@@ -14,6 +14,7 @@
 
 #include "album/album_window.h"
 #include "duel/card_pictures.h"
+#include "duel/sharp_art.h"
 #include "tests/engine/engine_test_support.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -179,6 +180,42 @@ TEST_F(AlbumTest, WindowShowsReadsOnlyAndAnswersTheKeys) {
     EXPECT_EQ(game.Collections, before.Collections);
     EXPECT_EQ(game.PlayerName, before.PlayerName);
   }
+}
+
+TEST_F(AlbumTest, FollowsTheWindowsZoomAsFarAsTheScreenHasRoom) {
+  const struct {
+    double zoom;
+    QSize screen;
+    double album;
+  } cases[] = {
+      {1.0, {1920, 1080}, 1.0},  {1.75, {1920, 1080}, 1.75}, {2.5, {1920, 1080}, 1.75},
+      {2.0, {3840, 2160}, 2.0},  {1.5, {800, 600}, 1.0},     {1.25, {}, 1.25},
+      {3.0, {1080, 1920}, 1.25},  // a screen on its side
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AlbumWindow::ZoomFor(c.zoom, c.screen), c.album) << c.zoom << " " << c.screen.width();
+  }
+  // At 2x everything is twice as large, the cards from the sharp art; still read-only.
+  QDir().mkpath(KORVANE_SHOTS_DIR);
+  CardPictures pictures(&cards);
+  if (QDir(KORVANE_DATA_DIR "/cards").exists()) pictures = CardPictures(KORVANE_DATA_DIR, &cards);
+  const SharpArt art(pictures, QStringLiteral(KORVANE_DATA_DIR));
+  QTemporaryDir dir;
+  Statistics stats(dir.path());
+  const GameState before = game;
+  AlbumWindow w(game, &stats, pictures, cards, nullptr, 2.0, &art);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  EXPECT_EQ(w.size(), QSize(2 * AlbumWindow::kWidth, 2 * AlbumWindow::kHeight));
+  const QWidget* close = w.findChild<QWidget*>(QStringLiteral("AlbumClose"));
+  ASSERT_TRUE(close);
+  EXPECT_EQ(close->geometry(), QRect(2 * (AlbumWindow::kWidth - 8 - 81), 2 * 360, 162, 52));
+  QScrollBar* bar = w.findChild<QScrollArea*>(QStringLiteral("AlbumCards"))->verticalScrollBar();
+  QTest::keyClick(&w, Qt::Key_Down);
+  EXPECT_EQ(bar->value(), 2 * 92);
+  QTest::keyClick(&w, Qt::Key_Home);
+  EXPECT_TRUE(w.grab().save(QStringLiteral(KORVANE_SHOTS_DIR "/album_zoom2.png")));
+  EXPECT_EQ(game.Collections, before.Collections);
 }
 
 }  // namespace

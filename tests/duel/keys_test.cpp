@@ -165,7 +165,8 @@ TEST_F(KeysTest, HelpPaceAndEscape) {
   Key(Qt::Key_F1);
   auto* help = w->findChild<QMessageBox*>(QStringLiteral("KeyHelp"));
   ASSERT_TRUE(help && help->isVisible());
-  for (const char* listed : {"Esc", "F2", "「はやい」", "Ctrl + 0", "F11", "勝負！"})
+  for (const char* listed :
+       {"Esc", "F2", "「はやい」", "Ctrl + 0", "F11", "勝負！", "ヒント", "アルバム"})
     EXPECT_TRUE(help->text().contains(QString::fromUtf8(listed))) << listed;
   QTest::keyClick(help, Qt::Key_Escape);
   EXPECT_TRUE(WaitFor([this] { return !w->findChild<QMessageBox*>(QStringLiteral("KeyHelp")); }));

@@ -66,6 +66,70 @@ TEST_F(LifecycleTest, MinimumStockPerOpponent) {
   EXPECT_EQ(k.Weights.FlipWeight, 9);
 }
 
+// 横田 wins both of the player's 37s. Nobody's shared collection shows a 37 until the series
+// ends, so the card-37 rule looks at an empty world when the next duel is chosen: it must not
+// take her second 37 away.
+TEST_F(LifecycleTest, CardThirtySevenRuleNeverDestroysACard) {
+  auto worldTotal = [this](int id) {
+    int n = k.IsOpen() ? k.OpponentStock[id] - game.Collections[4][id] : 0;
+    for (int p = 0; p < kPersons; ++p) n += game.Collections[p][id];
+    for (int16_t c : k.Duel.PlayerHand) n += c == id;
+    for (int16_t c : k.Duel.EnemyHand) n += c == id;
+    return n;
+  };
+  Give(0, {{37, 2}});
+  Open(kYokota);
+  EXPECT_EQ(k.OpponentStock[37], 0);  // the player holds two: the rule gives her none
+  EXPECT_EQ(k.OpponentStock[18], 1);
+  StartDuel({37, 37, 1, 2, 3});
+  // She wins three to two; the player's slots 0, 1 and 4 lie face down and go to her.
+  FinishedBoard({{3, 5, 40},
+                 {2, 4, 40},
+                 {3, 4, 3},
+                 {2, 3, 4},
+                 {4, 3, 40},
+                 {3, 1, -1},
+                 {2, 2, -2},
+                 {4, 2, -3},
+                 {3, 2, -40},
+                 {3, 3, -40}});
+  k.Timer1_Timer();
+  ASSERT_EQ(game.SeriesLosses, 1);
+  EXPECT_EQ(k.OpponentStock[37], 2);
+  EXPECT_EQ(worldTotal(37), 2);
+  // The first press of the next selection applies her minimum stock again.
+  k.CardPic_MouseDown(1);
+  EXPECT_EQ(k.OpponentStock[37], 2);
+  EXPECT_EQ(worldTotal(37), 2);
+  EXPECT_TRUE(k.Unload());
+  EXPECT_EQ(game.Collections[4][37], 2);
+  EXPECT_EQ(worldTotal(37), 2);
+}
+
+// Every opening takes a fresh seed from the clock; a source with a fixed seed keeps its numbers,
+// which is what keeps the seeded tests pinned.
+TEST_F(LifecycleTest, EveryOpeningSeedsTheGeneratorFromTheClock) {
+  struct Counting : SeededRandom {
+    Counting() : SeededRandom(1) {}
+    void SeedFromClock() override { ++seeds; }
+    int seeds = 0;
+  } counting;
+  Korvane other{game, sound, cards, platform, counting, pictures};
+  game.OpponentName = kShindo;
+  other.Form_Load();
+  EXPECT_TRUE(other.Form_Unload());
+  other.Form_Load();
+  EXPECT_EQ(counting.seeds, 2);
+
+  SeededRandom fixed(5), same(5);
+  fixed.SeedFromClock();
+  EXPECT_EQ(fixed.Next(), same.Next());
+  ClockSeededRandom clock;
+  const uint64_t first = clock.LastSeed();
+  clock.SeedFromClock();
+  EXPECT_NE(clock.LastSeed(), first);
+}
+
 TEST_F(LifecycleTest, DuelMusicLoopsWhileOpenAndFollowsTheSwitch) {
   auto& device = dynamic_cast<FakeMusicDevice&>(k.Music());
   Open(kKazami);

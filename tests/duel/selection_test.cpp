@@ -118,33 +118,54 @@ TEST_F(SelectionTest, TooFewCardsLeaveOnlyTheWayOut) {
 }
 
 TEST_F(SelectionTest, FirstPressAfterADuelHidesTheWayOutAndTopsUpTheStock) {
-  Give(0, {{1, 3}, {2, 3}, {3, 3}});
-  Open(kKazami);
-  StartDuel({1, 1, 2, 2, 3});
-  FinishedBoard({{3, 5, 40},
-                 {2, 4, 40},
-                 {3, 4, 40},
-                 {2, 3, 40},
-                 {4, 3, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
-  k.Timer1_Timer();
-  // The player lost all five and holds four: list, record and "終わり" all shown.
-  EXPECT_EQ(Held(0), 4);
-  EXPECT_TRUE(k.Ctl.Picture1.Visible);
-  EXPECT_TRUE(k.Ctl.Label1.Visible);
-  EXPECT_EQ(k.Ctl.Label1.Caption, "現在0勝1敗");
-  EXPECT_TRUE(k.Ctl.Command4.Visible);
-  // 風見 had his card 8 drawn away into the hand and given back; empty it to see the top-up.
-  k.OpponentStock[8] = 0;
-  k.CardPic_MouseDown(1);
-  EXPECT_FALSE(k.Ctl.Command4.Visible);
-  EXPECT_FALSE(k.Ctl.Label1.Visible);
-  EXPECT_EQ(k.OpponentStock[8], 1);
-  EXPECT_TRUE(k.Ctl.PHand[0].Visible);
+  // The player loses all five; with five left the press hides "終わり" as usual, with four
+  // "勝負！" can never come, so "終わり" stays and the label says why.
+  for (const bool short_ : {false, true}) {
+    SCOPED_TRACE(short_ ? "four left" : "five left");
+    game.Collections[0].fill(0);
+    Give(0, {{1, 3}, {2, 3}, {3, 3}, {5, short_ ? 0 : 1}});
+    Open(kKazami);
+    StartDuel({1, 1, 2, 2, 3});
+    FinishedBoard({{3, 5, 40},
+                   {2, 4, 40},
+                   {3, 4, 40},
+                   {2, 3, 40},
+                   {4, 3, 40},
+                   {3, 1, -1},
+                   {2, 2, -2},
+                   {3, 2, -40},
+                   {4, 2, -40},
+                   {3, 3, -40}});
+    k.Timer1_Timer();
+    // List, record and "終わり" all shown.
+    EXPECT_EQ(Held(0), short_ ? 4 : 5);
+    EXPECT_TRUE(k.Ctl.Picture1.Visible);
+    EXPECT_TRUE(k.Ctl.Label1.Visible);
+    EXPECT_EQ(k.Ctl.Label1.Caption, "現在0勝1敗");
+    EXPECT_TRUE(k.Ctl.Command4.Visible);
+    // 風見 had his card 8 drawn away into the hand and given back; empty it to see the top-up.
+    k.OpponentStock[8] = 0;
+    k.CardPic_MouseDown(1);
+    EXPECT_EQ(k.OpponentStock[8], 1);
+    EXPECT_TRUE(k.Ctl.PHand[0].Visible);
+    EXPECT_EQ(k.Ctl.Command4.Visible, short_);
+    EXPECT_EQ(k.Ctl.Label1.Visible, short_);
+    if (short_) EXPECT_EQ(k.Ctl.Label1.Caption, "カードが足りません。");
+    // Four taken: no "勝負！" yet; the way out stays only while five can never be chosen.
+    k.CardPic_DblClick(1);
+    Choose({2, 3, 3});
+    EXPECT_EQ(Held(0), short_ ? 0 : 1);
+    EXPECT_FALSE(k.Ctl.Command1.Visible);
+    EXPECT_EQ(k.Ctl.Command4.Visible, short_);
+    if (short_) {
+      k.Command4_Click();
+    } else {
+      EXPECT_TRUE(k.Unload());
+    }
+    EXPECT_FALSE(k.IsOpen());
+    EXPECT_EQ(Held(0), short_ ? 4 : 5);  // the chosen cards came back
+    EXPECT_EQ(game.SeriesLosses, 1);
+  }
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 #include "engine/card_table.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "engine/cp932.h"
@@ -118,16 +120,17 @@ TEST(CardFile, FaultsAreReportedWithFileAndRecord) {
     std::string bytes, mustMention;
   };
   const Case cases[] = {
-      {base.substr(0, 39 * 128 + 2), "record 40"},                              // short
-      {"", "record 1"},                                                         // empty
-      {WithRecord(base, 4, RawRecord(3, 9, "0 0 0 0 -")), "record 5"},          // wrong tag
-      {WithRecord(base, 9, RawRecord(8, 125, "0 0 0 0 -x")), "record 10"},      // over 124
-      {WithRecord(base, 11, RawRecord(8, 5, "1 a s")), "record 12"},            // under 7 chars
-      {WithRecord(base, 13, RawRecord(8, 9, "1 x 0 0 -")), "record 14"},        // bad side code
-      {WithRecord(base, 15, RawRecord(8, 9, "1 0 0 A -")), "record 16"},        // upper case
-      {WithRecord(base, 17, RawRecord(8, 9, "\x81\x40 0 0 0-")), "record 18"},  // double-byte code
-      {WithRecord(base, 19, RawRecord(8, 10, "0 0 0 0 -\x81")), "record 20"},   // cut Shift-JIS
-      {base.substr(0, 39 * 128 + 4 + 5), "record 40"},                          // text cut off
+      {base.substr(0, 39 * 128 + 2), "レコード 40"},                          // short
+      {"", "レコード 1"},                                                     // empty
+      {WithRecord(base, 4, RawRecord(3, 9, "0 0 0 0 -")), "レコード 5"},      // wrong tag
+      {WithRecord(base, 9, RawRecord(8, 125, "0 0 0 0 -x")), "レコード 10"},  // over 124
+      {WithRecord(base, 11, RawRecord(8, 5, "1 a s")), "レコード 12"},        // under 7 chars
+      {WithRecord(base, 13, RawRecord(8, 9, "1 x 0 0 -")), "レコード 14"},    // bad side code
+      {WithRecord(base, 15, RawRecord(8, 9, "1 0 0 A -")), "レコード 16"},    // upper case
+      {WithRecord(base, 17, RawRecord(8, 9, "\x81\x40 0 0 0-")),
+       "レコード 18"},                                                           // double-byte code
+      {WithRecord(base, 19, RawRecord(8, 10, "0 0 0 0 -\x81")), "レコード 20"},  // cut Shift-JIS
+      {base.substr(0, 39 * 128 + 4 + 5), "レコード 40"},                         // text cut off
   };
   for (const Case& c : cases) {
     std::string error;
@@ -155,7 +158,7 @@ TEST(CardFile, RandomDamageIsAlwaysReportedOrRead) {
     auto table = CardTable::FromBytes(bytes, "carddata", &error);
     if (!table) {
       ++rejected;
-      EXPECT_EQ(error.rfind("carddata: record ", 0), 0u) << error;
+      EXPECT_EQ(error.rfind("「carddata」のレコード ", 0), 0u) << error;
     } else {
       for (int id = 0; id < kCardKinds; ++id) {
         for (int side = 1; side <= 4; ++side) EXPECT_TRUE(IsValidSideCode(table->Side(id, side)));
@@ -166,17 +169,31 @@ TEST(CardFile, RandomDamageIsAlwaysReportedOrRead) {
 }
 
 TEST(CardFile, OpenReadsTheWholeFileOnceAndNamesAMissingOne) {
-  std::string error;
-  EXPECT_FALSE(CardTable::Open("/nonexistent/dir/carddata", &error).has_value());
-  EXPECT_NE(error.find("/nonexistent/dir/carddata"), std::string::npos);
-
-  const std::string path = testing::TempDir() + "carddata_open_test_" + std::to_string(::getpid());
-  {
-    std::ofstream out(path, std::ios::binary);
-    out << SourceFile();
+  const std::string dir = testing::TempDir() + "carddata_open_test_" + std::to_string(::getpid());
+  std::filesystem::create_directories(dir + "/folder/carddata");
+  ::mkfifo((dir + "/pipe").c_str(), 0600);
+  std::ofstream(dir + "/short", std::ios::binary) << SourceFile().substr(0, 128 * 7);
+  // Whatever is wrong, the message starts alike, names the path and says what it is; nothing
+  // throws and nothing waits.
+  const std::pair<std::string, std::string> unreadable[] = {
+      {"/nonexistent/dir/carddata", "見つかりません"},
+      {dir + "/folder/carddata", "フォルダです"},
+      {dir + "/pipe", "普通のファイルではありません"},
+      {dir + "/short", "レコード 8"},
+  };
+  for (const auto& [path, why] : unreadable) {
+    std::string error;
+    EXPECT_FALSE(CardTable::Open(path, &error).has_value()) << path;
+    EXPECT_EQ(error.rfind(kCardFileUnreadable, 0), 0u) << error;
+    EXPECT_NE(error.find("「" + path + "」"), std::string::npos) << error;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
   }
+
+  const std::string path = dir + "/carddata";
+  std::ofstream(path, std::ios::binary) << SourceFile();
+  std::string error;
   auto table = CardTable::Open(path, &error);
-  std::remove(path.c_str());  // gone: nothing is read from it any more
+  std::filesystem::remove_all(dir);  // gone: nothing is read from it any more
   ASSERT_TRUE(table.has_value()) << error;
   EXPECT_EQ(table->Side(39, 2), 'b');
   EXPECT_EQ(table->Name(39), "魔王");
@@ -189,13 +206,13 @@ TEST(CardSource, FaultsNameTheFileAndLine) {
   ASSERT_TRUE(ParseCardSource("# comment\n\n" + all, "cards.tsv", nullptr).has_value());
 
   const std::pair<std::string, std::string> bad[] = {
-      {all + "5\t0\t0\t0\t0\tagain\n", "cards.tsv:41: card 5 is defined twice"},
-      {all.substr(all.find('\n') + 1), "cards.tsv: card 0 is missing"},
-      {"0\t0\t0\t0\tx\tname\n" + all, "cards.tsv:1: side 4"},
-      {"0\t0\t0\t0\t0\tname-x\n", "cards.tsv:1: a card name may not contain"},
-      {"0\t0\t0\t0\tname\n", "cards.tsv:1: expected 6"},
-      {"40\t0\t0\t0\t0\tname\n", "cards.tsv:1: card identifier"},
-      {"0\t0\t0\t0\t0\t" + std::string(120, 'x') + "\n", "cards.tsv:1: text"},
+      {all + "5\t0\t0\t0\t0\tagain\n", "cards.tsv:41: カード 5 が二度定義されています。"},
+      {all.substr(all.find('\n') + 1), "cards.tsv: カード 0 がありません。"},
+      {"0\t0\t0\t0\tx\tname\n" + all, "cards.tsv:1: 辺 4"},
+      {"0\t0\t0\t0\t0\tname-x\n", "cards.tsv:1: カードの名前に「-」は使えません"},
+      {"0\t0\t0\t0\tname\n", "cards.tsv:1: タブ区切りの欄が 6 つか 7 つ必要"},
+      {"40\t0\t0\t0\t0\tname\n", "cards.tsv:1: カード番号"},
+      {"0\t0\t0\t0\t0\t" + std::string(120, 'x') + "\n", "cards.tsv:1: テキスト"},
       {"0\t0\t0\t0\t0\t😀\n", "Shift-JIS"},
   };
   for (const auto& [text, message] : bad) {
@@ -228,7 +245,7 @@ TEST(CardSource, EnglishNamesGoToTheTranslationNotTheFile) {
   EXPECT_EQ(CardNamesTranslation(*plain).find("<message>"), std::string::npos);  // none to give
   std::string error;
   EXPECT_FALSE(ParseCardSource("0\t0\t0\t0\t0\tname\t\n", "cards.tsv", &error));
-  EXPECT_NE(error.find("cards.tsv:1: card 0 has an empty English name"), std::string::npos);
+  EXPECT_NE(error.find("cards.tsv:1: カード 0 の英語名が空です。"), std::string::npos);
 }
 
 TEST(Cp932, EncodesJapaneseAndFoldsWhatItCannotKeep) {

@@ -125,21 +125,6 @@ TEST(Edition, InstallsTheEnglishTranslationAndTakesItAway) {
   }
 }
 
-// Qt's own texts follow the edition: Japanese buttons in the Japanese edition, Qt's English in the
-// English one.
-TEST(Edition, QtsOwnTextsFollowTheEdition) {
-  auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
-  Edition edition(QStringLiteral(KORVANE_DATA_DIR));
-  ASSERT_TRUE(edition.Use(QStringLiteral("ja")));
-  ASSERT_TRUE(edition.QtJapanese()) << "qtbase_ja.qm (qt6-translations-l10n) is missing";
-  EXPECT_NE(yes(), QStringLiteral("&Yes"));
-  ASSERT_TRUE(edition.Use(QStringLiteral("en")));
-  EXPECT_FALSE(edition.QtJapanese());
-  EXPECT_EQ(yes(), QStringLiteral("&Yes"));
-  ASSERT_TRUE(edition.Use(QStringLiteral("ja")));
-  EXPECT_NE(yes(), QStringLiteral("&Yes"));
-}
-
 // The language of a start: the command line's (and then remembered), else the remembered one,
 // else Japanese. Remembering writes the language alone.
 TEST(Edition, StartLanguageAndItsMemory) {

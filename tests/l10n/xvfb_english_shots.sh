@@ -103,7 +103,7 @@ fi
 # The ending, from a save just before it.
 if [ "$PART" = all ] || [ "$PART" = ending ]; then
 KORVANE_SAVE_BEFORE_ENDING="$XDG_DATA_HOME/korvane" QT_QPA_PLATFORM=offscreen \
-  "$BUILD/bin/l10n_tests" --gtest_filter='EnglishPlaythrough.*' >/dev/null || echo "the playthrough failed"
+  "$BUILD/bin/l10n_tests" --gtest_filter='EnglishPlaythrough.NewGameToTheEnding' >/dev/null || echo "the playthrough failed"
 start --lang en
 shot continue
 click 292 368 2                                   # Continue

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "sound/midi_stream.h"
 #include "sound/sound.h"
 
 namespace korvane {
@@ -60,6 +61,7 @@ class SdlSoundTest : public ::testing::Test {
     ASSERT_TRUE(dir_.isValid());
     Write("Tiny.MID", TinyMidi());  // looked up without regard to case
     Write("idid.wav", TinyWav());
+    fontOpensBefore_ = MidiStream::SoundFontOpens();
     sound_ = CreateSdlSoundSystem(dir_.path());
   }
   void Write(const QString& name, const QByteArray& bytes) {
@@ -68,6 +70,7 @@ class SdlSoundTest : public ::testing::Test {
     f.write(bytes);
   }
   QTemporaryDir dir_;
+  int fontOpensBefore_ = 0;
   std::unique_ptr<SoundSystem> sound_;
 };
 
@@ -154,6 +157,35 @@ TEST_F(SdlSoundTest, TwoDevicesAMissingFileAndSwitchedOffEffects) {
   sound_->Switches().ToggleEffects();
   sound_->PlayEffect(QStringLiteral("nothing-here.wav"));
   sound_->PlayEffect(QStringLiteral("IDID.WAV"));
+}
+
+// The soundfont is read once for the whole run, however many pieces start, switch and loop,
+// and from both windows' devices; the last piece still really plays to its end.
+TEST_F(SdlSoundTest, TheSoundfontIsReadOncePerRunNotOncePerPiece) {
+  Write("other.mid", TinyMidi());
+  auto second = CreateSdlSoundSystem(dir_.path());  // made while the first lives: shares it
+  auto adventure = sound_->CreateMusicDevice();
+  auto duel = second->CreateMusicDevice();
+  int ended = 0;
+  adventure->OnDone = [&] { ++ended; };
+  const QString pieces[] = {"tiny.mid", "other.mid", "TINY.MID", "other.mid"};
+  for (const QString& piece : pieces) {
+    adventure->SetFileName(piece);
+    adventure->Close();
+    adventure->Open();
+    adventure->Play();
+    duel->SetFileName(piece);
+    duel->Open();
+    duel->Play();
+    duel->Close();
+    QTest::qWait(20);
+  }
+  adventure->Close();  // three cut short in the loop, and this one
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ended == 4; }, 5000));
+  adventure->Open();
+  adventure->Play();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ended == 5; }, kPieceTimeoutMs));
+  EXPECT_EQ(MidiStream::SoundFontOpens() - fontOpensBefore_, 1);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "state/game_state.h"
 #include "adventure/story/script_host.h"
+#include "state/game_state.h"
 
 namespace korvane::testing {
 
@@ -71,6 +71,9 @@ class RecordingHost : public ScriptHost {
   }
   void FillLightGrey() override { log.push_back({"light grey"}); }
   void DrawTextAt(int x, int y, const QString& t) override { log.push_back({"draw", t, {}, x, y}); }
+  void TellPlayer(const QString& title, const QString& t) override {
+    log.push_back({"tell", t, title});
+  }
   QString CardName(int id) override {
     auto it = cardNames.find(id);
     return it != cardNames.end() ? it->second : QStringLiteral("札%1").arg(id);

@@ -1,12 +1,14 @@
 // korvane-tool run as players and modders run it: the card file, the replay protocol byte for
-// byte, self-play, and status 2 for every wrong command line.
+// byte, the solver, self-play, and status 2 for every wrong command line.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -107,7 +109,7 @@ TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
   }
   const ToolRun build = RunTool({"carddata", "build", src, out});
   EXPECT_EQ(build.status, 1);
-  EXPECT_NE(build.err.find(src + ":3: side 2"), std::string::npos) << build.err;
+  EXPECT_NE(build.err.find(src + ":3: 辺 2"), std::string::npos) << build.err;
   EXPECT_FALSE(std::ifstream(out).good());
 
   const std::string shortFile = Scratch("short_carddata");
@@ -117,7 +119,35 @@ TEST_F(ToolTest, CardDataFaultsAreReportedAndLeaveNothingBehind) {
   }
   const ToolRun dump = RunTool({"carddata", "dump", shortFile});
   EXPECT_EQ(dump.status, 1);
-  EXPECT_NE(dump.err.find("record 21"), std::string::npos) << dump.err;
+  EXPECT_NE(dump.err.find("レコード 21"), std::string::npos) << dump.err;
+}
+
+// A folder where the card file should be: every command says so in the same words and ends with
+// status 1, never by a signal.
+TEST_F(ToolTest, CardFileAsAFolderIsReportedByEveryCommand) {
+  const std::string folder = Scratch("carddata_folder");
+  std::filesystem::create_directories(folder);
+  const std::string src = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"carddata", "dump", folder},
+           {"carddata", "build", folder, Scratch("never_written")},
+           {"replay", "--carddata", folder, "--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0"},
+           {"selfplay", "--opponent", "速水 結", "--games", "1", "--seed", "1", "--carddata",
+            folder},
+       }) {
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 1) << args[0] << " " << args[1] << ": " << run.err;
+    EXPECT_NE(run.err.find("「" + folder + "」はファイルではなくフォルダです。"), std::string::npos)
+        << run.err;
+    if (args[1] != "build") {
+      EXPECT_NE(run.err.find("カードデータを読み込めませんでした。"), std::string::npos) << run.err;
+    }
+  }
+  // Building onto a folder fails alike, and leaves the folder as it was.
+  const ToolRun onto = RunTool({"carddata", "build", src, folder});
+  EXPECT_EQ(onto.status, 1) << onto.err;
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ToolTest, ReplayPrintsTheRangeStoppedByAFlippedCard) {
@@ -268,6 +298,108 @@ TEST_F(ToolTest, UsageErrorsOfEveryKindAreStatusTwo) {
     EXPECT_FALSE(run.err.empty());
   }
   EXPECT_EQ(RunTool({"--help"}).status, 0);
+}
+
+TEST_F(ToolTest, JsonOfReplayAndSolveOnFixedPositions) {
+  // The replay of the range stopped by a flipped card, as one object.
+  const ToolRun replay =
+      Replay({"--json", "--player", "35,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,4", "e0@3,2"});
+  ASSERT_EQ(replay.status, 0) << replay.err;
+  EXPECT_EQ(replay.out,
+            "{\"first\": \"enemy\", \"board\": [[41,41,0,41,41],[41,0,-40,0,41],[0,0,0,0,0],"
+            "[41,0,1,0,41],[41,41,0,41,41]], \"player_field\": [[0,0,0,0,0],[0,0,1,0,0],"
+            "[0,0,1,0,0],[0,0,0,0,0],[0,0,1,0,0]], \"enemy_field\": [[0,0,1,0,0],[0,0,0,0,0],"
+            "[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], \"count\": {\"player\": 1, \"enemy\": 0}}\n");
+  const ToolRun none =
+      Replay({"--json", "--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "--weights", "1,1,1,1",
+              "e0@3,1", "e1@2,2", "e2@3,2", "e3@4,2", "e4@1,3"});
+  ASSERT_EQ(none.status, 0) << none.err;
+  EXPECT_TRUE(none.out.ends_with("\"scores\": [], \"choice\": null}\n")) << none.out;
+
+  const auto solve = [](std::vector<std::string> args) {
+    args.insert(args.begin(), {"solve", "--carddata", cardFile_});
+    return RunTool(args);
+  };
+  // The player's last card, a range of 4 up, on four empty squares: from (2,3), (3,3) and (3,4)
+  // it turns an enemy card over and wins by one; from (4,3) it stops on its own card.
+  const std::vector<std::string> lastCard = {
+      "--player", "35,0,0,0,0", "--enemy", "0,0,0,0,0", "e0@3,1", "p1@3,5", "e1@2,2",
+      "p2@4,4",   "e2@1,3",     "p3@5,3",  "e3@2,4",    "p4@4,2", "e4@3,2"};
+  std::vector<std::string> json = lastCard;
+  json.insert(json.begin(), "--json");
+  const ToolRun last = solve(json);
+  ASSERT_EQ(last.status, 0) << last.err;
+  EXPECT_TRUE(
+      last.out.starts_with("{\"turn\": \"player\", \"margin\": 1, \"outcome\": \"win\", "
+                           "\"best\": [\"p0@2,3\", \"p0@3,3\", \"p0@3,4\"], "
+                           "\"line\": [\"p0@2,3\"], \"nodes\": "))
+      << last.out;
+  EXPECT_NE(last.out.find(", \"seconds\": "), std::string::npos);
+  const ToolRun plain = solve(lastCard);
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_TRUE(
+      plain.out.starts_with("turn player\nmargin 1\noutcome win\n"
+                            "best p0@2,3 p0@3,3 p0@3,4\nline p0@2,3\nnodes "))
+      << plain.out;
+
+  // Ten cards without a field: a draw from the deal, and any first move keeps it except one onto
+  // the enemy's home, where the card is turned over at once.
+  const ToolRun deal = solve({"--json", "--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0"});
+  ASSERT_EQ(deal.status, 0) << deal.err;
+  EXPECT_TRUE(deal.out.starts_with(
+      "{\"turn\": \"player\", \"margin\": 0, \"outcome\": \"draw\", \"best\": [\"p0@2,2\", "))
+      << deal.out;
+  const std::string best = deal.out.substr(0, deal.out.find("\"line\""));
+  EXPECT_EQ(std::count(best.begin(), best.end(), '@'), 12 * 5);
+  EXPECT_EQ(best.find("@3,1"), std::string::npos);
+
+  // A finished duel: the count, the side the turn names, nothing to play.
+  std::vector<std::string> done = lastCard;
+  done.push_back("p0@2,3");
+  const ToolRun over = solve(done);
+  ASSERT_EQ(over.status, 0) << over.err;
+  EXPECT_TRUE(over.out.starts_with("turn enemy\nmargin 1\noutcome loss\nbest\nline\n")) << over.out;
+}
+
+TEST_F(ToolTest, SolveRejectsBadInputLikeReplay) {
+  const std::string hands[] = {"--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0"};
+  const std::vector<std::vector<std::string>> bad = {
+      {"p0@3,3", "e0@3,3"},            // occupied
+      {"p0@1,1"},                      // blocked
+      {"p0@3,3", "p1@3,4"},            // the enemy's turn
+      {"e0@3,3"},                      // the player moves first on a tie
+      {"p0@3,3", "e0@3,4", "p0@3,2"},  // played twice
+      {"p5@3,3"},
+      {"p0@33"},
+      {"--bogus"},
+  };
+  for (const auto& moves : bad) {
+    std::vector<std::string> args = {"solve", "--carddata", cardFile_};
+    args.insert(args.end(), std::begin(hands), std::end(hands));
+    args.insert(args.end(), moves.begin(), moves.end());
+    for (const bool json : {false, true}) {
+      if (json) args.push_back("--json");
+      const ToolRun run = RunTool(args);
+      EXPECT_EQ(run.status, 2) << moves[0];
+      EXPECT_TRUE(run.out.empty()) << moves[0];
+      EXPECT_FALSE(run.err.empty()) << moves[0];
+    }
+  }
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"solve", "--player", "0,0,0,0,40", "--enemy", "0,0,0,0,0"},
+           {"solve", "--player", "0,0,0,0"},
+           {"solve", "--enemy", "0,0,0,0,0"},
+           {"replay", "--json", "--player", "0,0,0,0,0", "--enemy", "0,0,0,0,0", "p0@3,6"},
+       }) {
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 2) << args[1];
+    EXPECT_TRUE(run.out.empty());
+  }
+  // A card file that cannot be read stops it as it stops replay.
+  const ToolRun missing = RunTool({"solve", "--carddata", "/nonexistent/carddata", "--player",
+                                   "0,0,0,0,0", "--enemy", "0,0,0,0,0"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("/nonexistent/carddata"), std::string::npos);
 }
 
 TEST_F(ToolTest, SelfPlayIsPinnedForASeed) {

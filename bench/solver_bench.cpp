@@ -1,0 +1,178 @@
+// The exact solver: positions with eight cards left, whole duels from the deal, nodes per second.
+//
+//   solver_bench                      the Google Benchmark cases
+//   solver_bench --deals=100          solve 100 random deals; every time, then median and worst
+//   solver_bench --eight-left=1000    solve 1000 random positions with eight cards left
+//   ... --all-best                    with --deals or --eight-left: prove every best move and
+//                                     play out the principal line too, as `solve` does
+//
+// Deals draw both hands uniformly from the forty cards with a fixed seed; positions with eight
+// left are such deals after two random placements. Times are wall-clock and the thread's own
+// processor time (the two differ when other work shares the machine).
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ai/ai.h"
+#include "engine/rules.h"
+#include "solver/solver.h"
+
+namespace {
+
+using namespace korvane;
+
+const CardTable& Cards() {
+  static const CardTable table = [] {
+    std::string error;
+    auto t = CardTable::Open(std::string(KORVANE_DATA_DIR) + "/carddata", &error);
+    if (!t) {
+      std::fprintf(stderr, "%s (build the target carddata first)\n", error.c_str());
+      std::exit(1);
+    }
+    return *t;
+  }();
+  return table;
+}
+
+int Pick(RandomSource& rng, int n) { return std::min(n - 1, static_cast<int>(rng.Next() * n)); }
+
+// A random deal, then `placed` random placements in turn.
+DuelState RandomPosition(RandomSource& rng, int placed) {
+  DuelState s;
+  for (int k = 0; k < kHandSize; ++k) {
+    s.PlayerHand[k] = static_cast<int16_t>(Pick(rng, kCardKinds));
+    s.EnemyHand[k] = static_cast<int16_t>(Pick(rng, kCardKinds));
+  }
+  ResetBoard(s);
+  LoadHandSides(s, Cards());
+  ComputeFields(s);
+  DecideFirstTurn(s);
+  for (int m = 0; m < placed; ++m) {
+    const std::vector<Placement> moves = LegalPlacements(s);
+    PlayPlacement(s, moves[Pick(rng, static_cast<int>(moves.size()))]);
+  }
+  return s;
+}
+
+std::vector<DuelState> Positions(int count, int placed, uint64_t seed) {
+  SeededRandom rng(seed);
+  std::vector<DuelState> out;
+  for (int i = 0; i < count; ++i) out.push_back(RandomPosition(rng, placed));
+  return out;
+}
+
+SolveLimits ValueOnly() {
+  SolveLimits limits;
+  limits.allBest = false;
+  limits.principalLine = false;
+  return limits;
+}
+
+// Each iteration solves the next of a fixed set of positions.
+void TimeSolves(benchmark::State& state, const std::vector<DuelState>& positions,
+                const SolveLimits& limits) {
+  size_t next = 0;
+  uint64_t nodes = 0;
+  for (auto _ : state) {
+    const SolveResult r = Solve(positions[next++ % positions.size()], limits);
+    nodes += r.nodes;
+    benchmark::DoNotOptimize(r.margin);
+  }
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+
+// Eight cards left: the value and one best move (what the hint asks for).
+void BM_Solve_EightLeft(benchmark::State& state) {
+  static const std::vector<DuelState> positions = Positions(32, 2, 1);
+  TimeSolves(state, positions, ValueOnly());
+}
+BENCHMARK(BM_Solve_EightLeft)->Unit(benchmark::kMillisecond);
+
+// Eight cards left, every best move proved and the principal line (what `solve` prints).
+void BM_Solve_EightLeft_AllBest(benchmark::State& state) {
+  static const std::vector<DuelState> positions = Positions(32, 2, 1);
+  TimeSolves(state, positions, SolveLimits{});
+}
+BENCHMARK(BM_Solve_EightLeft_AllBest)->Unit(benchmark::kMillisecond);
+
+// Six cards left, as the hint meets them in the middle of a duel.
+void BM_Solve_SixLeft(benchmark::State& state) {
+  static const std::vector<DuelState> positions = Positions(64, 4, 2);
+  TimeSolves(state, positions, ValueOnly());
+}
+BENCHMARK(BM_Solve_SixLeft)->Unit(benchmark::kMillisecond);
+
+// A whole duel from the deal, one fixed deal.
+void BM_Solve_Deal(benchmark::State& state) {
+  static const std::vector<DuelState> positions = Positions(1, 0, 3);
+  TimeSolves(state, positions, ValueOnly());
+}
+BENCHMARK(BM_Solve_Deal)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// Solves `count` positions with `placed` cards down and prints the distribution.
+void Measure(int count, int placed, const char* what, const SolveLimits& limits) {
+  std::vector<double> wall, cpu;
+  uint64_t nodes = 0;
+  SeededRandom rng(1);
+  for (int i = 0; i < count; ++i) {
+    const DuelState s = RandomPosition(rng, placed);
+    const double cpuStart = ThreadSeconds();
+    const SolveResult r = Solve(s, limits);
+    cpu.push_back(ThreadSeconds() - cpuStart);
+    wall.push_back(r.seconds);
+    nodes += r.nodes;
+    if (placed == 0) {
+      std::printf("%s %d: margin %+d, %llu nodes, %.3f s wall, %.3f s cpu\n", what, i + 1, r.margin,
+                  static_cast<unsigned long long>(r.nodes), wall.back(), cpu.back());
+      std::fflush(stdout);
+    }
+  }
+  double cpuTotal = 0;
+  for (double t : cpu) cpuTotal += t;
+  const auto summary = [&](std::vector<double> t, const char* clock) {
+    std::sort(t.begin(), t.end());
+    std::printf("%s, %d positions, %s: median %.3f s, 99th percentile %.3f s, worst %.3f s\n", what,
+                count, clock, t[t.size() / 2], t[t.size() * 99 / 100], t.back());
+  };
+  summary(wall, "wall");
+  summary(cpu, "cpu");
+  std::printf("%s: %.1f s cpu in all, %.2f million nodes per cpu second\n", what, cpuTotal,
+              static_cast<double>(nodes) / cpuTotal / 1e6);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  SolveLimits limits = ValueOnly();
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--all-best") == 0) limits = SolveLimits{};
+  }
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--deals=", 8) == 0) {
+      Measure(std::atoi(argv[i] + 8), 0, "deal", limits);
+      return 0;
+    }
+    if (std::strncmp(argv[i], "--eight-left=", 13) == 0) {
+      Measure(std::atoi(argv[i] + 13), 2, "eight left", limits);
+      return 0;
+    }
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
