@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the English edition of the real game under a virtual X server, at 1x, and leaves
-# screenshots in BUILD/shots/en_*.png: the title, the profile, the town, 真道's greeting, his
-# question with its two answers, the deck selection, a duel, a result's message box, the rules
+# screenshots in BUILD/shots/en_*.png: the title, the profile, the town, the album, 真道's
+# greeting, his question with its two answers, the deck selection, a duel with a hint, a result's
+# message box, the rules
 # tutorial (the example list and the first example on the board), and the ending, reached from a
 # save that the English playthrough test writes just before it.
 #   xvfb-run -a -s "-screen 0 1280x800x24" tests/l10n/xvfb_english_shots.sh BUILD [PART]
@@ -47,6 +48,10 @@ shot profile
 click 292 368 2                                   # Start
 xdotool mousemove $((X + 120)) $((Y + 120)); sleep 1.5
 shot town
+xdotool key a; sleep 1.5                          # the album
+AW=$(xdotool search --onlyvisible --name "^Card Album$" | head -1)
+[ -n "$AW" ] && import -window "$AW" "$BUILD/shots/en_album.png"
+xdotool key Escape; sleep 0.8
 click 180 270 1.5                                 # Shindo's house
 shot greeting
 for _ in 1 2 3 4 5 6 7 8; do click 300 150 1.5; done
@@ -70,7 +75,7 @@ play() {
   done
 }
 play "0 1"
-sleep 1
+xdotool key h; sleep 3                            # a hint on the board
 shot duel
 for _ in $(seq 30); do
   xdotool search --onlyvisible --name "^(Card won|Card lost|End of the Game)$" >/dev/null 2>&1 && break
