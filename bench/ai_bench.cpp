@@ -7,24 +7,14 @@
 
 #include "ai/ai.h"
 #include "ai/selfplay.h"
+#include "bench/bench_support.h"
 #include "engine/rules.h"
 
 namespace {
 
 using namespace korvane;
 
-const CardTable& Cards() {
-  static const CardTable table = [] {
-    std::string error;
-    auto t = CardTable::Open(std::string(KORVANE_DATA_DIR) + "/carddata", &error);
-    if (!t) {
-      std::fprintf(stderr, "%s (build the target carddata first)\n", error.c_str());
-      std::exit(1);
-    }
-    return *t;
-  }();
-  return table;
-}
+using bench::Cards;
 
 DuelState Start(std::array<int16_t, kHandSize> player, std::array<int16_t, kHandSize> enemy) {
   DuelState s;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "ai/ai.h"
+#include "bench/bench_support.h"
 #include "engine/rules.h"
 #include "solver/solver.h"
 
@@ -27,18 +28,7 @@ namespace {
 
 using namespace korvane;
 
-const CardTable& Cards() {
-  static const CardTable table = [] {
-    std::string error;
-    auto t = CardTable::Open(std::string(KORVANE_DATA_DIR) + "/carddata", &error);
-    if (!t) {
-      std::fprintf(stderr, "%s (build the target carddata first)\n", error.c_str());
-      std::exit(1);
-    }
-    return *t;
-  }();
-  return table;
-}
+using bench::Cards;
 
 int Pick(RandomSource& rng, int n) { return std::min(n - 1, static_cast<int>(rng.Next() * n)); }
 

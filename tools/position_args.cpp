@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "engine/rules.h"
+#include "solver/solver.h"
 #include "tools/tool_common.h"
 
 namespace korvane::tool {
@@ -85,14 +86,7 @@ void PlayMoves(DuelState& s, const std::vector<MoveArg>& moves, bool inTurn) {
       throw UsageError("move " + m.text + ": it is the " +
                        (s.Turn == TurnState::Enemy ? "enemy" : "player") + "'s turn");
     }
-    s.SelectedSlot = static_cast<int16_t>(m.slot);
-    if (m.enemy) {
-      PlaceEnemyCard(s, m.column, m.row);
-    } else {
-      PlacePlayerCard(s, m.column, m.row);
-    }
-    ComputeFields(s);
-    s.FlipTime = ClockMap{};
+    PlayPlacement(s, Placement{m.enemy, m.slot, m.column, m.row});
   }
 }
 
