@@ -60,6 +60,7 @@ QFont Gothic(double points, bool bold = false) {
 }
 
 constexpr QSize kDesign(kAreaWidthTwips / kTwipsPerPixel, kAreaHeightTwips / kTwipsPerPixel);
+constexpr int kFramePixels = kFrameTwips / kTwipsPerPixel;
 
 // The switches' captions are the settings file's values; only what is shown is translated.
 [[maybe_unused]] const char* const kSwitchCaptions[] = {
@@ -71,7 +72,6 @@ QString Shown(const QString& caption) {
   const QByteArray utf8 = caption.toUtf8();
   return QCoreApplication::translate("Title", utf8.constData());
 }
-constexpr int kFramePixels = kFrameTwips / kTwipsPerPixel;
 
 // The portrait frame: a raised border with the portrait at 80, 80 twips, in 1x pixels.
 void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
@@ -181,12 +181,10 @@ void ADVKorvaneWindow::BuildPicture() {
   }
 
   // Not one of the window's own controls: shown only while the map waits.
-  albumButton_ = new QPushButton(QCoreApplication::translate("Album", "アルバム"), picture1_);
+  albumButton_ = new QPushButton(picture1_);
   zoom_->Place(albumButton_, kAlbumButton);
   zoom_->SetFont(albumButton_, Gothic(8));
   albumButton_->setObjectName(QStringLiteral("AlbumButton"));
-  albumButton_->setToolTip(
-      QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
   albumButton_->setFocusPolicy(Qt::NoFocus);
   albumButton_->hide();
   connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
@@ -252,13 +250,15 @@ void ADVKorvaneWindow::BuildTitle() {
   language_->setFocusPolicy(Qt::NoFocus);  // F3 is its key; the title's Tab chain stays as it was
   language_->setVisible(false);
   connect(language_, &QPushButton::clicked, this, [this] { SwitchLanguage(); });
-  RetranslateTitle();
+  Retranslate();
   // The title layer lies over the picture; the switches stay on top in the player's house.
   commands_[3]->raise();
   commands_[4]->raise();
 }
 
-void ADVKorvaneWindow::RetranslateTitle() {
+// The window's own texts in the edition's language: at the start, and whenever the title's
+// switch changes it. (The logic's captions are translated as Sync shows them.)
+void ADVKorvaneWindow::Retranslate() {
   ShowLogo();
   setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
   frame1_->setTitle(QCoreApplication::translate("Title", "自分のプロフィール"));
@@ -270,18 +270,21 @@ void ADVKorvaneWindow::RetranslateTitle() {
   combo1_->setItemText(1, QCoreApplication::translate("Title", "女"));
   // The switch names the edition it leads to, in that edition's own words.
   language_->setText(EnglishEdition() ? QStringLiteral("日本語") : QStringLiteral("English"));
+  albumButton_->setText(QCoreApplication::translate("Album", "アルバム"));
+  albumButton_->setToolTip(
+      QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
 }
 
 void ADVKorvaneWindow::SwitchLanguage() {
   if (!ChooseLanguage || !logic_.Picture5().visible || logic_.Ended()) return;
   if (!ChooseLanguage(EnglishEdition() ? QStringLiteral("ja") : QStringLiteral("en"))) return;
-  RetranslateTitle();
+  Retranslate();
   Sync();
 }
 
 void ADVKorvaneWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
-    RetranslateTitle();
+    Retranslate();
     Sync();
   }
   QWidget::changeEvent(event);

@@ -85,7 +85,7 @@ class ADVKorvaneWindow : public QWidget {
   void PaintMapCursor(QPainter& p, int place, QSize size) const;
   void SetMapCursor(int place);
   void BuildTitle();
-  void RetranslateTitle();
+  void Retranslate();
   void BuildPicture();
   void PaintPicture1(QPainter& p);
   void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);

@@ -231,10 +231,11 @@ TEST_F(TitleSwitch, TheTitleChangesAtOnceAndRemembers) {
     const char* sex;
     const char* switchTo;
     const char* remembered;
+    const char* album;  // the map's album button, made with the window
   } steps[] = {
-      {false, "New Game", "Your profile", "F", "日本語", "en"},
-      {true, "ニューゲーム", "自分のプロフィール", "女", "English", "ja"},
-      {false, "New Game", "Your profile", "F", "日本語", "en"},
+      {false, "New Game", "Your profile", "F", "日本語", "en", "Album"},
+      {true, "ニューゲーム", "自分のプロフィール", "女", "English", "ja", "アルバム"},
+      {false, "New Game", "Your profile", "F", "日本語", "en", "Album"},
   };
   for (const auto& s : steps) {
     if (s.byKey) {
@@ -249,6 +250,8 @@ TEST_F(TitleSwitch, TheTitleChangesAtOnceAndRemembers) {
               QString::fromUtf8(s.frame));
     EXPECT_EQ(combo->currentText(), QString::fromUtf8(s.sex));
     EXPECT_EQ(language->text(), QString::fromUtf8(s.switchTo));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("AlbumButton"))->text(),
+              QString::fromUtf8(s.album));
     EXPECT_EQ(adv->Combo1(), QStringLiteral("女"));
     EXPECT_EQ(adv->Command(2).caption, QStringLiteral("始める"));
     EXPECT_EQ(preferences.Load().language, QString::fromUtf8(s.remembered));
