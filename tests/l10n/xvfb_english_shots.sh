@@ -24,8 +24,8 @@ start() {
   [ -n "$WIN" ] || { echo "no English title window"; exit 1; }
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
 }
-# The sound library takes SIGTERM for itself (as a quit event the game does not read): the game
-# is ended for good if it is still there a moment later.
+# SIGTERM ends the game through its normal closing path (settings written, nothing saved); should
+# it still be there a moment later, it is ended for good so the next part starts clean.
 stop() {
   kill "$GAME" 2>/dev/null
   sleep 1
