@@ -1,10 +1,13 @@
 // The script engine: the 10-ms timer that types messages and runs the places' steps, the three
 // message kinds, the choices, the click rules and StartDuel.
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
+#include "adventure/message_lines.h"
 #include "adventure/story/script_table.h"
 #include "state/game_state.h"
+#include "state/language.h"
 #include "state/save_files.h"
 
 namespace korvane {
@@ -17,7 +20,7 @@ void ADVKorvane::Timer1_Timer() {
   if (enteringPlace_) return;
   // Type, wait for the click, or run the next step.
   if (!messageText_.isEmpty()) {
-    if (messageCaption_ != messageText_) TypeOneCharacter();
+    if (messageCaption_ != messageText_ && !MessageWaitsForPage()) TypeOneCharacter();
   } else if (currentPlace_ >= 0 && currentPlace_ <= 8) {
     RunOneStep(currentPlace_);
   }
@@ -34,8 +37,9 @@ void ADVKorvane::TypeOneCharacter() {
   DrawMessageLines();
 }
 
-// Three lines of 22 characters; anything after the 66th character is typed but not drawn.
-// The box is restored before the lines are drawn again, so every tick gives the same pixels.
+// Japanese: three lines of 22 characters; anything after the 66th character is typed but not
+// drawn. English: the lines of the current page, broken between words. The box is restored
+// before the lines are drawn again, so every tick gives the same pixels.
 void ADVKorvane::DrawMessageLines() {
   const QRect box = messageRect_.Pixels();
   ++pictureRevision_;
@@ -44,15 +48,51 @@ void ADVKorvane::DrawMessageLines() {
   p.setClipRect(box);
   MessageLines lines{box, textColor_, {}};
   const int shown = std::min<int>(messageCursor_, messageCaption_.size());
+  const std::vector<TextSpan>* wrapped = EnglishEdition() ? &WrappedMessage() : nullptr;
   for (int line = 0; line < 3; ++line) {
-    const int first = line * kLineLength;
+    int first = line * kLineLength;
+    int end = first + kLineLength;
+    if (wrapped) {
+      const size_t k = size_t(pageFirstLine_) + line;
+      if (k >= wrapped->size()) break;
+      first = (*wrapped)[k].start;
+      end = (*wrapped)[k].end;
+    }
     if (shown <= first) break;
-    const int count = std::min(shown, first + kLineLength) - first;
+    const int count = std::min(shown, end) - first;
     const QPoint at(box.left(), (messageRect_.top + kLineOffsetTwips[line]) / kTwipsPerPixel);
     lines.lines.push_back({at, messageCaption_.mid(first, count)});
     DrawPictureText(p, at.x(), at.y(), lines.lines.back().second, textColor_);
   }
   pictureLog_.SetLines(std::move(lines));
+}
+
+const std::vector<TextSpan>& ADVKorvane::WrappedMessage() {
+  const int width = messageRect_.Pixels().width();
+  if (wrappedText_ != messageText_ || wrappedWidth_ != width) {
+    wrapped_ = WrapWords(messageText_, MessageMetrics(), MessageLineWidth(width));
+    wrappedText_ = messageText_;
+    wrappedWidth_ = width;
+  }
+  return wrapped_;
+}
+
+bool ADVKorvane::MessageWaitsForPage() {
+  if (messageText_.isEmpty() || !EnglishEdition()) return false;
+  const std::vector<TextSpan>& lines = WrappedMessage();
+  const size_t last = size_t(pageFirstLine_) + 2;
+  return last + 1 < lines.size() && messageCursor_ >= lines[last].end;
+}
+
+// The next page of a long English message: the box is emptied and typing goes on with the
+// page's first line.
+bool ADVKorvane::TurnPage() {
+  if (!MessageWaitsForPage()) return false;
+  AddTo(pageFirstLine_, 3);
+  messageCursor_ = int16_t(WrappedMessage()[pageFirstLine_].start);
+  messageCaption_ = messageText_.left(messageCursor_);
+  Form_Paint();
+  return true;
 }
 
 void ADVKorvane::RunOneStep(int place) {
@@ -73,6 +113,7 @@ void ADVKorvane::RunOneStep(int place) {
 void ADVKorvane::SetMessage(const QString& text, QColor colour) {
   Form_Paint();
   messageCursor_ = 0;
+  pageFirstLine_ = 0;
   messageText_ = text;
   messageCaption_.clear();
   textColor_ = colour;
@@ -92,14 +133,16 @@ void ADVKorvane::ShowChoices(const QString& first, const QString& second) {
 }
 
 // A finished message is dismissed by a click; a click while it types or while the choices are
-// up does nothing.
+// up does nothing. A long English message waiting at the end of a page goes on to the next.
 void ADVKorvane::Picture1_Click() {
   if (!PlayShowing()) return;
+  if (TurnPage()) return;
   if (!choiser_[1].visible && messageCaption_ == messageText_) messageText_.clear();
 }
 
 void ADVKorvane::Picture2_Click() {
   if (!PlayShowing()) return;
+  if (TurnPage()) return;
   if (!choiser_[0].visible && messageCaption_ == messageText_) messageText_.clear();
 }
 
@@ -111,8 +154,9 @@ void ADVKorvane::Choiser_Click(int index) {
     const FileResult saved = files_.SaveGame(state_, false);
     if (!saved) {
       platform_.ShowOk(
-          QStringLiteral("セーブ失敗"),
-          QStringLiteral("セーブできませんでした。ゲームを続けます。\n") + saved.error);
+          QCoreApplication::translate("Messages", "セーブ失敗"),
+          QCoreApplication::translate("Messages", "セーブできませんでした。ゲームを続けます。\n") +
+              saved.error);
       return;
     }
     (void)files_.DiscardResumeCopy();  // the new save supersedes it

@@ -7,9 +7,11 @@
 //              goes in, A opens the album (its button)
 //   dialogue   Space or Enter go on (a click on the picture)
 //   choices    1 and 2 choose; arrows select a button and Enter or Space press it
-//   window     Esc closes as the close button does; F1 shows the keys
+//   window     Esc closes as the close button does; F1 shows the keys; F3 switches between the
+//              Japanese and the English edition while the title shows
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -26,24 +28,29 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 QString AdventureKeyHelp() {
   return KeyTable({
-      {nullptr, QStringLiteral("タイトル")},
-      {"Tab / Shift + Tab", QStringLiteral("名前、性別、ボタン、スイッチの順に移る")},
-      {"Enter / Space", QStringLiteral("選んだボタンを押す")},
-      {nullptr, QStringLiteral("町の地図")},
-      {"← → ↑ ↓ / Tab", QStringLiteral("場所を選ぶ（名前が出ます）")},
-      {"Enter", QStringLiteral("その場所に入る")},
-      {"A", QStringLiteral("カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）")},
-      {nullptr, QStringLiteral("会話")},
-      {"Space / Enter", QStringLiteral("次へ進む")},
-      {nullptr, QStringLiteral("選択肢")},
-      {"1 / 2", QStringLiteral("左 / 右の答えを選ぶ")},
-      {"← → と Enter / Space", QStringLiteral("答えを選んで決める")},
-      {nullptr, QStringLiteral("いつでも")},
-      {"Esc", QStringLiteral("ウィンドウを閉じる（閉じるボタンと同じ）")},
-      {"F1", QStringLiteral("このキー一覧（勝負の画面では勝負のキー）")},
-      {"Ctrl + プラス / マイナス", QStringLiteral("拡大 / 縮小")},
-      {"Ctrl + 0", QStringLiteral("元の大きさ")},
-      {"F11", QStringLiteral("全画面表示の切り替え")},
+      {nullptr, QCoreApplication::translate("Keys", "タイトル")},
+      {"Tab / Shift + Tab",
+       QCoreApplication::translate("Keys", "名前、性別、ボタン、スイッチの順に移る")},
+      {"Enter / Space", QCoreApplication::translate("Keys", "選んだボタンを押す")},
+      {"F3", QCoreApplication::translate("Keys", "English / 日本語 の切り替え")},
+      {nullptr, QCoreApplication::translate("Keys", "町の地図")},
+      {"← → ↑ ↓ / Tab", QCoreApplication::translate("Keys", "場所を選ぶ（名前が出ます）")},
+      {"Enter", QCoreApplication::translate("Keys", "その場所に入る")},
+      {"A", QCoreApplication::translate(
+                "Keys", "カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）")},
+      {nullptr, QCoreApplication::translate("Keys", "会話")},
+      {"Space / Enter", QCoreApplication::translate("Keys", "次へ進む")},
+      {nullptr, QCoreApplication::translate("Keys", "選択肢")},
+      {"1 / 2", QCoreApplication::translate("Keys", "左 / 右の答えを選ぶ")},
+      {QT_TRANSLATE_NOOP("Keys", "← → と Enter / Space"),
+       QCoreApplication::translate("Keys", "答えを選んで決める")},
+      {nullptr, QCoreApplication::translate("Keys", "いつでも")},
+      {"Esc", QCoreApplication::translate("Keys", "ウィンドウを閉じる（閉じるボタンと同じ）")},
+      {"F1", QCoreApplication::translate("Keys", "このキー一覧（勝負の画面では勝負のキー）")},
+      {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
+       QCoreApplication::translate("Keys", "拡大 / 縮小")},
+      {"Ctrl + 0", QCoreApplication::translate("Keys", "元の大きさ")},
+      {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
   });
 }
 
@@ -87,6 +94,10 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     ShowKeyHelp(this, AdventureKeyHelp());
     return true;
   }
+  if (key == Qt::Key_F3 && logic_.Picture5().visible && ChooseLanguage) {
+    SwitchLanguage();
+    return true;
+  }
   if (logic_.Ended() || !logic_.WindowVisible()) return false;
   // A button with the focus (title, choices, the switches) is pressed by Enter too.
   auto* button = qobject_cast<QPushButton*>(focusWidget());
@@ -97,6 +108,11 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (!logic_.Picture1Visible()) return false;
+  // A long English message goes on to its next page first, also under a question.
+  if ((IsEnter(key) || key == Qt::Key_Space) && logic_.MessageWaitsForPage()) {
+    Forward([this] { logic_.Picture1_Click(); });
+    return true;
+  }
   if (logic_.Choiser(0).visible || logic_.Choiser(1).visible) return ChoiceKey(key);
   if (logic_.CurrentPlace() == -1 && MapKey(key)) return true;
   if (IsEnter(key) || key == Qt::Key_Space) {

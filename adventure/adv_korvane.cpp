@@ -2,6 +2,7 @@
 // adventure music loop.
 #include "adventure/adv_korvane.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QPainter>
 #include <cstdio>
@@ -16,10 +17,11 @@
 namespace korvane {
 namespace {
 
-const QString kNewGame = QStringLiteral("ニューゲーム");
-const QString kContinue = QStringLiteral("続きから");
-const QString kBegin = QStringLiteral("始める");
-const QString kRules = QStringLiteral("ゲーム説明");
+// The captions are the logic's values and stay Japanese; the view shows them translated.
+const QString kNewGame = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "ニューゲーム"));
+const QString kContinue = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "続きから"));
+const QString kBegin = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "始める"));
+const QString kRules = QString::fromUtf8(QT_TRANSLATE_NOOP("Title", "ゲーム説明"));
 const QString kMale = QStringLiteral("男");
 
 }  // namespace
@@ -100,15 +102,16 @@ void ADVKorvane::Form_Load() {
 // and "ニューゲーム" → "始める" lets it go. Either way the save is back in its place.
 bool ADVKorvane::OfferResume() {
   const bool resume = platform_.AskYesNo(
-      QStringLiteral("ゲームの再開"),
-      QStringLiteral(
+      QCoreApplication::translate("Messages", "ゲームの再開"),
+      QCoreApplication::translate(
+          "Messages",
           "前回のゲームは、セーブしないまま途中で終わりました（強制終了や停電など）。\n"
           "最後にセーブしたところから再開しますか？\n\n"
           "「いいえ」ならタイトル画面に戻ります。最後のセーブは「続きから」で選べます。"));
   if (ended_) return false;  // the program is ending: nothing was decided
   const FileResult restored = files_.RestoreResumeCopy();
   if (!restored) {
-    platform_.ShowOk(QStringLiteral("セーブデータ"), restored.error);
+    platform_.ShowOk(QCoreApplication::translate("Messages", "セーブデータ"), restored.error);
     return false;
   }
   return resume;
@@ -119,14 +122,17 @@ bool ADVKorvane::OfferResume() {
 void ADVKorvane::RefuseSave(const QString& why) {
   QString newPath;
   const FileResult kept = files_.KeepDamagedSaveAside(&newPath);
-  QString text = QStringLiteral("セーブデータが壊れているため、続きから始めることはできません。");
-  if (!why.isEmpty()) text += QStringLiteral("\n（%1）").arg(why);
+  QString text = QCoreApplication::translate(
+      "Messages", "セーブデータが壊れているため、続きから始めることはできません。");
+  if (!why.isEmpty()) text += QCoreApplication::translate("Messages", "\n（%1）").arg(why);
   if (kept) {
-    text += QStringLiteral("\n壊れたファイルは「%1」として残してあります。").arg(newPath);
+    text +=
+        QCoreApplication::translate("Messages", "\n壊れたファイルは「%1」として残してあります。")
+            .arg(newPath);
   } else {
     text += QStringLiteral("\n%1").arg(kept.error);
   }
-  platform_.ShowOk(QStringLiteral("セーブデータ"), text);
+  platform_.ShowOk(QCoreApplication::translate("Messages", "セーブデータ"), text);
   commands_[1].visible = false;
 }
 
@@ -146,22 +152,24 @@ void ADVKorvane::Command2_Click() {
   if (frame1Visible_) {
     if (text1_.isEmpty()) return;
     if (text1_.startsWith(QStringLiteral("※"))) {
-      platform_.ShowOk(QStringLiteral("名前再入力"),
-                       QStringLiteral("※から始まる名前はマスターしか使えません。"));
+      platform_.ShowOk(
+          QCoreApplication::translate("Messages", "名前再入力"),
+          QCoreApplication::translate("Messages", "※から始まる名前はマスターしか使えません。"));
       return;
     }
     // Every message that shows the name must hold it with its honorific and a master mark.
     if (text1_.size() > story::NameLengthLimit()) {
-      platform_.ShowOk(QStringLiteral("名前再入力"),
-                       QStringLiteral("名前は %1 文字までです（いまは %2 文字）。")
-                           .arg(story::NameLengthLimit())
-                           .arg(text1_.size()));
+      platform_.ShowOk(
+          QCoreApplication::translate("Messages", "名前再入力"),
+          QCoreApplication::translate("Messages", "名前は %1 文字までです（いまは %2 文字）。")
+              .arg(story::NameLengthLimit())
+              .arg(text1_.size()));
       return;
     }
     // The longest form the name can take must also go into the save.
     const QString problem = CheckPlayerName(QStringLiteral("※") + text1_ + Honorific());
     if (!problem.isEmpty()) {
-      platform_.ShowOk(QStringLiteral("名前再入力"), problem);
+      platform_.ShowOk(QCoreApplication::translate("Messages", "名前再入力"), problem);
       return;
     }
   }
@@ -180,8 +188,9 @@ void ADVKorvane::Command2_Click() {
   } else if (!error.isEmpty()) {
     RefuseSave(error);
   } else {
-    platform_.ShowOk(QStringLiteral("セーブデータ"),
-                     QStringLiteral("セーブデータが見つかりませんでした。"));
+    platform_.ShowOk(
+        QCoreApplication::translate("Messages", "セーブデータ"),
+        QCoreApplication::translate("Messages", "セーブデータが見つかりませんでした。"));
     commands_[1].visible = false;
   }
 }
@@ -221,7 +230,7 @@ void ADVKorvane::StartGame(bool loaded) {
   } else {
     (void)files_.DeleteSave();
   }
-  ShowMessage(QStringLiteral("どこに行こうかな？"));
+  ShowMessage(WhereToGo());
   // The town music: the loop restarts the device with the new file.
   music_->SetFileName(QStringLiteral("BGM.mid"));
   music_->Close();
@@ -270,8 +279,9 @@ bool ADVKorvane::Form_QueryUnload() {
   if (picture5_.visible && state_.TakamineStep < 112) return true;
   // After the ending there is nothing left to lose; otherwise the player decides.
   if (state_.TakamineStep < 112 &&
-      !platform_.AskYesNo(QStringLiteral("ゲーム終了"),
-                          QStringLiteral("セーブしないで終わりますか？"))) {
+      !platform_.AskYesNo(
+          QCoreApplication::translate("Messages", "ゲーム終了"),
+          QCoreApplication::translate("Messages", "セーブしないで終わりますか？"))) {
     return false;
   }
   // Ending without saving lets the last save go, as the player chose.
@@ -292,8 +302,10 @@ void ADVKorvane::EndWithoutQuestion() {
 void ADVKorvane::SaveSettingsOrTell() {
   const FileResult saved = files_.SaveSettings(sound_.Switches());
   if (!saved) {
-    platform_.ShowOk(QStringLiteral("設定"),
-                     QStringLiteral("音楽と効果音の設定を保存できませんでした。\n") + saved.error);
+    platform_.ShowOk(
+        QCoreApplication::translate("Messages", "設定"),
+        QCoreApplication::translate("Messages", "音楽と効果音の設定を保存できませんでした。\n") +
+            saved.error);
   }
 }
 
@@ -329,8 +341,9 @@ bool ADVKorvane::SaveGameOldHouse() {
     (void)files_.DiscardResumeCopy();  // the new save supersedes it
     return true;
   }
-  platform_.ShowOk(QStringLiteral("セーブ失敗"),
-                   QStringLiteral("セーブできませんでした。\n") + saved.error);
+  platform_.ShowOk(
+      QCoreApplication::translate("Messages", "セーブ失敗"),
+      QCoreApplication::translate("Messages", "セーブできませんでした。\n") + saved.error);
   return false;
 }
 

@@ -10,9 +10,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "adventure/adv_layout.h"
 #include "adventure/adv_pictures.h"
+#include "adventure/message_lines.h"
 #include "adventure/picture_log.h"
 #include "adventure/story/script_host.h"
 #include "duel/platform.h"
@@ -36,6 +38,9 @@ class AdventureHost {
   // End the program at once.
   virtual void Quit() = 0;
 };
+
+// The map's hint, "どこに行こうかな？", in the edition's language.
+QString WhereToGo();
 
 // A plain control: visibility and caption.
 struct ControlState {
@@ -149,6 +154,11 @@ class ADVKorvane : public ScriptHost {
   const QString& MessageText() const { return messageText_; }
   int MessageCursor() const { return messageCursor_; }
   QColor TextColor() const { return textColor_; }
+  // English edition: a message longer than the box's three lines has been typed to the end of a
+  // page and waits for a click to go on with the next.
+  bool MessageWaitsForPage();
+  // The first of the three lines the box shows (English edition; 0 for Japanese).
+  int MessagePageFirstLine() const { return pageFirstLine_; }
   MusicDevice& Music() { return *music_; }
   const AdventurePictures& Pictures() const { return pictures_; }
   // Hover text of a hot spot ("" for place 6 with an unknown sex).
@@ -166,6 +176,8 @@ class ADVKorvane : public ScriptHost {
  private:
   void TypeOneCharacter();
   void DrawMessageLines();
+  const std::vector<TextSpan>& WrappedMessage();
+  bool TurnPage();
   void RunOneStep(int place);
   void SetMessage(const QString& text, QColor colour);
   void StartGame(bool loaded);
@@ -213,6 +225,10 @@ class ADVKorvane : public ScriptHost {
   QString messageCaption_;
   QString messageText_;
   int16_t messageCursor_ = 0;
+  int16_t pageFirstLine_ = 0;      // English: the first line of the page being shown
+  std::vector<TextSpan> wrapped_;  // English: messageText_ broken into lines for the box
+  QString wrappedText_;
+  int wrappedWidth_ = -1;
   QColor textColor_ = Qt::black;
   int currentPlace_ = -1;
   int timerInterval_ = 10;

@@ -41,6 +41,9 @@ constexpr TwipRect kLabel1Rect{120, 270, 735, 255};        // inside Frame1
 constexpr TwipRect kText1Rect{600, 240, 1575, 270};
 constexpr TwipRect kLabel2Rect{2400, 270, 615, 255};
 constexpr TwipRect kCombo1Rect{2880, 240, 615, 300};
+// Our own switch of editions (English / 日本語), in pixels: the title's top right corner, clear
+// of the described controls.
+constexpr QRect kLanguageRect{506, 8, 66, 22};
 
 // Script engine.
 constexpr TwipRect kMessageLabelStart{1680, 120, 4335, 975};

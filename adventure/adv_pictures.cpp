@@ -70,6 +70,7 @@ AdventurePictures PlaceholderPictures() {
     p.setPen(QColor(250, 220, 120));
     p.drawText(pics.logo.rect(), Qt::AlignCenter, QStringLiteral("ＫＯＲＶＡＮＥ"));
   }
+  pics.logoEnglish = pics.logo;
   pics.lightTile = Plain(10, 10, QColor(235, 235, 235));
   pics.player[0] = Plain(100, 100, QColor(120, 150, 220), QStringLiteral("PlayerPic0"));
   pics.player[1] = Plain(100, 100, QColor(230, 150, 170), QStringLiteral("PlayerPic1"));
@@ -85,6 +86,7 @@ AdventurePictures LoadAdventurePictures(const QString& dataDir) {
   const QString dir = QDir(dataDir).filePath(QStringLiteral("adventure"));
   pics.town = LoadOr(dir, QStringLiteral("Town.png"), {kPictureWidth, kPictureHeight}, pics.town);
   pics.logo = LoadOr(dir, QStringLiteral("Logo.png"), {302, 189}, pics.logo);
+  pics.logoEnglish = LoadOr(dir, QStringLiteral("Logo_en.png"), {302, 189}, pics.logo);
   pics.lightTile = LoadOr(dir, QStringLiteral("LightTile.png"), {10, 10}, pics.lightTile);
   for (int i = 0; i < 2; ++i) {
     pics.player[i] =

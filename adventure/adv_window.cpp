@@ -18,6 +18,7 @@
 #include "duel/sharp_art.h"
 #include "duel/view_zoom.h"
 #include "duel/window_place.h"
+#include "state/language.h"
 
 namespace korvane {
 
@@ -61,6 +62,17 @@ QFont Gothic(double points, bool bold = false) {
 constexpr QSize kDesign(kAreaWidthTwips / kTwipsPerPixel, kAreaHeightTwips / kTwipsPerPixel);
 constexpr int kFramePixels = kFrameTwips / kTwipsPerPixel;
 
+// The switches' captions are the settings file's values; only what is shown is translated.
+[[maybe_unused]] const char* const kSwitchCaptions[] = {
+    QT_TRANSLATE_NOOP("Title", "音楽：ＯＮ"), QT_TRANSLATE_NOOP("Title", "音楽：ＯＦＦ"),
+    QT_TRANSLATE_NOOP("Title", "効果音：ＯＮ"), QT_TRANSLATE_NOOP("Title", "効果音：ＯＦＦ")};
+
+// A title caption as the edition shows it.
+QString Shown(const QString& caption) {
+  const QByteArray utf8 = caption.toUtf8();
+  return QCoreApplication::translate("Title", utf8.constData());
+}
+
 // The portrait frame: a raised border with the portrait at 80, 80 twips, in 1x pixels.
 void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
   p.fillRect(QRect(QPoint(0, 0), size), QColor(212, 208, 200));
@@ -81,7 +93,7 @@ void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
 ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const SharpAdventureArt* art,
                                    QWidget* parent)
     : QWidget(parent), logic_(logic) {
-  setWindowTitle(QStringLiteral("ＫＯＲＶＡＮＥ"));
+  setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
   // The controls lie on a stage of the window's size times the zoom.
   zoom_ = new ZoomStage(this, kDesign, QColor(236, 230, 210));
   zoom_->SetFont(zoom_->Stage(), Gothic(9));
@@ -169,11 +181,10 @@ void ADVKorvaneWindow::BuildPicture() {
   }
 
   // Not one of the window's own controls: shown only while the map waits.
-  albumButton_ = new QPushButton(QStringLiteral("アルバム"), picture1_);
+  albumButton_ = new QPushButton(picture1_);
   zoom_->Place(albumButton_, kAlbumButton);
   zoom_->SetFont(albumButton_, Gothic(8));
   albumButton_->setObjectName(QStringLiteral("AlbumButton"));
-  albumButton_->setToolTip(QStringLiteral("カードアルバムと対戦成績（A キー）"));
   albumButton_->setFocusPolicy(Qt::NoFocus);
   albumButton_->hide();
   connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
@@ -207,11 +218,12 @@ void ADVKorvaneWindow::BuildTitle() {
     commands_[i] = b;
   }
 
-  frame1_ = new QGroupBox(QStringLiteral("自分のプロフィール"), stage);
+  frame1_ = new QGroupBox(stage);
   zoom_->Place(frame1_, kFrame1Rect.Pixels());
   frame1_->setObjectName(QStringLiteral("Frame1"));
-  auto* label1 = new QLabel(QStringLiteral("名前："), frame1_);
-  zoom_->Place(label1, kLabel1Rect.Pixels());
+  label1_ = new QLabel(frame1_);
+  zoom_->Place(label1_, kLabel1Rect.Pixels());
+  label1_->setObjectName(QStringLiteral("Label1"));
   text1_ = new QLineEdit(frame1_);
   zoom_->Place(text1_, kText1Rect.Pixels());
   text1_->setObjectName(QStringLiteral("Text1"));
@@ -220,17 +232,62 @@ void ADVKorvaneWindow::BuildTitle() {
   // Enter in the name box starts, as the start button does.
   connect(text1_, &QLineEdit::returnPressed, this,
           [this] { Forward([this] { logic_.Command2_Click(); }); });
-  auto* label2 = new QLabel(QStringLiteral("性別："), frame1_);
-  zoom_->Place(label2, kLabel2Rect.Pixels());
+  label2_ = new QLabel(frame1_);
+  zoom_->Place(label2_, kLabel2Rect.Pixels());
+  label2_->setObjectName(QStringLiteral("Label2"));
   combo1_ = new QComboBox(frame1_);
   zoom_->Place(combo1_, kCombo1Rect.Pixels());
-  combo1_->addItems({QStringLiteral("男"), QStringLiteral("女")});
+  // The items show the edition's words; the logic is given the Japanese ones it compares with.
+  for (const char* sex : {"男", "女"}) combo1_->addItem(QString(), QString::fromUtf8(sex));
   combo1_->setObjectName(QStringLiteral("Combo1"));
-  connect(combo1_, &QComboBox::currentTextChanged, this,
-          [this](const QString& t) { logic_.SetCombo1(t); });
+  connect(combo1_, &QComboBox::currentIndexChanged, this,
+          [this](int) { logic_.SetCombo1(combo1_->currentData().toString()); });
+  // The switch of editions, small in the top right corner, away from the described controls.
+  language_ = new QPushButton(stage);
+  zoom_->Place(language_, kLanguageRect);
+  zoom_->SetFont(language_, Gothic(9));
+  language_->setObjectName(QStringLiteral("Language"));
+  language_->setFocusPolicy(Qt::NoFocus);  // F3 is its key; the title's Tab chain stays as it was
+  language_->setVisible(false);
+  connect(language_, &QPushButton::clicked, this, [this] { SwitchLanguage(); });
+  Retranslate();
   // The title layer lies over the picture; the switches stay on top in the player's house.
   commands_[3]->raise();
   commands_[4]->raise();
+}
+
+// The window's own texts in the edition's language: at the start, and whenever the title's
+// switch changes it. (The logic's captions are translated as Sync shows them.)
+void ADVKorvaneWindow::Retranslate() {
+  ShowLogo();
+  setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
+  frame1_->setTitle(QCoreApplication::translate("Title", "自分のプロフィール"));
+  label1_->setText(QCoreApplication::translate("Title", "名前："));
+  // The name box covers the label's right part: "Name" takes a point less to stay whole.
+  zoom_->SetFont(label1_, Gothic(EnglishEdition() ? 8 : 9));
+  label2_->setText(QCoreApplication::translate("Title", "性別："));
+  combo1_->setItemText(0, QCoreApplication::translate("Title", "男"));
+  combo1_->setItemText(1, QCoreApplication::translate("Title", "女"));
+  // The switch names the edition it leads to, in that edition's own words.
+  language_->setText(EnglishEdition() ? QStringLiteral("日本語") : QStringLiteral("English"));
+  albumButton_->setText(QCoreApplication::translate("Album", "アルバム"));
+  albumButton_->setToolTip(
+      QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
+}
+
+void ADVKorvaneWindow::SwitchLanguage() {
+  if (!ChooseLanguage || !logic_.Picture5().visible || logic_.Ended()) return;
+  if (!ChooseLanguage(EnglishEdition() ? QStringLiteral("ja") : QStringLiteral("en"))) return;
+  Retranslate();
+  Sync();
+}
+
+void ADVKorvaneWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    Sync();
+  }
+  QWidget::changeEvent(event);
 }
 
 void ADVKorvaneWindow::Sync() {
@@ -240,9 +297,11 @@ void ADVKorvaneWindow::Sync() {
   picture5_->setVisible(logic_.Picture5().visible);
   for (int i = 0; i < 5; ++i) {
     const ControlState& c = logic_.Command(i + 1);
-    if (commands_[i]->text() != c.caption) commands_[i]->setText(c.caption);
+    const QString shown = Shown(c.caption);
+    if (commands_[i]->text() != shown) commands_[i]->setText(shown);
     commands_[i]->setVisible(c.visible);
   }
+  language_->setVisible(ChooseLanguage && logic_.Picture5().visible);
   if (logic_.Frame1Visible() && !frame1_->isVisible()) {
     frame1_->setVisible(true);
     text1_->setFocus();  // the name is typed at once
@@ -351,9 +410,12 @@ void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const 
 void ADVKorvaneWindow::ShowLogo() {
   const double ratio = devicePixelRatioF();
   const int k = SharpArt::ArtScaleFor(zoom_->Zoom() * ratio);
-  const QImage* sharp =
-      sharpArt_ ? sharpArt_->Get(QStringLiteral("Logo.png"), {302, 189}, k) : nullptr;
-  const QImage& logo = sharp ? *sharp : logic_.Pictures().logo;
+  // The English edition's logo says its line under the title in English.
+  const bool english = EnglishEdition();
+  const QString name = english ? QStringLiteral("Logo_en.png") : QStringLiteral("Logo.png");
+  const QImage* sharp = sharpArt_ ? sharpArt_->Get(name, {302, 189}, k) : nullptr;
+  const QImage& logo =
+      sharp ? *sharp : (english ? logic_.Pictures().logoEnglish : logic_.Pictures().logo);
   QPixmap pixmap = QPixmap::fromImage(
       logo.scaled(picture5_->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   pixmap.setDevicePixelRatio(ratio);

@@ -57,6 +57,11 @@ class ADVKorvaneWindow : public QWidget {
   ADVKorvane& Logic() { return logic_; }
   // Runs once the window has accepted its close (the program ends then).
   std::function<void()> OnClosed;
+  // The title's language switch: asks the program for the edition "ja" or "en" and returns
+  // whether it is in use now. Without it the title offers no switch.
+  std::function<bool(const QString& language)> ChooseLanguage;
+  // The other edition, as the title's switch and its key (F3) choose it.
+  void SwitchLanguage();
   // The album, by its button or the A key, while the town map waits for the player.
   AlbumOpener OnAlbum;
   void OpenAlbum();
@@ -69,6 +74,8 @@ class ADVKorvaneWindow : public QWidget {
   // The keyboard (adventure/adv_keys.cpp): keys for this window are looked at before the
   // control with the focus sees them.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A new translation: the title's texts are written again at once.
+  void changeEvent(QEvent* event) override;
 
  private:
   void SetUpKeys();
@@ -78,6 +85,7 @@ class ADVKorvaneWindow : public QWidget {
   void PaintMapCursor(QPainter& p, int place, QSize size) const;
   void SetMapCursor(int place);
   void BuildTitle();
+  void Retranslate();
   void BuildPicture();
   void PaintPicture1(QPainter& p);
   void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);
@@ -95,8 +103,11 @@ class ADVKorvaneWindow : public QWidget {
   QLabel* picture5_ = nullptr;
   std::array<QPushButton*, 5> commands_{};
   QGroupBox* frame1_ = nullptr;
+  QLabel* label1_ = nullptr;
   QLineEdit* text1_ = nullptr;
+  QLabel* label2_ = nullptr;
   QComboBox* combo1_ = nullptr;
+  QPushButton* language_ = nullptr;
   std::array<ClickArea*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
   QPushButton* albumButton_ = nullptr;

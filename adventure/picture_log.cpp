@@ -55,10 +55,15 @@ void PictureLog::SetLines(MessageLines lines) {
   ++linesRevision_;
 }
 
-void DrawPictureText(QPainter& p, int x, int y, const QString& text, const QColor& colour) {
+QFont PictureTextFont() {
   QFont font(HandwritingFamily());
   font.setPointSizeF(kMessagePointSize);
   font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+void DrawPictureText(QPainter& p, int x, int y, const QString& text, const QColor& colour) {
+  const QFont font = PictureTextFont();
   p.setFont(font);
   p.setPen(colour);
   // The glyphs' em box starts at y: the handwriting face carries a tall ascent of its own, so

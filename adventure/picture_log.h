@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -67,6 +68,8 @@ class PictureLog {
   uint64_t linesRevision_ = 0;
 };
 
+// The handwriting face of the messages and of every text drawn on the picture.
+QFont PictureTextFont();
 // Text output on the picture surface: (x, y) is the top left of the text's em box, in the
 // handwriting face of the messages. The logic and the view both write with this.
 void DrawPictureText(QPainter& p, int x, int y, const QString& text, const QColor& colour);

@@ -1,5 +1,6 @@
 // The town map: hot spots and their hover texts, entering a place with the zoom and the
 // portraits, the return to the map, and the light message box.
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
@@ -7,31 +8,27 @@
 
 namespace korvane {
 
+QString WhereToGo() { return QCoreApplication::translate("Map", "どこに行こうかな？"); }
+
 QString ADVKorvane::PlaceText(int place) const {
-  switch (place) {
-    case 0:
-      return QStringLiteral("高原さんの家");
-    case 1:
-      return QStringLiteral("真道くんの家");
-    case 2:
-      return QStringLiteral("風見くんの家");
-    case 3:
-      return QStringLiteral("横田さんの家");
-    case 4:
-      return QStringLiteral("高峰さんの家");
-    case 5:
-      return QStringLiteral("古くからの大きな家");
-    case 6:
-      if (state_.PlayerSex == 0) return QStringLiteral("ここは僕の家");
-      if (state_.PlayerSex == 1) return QStringLiteral("ここは私の家");
-      return {};
-    case 7:
-      return QStringLiteral("妖精の樹があるところ");
-    case 8:
-      return QStringLiteral("コルヴァーン スクウェア");
-    default:
-      return {};
+  static const char* const kPlaces[9] = {
+      QT_TRANSLATE_NOOP("Map", "高原さんの家"),
+      QT_TRANSLATE_NOOP("Map", "真道くんの家"),
+      QT_TRANSLATE_NOOP("Map", "風見くんの家"),
+      QT_TRANSLATE_NOOP("Map", "横田さんの家"),
+      QT_TRANSLATE_NOOP("Map", "高峰さんの家"),
+      QT_TRANSLATE_NOOP("Map", "古くからの大きな家"),
+      nullptr,
+      QT_TRANSLATE_NOOP("Map", "妖精の樹があるところ"),
+      QT_TRANSLATE_NOOP("Map", "コルヴァーン スクウェア"),
+  };
+  if (place == 6) {
+    if (state_.PlayerSex == 0) return QCoreApplication::translate("Map", "ここは僕の家");
+    if (state_.PlayerSex == 1) return QCoreApplication::translate("Map", "ここは私の家");
+    return {};
   }
+  if (place < 0 || place > 8) return {};
+  return QCoreApplication::translate("Map", kPlaces[place]);
 }
 
 bool ADVKorvane::HotSpotCondition(int place) const {
@@ -82,7 +79,7 @@ void ADVKorvane::Clicker_MouseMove(int i) {
 
 void ADVKorvane::Picture1_MouseMove() {
   if (!MapShowing()) return;
-  const QString text = QStringLiteral("どこに行こうかな？");
+  const QString text = WhereToGo();
   if (messageText_ != text && messageCaption_ != text) ShowMessage(text);
 }
 

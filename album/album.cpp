@@ -1,10 +1,12 @@
 #include "album/album.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
 #include "duel/korvane.h"
 #include "engine/card_table.h"
+#include "state/language.h"
 
 namespace korvane {
 namespace {
@@ -18,9 +20,17 @@ bool Raises(int person, bool forMaster, int card) {
                      [card](const StockRaise& r) { return r.card == card && r.count > 0; });
 }
 
+// The mark between the items of a list.
+QString Separator() {
+  //: Between the items of a short list (sides, holders).
+  return QCoreApplication::translate("Album", "・");
+}
+
 }  // namespace
 
-QString Surname(int person) { return PersonName(person).section(QLatin1Char(' '), 0, 0); }
+QString Surname(int person) {
+  return PersonNameInEdition(PersonName(person)).section(QLatin1Char(' '), 0, 0);
+}
 
 Album::Album(const GameState& game, const CardTable& cards, const Statistics* statistics)
     : game_(game), cards_(cards), statistics_(statistics) {}
@@ -31,7 +41,7 @@ AlbumCard Album::Card(int id) const {
   AlbumCard c;
   if (!IsValidCardId(id)) return c;
   c.Id = id;
-  c.Name = QString::fromStdString(cards_.Name(id));
+  c.Name = CardNameInEdition(QString::fromStdString(cards_.Name(id)));
   for (int side = 1; side <= 4; ++side) c.Sides[side - 1] = cards_.Side(id, side);
   c.Owned = game_.Collections[0][id];
   bool winnable = false;  // some character the player can win it from holds or brings it
@@ -81,9 +91,11 @@ int Album::EndingMissing() const {
 std::vector<AlbumRecordRow> Album::RecordRows() const {
   std::vector<AlbumRecordRow> rows;
   for (int p = 1; p < kPersons; ++p) {
-    rows.push_back({PersonName(p), statistics_ ? statistics_->Against(p) : OpponentRecord{}});
+    rows.push_back({PersonNameInEdition(PersonName(p)),
+                    statistics_ ? statistics_->Against(p) : OpponentRecord{}});
   }
-  rows.push_back({QStringLiteral("合計"), statistics_ ? statistics_->Total() : OpponentRecord{}});
+  rows.push_back({QCoreApplication::translate("Album", "合計"),
+                  statistics_ ? statistics_->Total() : OpponentRecord{}});
   return rows;
 }
 
@@ -92,26 +104,26 @@ QString Album::SidesText(const AlbumCard& card) {
   for (char code : card.Sides) {
     sides << (code == '0' ? QStringLiteral("×") : QString(QLatin1Char(code)));
   }
-  return sides.join(QStringLiteral("・"));
+  return sides.join(Separator());
 }
 
 QString Album::HoldersText(const AlbumCard& card) {
   if (card.Owned > 0) return {};
   QStringList parts;
   for (const AlbumHolding& h : card.Holders) {
-    parts << QStringLiteral("%1×%2").arg(Surname(h.Person)).arg(h.Copies);
+    parts << QCoreApplication::translate("Album", "%1×%2").arg(Surname(h.Person)).arg(h.Copies);
   }
   if (card.MasterOnly) {
     QStringList sources;
     for (int p : card.MasterSources) sources << Surname(p);
-    parts << QStringLiteral("マスターなら%1").arg(sources.join(QStringLiteral("・")));
+    parts << QCoreApplication::translate("Album", "マスターなら%1").arg(sources.join(Separator()));
   }
-  if (parts.isEmpty()) return QStringLiteral("誰も持っていない");
-  return parts.join(QStringLiteral("・"));
+  if (parts.isEmpty()) return QCoreApplication::translate("Album", "誰も持っていない");
+  return parts.join(Separator());
 }
 
 QString Album::TotalsText() const {
-  return QStringLiteral("持っているカード %1種類／%2種類　合計 %3枚")
+  return QCoreApplication::translate("Album", "持っているカード %1種類／%2種類　合計 %3枚")
       .arg(KindsOwned())
       .arg(kCardKinds)
       .arg(CopiesOwned());

@@ -1,5 +1,6 @@
 #include "album/album_window.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -96,17 +97,18 @@ class CardGrid : public QWidget {
     p.drawText(QRect(tx, y, tw, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QFontMetrics(p.font()).elidedText(card.Name, Qt::ElideRight, tw));
     p.setFont(Gothic(12));
-    p.drawText(QRect(tx, y + 17, tw, 15), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("#%1　%2").arg(card.Id).arg(Album::SidesText(card)));
+    p.drawText(
+        QRect(tx, y + 17, tw, 15), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("Album", "#%1　%2").arg(card.Id).arg(Album::SidesText(card)));
     int markX = tx;
     if (card.Owned > 0) {
       p.setPen(Qt::white);
-      const QString owned = QStringLiteral("持っている %1枚").arg(card.Owned);
+      const QString owned = QCoreApplication::translate("Album", "持っている %1枚").arg(card.Owned);
       p.drawText(QRect(tx, y + 33, tw, 15), Qt::AlignLeft | Qt::AlignVCenter, owned);
       markX += QFontMetrics(p.font()).horizontalAdvance(owned) + 6;
     } else {
       p.setPen(kLacking);
-      const QString lacking = QStringLiteral("持っていない");
+      const QString lacking = QCoreApplication::translate("Album", "持っていない");
       p.drawText(QRect(tx, y + 33, tw, 15), Qt::AlignLeft | Qt::AlignVCenter, lacking);
       markX += QFontMetrics(p.font()).horizontalAdvance(lacking) + 6;
       p.setPen(kCaption);
@@ -118,7 +120,8 @@ class CardGrid : public QWidget {
       DrawMark(p, markX, y + 33, kMasterMark, QStringLiteral("※"));
       markX += 18;
     }
-    if (card.EndingMissing()) DrawMark(p, markX, y + 33, kEndingMark, QStringLiteral("未"));
+    if (card.EndingMissing())
+      DrawMark(p, markX, y + 33, kEndingMark, QCoreApplication::translate("Album", "未"));
   }
 
   const Album& album_;
@@ -127,8 +130,12 @@ class CardGrid : public QWidget {
   const SharpArt* art_;
 };
 
-const char* const kRecordHeads[] = {"対戦", "勝ち", "負け", "引分",  "完勝",
-                                    "完敗", "獲得", "喪失", "ヒント"};
+const char* const kRecordHeads[] = {
+    QT_TRANSLATE_NOOP("Album", "対戦"),  QT_TRANSLATE_NOOP("Album", "勝ち"),
+    QT_TRANSLATE_NOOP("Album", "負け"),  QT_TRANSLATE_NOOP("Album", "引分"),
+    QT_TRANSLATE_NOOP("Album", "完勝"),  QT_TRANSLATE_NOOP("Album", "完敗"),
+    QT_TRANSLATE_NOOP("Album", "獲得"),  QT_TRANSLATE_NOOP("Album", "喪失"),
+    QT_TRANSLATE_NOOP("Album", "ヒント")};
 
 }  // namespace
 
@@ -148,8 +155,8 @@ class AlbumPage : public QWidget {
     p.setPen(Qt::black);
     p.setFont(Gothic(18, true));
     p.drawText(QRect(kMargin, 6, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               album.Master() ? QStringLiteral("カードアルバム　※マスター")
-                              : QStringLiteral("カードアルバム"));
+               album.Master() ? QCoreApplication::translate("Album", "カードアルバム　※マスター")
+                              : QCoreApplication::translate("Album", "カードアルバム"));
     p.setFont(Gothic(14, true));
     p.drawText(QRect(kMargin, 6, AlbumWindow::kWidth - 2 * kMargin, 24),
                Qt::AlignRight | Qt::AlignVCenter, album.TotalsText());
@@ -166,10 +173,12 @@ class AlbumPage : public QWidget {
       p.drawText(QRect(x, 34, 400, 15), Qt::AlignLeft | Qt::AlignVCenter, text);
       x += QFontMetrics(p.font()).horizontalAdvance(text) + 14;
     };
-    legend(&kMasterMark, QStringLiteral("※"), QStringLiteral("マスターだけが出会える"));
-    legend(&kEndingMark, QStringLiteral("未"),
-           QStringLiteral("エンディングの一覧に載る（あと%1種類）").arg(album.EndingMissing()));
-    legend(nullptr, {}, QStringLiteral("辺は上・右・下・左"));
+    legend(&kMasterMark, QStringLiteral("※"),
+           QCoreApplication::translate("Album", "マスターだけが出会える"));
+    legend(&kEndingMark, QCoreApplication::translate("Album", "未"),
+           QCoreApplication::translate("Album", "エンディングの一覧に載る（あと%1種類）")
+               .arg(album.EndingMissing()));
+    legend(nullptr, {}, QCoreApplication::translate("Album", "辺は上・右・下・左"));
     PaintRecord(p);
   }
 
@@ -178,12 +187,14 @@ class AlbumPage : public QWidget {
     p.setPen(Qt::black);
     p.setFont(Gothic(14, true));
     p.drawText(QRect(kMargin, kRecordTop, 200, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("対戦成績"));
+               QCoreApplication::translate("Album", "対戦成績"));
     p.setFont(Gothic(11));
-    QString note = QStringLiteral("完勝・完敗は5対0（不戦敗は完敗）、獲得・喪失はカードの枚数");
+    QString note = QCoreApplication::translate(
+        "Album", "完勝・完敗は5対0（不戦敗は完敗）、獲得・喪失はカードの枚数");
     if (statistics_ && !statistics_->WriteError().isEmpty()) {
       p.setPen(kEndingMark);
-      note = QStringLiteral("記録を保存できません: ") + statistics_->WriteError();
+      note = QCoreApplication::translate("Album", "記録を保存できません: ") +
+             statistics_->WriteError();
     }
     p.drawText(QRect(kMargin + 80, kRecordTop, AlbumWindow::kWidth - 2 * kMargin - 170, 20),
                Qt::AlignLeft | Qt::AlignVCenter,
@@ -198,10 +209,11 @@ class AlbumPage : public QWidget {
     p.setPen(Qt::white);
     p.setFont(Gothic(12, true));
     p.drawText(QRect(kMargin + 4, top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("相手"));
+               QCoreApplication::translate("Album", "相手"));
     for (int i = 0; i < 9; ++i) {
       p.drawText(QRect(kMargin + nameWidth + i * columnWidth, top, columnWidth - 6, rowHeight),
-                 Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(kRecordHeads[i]));
+                 Qt::AlignRight | Qt::AlignVCenter,
+                 QCoreApplication::translate("Album", kRecordHeads[i]));
     }
     for (size_t r = 0; r < rows.size(); ++r) {
       const int y = top + rowHeight * static_cast<int>(r + 1);
@@ -242,7 +254,7 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
   const auto font = [this](int pixels, bool bold = false) {
     return Gothic(std::max(1, int(std::lround(pixels * zoom_))), bold);
   };
-  setWindowTitle(QStringLiteral("カードアルバム"));
+  setWindowTitle(QCoreApplication::translate("Album", "カードアルバム"));
   setFixedSize(at(0, 0, kWidth, kHeight).size());
   setFont(font(12));
   auto* page = new AlbumPage(game_, statistics, cards, zoom_, this);
@@ -265,7 +277,7 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
   scroll_->verticalScrollBar()->setPageStep(
       int(std::lround((kGridHeight - kCellHeight / 2) * zoom_)));
 
-  auto* close = new QPushButton(QStringLiteral("閉じる"), page);
+  auto* close = new QPushButton(QCoreApplication::translate("Album", "閉じる"), page);
   close->setObjectName(QStringLiteral("AlbumClose"));
   close->setFont(font(12, true));
   close->setFocusPolicy(Qt::NoFocus);

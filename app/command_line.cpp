@@ -28,10 +28,17 @@ struct Options {
       QStringLiteral("Start, wait until the title window is shown, print one line about it and "
                      "quit (a check that an installation works; saves nothing).")};
 
+  QCommandLineOption language{
+      QStringLiteral("lang"),
+      QStringLiteral("Play the Japanese (ja, the default) or the English (en) edition, and keep "
+                     "that choice for later starts."),
+      QStringLiteral("ja|en")};
+
   Options() {
     parser.setApplicationDescription(QStringLiteral(
         "KORVANE: card duels on a diamond board and a small adventure around them."));
     parser.addOption(quitAfterTitle);
+    parser.addOption(language);
   }
 };
 
@@ -73,6 +80,14 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine* o
     return 2;
   }
   out->quitAfterTitle = o.parser.isSet(o.quitAfterTitle);
+  if (o.parser.isSet(o.language)) {
+    const QString language = o.parser.value(o.language);
+    if (language != QLatin1String("ja") && language != QLatin1String("en")) {
+      Print(stderr, QStringLiteral("korvane: --lang takes ja or en, not \"%1\"\n").arg(language));
+      return 2;
+    }
+    out->language = language;
+  }
   return std::nullopt;
 }
 

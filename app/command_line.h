@@ -6,6 +6,7 @@
 // would lose their save. The app id only names the desktop entry, the icon and the metadata.
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <optional>
 
@@ -20,6 +21,7 @@ void SetApplicationIdentity();
 // What the command line asks for beyond the defaults; new options add one field here.
 struct CommandLine {
   bool quitAfterTitle = false;  // start, show the title window, report it and quit
+  QString language;             // --lang: "ja" or "en"; empty when not given
 };
 
 // --help and --version, answered before a QApplication (and so a display) exists. Returns the

@@ -143,12 +143,12 @@ void QuitOnceShown(QWidget& window, const QString& dataDir) {
 
 int Run(QApplication& app, const CommandLine& options) {
   const QString dataDir = FindDataDir();
-  // The edition the player chose (Japanese unless the preferences say English), Qt's own texts
-  // with it.
+  // The edition, before any text is made: --lang (remembered), else the player's last choice,
+  // else Japanese; Qt's own texts with it.
+  PreferenceStore preferences(PreferenceStore::DefaultPath());
   Edition edition(dataDir);
   QString editionProblem;
-  if (!edition.Use(PreferenceStore(PreferenceStore::DefaultPath()).Load().language,
-                   &editionProblem)) {
+  if (!edition.Use(StartLanguage(options.language, preferences), &editionProblem)) {
     std::fprintf(stderr, "korvane: 英語版を使えません（%s）。日本語で続けます\n",
                  qUtf8Printable(editionProblem));
   }
@@ -161,9 +161,9 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!cards) {
     // The same words and status as korvane-tool; on the terminal too, for scripts.
     std::fprintf(stderr, "korvane: %s\n", error.c_str());
-    QMessageBox::critical(
-        nullptr, QStringLiteral("KORVANE"),
-        QStringLiteral("%1\n\nデータの場所: %2").arg(QString::fromStdString(error), dataDir));
+    QMessageBox::critical(nullptr, QStringLiteral("KORVANE"),
+                          QCoreApplication::translate("Messages", "%1\n\nデータの場所: %2")
+                              .arg(QString::fromStdString(error), dataDir));
     return kCardFileExitStatus;
   }
 
@@ -179,7 +179,6 @@ int Run(QApplication& app, const CommandLine& options) {
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
-  PreferenceStore preferences(PreferenceStore::DefaultPath());
   ViewZoom zoom(&preferences);
   const SharpArt cardArt(cardPictures, dataDir);
   const SharpAdventureArt adventureArt(dataDir);
@@ -210,7 +209,10 @@ int Run(QApplication& app, const CommandLine& options) {
   adventure.OnNewGame = [&statistics] { (void)statistics.StartNewGame(); };
   adventure.Form_Load();
   if (adventure.Ended()) return 0;  // a signal came during start-up
-  if (!statisticsProblem.isEmpty()) platform.ShowOk(QStringLiteral("対戦成績"), statisticsProblem);
+  if (!editionProblem.isEmpty()) platform.ShowOk(QStringLiteral("KORVANE"), editionProblem);
+  if (!statisticsProblem.isEmpty()) {
+    platform.ShowOk(QCoreApplication::translate("Messages", "対戦成績"), statisticsProblem);
+  }
   ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
   window.setWindowIcon(icon);
   window.OnAlbum = opener.OnAlbum;
@@ -221,6 +223,14 @@ int Run(QApplication& app, const CommandLine& options) {
     return opener.SharpShown(shown, scale);
   };
   opener.SetAdventure(&adventure, &window);
+  // The title's switch of editions; the choice is remembered for the next start.
+  window.ChooseLanguage = [&edition, &preferences, &platform](const QString& language) {
+    QString problem;
+    const bool used = edition.Use(language, &problem);
+    if (used) (void)preferences.SaveLanguage(language);
+    if (!problem.isEmpty()) platform.ShowOk(QStringLiteral("KORVANE"), problem);
+    return used;
+  };
   window.OnClosed = [] { QCoreApplication::exit(0); };
   window.show();
   window.StartTimer();

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "state/language.h"
+#include "state/preferences.h"
 
 namespace korvane {
 
@@ -31,7 +32,13 @@ bool Edition::Use(const QString& language, QString* error) {
   if (translator_) return true;
   const QString path = EnglishFile(dataDir_);
   auto fail = [&](const QString& why) {
-    if (error) *error = path + QStringLiteral(": ") + why;
+    // Told in both languages: the player asked for English, and the game goes on in Japanese.
+    if (error) {
+      *error = QStringLiteral(
+                   "The English edition could not be loaded; the game stays in Japanese.\n"
+                   "英語版を読み込めなかったため、日本語のままで遊びます。\n(%1: %2)")
+                   .arg(path, why);
+    }
     UseQtJapanese(true);  // the game stays Japanese, Qt's texts with it
     return false;
   };
@@ -81,6 +88,14 @@ void Edition::Remove() {
   if (!translator_) return;
   QCoreApplication::removeTranslator(translator_.get());
   translator_.reset();
+}
+
+QString StartLanguage(const QString& commandLine, const PreferenceStore& preferences) {
+  if (!commandLine.isEmpty()) {
+    (void)preferences.SaveLanguage(commandLine);
+    return commandLine;
+  }
+  return preferences.Load().language;
 }
 
 }  // namespace korvane

@@ -17,6 +17,8 @@ class QTranslator;
 
 namespace korvane {
 
+class PreferenceStore;
+
 class Edition {
  public:
   explicit Edition(QString dataDir);
@@ -43,5 +45,9 @@ class Edition {
   std::unique_ptr<QTranslator> qtJapanese_;
   bool qtJapaneseMissing_ = false;
 };
+
+// The language of this run: the one the command line gives (it is remembered in the
+// preferences), else the one remembered there, else Japanese, whatever the system's locale.
+QString StartLanguage(const QString& commandLine, const PreferenceStore& preferences);
 
 }  // namespace korvane

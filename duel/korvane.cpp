@@ -2,10 +2,12 @@
 // after it, leaving with "終わり" and closing (with the forfeit).
 #include "duel/korvane.h"
 
+#include <QCoreApplication>
 #include <chrono>
 
 #include "duel/hint_worker.h"
 #include "duel/sprite.h"
+#include "duel/tutorial.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
@@ -66,18 +68,19 @@ DuelControls DesignLayout() {
   for (int j = 0; j < 14; ++j) place(c.cardlabel[j], 80 * (j % 7), j < 7 ? 88 : 232, 81, 65);
   place(c.VScroll1, 568, 0, 25, 313);
   place(c.Field, 88, 0, kFieldOuter, kFieldOuter);
-  place(c.Thinking, 8, 24, 145, 25, QStringLiteral("考え中・・・・・・。"));
+  place(c.Thinking, 8, 24, 145, 25, QCoreApplication::translate("Duel", "考え中・・・・・・。"));
   for (int i = 0; i < kHandSize; ++i) {
     place(c.EHand[i], 0, 80 * i, kHandPixels, kHandPixels);
     place(c.PHand[i], 144 + 88 * i, 320, kHandPixels, kHandPixels);
   }
-  place(c.Command1, 0, 328, 81, 33, QStringLiteral("勝負！"));
-  place(c.Command2, 48, 368, 81, 33, QStringLiteral("選び直す"));
-  place(c.Command4, 464, 344, 81, 33, QStringLiteral("終わり"));
-  place(c.Label1, 48, 352, 409, 25, QStringLiteral("カードが足りません。"));
-  place(c.LText, 96, 368, 425, 33,
-        QStringLiteral("ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。"));
-  place(c.LButton, 8, 368, 81, 33, QStringLiteral("ふむふむ"));
+  // Captions in the edition's language: the window is laid out afresh at every opening, and the
+  // logic never compares them.
+  place(c.Command1, 0, 328, 81, 33, QCoreApplication::translate("Duel", "勝負！"));
+  place(c.Command2, 48, 368, 81, 33, QCoreApplication::translate("Duel", "選び直す"));
+  place(c.Command4, 464, 344, 81, 33, QCoreApplication::translate("Duel", "終わり"));
+  place(c.Label1, 48, 352, 409, 25, QCoreApplication::translate("Duel", "カードが足りません。"));
+  place(c.LText, 96, 368, 425, 33, TutorialOpeningText());
+  place(c.LButton, 8, 368, 81, 33, QCoreApplication::translate("Duel", "ふむふむ"));
   c.VScrollValue = 0;
   return c;
 }
@@ -197,8 +200,9 @@ bool Korvane::Form_Unload() {
       asking_ = true;
       if (Changed) Changed();
       const bool yes =
-          platform_.AskYesNo(QStringLiteral("バトル中断"),
-                             QStringLiteral("不戦敗はパーフェクト負け扱いです。よろしいですか？"));
+          platform_.AskYesNo(QCoreApplication::translate("Duel", "バトル中断"),
+                             QCoreApplication::translate(
+                                 "Duel", "不戦敗はパーフェクト負け扱いです。よろしいですか？"));
       asking_ = false;
       if (!yes) return false;
       if (!open_) return true;
@@ -281,7 +285,9 @@ void Korvane::SetUpDuel() {
 
 void Korvane::ResetAfterDuel(bool returnHandCards) {
   if (!open_) return;
-  Ctl.Label1.Caption = QStringLiteral("現在%1勝%2敗").arg(game_.SeriesWins).arg(game_.SeriesLosses);
+  Ctl.Label1.Caption = QCoreApplication::translate("Duel", "現在%1勝%2敗")
+                           .arg(game_.SeriesWins)
+                           .arg(game_.SeriesLosses);
   Ctl.Label1.Visible = true;
   Ctl.Command4.Visible = true;
   // Every hand card goes home; the transfers have already been counted.

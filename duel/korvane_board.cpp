@@ -1,5 +1,6 @@
 // The board and the hands, the player's click, the flip animation, the enemy's turn and the
 // result of a duel.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "duel/korvane.h"
@@ -7,6 +8,7 @@
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "state/game_state.h"
+#include "state/language.h"
 #include "state/statistics.h"
 
 namespace korvane {
@@ -240,7 +242,8 @@ void Korvane::SettleDuel() {
     } else {
       AddTo(game_.SeriesDraws, 1);
       if (Changed) Changed();
-      platform_.ShowOk(QStringLiteral("End of the Game"), QStringLiteral("引き分け・・・。"));
+      platform_.ShowOk(QStringLiteral("End of the Game"),
+                       QCoreApplication::translate("Duel", "引き分け・・・。"));
     }
   }
   if (game_.TutorialMode == 0 && report.Opponent > 0 && OnDuelSettled) OnDuelSettled(report);
@@ -254,16 +257,18 @@ int Korvane::TransferCard(bool toPlayer, int slot) {
   const int y = toPlayer ? 240 : 0;
   PaintSprite(Canvas, 120, y, 160, 160, toPlayer ? pictures_.Card(id) : pictures_.EnemyCard(id));
   const QImage shown = Canvas.copy(120, y, 160, 160);
-  const QString name = QString::fromStdString(cards_.Name(id));
+  const QString name = CardNameInEdition(QString::fromStdString(cards_.Name(id)));
   if (Changed) Changed();
   if (toPlayer) {
-    platform_.ShowOk(QStringLiteral("カード入手"),
-                     QStringLiteral("「") + name + QStringLiteral("」カードを手に入れた。"), shown);
+    platform_.ShowOk(QCoreApplication::translate("Duel", "カード入手"),
+                     QCoreApplication::translate("Duel", "「%1」カードを手に入れた。").arg(name),
+                     shown);
     AddTo(OpponentStock[id], -1);
     AddTo(game_.Collections[0][id], 1);
   } else {
-    platform_.ShowOk(QStringLiteral("カード譲渡"),
-                     QStringLiteral("「") + name + QStringLiteral("」カードを失った。"), shown);
+    platform_.ShowOk(QCoreApplication::translate("Duel", "カード譲渡"),
+                     QCoreApplication::translate("Duel", "「%1」カードを失った。").arg(name),
+                     shown);
     AddTo(OpponentStock[id], 1);
     AddTo(game_.Collections[0][id], -1);
   }

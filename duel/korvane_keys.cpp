@@ -2,6 +2,7 @@
 // marks drawn over the board, the help box, and the window's key hook.
 #include "duel/korvane_keys.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -232,7 +233,8 @@ void DuelKeys::MoveBoardCursor(int key) {
 // --- What the view shows ---
 
 QString PaceName(Pace pace) {
-  return pace == Pace::Fast ? QStringLiteral("はやい") : QStringLiteral("ふつう");
+  return pace == Pace::Fast ? QCoreApplication::translate("Keys", "はやい")
+                            : QCoreApplication::translate("Keys", "ふつう");
 }
 
 QString KeyTable(std::initializer_list<KeyLine> lines) {
@@ -241,10 +243,12 @@ QString KeyTable(std::initializer_list<KeyLine> lines) {
     if (!line.keys) {
       html += QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>").arg(line.does);
     } else {
+      // Keys named in words ("プラス") have their translation; the others stay as they are.
       html += QStringLiteral(
                   "<tr><td style=\"padding-left:12px; padding-right:14px\">%1</td>"
                   "<td>%2</td></tr>")
-                  .arg(QString::fromUtf8(line.keys).toHtmlEscaped(), line.does.toHtmlEscaped());
+                  .arg(QCoreApplication::translate("Keys", line.keys).toHtmlEscaped(),
+                       line.does.toHtmlEscaped());
     }
   }
   return html + QStringLiteral("</table>");
@@ -252,30 +256,35 @@ QString KeyTable(std::initializer_list<KeyLine> lines) {
 
 QString DuelKeyHelp(Pace pace) {
   return KeyTable({
-      {nullptr, QStringLiteral("カード選び")},
-      {"← → ↑ ↓", QStringLiteral("カードを選ぶ（ページも送る）")},
-      {"PageUp / PageDown", QStringLiteral("ページ送り")},
-      {"Space", QStringLiteral("カードを押す（手札の枠に仮に置く）")},
-      {"Enter", QStringLiteral("ダブルクリックと同じ（カードを決める）")},
-      {"S", QStringLiteral("勝負！")},
-      {"R", QStringLiteral("選び直す")},
-      {"Q", QStringLiteral("終わり")},
-      {"A", QStringLiteral("カードアルバム（左下の「アルバム」ボタンと同じ）")},
-      {nullptr, QStringLiteral("勝負")},
-      {"1 ～ 5", QStringLiteral("手札を選ぶ")},
-      {"← → ↑ ↓", QStringLiteral("マスを選ぶ")},
-      {"Enter / Space", QStringLiteral("選んだマスにカードを置く")},
-      {"H", QStringLiteral("ヒント：置くとよいカードとマスに緑の印（カードは置きません）")},
-      {"", QStringLiteral("「最善手」は読み切った最善の手、「参考手」は相手の考え方で選んだ手")},
-      {nullptr, QStringLiteral("ゲーム説明")},
-      {"Enter / Space", QStringLiteral("ふむふむ")},
-      {nullptr, QStringLiteral("いつでも")},
-      {"Esc", QStringLiteral("ウィンドウを閉じる（閉じるボタンと同じ）")},
-      {"F1", QStringLiteral("このキー一覧")},
-      {"F2", QStringLiteral("勝負の速さ ふつう / はやい（いまは「%1」）").arg(PaceName(pace))},
-      {"Ctrl + プラス / マイナス", QStringLiteral("拡大 / 縮小")},
-      {"Ctrl + 0", QStringLiteral("元の大きさ")},
-      {"F11", QStringLiteral("全画面表示の切り替え")},
+      {nullptr, QCoreApplication::translate("Keys", "カード選び")},
+      {"← → ↑ ↓", QCoreApplication::translate("Keys", "カードを選ぶ（ページも送る）")},
+      {"PageUp / PageDown", QCoreApplication::translate("Keys", "ページ送り")},
+      {"Space", QCoreApplication::translate("Keys", "カードを押す（手札の枠に仮に置く）")},
+      {"Enter", QCoreApplication::translate("Keys", "ダブルクリックと同じ（カードを決める）")},
+      {"S", QCoreApplication::translate("Duel", "勝負！")},
+      {"R", QCoreApplication::translate("Duel", "選び直す")},
+      {"Q", QCoreApplication::translate("Duel", "終わり")},
+      {"A",
+       QCoreApplication::translate("Keys", "カードアルバム（左下の「アルバム」ボタンと同じ）")},
+      {nullptr, QCoreApplication::translate("Keys", "勝負")},
+      {QT_TRANSLATE_NOOP("Keys", "1 ～ 5"), QCoreApplication::translate("Keys", "手札を選ぶ")},
+      {"← → ↑ ↓", QCoreApplication::translate("Keys", "マスを選ぶ")},
+      {"Enter / Space", QCoreApplication::translate("Keys", "選んだマスにカードを置く")},
+      {"H", QCoreApplication::translate(
+                "Keys", "ヒント：置くとよいカードとマスに緑の印（カードは置きません）")},
+      {"", QCoreApplication::translate(
+               "Keys", "「最善手」は読み切った最善の手、「参考手」は相手の考え方で選んだ手")},
+      {nullptr, QCoreApplication::translate("Keys", "ゲーム説明")},
+      {"Enter / Space", QCoreApplication::translate("Duel", "ふむふむ")},
+      {nullptr, QCoreApplication::translate("Keys", "いつでも")},
+      {"Esc", QCoreApplication::translate("Keys", "ウィンドウを閉じる（閉じるボタンと同じ）")},
+      {"F1", QCoreApplication::translate("Keys", "このキー一覧")},
+      {"F2", QCoreApplication::translate("Keys", "勝負の速さ ふつう / はやい（いまは「%1」）")
+                 .arg(PaceName(pace))},
+      {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
+       QCoreApplication::translate("Keys", "拡大 / 縮小")},
+      {"Ctrl + 0", QCoreApplication::translate("Keys", "元の大きさ")},
+      {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
   });
 }
 
@@ -302,7 +311,8 @@ void PaintHintFrame(QPainter& p, int x, int y, bool exact) {
 }  // namespace
 
 QString HintCaption(bool exact) {
-  return exact ? QStringLiteral("最善手") : QStringLiteral("参考手");
+  return exact ? QCoreApplication::translate("Keys", "最善手")
+               : QCoreApplication::translate("Keys", "参考手");
 }
 
 void PaintHintCard(QPainter& p, const Korvane::HintMark& hint) {
@@ -351,7 +361,7 @@ void ShowKeyHelp(QWidget* parent, const QString& text) {
   auto* box = new QMessageBox(parent);
   box->setObjectName(QStringLiteral("KeyHelp"));
   box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setWindowTitle(QStringLiteral("キー操作"));
+  box->setWindowTitle(QCoreApplication::translate("Keys", "キー操作"));
   QFont font(QStringLiteral("IPAPGothic"));
   font.setPixelSize(13);
   box->setFont(font);
@@ -380,8 +390,9 @@ void KorvaneWindow::keyPressEvent(QKeyEvent* event) {
       ShowKeyHelp(this, DuelKeyHelp(logic_.DuelPace));
       break;
     case DuelKeys::Action::PaceChanged:
-      QToolTip::showText(mapToGlobal(QPoint(width() / 3, height() / 2)),
-                         QStringLiteral("勝負の速さ：") + PaceName(logic_.DuelPace), this);
+      QToolTip::showText(
+          mapToGlobal(QPoint(width() / 3, height() / 2)),
+          QCoreApplication::translate("Keys", "勝負の速さ：") + PaceName(logic_.DuelPace), this);
       break;
     case DuelKeys::Action::Album:
       OpenAlbum();

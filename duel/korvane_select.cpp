@@ -1,10 +1,12 @@
 // Deck selection: the paged list of the player's cards, preview and take, choose again, start.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "duel/korvane.h"
 #include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "state/game_state.h"
+#include "state/language.h"
 
 namespace korvane {
 
@@ -18,8 +20,8 @@ void Korvane::ShowCollection() {
     } else if (k >= v && k < v + 14) {
       Ctl.CardPic[k].Visible = true;
       DuelControl& label = Ctl.cardlabel[k - v];
-      label.Caption = QString::fromStdString(cards_.Name(k)) + QChar(13) + QStringLiteral("×") +
-                      QString::number(mine[k]);
+      label.Caption = CardNameInEdition(QString::fromStdString(cards_.Name(k))) + QChar(13) +
+                      QStringLiteral("×") + QString::number(mine[k]);
       label.Visible = true;
     } else {
       Ctl.CardPic[k].Visible = false;
@@ -50,7 +52,7 @@ void Korvane::ShowWayOutIfShort() {
   if (game_.TutorialMode != 0 || Duel.EnemyHand[0] != -1) return;
   if (game_.TotalCards(0) + ChosenCount() >= kHandSize) return;
   if (Duel.PlayerHand[0] == -1 && !Ctl.Picture1.Visible) return;  // the plain "not enough" state
-  Ctl.Label1.Caption = QStringLiteral("カードが足りません。");
+  Ctl.Label1.Caption = QCoreApplication::translate("Duel", "カードが足りません。");
   Ctl.Label1.Visible = true;
   Ctl.Command4.Visible = true;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include "duel/log_painter.h"
 #include "duel/sharp_art.h"
 #include "duel/view_zoom.h"
+#include "state/language.h"
 
 namespace korvane {
 
@@ -138,8 +140,10 @@ void Place(const ZoomStage& zoom, QWidget* w, const DuelControl& c) {
   w->setVisible(c.Visible);
 }
 
-const QString kTakeHint =
-    QStringLiteral("ダブルクリック（または Enter キー）で、このカードを手札に選びます。");
+QString TakeHint() {
+  return QCoreApplication::translate(
+      "Duel", "ダブルクリック（または Enter キー）で、このカードを手札に選びます。");
+}
 
 }  // namespace
 
@@ -152,7 +156,8 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
 
   // The deck-selection list.
   picture1_ = new QWidget(stage);
-  picture1_->setToolTip(kTakeHint);
+  const QString takeHint = TakeHint();
+  picture1_->setToolTip(takeHint);
   QPalette black = picture1_->palette();
   black.setColor(QPalette::Window, Qt::black);
   picture1_->setPalette(black);
@@ -164,7 +169,7 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
       Forward([&] { logic_.CardPic_MouseDown(k, VbButton(b), VbShift(m), p.x(), p.y()); });
     };
     pic->OnDoubleClick = [this, k] { Forward([&] { logic_.CardPic_DblClick(k); }); };
-    pic->setToolTip(kTakeHint);
+    pic->setToolTip(takeHint);
     if (k < kCardKinds) {
       pic->Sharp = [this, k](double scale) -> QImage {
         if (!sharpArt_) return {};
@@ -179,6 +184,8 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setStyleSheet(QStringLiteral("color: rgb(192,255,255); background: transparent;"));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // English names are longer: they take a second line rather than lose their ends.
+    label->setWordWrap(EnglishEdition());
     cardLabel_[j] = label;
   }
   vscroll_ = new QScrollBar(Qt::Vertical, stage);
@@ -246,10 +253,11 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   connect(lButton_, &QPushButton::clicked, this,
           [this] { Forward([&] { logic_.LButton_Click(); }); });
   // Not one of the window's own controls: shown only while the deck selection waits.
-  albumButton_ = new QPushButton(QStringLiteral("アルバム"), stage);
+  albumButton_ = new QPushButton(QCoreApplication::translate("Album", "アルバム"), stage);
   zoom_->Place(albumButton_, kAlbumButton);
   zoom_->SetFont(albumButton_, GothicFont(10));
-  albumButton_->setToolTip(QStringLiteral("カードアルバムと対戦成績（A キー）"));
+  albumButton_->setToolTip(
+      QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
   albumButton_->hide();
   connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
 

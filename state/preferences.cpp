@@ -24,7 +24,8 @@ Preferences PreferenceStore::Load() const {
   if (ok && std::isfinite(zoom) && zoom >= Preferences::kMinZoom && zoom <= Preferences::kMaxZoom)
     p.zoom = zoom;
   p.fullScreen = s.value(QStringLiteral("view/fullScreen"), false).toBool();
-  if (s.value(QStringLiteral("duel/pace")).toString() == QStringLiteral("fast")) p.pace = Pace::Fast;
+  if (s.value(QStringLiteral("duel/pace")).toString() == QStringLiteral("fast"))
+    p.pace = Pace::Fast;
   if (s.value(QStringLiteral("game/language")).toString() == QStringLiteral("en"))
     p.language = QStringLiteral("en");
   return p;
@@ -42,6 +43,15 @@ bool PreferenceStore::Save(const Preferences& prefs) const {
   s.setValue(QStringLiteral("duel/pace"),
              prefs.pace == Pace::Fast ? QStringLiteral("fast") : QStringLiteral("normal"));
   s.setValue(QStringLiteral("game/language"), prefs.language);
+  s.sync();
+  return s.status() == QSettings::NoError;
+}
+
+bool PreferenceStore::SaveLanguage(const QString& language) const {
+  if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
+  QSettings s(path_, QSettings::IniFormat);
+  s.setValue(QStringLiteral("game/language"),
+             language == QStringLiteral("en") ? QStringLiteral("en") : QStringLiteral("ja"));
   s.sync();
   return s.status() == QSettings::NoError;
 }

@@ -35,6 +35,8 @@ class PreferenceStore {
   Preferences Load() const;
   // False when the file cannot be written (the game goes on with the values in memory).
   bool Save(const Preferences& prefs) const;
+  // Writes the language ("ja" or "en") alone: every other line of the file stays as it is.
+  bool SaveLanguage(const QString& language) const;
 
  private:
   QString path_;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,21 +22,23 @@ constexpr qint64 kSettingsImageBytes = static_cast<qint64>(kSettingsRecordCount)
 QString Reason(const QFileDevice& file) {
   switch (file.error()) {
     case QFileDevice::PermissionsError:
-      return QStringLiteral("権限がありません");
+      return QCoreApplication::translate("Files", "権限がありません");
     case QFileDevice::ResourceError:
-      return QStringLiteral("ディスクの空きが足りないか、開けるファイルの数を超えました");
+      return QCoreApplication::translate(
+          "Files", "ディスクの空きが足りないか、開けるファイルの数を超えました");
     case QFileDevice::WriteError:
-      return QStringLiteral("書き込みに失敗しました。ディスクがいっぱいかもしれません");
+      return QCoreApplication::translate(
+          "Files", "書き込みに失敗しました。ディスクがいっぱいかもしれません");
     case QFileDevice::ReadError:
-      return QStringLiteral("読み出しに失敗しました");
+      return QCoreApplication::translate("Files", "読み出しに失敗しました");
     case QFileDevice::OpenError:
-      return QStringLiteral("開けません");
+      return QCoreApplication::translate("Files", "開けません");
     case QFileDevice::RemoveError:
-      return QStringLiteral("削除できません");
+      return QCoreApplication::translate("Files", "削除できません");
     case QFileDevice::RenameError:
-      return QStringLiteral("名前を変えられません");
+      return QCoreApplication::translate("Files", "名前を変えられません");
     default:
-      return QStringLiteral("ファイル操作に失敗しました");
+      return QCoreApplication::translate("Files", "ファイル操作に失敗しました");
   }
 }
 
@@ -45,17 +48,23 @@ std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, Q
   const QFileInfo info(path);
   if (!info.exists()) return std::string();
   if (info.isDir()) {
-    if (error) *error = QStringLiteral("%1 はファイルではなくフォルダです。").arg(path);
+    if (error)
+      *error =
+          QCoreApplication::translate("Files", "%1 はファイルではなくフォルダです。").arg(path);
     return std::nullopt;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = QStringLiteral("%1 を読めません（%2）。").arg(path, Reason(file));
+    if (error)
+      *error =
+          QCoreApplication::translate("Files", "%1 を読めません（%2）。").arg(path, Reason(file));
     return std::nullopt;
   }
   const QByteArray bytes = file.read(maxBytes);
   if (file.error() != QFileDevice::NoError) {
-    if (error) *error = QStringLiteral("%1 を読めません（%2）。").arg(path, Reason(file));
+    if (error)
+      *error =
+          QCoreApplication::translate("Files", "%1 を読めません（%2）。").arg(path, Reason(file));
     return std::nullopt;
   }
   return bytes.toStdString();
@@ -64,10 +73,13 @@ std::optional<std::string> ReadFileImage(const QString& path, qint64 maxBytes, Q
 FileResult WriteFileAtomically(const QString& path, const std::string& bytes) {
   const QFileInfo info(path);
   auto failed = [&](const QString& why) {
-    return FileResult::Failed(QStringLiteral("%1 に書き込めませんでした（%2）。").arg(path, why));
+    return FileResult::Failed(
+        QCoreApplication::translate("Files", "%1 に書き込めませんでした（%2）。").arg(path, why));
   };
-  if (!QDir().mkpath(info.absolutePath())) return failed(QStringLiteral("フォルダを作れません"));
-  if (info.isDir()) return failed(QStringLiteral("同じ名前のフォルダがあります"));
+  if (!QDir().mkpath(info.absolutePath()))
+    return failed(QCoreApplication::translate("Files", "フォルダを作れません"));
+  if (info.isDir())
+    return failed(QCoreApplication::translate("Files", "同じ名前のフォルダがあります"));
   // QSaveFile writes "<name>.XXXXXX" beside the target, syncs it and renames it over the target;
   // with the direct-write fallback off, an unwritable directory is an error, not a risk.
   QSaveFile file(path);
@@ -167,7 +179,8 @@ FileResult SaveStore::DeleteSave() {
     QFile file(path);
     if (!file.remove()) {
       return FileResult::Failed(
-          QStringLiteral("%1 を削除できませんでした（%2）。").arg(path, Reason(file)));
+          QCoreApplication::translate("Files", "%1 を削除できませんでした（%2）。")
+              .arg(path, Reason(file)));
     }
   }
   return {};
@@ -183,12 +196,14 @@ FileResult MoveFileAside(const QString& path, const QString& tag, QString* newPa
     const QString target = path + QStringLiteral(".%1-%2").arg(tag).arg(n);
     if (QFileInfo::exists(target)) continue;
     if (!QDir().rename(path, target)) {
-      return FileResult::Failed(QStringLiteral("%1 を %2 に移せませんでした。").arg(path, target));
+      return FileResult::Failed(
+          QCoreApplication::translate("Files", "%1 を %2 に移せませんでした。").arg(path, target));
     }
     if (newPath) *newPath = target;
     return {};
   }
-  return FileResult::Failed(QStringLiteral("%1 を移す先の名前が見つかりません。").arg(path));
+  return FileResult::Failed(
+      QCoreApplication::translate("Files", "%1 を移す先の名前が見つかりません。").arg(path));
 }
 
 QString SaveStore::ResumePath() const {
@@ -212,7 +227,8 @@ FileResult MoveOver(const QString& from, const QString& to) {
     }
     return {};
   }
-  return FileResult::Failed(QStringLiteral("%1 を %2 に移せませんでした。").arg(from, to));
+  return FileResult::Failed(
+      QCoreApplication::translate("Files", "%1 を %2 に移せませんでした。").arg(from, to));
 }
 
 }  // namespace
@@ -231,7 +247,8 @@ FileResult SaveStore::RestoreResumeCopy() {
   const QString target = SavePath();
   if (QFileInfo(target).isDir()) {
     return FileResult::Failed(
-        QStringLiteral("%1 を戻せません（同じ名前のフォルダがあります）。").arg(target));
+        QCoreApplication::translate("Files", "%1 を戻せません（同じ名前のフォルダがあります）。")
+            .arg(target));
   }
   return MoveOver(ResumePath(), target);
 }
@@ -241,7 +258,8 @@ FileResult SaveStore::DiscardResumeCopy() {
   QFile file(ResumePath());
   if (file.remove()) return {};
   return FileResult::Failed(
-      QStringLiteral("%1 を削除できませんでした（%2）。").arg(file.fileName(), Reason(file)));
+      QCoreApplication::translate("Files", "%1 を削除できませんでした（%2）。")
+          .arg(file.fileName(), Reason(file)));
 }
 
 }  // namespace korvane

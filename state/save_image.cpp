@@ -1,5 +1,6 @@
 #include "state/save_image.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "engine/cp932.h"
@@ -26,30 +27,34 @@ void WriteLe16(std::string& image, size_t at, uint16_t value) {
   image[at + 1] = static_cast<char>(value >> 8);
 }
 
-QString Record(int record) { return QStringLiteral("記録 %1").arg(record); }
+QString Record(int record) { return QCoreApplication::translate("Files", "記録 %1").arg(record); }
 
 // The text of record n, checked: present in full, at most 126 bytes, valid code page 932.
 std::optional<QString> ReadCheckedText(std::string_view image, int record, QString* reason) {
   const size_t at = RecordOffset(record);
   if (image.size() < at + 2) {
-    *reason = Record(record) + QStringLiteral(" がありません（ファイルが途中で切れています）。");
+    *reason = Record(record) + QCoreApplication::translate(
+                                   "Files", " がありません（ファイルが途中で切れています）。");
     return std::nullopt;
   }
   const uint16_t length = ReadLe16(image, at);
   if (length > kMaxRecordText) {
-    *reason = Record(record) + QStringLiteral(" の文字列の長さが %1 バイトです（最大 %2）。")
-                                   .arg(length)
-                                   .arg(kMaxRecordText);
+    *reason = Record(record) +
+              QCoreApplication::translate("Files", " の文字列の長さが %1 バイトです（最大 %2）。")
+                  .arg(length)
+                  .arg(kMaxRecordText);
     return std::nullopt;
   }
   if (image.size() < at + 2 + length) {
-    *reason = Record(record) + QStringLiteral(" の文字列が途中で切れています。");
+    *reason =
+        Record(record) + QCoreApplication::translate("Files", " の文字列が途中で切れています。");
     return std::nullopt;
   }
   const std::string bytes(image.substr(at + 2, length));
   const std::optional<std::string> utf8 = DecodeCp932(bytes);
   if (!utf8) {
-    *reason = Record(record) + QStringLiteral(" の文字列がシフトJISとして読めません。");
+    *reason = Record(record) +
+              QCoreApplication::translate("Files", " の文字列がシフトJISとして読めません。");
     return std::nullopt;
   }
   return QString::fromStdString(*utf8);
@@ -58,7 +63,8 @@ std::optional<QString> ReadCheckedText(std::string_view image, int record, QStri
 std::optional<int16_t> ReadCheckedInt(std::string_view image, int record, QString* reason) {
   const size_t at = RecordOffset(record);
   if (image.size() < at + 2) {
-    *reason = Record(record) + QStringLiteral(" がありません（ファイルが途中で切れています）。");
+    *reason = Record(record) + QCoreApplication::translate(
+                                   "Files", " がありません（ファイルが途中で切れています）。");
     return std::nullopt;
   }
   return static_cast<int16_t>(ReadLe16(image, at));
@@ -116,7 +122,8 @@ SaveStatus DecodeSaveImage(std::string_view image, GameState* out, QString* reas
   // Nothing at all, or an empty name, is no save.
   if (image.empty()) return SaveStatus::NoSave;
   if (image.size() < 2)
-    return damaged(QStringLiteral("ファイルが短すぎます（%1 バイト）。").arg(image.size()));
+    return damaged(QCoreApplication::translate("Files", "ファイルが短すぎます（%1 バイト）。")
+                       .arg(image.size()));
   if (ReadLe16(image, 0) == 0) return SaveStatus::NoSave;
 
   // Read everything into a scratch state; the caller's state is only replaced at the end.
@@ -127,8 +134,9 @@ SaveStatus DecodeSaveImage(std::string_view image, GameState* out, QString* reas
   const std::optional<int16_t> sex = ReadCheckedInt(image, kSexRecord, &why);
   if (!sex) return damaged(why);
   if (*sex != 0 && *sex != 1) {
-    return damaged(Record(kSexRecord) +
-                   QStringLiteral(" の性別が %1 です（0 か 1 のはず）。").arg(*sex));
+    return damaged(
+        Record(kSexRecord) +
+        QCoreApplication::translate("Files", " の性別が %1 です（0 か 1 のはず）。").arg(*sex));
   }
   g.PlayerSex = *sex;
 
@@ -139,7 +147,9 @@ SaveStatus DecodeSaveImage(std::string_view image, GameState* out, QString* reas
       const std::optional<int16_t> count = ReadCheckedInt(image, record, &why);
       if (!count) return damaged(why);
       if (*count < 0) {
-        return damaged(Record(record) + QStringLiteral(" のカードの枚数が %1 です。").arg(*count));
+        return damaged(
+            Record(record) +
+            QCoreApplication::translate("Files", " のカードの枚数が %1 です。").arg(*count));
       }
       g.Collections[p][k] = *count;
     }
@@ -169,7 +179,8 @@ std::optional<std::string> EncodeSaveImage(const GameState& g, bool oldHouseVari
   const QString nameProblem = CheckPlayerName(g.PlayerName);
   if (!nameProblem.isEmpty()) return fail(nameProblem);
   if (g.PlayerSex != 0 && g.PlayerSex != 1) {
-    return fail(QStringLiteral("性別の値 %1 はセーブできません。").arg(g.PlayerSex));
+    return fail(
+        QCoreApplication::translate("Files", "性別の値 %1 はセーブできません。").arg(g.PlayerSex));
   }
 
   std::string image;
@@ -182,7 +193,8 @@ std::optional<std::string> EncodeSaveImage(const GameState& g, bool oldHouseVari
     for (int k = 0; k < kCardKinds; ++k) {
       const int16_t count = g.Collections[p][k];
       if (count < 0) {
-        return fail(QStringLiteral("%1 のカード %2 の枚数が %3 です。セーブできません。")
+        return fail(QCoreApplication::translate(
+                        "Files", "%1 のカード %2 の枚数が %3 です。セーブできません。")
                         .arg(p == 0 ? g.PlayerName : PersonName(p))
                         .arg(k)
                         .arg(count));
@@ -234,7 +246,8 @@ QString NormalizeSavedText(const QString& text) {
 QString CheckPlayerName(const QString& fullName) {
   // Every character takes at least one byte: a text this long cannot fit, whatever it holds.
   if (fullName.size() > kMaxRecordText) {
-    return QStringLiteral("名前が長すぎます（%1 文字）。セーブに入る名前は %2 バイトまでです。")
+    return QCoreApplication::translate(
+               "Files", "名前が長すぎます（%1 文字）。セーブに入る名前は %2 バイトまでです。")
         .arg(fullName.size())
         .arg(kMaxRecordText);
   }
@@ -246,16 +259,17 @@ QString CheckPlayerName(const QString& fullName) {
       const int width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
       const QString ch = text.mid(i, width);
       if (!IsCp932RoundTrip(ch.toStdString())) {
-        return QStringLiteral("「%1」は名前に使えない文字です。").arg(ch);
+        return QCoreApplication::translate("Files", "「%1」は名前に使えない文字です。").arg(ch);
       }
       i += width;
     }
-    return QStringLiteral("名前に使えない文字が含まれています。");
+    return QCoreApplication::translate("Files", "名前に使えない文字が含まれています。");
   }
   // The whole name, honorific and master mark included, must fit one record.
   const size_t bytes = EncodeCp932(normalized)->size();
   if (bytes > static_cast<size_t>(kMaxRecordText)) {
-    return QStringLiteral("名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。")
+    return QCoreApplication::translate(
+               "Files", "名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。")
         .arg(bytes)
         .arg(kMaxRecordText);
   }

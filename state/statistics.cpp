@@ -1,5 +1,6 @@
 #include "state/statistics.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -69,16 +70,17 @@ bool Statistics::Decode(const std::string& text, std::array<OpponentRecord, kPer
   while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
   lines.removeIf([](const QString& line) { return line.startsWith(QLatin1Char('#')); });
   if (lines.isEmpty() || lines.first() != QLatin1String(kHeader)) {
-    return fail(QStringLiteral("先頭の行が統計ファイルのものではありません"));
+    return fail(QCoreApplication::translate("Files", "先頭の行が統計ファイルのものではありません"));
   }
   if (lines.size() != kPersons + 1 || lines.last() != QLatin1String(kEnd)) {
-    return fail(QStringLiteral("行の数が合いません（途中で切れているようです）"));
+    return fail(
+        QCoreApplication::translate("Files", "行の数が合いません（途中で切れているようです）"));
   }
   std::array<OpponentRecord, kPersons> read{};
   for (int p = 1; p < kPersons; ++p) {
     const QStringList cells = lines[p].split(QLatin1Char('\t'));
     if (cells.size() != kFields + 1 || cells[0] != PersonName(p)) {
-      return fail(QStringLiteral("%1 行目が読めません").arg(p + 2));
+      return fail(QCoreApplication::translate("Files", "%1 行目が読めません").arg(p + 2));
     }
     std::array<int*, kFields> fields = Fields(read[p]);
     for (int i = 0; i < kFields; ++i) {
@@ -87,14 +89,15 @@ bool Statistics::Decode(const std::string& text, std::array<OpponentRecord, kPer
       const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
       if (error != std::errc() || end != cell.data() + cell.size() || cell.empty() || value < 0 ||
           value > kLargestCount) {
-        return fail(QStringLiteral("%1 行目に数でない値があります").arg(p + 2));
+        return fail(
+            QCoreApplication::translate("Files", "%1 行目に数でない値があります").arg(p + 2));
       }
       *fields[i] = value;
     }
     const OpponentRecord& r = read[p];
     if (r.Wins + r.Losses + r.Draws != r.Duels || r.PerfectWins > r.Wins ||
         r.PerfectLosses > r.Losses) {
-      return fail(QStringLiteral("%1 行目の数が食い違っています").arg(p + 2));
+      return fail(QCoreApplication::translate("Files", "%1 行目の数が食い違っています").arg(p + 2));
     }
   }
   if (records) *records = read;
@@ -108,7 +111,7 @@ QString Statistics::Load() {
   const std::optional<std::string> image = ReadFileImage(Path(), kLongestFile + 1, &why);
   if (image && image->empty()) return {};  // no statistics yet
   if (image && static_cast<qint64>(image->size()) > kLongestFile) {
-    why = QStringLiteral("ファイルが大きすぎます");
+    why = QCoreApplication::translate("Files", "ファイルが大きすぎます");
   } else if (image && Decode(*image, &records_, &why)) {
     return {};
   }
@@ -116,9 +119,12 @@ QString Statistics::Load() {
   QString keptAt;
   const FileResult kept = MoveFileAside(Path(), QStringLiteral("damaged"), &keptAt);
   QString message =
-      QStringLiteral("対戦成績のファイルが壊れていたため、新しく記録を始めます。\n（%1）").arg(why);
+      QCoreApplication::translate(
+          "Files", "対戦成績のファイルが壊れていたため、新しく記録を始めます。\n（%1）")
+          .arg(why);
   if (kept) {
-    message += QStringLiteral("\n壊れたファイルは %1 に残してあります。").arg(keptAt);
+    message += QCoreApplication::translate("Files", "\n壊れたファイルは %1 に残してあります。")
+                   .arg(keptAt);
   } else {
     message += QStringLiteral("\n") + kept.error;
   }

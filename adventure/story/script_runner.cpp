@@ -117,9 +117,11 @@ void Perform(const Action& a, ScriptHost& host) {
     case Op::kMasterMark:
       // A name too long for the save with the mark is shortened, so that saving still works.
       if (AddMasterMark(g)) {
-        host.TellPlayer(QStringLiteral("名前"),
-                        QStringLiteral("名前が長すぎて、マスターマーク※を付けるとセーブできなくなる"
-                                       "ため、名前を「%1」に縮めました。")
+        host.TellPlayer(QCoreApplication::translate("Messages", "名前"),
+                        QCoreApplication::translate(
+                            "Messages",
+                            "名前が長すぎて、マスターマーク※を付けるとセーブできなくなる"
+                            "ため、名前を「%1」に縮めました。")
                             .arg(g.PlayerName));
       }
       break;

@@ -2,11 +2,694 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Album</name>
+    <message>
+        <source>・</source>
+        <extracomment>Between the items of a short list (sides, holders).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1×%2</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>マスターなら%1</source>
+        <translation>As master: %1</translation>
+    </message>
+    <message>
+        <source>誰も持っていない</source>
+        <translation>Nobody has it</translation>
+    </message>
+    <message>
+        <source>持っているカード %1種類／%2種類&#x3000;合計 %3枚</source>
+        <translation>Kinds owned: %1 of %2   Cards: %3</translation>
+    </message>
+    <message>
+        <source>#%1&#x3000;%2</source>
+        <translation>#%1  %2</translation>
+    </message>
+    <message>
+        <source>持っている %1枚</source>
+        <translation>Owned: %1</translation>
+    </message>
+    <message>
+        <source>持っていない</source>
+        <translation>Not owned</translation>
+    </message>
+    <message>
+        <source>未</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>対戦</source>
+        <translation>Duels</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Losses</translation>
+    </message>
+    <message>
+        <source>引分</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>完勝</source>
+        <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>完敗</source>
+        <translation>Wiped</translation>
+    </message>
+    <message>
+        <source>獲得</source>
+        <translation>Cards+</translation>
+    </message>
+    <message>
+        <source>喪失</source>
+        <translation>Cards−</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>カードアルバム&#x3000;※マスター</source>
+        <translation>Card Album  ※Master</translation>
+    </message>
+    <message>
+        <source>カードアルバム</source>
+        <translation>Card Album</translation>
+    </message>
+    <message>
+        <source>マスターだけが出会える</source>
+        <translation>Only a master meets it</translation>
+    </message>
+    <message>
+        <source>エンディングの一覧に載る（あと%1種類）</source>
+        <translation>Listed at the ending (%1 kinds to go)</translation>
+    </message>
+    <message>
+        <source>辺は上・右・下・左</source>
+        <translation>Sides: top, right, bottom, left</translation>
+    </message>
+    <message>
+        <source>対戦成績</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>完勝・完敗は5対0（不戦敗は完敗）、獲得・喪失はカードの枚数</source>
+        <translation>Perfect / Wiped: 5 to 0 (a forfeit counts as wiped); Cards+ / Cards−: cards won and lost</translation>
+    </message>
+    <message>
+        <source>記録を保存できません: </source>
+        <translation>The record cannot be saved: </translation>
+    </message>
+    <message>
+        <source>相手</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>アルバム</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>カードアルバムと対戦成績（A キー）</source>
+        <translation>Card album and record of duels (A key)</translation>
+    </message>
+</context>
+<context>
+    <name>Duel</name>
+    <message>
+        <source>考え中・・・・・・。</source>
+        <translation>Thinking......</translation>
+    </message>
+    <message>
+        <source>勝負！</source>
+        <translation>Duel!</translation>
+    </message>
+    <message>
+        <source>選び直す</source>
+        <translation>Choose again</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>カードが足りません。</source>
+        <translation>Not enough cards.</translation>
+    </message>
+    <message>
+        <source>ふむふむ</source>
+        <translation>I see</translation>
+    </message>
+    <message>
+        <source>バトル中断</source>
+        <translation>Leave the duel</translation>
+    </message>
+    <message>
+        <source>不戦敗はパーフェクト負け扱いです。よろしいですか？</source>
+        <translation>Leaving now counts as a perfect loss. Are you sure?</translation>
+    </message>
+    <message>
+        <source>現在%1勝%2敗</source>
+        <translation>So far: %1 won, %2 lost</translation>
+    </message>
+    <message>
+        <source>引き分け・・・。</source>
+        <translation>A draw...</translation>
+    </message>
+    <message>
+        <source>カード入手</source>
+        <translation>Card won</translation>
+    </message>
+    <message>
+        <source>「%1」カードを手に入れた。</source>
+        <translation>You got the %1 card.</translation>
+    </message>
+    <message>
+        <source>カード譲渡</source>
+        <translation>Card lost</translation>
+    </message>
+    <message>
+        <source>「%1」カードを失った。</source>
+        <translation>You lost the %1 card.</translation>
+    </message>
+    <message>
+        <source>ダブルクリック（または Enter キー）で、このカードを手札に選びます。</source>
+        <translation>Double-click (or press Enter) to take this card into your hand.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>%1 はファイルではなくフォルダです。</source>
+        <translation>%1 is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>%1 を読めません（%2）。</source>
+        <translation>Cannot read %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めませんでした（%2）。</source>
+        <translation>Could not write %1 (%2).</translation>
+    </message>
+    <message>
+        <source>フォルダを作れません</source>
+        <translation>cannot make its folder</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります</source>
+        <translation>a folder of that name is in the way</translation>
+    </message>
+    <message>
+        <source>%1 を削除できませんでした（%2）。</source>
+        <translation>Could not delete %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 を %2 に移せませんでした。</source>
+        <translation>Could not move %1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1 を移す先の名前が見つかりません。</source>
+        <translation>Found no free name to move %1 to.</translation>
+    </message>
+    <message>
+        <source>記録 %1</source>
+        <translation>Record %1</translation>
+    </message>
+    <message>
+        <source> がありません（ファイルが途中で切れています）。</source>
+        <translation> is missing (the file ends too early).</translation>
+    </message>
+    <message>
+        <source> の文字列の長さが %1 バイトです（最大 %2）。</source>
+        <translation>: its text is %1 bytes long (at most %2).</translation>
+    </message>
+    <message>
+        <source> の文字列が途中で切れています。</source>
+        <translation>: its text is cut short.</translation>
+    </message>
+    <message>
+        <source> の文字列がシフトJISとして読めません。</source>
+        <translation>: its text cannot be read as Shift JIS.</translation>
+    </message>
+    <message>
+        <source>ファイルが短すぎます（%1 バイト）。</source>
+        <translation>The file is too short (%1 bytes).</translation>
+    </message>
+    <message>
+        <source> の性別が %1 です（0 か 1 のはず）。</source>
+        <translation>: the sex is %1 (it should be 0 or 1).</translation>
+    </message>
+    <message>
+        <source> のカードの枚数が %1 です。</source>
+        <translation>: a card count is %1.</translation>
+    </message>
+    <message>
+        <source>性別の値 %1 はセーブできません。</source>
+        <translation>The sex value %1 cannot be saved.</translation>
+    </message>
+    <message>
+        <source>%1 のカード %2 の枚数が %3 です。セーブできません。</source>
+        <translation>%1 holds %3 of card %2; this cannot be saved.</translation>
+    </message>
+    <message>
+        <source>「%1」は名前に使えない文字です。</source>
+        <translation>“%1” cannot be used in a name.</translation>
+    </message>
+    <message>
+        <source>名前に使えない文字が含まれています。</source>
+        <translation>The name holds a character that cannot be used.</translation>
+    </message>
+    <message>
+        <source>先頭の行が統計ファイルのものではありません</source>
+        <translation>the first line is not that of a record file</translation>
+    </message>
+    <message>
+        <source>行の数が合いません（途中で切れているようです）</source>
+        <translation>the number of lines is wrong (the file seems cut short)</translation>
+    </message>
+    <message>
+        <source>%1 行目が読めません</source>
+        <translation>line %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 行目に数でない値があります</source>
+        <translation>line %1 holds a value that is not a number</translation>
+    </message>
+    <message>
+        <source>%1 行目の数が食い違っています</source>
+        <translation>the figures of line %1 do not agree</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>対戦成績のファイルが壊れていたため、新しく記録を始めます。
+（%1）</source>
+        <translation>The record of duels was damaged, so a new record begins.
+(%1)</translation>
+    </message>
+    <message>
+        <source>
+壊れたファイルは %1 に残してあります。</source>
+        <translation>
+The damaged file was kept as %1.</translation>
+    </message>
+    <message>
+        <source>権限がありません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>ディスクの空きが足りないか、開けるファイルの数を超えました</source>
+        <translation>the disk is full, or too many files are open</translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました。ディスクがいっぱいかもしれません</source>
+        <translation>writing failed; the disk may be full</translation>
+    </message>
+    <message>
+        <source>読み出しに失敗しました</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>開けません</source>
+        <translation>cannot open it</translation>
+    </message>
+    <message>
+        <source>削除できません</source>
+        <translation>cannot delete it</translation>
+    </message>
+    <message>
+        <source>名前を変えられません</source>
+        <translation>cannot rename it</translation>
+    </message>
+    <message>
+        <source>ファイル操作に失敗しました</source>
+        <translation>the file operation failed</translation>
+    </message>
+    <message>
+        <source>%1 を戻せません（同じ名前のフォルダがあります）。</source>
+        <translation>Cannot put %1 back (a folder of that name is in the way).</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます（%1 文字）。セーブに入る名前は %2 バイトまでです。</source>
+        <translation>The name is too long (%1 characters). A saved name holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。</source>
+        <translation>The name is too long (%1 bytes). A saved name holds at most %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>名前、性別、ボタン、スイッチの順に移る</source>
+        <translation>Move through name, sex, buttons and switches</translation>
+    </message>
+    <message>
+        <source>選んだボタンを押す</source>
+        <translation>Press the chosen button</translation>
+    </message>
+    <message>
+        <source>English / 日本語 の切り替え</source>
+        <translation>Switch between English and Japanese</translation>
+    </message>
+    <message>
+        <source>町の地図</source>
+        <translation>Town map</translation>
+    </message>
+    <message>
+        <source>場所を選ぶ（名前が出ます）</source>
+        <translation>Choose a place (its name shows)</translation>
+    </message>
+    <message>
+        <source>その場所に入る</source>
+        <translation>Go in</translation>
+    </message>
+    <message>
+        <source>会話</source>
+        <translation>Dialogue</translation>
+    </message>
+    <message>
+        <source>次へ進む</source>
+        <translation>Go on</translation>
+    </message>
+    <message>
+        <source>選択肢</source>
+        <translation>Choices</translation>
+    </message>
+    <message>
+        <source>左 / 右の答えを選ぶ</source>
+        <translation>Take the left / right answer</translation>
+    </message>
+    <message>
+        <source>← → と Enter / Space</source>
+        <translation>← → and Enter / Space</translation>
+    </message>
+    <message>
+        <source>答えを選んで決める</source>
+        <translation>Select an answer and take it</translation>
+    </message>
+    <message>
+        <source>いつでも</source>
+        <translation>Any time</translation>
+    </message>
+    <message>
+        <source>ウィンドウを閉じる（閉じるボタンと同じ）</source>
+        <translation>Close the window (as its close button does)</translation>
+    </message>
+    <message>
+        <source>このキー一覧（勝負の画面では勝負のキー）</source>
+        <translation>This list of keys (the duel&apos;s keys in the duel window)</translation>
+    </message>
+    <message>
+        <source>Ctrl + プラス / マイナス</source>
+        <translation>Ctrl + Plus / Minus</translation>
+    </message>
+    <message>
+        <source>拡大 / 縮小</source>
+        <translation>Zoom in / out</translation>
+    </message>
+    <message>
+        <source>元の大きさ</source>
+        <translation>Original size</translation>
+    </message>
+    <message>
+        <source>全画面表示の切り替え</source>
+        <translation>Full screen on / off</translation>
+    </message>
+    <message>
+        <source>はやい</source>
+        <translation>fast</translation>
+    </message>
+    <message>
+        <source>ふつう</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>カード選び</source>
+        <translation>Choosing cards</translation>
+    </message>
+    <message>
+        <source>カードを選ぶ（ページも送る）</source>
+        <translation>Move between the cards (and the pages)</translation>
+    </message>
+    <message>
+        <source>ページ送り</source>
+        <translation>Turn the page</translation>
+    </message>
+    <message>
+        <source>カードを押す（手札の枠に仮に置く）</source>
+        <translation>Press the card (shows it in a hand slot)</translation>
+    </message>
+    <message>
+        <source>ダブルクリックと同じ（カードを決める）</source>
+        <translation>As a double-click (takes the card)</translation>
+    </message>
+    <message>
+        <source>勝負</source>
+        <translation>Duel</translation>
+    </message>
+    <message>
+        <source>1 ～ 5</source>
+        <translation>1 – 5</translation>
+    </message>
+    <message>
+        <source>手札を選ぶ</source>
+        <translation>Choose a card of your hand</translation>
+    </message>
+    <message>
+        <source>マスを選ぶ</source>
+        <translation>Choose a square</translation>
+    </message>
+    <message>
+        <source>選んだマスにカードを置く</source>
+        <translation>Place the card on the chosen square</translation>
+    </message>
+    <message>
+        <source>ゲーム説明</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>このキー一覧</source>
+        <translation>This list of keys</translation>
+    </message>
+    <message>
+        <source>勝負の速さ ふつう / はやい（いまは「%1」）</source>
+        <translation>Duel pace normal / fast (now “%1”)</translation>
+    </message>
+    <message>
+        <source>キー操作</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>勝負の速さ：</source>
+        <translation>Duel pace: </translation>
+    </message>
+    <message>
+        <source>カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）</source>
+        <translation>Card album and record of duels (as the “Album” button at the top right)</translation>
+    </message>
+    <message>
+        <source>カードアルバム（左下の「アルバム」ボタンと同じ）</source>
+        <translation>Card album (as the “Album” button at the bottom left)</translation>
+    </message>
+    <message>
+        <source>ヒント：置くとよいカードとマスに緑の印（カードは置きません）</source>
+        <translation>Hint: green marks on a good card and square (nothing is placed)</translation>
+    </message>
+    <message>
+        <source>「最善手」は読み切った最善の手、「参考手」は相手の考え方で選んだ手</source>
+        <translation>“Best”: the best move, read to the end; “Advice”: chosen the opponent’s way</translation>
+    </message>
+    <message>
+        <source>最善手</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>参考手</source>
+        <translation>Advice</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>ja</source>
         <extracomment>The code of the language this translation is written in.</extracomment>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>Map</name>
+    <message>
+        <source>どこに行こうかな？</source>
+        <translation>Where should I go?</translation>
+    </message>
+    <message>
+        <source>高原さんの家</source>
+        <translation>Takahara&apos;s house</translation>
+    </message>
+    <message>
+        <source>真道くんの家</source>
+        <translation>Shindo&apos;s house</translation>
+    </message>
+    <message>
+        <source>風見くんの家</source>
+        <translation>Kazami&apos;s house</translation>
+    </message>
+    <message>
+        <source>横田さんの家</source>
+        <translation>Yokota&apos;s house</translation>
+    </message>
+    <message>
+        <source>高峰さんの家</source>
+        <translation>Takamine&apos;s house</translation>
+    </message>
+    <message>
+        <source>古くからの大きな家</source>
+        <translation>The big old house</translation>
+    </message>
+    <message>
+        <source>妖精の樹があるところ</source>
+        <translation>Where the fairy tree stands</translation>
+    </message>
+    <message>
+        <source>コルヴァーン スクウェア</source>
+        <translation>Korvane Square</translation>
+    </message>
+    <message>
+        <source>ここは僕の家</source>
+        <translation>This is my house</translation>
+    </message>
+    <message>
+        <source>ここは私の家</source>
+        <translation>This is my house</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>セーブ失敗</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>セーブできませんでした。ゲームを続けます。
+</source>
+        <translation>The game could not be saved. Play goes on.
+</translation>
+    </message>
+    <message>
+        <source>セーブデータが壊れているため、続きから始めることはできません。</source>
+        <translation>The saved game is damaged, so it cannot be continued.</translation>
+    </message>
+    <message>
+        <source>
+（%1）</source>
+        <translation>
+(%1)</translation>
+    </message>
+    <message>
+        <source>
+壊れたファイルは「%1」として残してあります。</source>
+        <translation>
+The damaged file was kept as “%1”.</translation>
+    </message>
+    <message>
+        <source>セーブデータ</source>
+        <translation>Saved game</translation>
+    </message>
+    <message>
+        <source>名前再入力</source>
+        <translation>Enter the name again</translation>
+    </message>
+    <message>
+        <source>※から始まる名前はマスターしか使えません。</source>
+        <translation>Only a master may use a name that begins with ※.</translation>
+    </message>
+    <message>
+        <source>セーブデータが見つかりませんでした。</source>
+        <translation>No saved game was found.</translation>
+    </message>
+    <message>
+        <source>ゲーム終了</source>
+        <translation>Quit the game</translation>
+    </message>
+    <message>
+        <source>セーブしないで終わりますか？</source>
+        <translation>Quit without saving?</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>音楽と効果音の設定を保存できませんでした。
+</source>
+        <translation>The music and sound settings could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>セーブできませんでした。
+</source>
+        <translation>The game could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>対戦成績</source>
+        <translation>Record of duels</translation>
+    </message>
+    <message>
+        <source>ゲームの再開</source>
+        <translation>Resume the game</translation>
+    </message>
+    <message>
+        <source>前回のゲームは、セーブしないまま途中で終わりました（強制終了や停電など）。
+最後にセーブしたところから再開しますか？
+
+「いいえ」ならタイトル画面に戻ります。最後のセーブは「続きから」で選べます。</source>
+        <translation>The last game ended midway without saving (a crash, a power cut, ...).
+Resume from the last save?
+
+“No” goes to the title screen, where “Continue” still offers the last save.</translation>
+    </message>
+    <message>
+        <source>名前は %1 文字までです（いまは %2 文字）。</source>
+        <translation>A name may have at most %1 characters (this one has %2).</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>名前が長すぎて、マスターマーク※を付けるとセーブできなくなるため、名前を「%1」に縮めました。</source>
+        <translation>With the master mark ※ the name would be too long to save, so it was shortened to “%1”.</translation>
+    </message>
+    <message>
+        <source>%1
+
+データの場所: %2</source>
+        <translation>%1
+
+Data folder: %2</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1837,65 @@
     <message>
         <source>残念だが、やり直せ。「勇者」カードがこの世から消えてる。</source>
         <translation>Too bad, but start over. The Hero card has vanished from the world.</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>ニューゲーム</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>続きから</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>始める</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ゲーム説明</source>
+        <translation>How to Play</translation>
+    </message>
+    <message>
+        <source>音楽：ＯＮ</source>
+        <translation>Music: ON</translation>
+    </message>
+    <message>
+        <source>音楽：ＯＦＦ</source>
+        <translation>Music: OFF</translation>
+    </message>
+    <message>
+        <source>効果音：ＯＮ</source>
+        <translation>Sound: ON</translation>
+    </message>
+    <message>
+        <source>効果音：ＯＦＦ</source>
+        <translation>Sound: OFF</translation>
+    </message>
+    <message>
+        <source>ＫＯＲＶＡＮＥ</source>
+        <translation>KORVANE</translation>
+    </message>
+    <message>
+        <source>自分のプロフィール</source>
+        <translation>Your profile</translation>
+    </message>
+    <message>
+        <source>名前：</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>性別：</source>
+        <translation>Sex:</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation>F</translation>
     </message>
 </context>
 <context>

@@ -30,12 +30,12 @@ TEST(AssetPictures, EveryPictureExistsWithItsSizeAndNoAlpha) {
     int w, h;
   };
   std::vector<Want> want = {
-      {"cards/CardMask.png", 80, 80},        {"duel/MyField.png", 10, 10},
-      {"duel/EnemyField.png", 10, 10},       {"duel/CornerMask.png", 80, 80},
-      {"duel/CornerFrame.png", 80, 80},      {"duel/Board.png", 402, 402},
-      {"adventure/Town.png", 576, 406},      {"adventure/Logo.png", 302, 189},
-      {"adventure/LightTile.png", 10, 10},   {"adventure/PlayerPic0.png", 100, 100},
-      {"adventure/PlayerPic1.png", 100, 100}};
+      {"cards/CardMask.png", 80, 80},         {"duel/MyField.png", 10, 10},
+      {"duel/EnemyField.png", 10, 10},        {"duel/CornerMask.png", 80, 80},
+      {"duel/CornerFrame.png", 80, 80},       {"duel/Board.png", 402, 402},
+      {"adventure/Town.png", 576, 406},       {"adventure/Logo.png", 302, 189},
+      {"adventure/Logo_en.png", 302, 189},    {"adventure/LightTile.png", 10, 10},
+      {"adventure/PlayerPic0.png", 100, 100}, {"adventure/PlayerPic1.png", 100, 100}};
   for (int i = 0; i <= 40; ++i) {
     want.push_back({Card(false, i), 80, 80});
     want.push_back({Card(true, i), 80, 80});

@@ -161,10 +161,13 @@ TEST(CommandLine, AnswersWithoutADisplay) {
       {{"--version"}, false, 0, QString("korvane %1\n").arg(KORVANE_VERSION), ""},
       {{"-v"}, false, 0, QString("korvane %1\n").arg(KORVANE_VERSION), ""},
       {{"--help"}, false, 0, "--quit-after-title", ""},
+      {{"--help"}, false, 0, "--lang <ja|en>", ""},
       {{"-h"}, false, 0, "--version", ""},
       // Everything else is judged once Qt has taken its own options out, so with a display.
       {{"--no-such-option"}, true, 2, "", "no-such-option"},
       {{"stray"}, true, 2, "", "stray"},
+      {{"--lang", "fr"}, true, 2, "", "--lang takes ja or en"},
+      {{"--lang"}, true, 2, "", "lang"},
   };
   for (const auto& c : cases) {
     const Outcome r = Start(KORVANE_GAME, c.args, !c.display);

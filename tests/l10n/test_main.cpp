@@ -1,12 +1,13 @@
 // One application for the English-edition tests: the translation needs one to be installed in,
-// and the fit tests measure text with the game's fonts. Headless unless a platform is chosen.
+// the fit tests measure text with the game's fonts and make its windows. Headless unless a platform
+// is chosen.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,11 +1,13 @@
 // The translation source against the code: lupdate, run as the update command runs it, must find
 // every text already translated; and the compiled translation installs and removes cleanly.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include "state/preferences.h"
 #include "tests/l10n/l10n_support.h"
 
 namespace korvane::testing {
@@ -120,6 +122,49 @@ TEST(Edition, InstallsTheEnglishTranslationAndTakesItAway) {
     EXPECT_TRUE(error.contains(QStringLiteral("korvane_en.qm"))) << b.why;
     EXPECT_FALSE(EnglishEdition()) << b.why;
     EXPECT_EQ(edition.Language(), "ja") << b.why;
+  }
+}
+
+// The language of a start: the command line's (and then remembered), else the remembered one,
+// else Japanese. Remembering writes the language alone.
+TEST(Edition, StartLanguageAndItsMemory) {
+  const struct {
+    const char* file;         // the preferences file before the start
+    const char* commandLine;  // --lang, or ""
+    const char* language;     // the start's language
+    const char* remembered;   // the file's language afterwards
+  } cases[] = {
+      {nullptr, "", "ja", "ja"},
+      {"[game]\nlanguage=en\n", "", "en", "en"},
+      {"[game]\nlanguage=xx\n", "", "ja", "ja"},
+      {nullptr, "en", "en", "en"},
+      {"[game]\nlanguage=en\n[view]\nzoom=2.5\n", "ja", "ja", "ja"},
+      {"[view]\nzoom=9\n[duel]\npace=fast\n", "en", "en", "en"},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    const PreferenceStore store(dir.filePath(QStringLiteral("korvane/preferences.ini")));
+    QByteArray before;
+    if (c.file) {
+      QDir(dir.path()).mkpath(QStringLiteral("korvane"));
+      QFile f(store.Path());
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(c.file);
+      before = c.file;
+    }
+    EXPECT_EQ(StartLanguage(QString::fromLatin1(c.commandLine), store), c.language) << c.file;
+    EXPECT_EQ(store.Load().language, c.remembered) << c.file;
+    // Nothing is written without --lang; with it, every other line stays.
+    QFile f(store.Path());
+    if (!*c.commandLine) {
+      EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), before) << c.file;
+    } else if (c.file) {
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      const QByteArray after = f.readAll();
+      for (const QByteArray& line : before.split('\n')) {
+        if (!line.startsWith("language=")) EXPECT_TRUE(after.contains(line)) << line.toStdString();
+      }
+    }
   }
 }
 

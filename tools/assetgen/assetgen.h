@@ -65,7 +65,8 @@ QImage MakeFieldTile(const QColor& colour, int scale = 1);
 QImage MakeCornerMask(int scale = 1);
 QImage MakeCornerFrame(int scale = 1);
 QImage MakeBoard(int scale = 1);
-QImage MakeLogo(int scale = 1);
+// The title logo; the English edition's gives its line under the title in English.
+QImage MakeLogo(int scale = 1, bool english = false);
 QImage MakeLightTile(int scale = 1);
 QImage MakeIcon();
 

@@ -86,6 +86,7 @@ bool Generate(const QString& src, const QString& out, QString* error) {
                     {MakeBoard(s), "duel/Board.png"},
                     {MakeTown(s), "adventure/Town.png"},
                     {MakeLogo(s), "adventure/Logo.png"},
+                    {MakeLogo(s, true), "adventure/Logo_en.png"},
                     {MakeLightTile(s), "adventure/LightTile.png"},
                     {MakePortrait(6, s), "adventure/PlayerPic0.png"},
                     {MakePortrait(7, s), "adventure/PlayerPic1.png"}};

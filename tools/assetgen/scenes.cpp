@@ -125,7 +125,7 @@ QImage MakeLightTile(int scale) {
   return image;
 }
 
-QImage MakeLogo(int scale) {
+QImage MakeLogo(int scale, bool english) {
   QImage image(302 * scale, 189 * scale, QImage::Format_RGB32);
   QPainter p(&image);
   if (scale != 1) p.scale(scale, scale);
@@ -196,7 +196,8 @@ QImage MakeLogo(int scale) {
   p.setPen(QColor(230, 220, 255));
   p.setFont(GothicFont(13, false));
   p.drawText(QRectF(0, 142, 302, 24), Qt::AlignCenter,
-             QString::fromUtf8("カード ＆ アドベンチャー"));
+             english ? QStringLiteral("Cards & Adventure")
+                     : QString::fromUtf8("カード ＆ アドベンチャー"));
   return image;
 }
 
