@@ -10,9 +10,12 @@
 #include "adventure/adv_window.h"
 #include "duel/view_zoom.h"
 #include "engine/card_table.h"
+#include "tests/image_difference.h"
 
 namespace korvane {
 namespace {
+
+using korvane::testing::MeanDifference;
 
 const bool kArt = QDir(KORVANE_DATA_DIR "/adventure").exists();
 
@@ -23,17 +26,6 @@ QImage Replay(const ADVKorvane& adv) {
   QPainter p(&out);
   PaintLines(p, adv.Picture1Log().Lines());
   return out;
-}
-
-double MeanDifference(const QImage& a, const QImage& b) {
-  double sum = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-             std::abs(qBlue(p) - qBlue(q));
-    }
-  return sum / (3.0 * a.width() * a.height());
 }
 
 TEST_F(AdventureTest, ThePictureLogPaintsPicture1AgainThroughAVisitAndTheEnding) {

@@ -9,7 +9,11 @@
 #include <cmath>
 #include <vector>
 
+#include "tests/image_difference.h"
+
 namespace {
+
+using korvane::testing::MeanDifference;
 
 const QString kData = KORVANE_DATA_DIR;
 
@@ -54,18 +58,6 @@ TEST(AssetPictures, EveryPictureExistsWithItsSizeAndNoAlpha) {
     EXPECT_EQ(img.size(), QSize(w.w, w.h) * scale) << w.rel.toStdString();
     EXPECT_FALSE(img.hasAlphaChannel()) << w.rel.toStdString();
   }
-}
-
-// The mean difference per channel between two pictures of one size.
-double MeanDifference(const QImage& a, const QImage& b) {
-  double sum = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-             std::abs(qBlue(p) - qBlue(q));
-    }
-  return sum / (3.0 * a.width() * a.height());
 }
 
 TEST(AssetPictures, SharperPicturesAreTheSamePicturesDrawnLarger) {
