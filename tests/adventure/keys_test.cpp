@@ -129,7 +129,8 @@ TEST_F(AdventureKeysTest, ANewGameAndAPlaceWithAChoiceByKeys) {
   EXPECT_TRUE(help->text().contains(QStringLiteral("F11")));
   EXPECT_TRUE(help->text().contains(QStringLiteral("アルバム")));
   QTest::keyClick(help, Qt::Key_Escape);
-  QTest::qWaitFor([this] { return !window->findChild<QMessageBox*>(QStringLiteral("KeyHelp")); });
+  EXPECT_TRUE(QTest::qWaitFor(
+      [this] { return !window->findChild<QMessageBox*>(QStringLiteral("KeyHelp")); }));
   platform.answers = {false};
   Key(Qt::Key_Escape);
   EXPECT_EQ(platform.questions.size(), 1);

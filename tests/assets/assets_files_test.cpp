@@ -133,8 +133,6 @@ TEST(AssetPictures, FacesAreBlackWhereverTheMaskIsWhite) {
   }
 }
 
-double Hue(QRgb c) { return QColor(c).hsvHueF() * 360; }
-
 TEST(AssetPictures, PlayerFramesAreBlueEnemyFramesRedAndTheEnemyFaceIsTurned) {
   for (int i = 0; i <= 40; ++i) {
     const QImage mine = Load(Card(false, i)), theirs = Load(Card(true, i));

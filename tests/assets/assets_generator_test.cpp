@@ -156,7 +156,9 @@ TEST(AssetGenerator, EffectsFollowTheirParameters) {
   int peak = 0, crossings = 0;
   for (size_t k = 0; k < w.samples.size(); ++k) {
     const double ms = k / 8.0;
-    if (ms < 100 || ms >= 400) ASSERT_EQ(w.samples[k], 0) << "sound outside the voice at " << ms;
+    if (ms < 100 || ms >= 400) {
+      ASSERT_EQ(w.samples[k], 0) << "sound outside the voice at " << ms;
+    }
     peak = std::max(peak, std::abs(int(w.samples[k])));
     if (k && ms > 150 && ms < 350 && (w.samples[k - 1] < 0) != (w.samples[k] < 0)) ++crossings;
   }

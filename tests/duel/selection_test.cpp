@@ -150,7 +150,9 @@ TEST_F(SelectionTest, FirstPressAfterADuelHidesTheWayOutAndTopsUpTheStock) {
     EXPECT_TRUE(k.Ctl.PHand[0].Visible);
     EXPECT_EQ(k.Ctl.Command4.Visible, short_);
     EXPECT_EQ(k.Ctl.Label1.Visible, short_);
-    if (short_) EXPECT_EQ(k.Ctl.Label1.Caption, "カードが足りません。");
+    if (short_) {
+      EXPECT_EQ(k.Ctl.Label1.Caption, "カードが足りません。");
+    }
     // Four taken: no "勝負！" yet; the way out stays only while five can never be chosen.
     k.CardPic_DblClick(1);
     Choose({2, 3, 3});

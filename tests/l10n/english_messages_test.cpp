@@ -37,13 +37,17 @@ TEST(EnglishMessages, WrapWordsBreaksBetweenWordsWithinTheWidth) {
   };
   for (const auto& c : cases) {
     const std::vector<TextSpan> lines = WrapWords(c.text, fm, c.width);
-    if (c.lines >= 0) EXPECT_EQ(int(lines.size()), c.lines) << c.text.toStdString();
+    if (c.lines >= 0) {
+      EXPECT_EQ(int(lines.size()), c.lines) << c.text.toStdString();
+    }
     QString words;
     for (size_t k = 0; k < lines.size(); ++k) {
       const QString line = Text(c.text, lines[k]);
       EXPECT_LE(fm.horizontalAdvance(line), c.width) << line.toStdString();
       EXPECT_FALSE(line.startsWith(u' ') || line.endsWith(u' ')) << line.toStdString();
-      if (k > 0) EXPECT_LE(lines[k - 1].end, lines[k].start);
+      if (k > 0) {
+        EXPECT_LE(lines[k - 1].end, lines[k].start);
+      }
       // Greedy: a line broken at a space could not have taken the next word.
       if (k + 1 < lines.size() && c.text.at(lines[k].end) == u' ') {
         const int next = lines[k + 1].start;

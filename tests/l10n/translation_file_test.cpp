@@ -162,7 +162,9 @@ TEST(Edition, StartLanguageAndItsMemory) {
       ASSERT_TRUE(f.open(QIODevice::ReadOnly));
       const QByteArray after = f.readAll();
       for (const QByteArray& line : before.split('\n')) {
-        if (!line.startsWith("language=")) EXPECT_TRUE(after.contains(line)) << line.toStdString();
+        if (!line.startsWith("language=")) {
+          EXPECT_TRUE(after.contains(line)) << line.toStdString();
+        }
       }
     }
   }

@@ -38,7 +38,9 @@ TEST(StoryNames, EveryTextWithTheNameFitsAtTheProfilesLimit) {
         }
       }
     }
-    if (extra == 1) EXPECT_GT(longest, kShownCharacters);
+    if (extra == 1) {
+      EXPECT_GT(longest, kShownCharacters);
+    }
   }
 }
 
@@ -78,7 +80,9 @@ TEST(StoryNames, MasterMarkOnALongLoadedNameKeepsTheGameSaveable) {
     const auto told = std::count_if(d.host.log.begin(), d.host.log.end(),
                                     [](const testing::Event& e) { return e.kind == "tell"; });
     EXPECT_EQ(told, shortened ? 1 : 0);
-    if (shortened) EXPECT_TRUE(d.host.log.back().text.contains(c.marked));
+    if (shortened) {
+      EXPECT_TRUE(d.host.log.back().text.contains(c.marked));
+    }
     EXPECT_EQ(BareName(d.g), c.marked.left(c.marked.size() - 1 - c.sex));
   }
 }

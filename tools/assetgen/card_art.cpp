@@ -55,7 +55,7 @@ void Goblin(QPainter& p) {  // ゴブリン
   Torso(p, 35, 40, 26, QColor(130, 90, 50));
   Line(p, {31, 46}, {31, 60}, 0.8, QColor(90, 60, 30));  // rope belt and tunic seam
   Line(p, {44, 46}, {51, 50}, 3, green);                 // arm to the club
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Poly({{35 + s * 8, 26}, {35 + s * 22, 18}, {35 + s * 10, 32}}), green);
   Ball(p, {35, 30}, 11, 11, green);
   Shape(p, Poly({{33, 30}, {37, 30}, {35, 37}}), green.darker(120), 0.6);
@@ -72,7 +72,7 @@ void Goblin(QPainter& p) {  // ゴブリン
 void ManEater(QPainter& p) {  // マンイーター
   Backdrop(p, QColor(60, 110, 70), QColor(30, 60, 40));
   Curve(p, {35, 68}, {28, 55}, {35, 44}, 3, QColor(60, 150, 60));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Smooth({{35, 58}, {35 + s * 14, 50}, {35 + s * 24, 54}, {35 + s * 14, 60}}),
           QColor(70, 170, 70));
   // Open jaws with teeth.
@@ -95,7 +95,7 @@ void Kobold(QPainter& p) {  // コボルト
   Line(p, {48, 60}, {52, 14}, 1.6, QColor(110, 70, 30));
   Shape(p, Poly({{52, 8}, {54.5, 15}, {49.5, 15}}), kSteel, 0.6);
   Torso(p, 35, 38, 22, QColor(120, 90, 150));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Poly({{35 + s * 4, 22}, {35 + s * 12, 10}, {35 + s * 11, 26}}), fur);
   Ball(p, {35, 29}, 10, 9, fur);
   Shape(p, Smooth({{31, 30}, {35, 28}, {39, 30}, {37, 37}, {33, 37}}), fur.lighter(130), 0.6);
@@ -129,7 +129,8 @@ void Orc(QPainter& p) {  // オーク
   Backdrop(p, QColor(180, 150, 120), QColor(90, 60, 50));
   const QColor skin(110, 140, 90);
   Torso(p, 35, 42, 40, QColor(110, 80, 60));
-  for (int s : {-1, 1}) Ball(p, {35 + s * 17.0, 48}, 6, 4.5, QColor(130, 130, 140));  // pauldrons
+  for (double s : {-1.0, 1.0})
+    Ball(p, {35 + s * 17.0, 48}, 6, 4.5, QColor(130, 130, 140));  // pauldrons
   Ball(p, {35, 31}, 14, 13, skin);
   Shape(p, Smooth({{21, 26}, {25, 14}, {35, 11}, {45, 14}, {49, 26}, {35, 22}}),
         QColor(120, 120, 130));
@@ -140,7 +141,7 @@ void Orc(QPainter& p) {  // オーク
   Line(p, {44, 25.5}, {38, 27}, 1.4, kBlack);
   Shape(p, Smooth({{31, 33}, {35, 31}, {39, 33}, {37, 37}, {33, 37}}), skin.darker(120), 0.6);
   Line(p, {28, 40}, {42, 40}, 1.2, kBlack);
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Poly({{35 + s * 4.5, 40.5}, {35 + s * 6.5, 40.5}, {35 + s * 5.5, 34}}),
           QColor(250, 245, 220), 0.5);
   Line(p, {56, 62}, {58, 24}, 2, QColor(110, 70, 30));
@@ -261,7 +262,7 @@ void DwarfWarrior(QPainter& p) {  // ドワーフ戦士
   Shape(p, Smooth({{24, 32}, {35, 36}, {46, 32}, {44, 50}, {35, 58}, {26, 50}}),
         QColor(210, 120, 50));
   Shape(p, Smooth({{24, 27}, {26, 17}, {35, 14}, {44, 17}, {46, 27}}), QColor(170, 170, 180));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Smooth({{35 + s * 10, 22}, {35 + s * 16, 16}, {35 + s * 17, 6}, {35 + s * 13, 16}}),
           QColor(240, 230, 200), 0.6);
   Eye(p, {31, 29}, 1.6, QColor(60, 90, 160));

@@ -270,7 +270,7 @@ void Behemoth(QPainter& p) {  // ベヒーモス
   Inferno(p, 38, QColor(40, 20, 60), QColor(120, 40, 60));
   const QColor hide(110, 60, 140);
   Shape(p, Smooth({{6, 66}, {8, 40}, {20, 24}, {50, 24}, {62, 40}, {64, 66}}), hide, 1.1);
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p,
           Smooth({{35 + s * 12, 22},
                   {35 + s * 24, 18},
@@ -284,7 +284,7 @@ void Behemoth(QPainter& p) {  // ベヒーモス
   Line(p, {24, 22}, {31, 24}, 1.6, kBlack);
   Line(p, {46, 22}, {39, 24}, 1.6, kBlack);
   Shape(p, Smooth({{26, 36}, {35, 34}, {44, 36}, {42, 42}, {28, 42}}), QColor(60, 20, 40), 0.6);
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Poly({{35 + s * 6.0, 40}, {35 + s * 9.0, 40}, {35 + s * 10.0, 32}}),
           QColor(245, 240, 220), 0.5);
   for (double x : {12.0, 54.0})
@@ -301,7 +301,7 @@ void DemonLord(QPainter& p) {  // 魔王
   Shape(p, Poly({{14, 66}, {22, 36}, {48, 36}, {56, 66}}), QColor(30, 20, 40));
   Shape(p, Poly({{22, 66}, {26, 38}, {35, 50}, {44, 38}, {48, 66}}), QColor(160, 20, 40));
   Shape(p, Poly({{30, 66}, {32, 44}, {38, 44}, {40, 66}}), QColor(40, 30, 50));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Smooth({{35 + s * 6, 20}, {35 + s * 16, 14}, {35 + s * 18, 2}, {35 + s * 12, 14}}),
           QColor(230, 220, 200), 0.6);
   Ball(p, {35, 27}, 8, 9, QColor(170, 150, 190), 0.8);

@@ -22,7 +22,7 @@ void Harpy(QPainter& p) {  // ハーピー
   Wing(p, {30, 34}, 26, 200, feather, true);
   Wing(p, {40, 34}, 26, -20, feather, true);
   Shape(p, Smooth({{30, 34}, {40, 34}, {42, 48}, {35, 52}, {28, 48}}), feather.lighter(120));
-  for (int s : {-1, 1}) {
+  for (double s : {-1.0, 1.0}) {
     Line(p, {35 + s * 3.0, 51}, {35 + s * 4.0, 58}, 1.3, QColor(230, 170, 40));
     Line(p, {35 + s * 4.0, 58}, {35 + s * 6.0, 60}, 1, QColor(230, 170, 40));
     Line(p, {35 + s * 4.0, 58}, {35 + s * 2.5, 60.5}, 1, QColor(230, 170, 40));
@@ -40,11 +40,11 @@ void WereCat(QPainter& p) {  // ワーキャット
   Moon(p, {52, 14}, 7, QColor(40, 40, 90));
   const QColor fur(230, 160, 70);
   Shape(p, Poly({{22, 64}, {25, 42}, {45, 42}, {48, 64}}), QColor(70, 50, 90));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Poly({{35 + s * 3, 22}, {35 + s * 12, 12}, {35 + s * 11, 28}}), fur);
   Ball(p, {35, 31}, 11, 10, fur);
   Shape(p, Smooth({{29, 33}, {35, 31}, {41, 33}, {38, 39}, {32, 39}}), QColor(250, 230, 200), 0.5);
-  for (int s : {-1, 1}) {
+  for (double s : {-1.0, 1.0}) {
     Shape(p, Ellipse({35 + s * 5.0, 29}, 2.3, 2.6), QColor(150, 230, 80), 0.6);
     Line(p, {35 + s * 5.0, 27}, {35 + s * 5.0, 31}, 0.9, kBlack);
     Line(p, {35 + s * 4.0, 35}, {35 + s * 13.0, 33}, 0.5, kBlack);
@@ -99,7 +99,7 @@ void Minotaur(QPainter& p) {  // ミノタウロス
   Lit(p, QColor(220, 160, 110), QColor(120, 60, 40), {35, 30});
   const QColor hide(120, 70, 50);
   Shape(p, Poly({{14, 66}, {18, 44}, {52, 44}, {56, 66}}), hide.darker(110));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p,
           Smooth({{35 + s * 8, 22},
                   {35 + s * 20, 20},
@@ -227,7 +227,7 @@ void General(QPainter& p) {  // ジェネラル
   Shape(p, Poly({{13, 7}, {28, 10}, {13, 20}}), QColor(30, 80, 180), 0.6);
   Shape(p, Poly({{18, 66}, {22, 38}, {48, 38}, {52, 66}}), QColor(180, 30, 40));
   Shape(p, Poly({{24, 66}, {26, 40}, {44, 40}, {46, 66}}), QColor(150, 150, 165));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Shape(p, Smooth({{35 + s * 6, 38}, {35 + s * 16, 36}, {35 + s * 16, 44}}), kGold, 0.6);
   Ball(p, {35, 28}, 8, 8.5, kSkin, 0.7);
   Shape(p, Smooth({{26, 24}, {28, 14}, {42, 14}, {44, 24}}), QColor(150, 150, 165));
@@ -257,7 +257,7 @@ void Cyclops(QPainter& p) {  // サイクロプス
 void Paladin(QPainter& p) {  // 聖騎士
   Lit(p, QColor(255, 250, 220), QColor(200, 190, 140), {35, 26});
   Glow(p, {35, 26}, 30, QColor(255, 255, 230, 230));
-  for (int s : {-1, 1})
+  for (double s : {-1.0, 1.0})
     Wing(p, {35 + s * 6.0, 38}, 24, s > 0 ? -30 : 210, QColor(250, 250, 255), true);
   Shape(p, Poly({{22, 66}, {25, 38}, {45, 38}, {48, 66}}), QColor(230, 232, 240));
   Shape(p, Poly({{31, 40}, {39, 40}, {39, 66}, {31, 66}}), QColor(60, 90, 200), 0.5);
