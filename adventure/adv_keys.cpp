@@ -49,7 +49,7 @@ QString AdventureKeyHelp() {
       {"F1", QCoreApplication::translate("Keys", "このキー一覧（勝負の画面では勝負のキー）")},
       {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
        QCoreApplication::translate("Keys", "拡大 / 縮小")},
-      {"Ctrl + 0", QCoreApplication::translate("Keys", "元の大きさ")},
+      {"Ctrl + 0", QCoreApplication::translate("Keys", "標準の大きさ")},
       {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
   });
 }

@@ -283,7 +283,7 @@ QString DuelKeyHelp(Pace pace) {
                  .arg(PaceName(pace))},
       {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
        QCoreApplication::translate("Keys", "拡大 / 縮小")},
-      {"Ctrl + 0", QCoreApplication::translate("Keys", "元の大きさ")},
+      {"Ctrl + 0", QCoreApplication::translate("Keys", "標準の大きさ")},
       {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
   });
 }

@@ -430,8 +430,8 @@ The damaged file was kept as %1.</translation>
         <translation>Zoom in / out</translation>
     </message>
     <message>
-        <source>元の大きさ</source>
-        <translation>Original size</translation>
+        <source>標準の大きさ</source>
+        <translation>Standard size (about two thirds of the screen)</translation>
     </message>
     <message>
         <source>全画面表示の切り替え</source>
