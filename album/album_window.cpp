@@ -13,6 +13,7 @@
 #include "album/album.h"
 #include "duel/card_pictures.h"
 #include "duel/sharp_art.h"
+#include "duel/view_zoom.h"
 
 namespace korvane {
 namespace {
@@ -245,7 +246,18 @@ class AlbumPage : public QWidget {
 AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
                          const CardPictures& pictures, const CardTable& cards, QWidget* parent,
                          double zoom, const SharpArt* art)
-    : QDialog(parent), game_(game), zoom_(zoom > 0 ? zoom : 1) {
+    : QDialog(parent),
+      game_(game),
+      statistics_(statistics),
+      pictures_(pictures),
+      cards_(cards),
+      art_(art),
+      zoom_(zoom > 0 ? zoom : 1) {
+  setWindowTitle(QCoreApplication::translate("Album", "カードアルバム"));
+  Build();
+}
+
+void AlbumWindow::Build() {
   // Edges rounded one by one, so neighbouring parts stay neighbours at any zoom.
   const auto at = [this](int x, int y, int w, int h) {
     const auto z = [this](int v) { return int(std::lround(v * zoom_)); };
@@ -254,10 +266,10 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
   const auto font = [this](int pixels, bool bold = false) {
     return Gothic(std::max(1, int(std::lround(pixels * zoom_))), bold);
   };
-  setWindowTitle(QCoreApplication::translate("Album", "カードアルバム"));
   setFixedSize(at(0, 0, kWidth, kHeight).size());
   setFont(font(12));
-  auto* page = new AlbumPage(game_, statistics, cards, zoom_, this);
+  auto* page = new AlbumPage(game_, statistics_, cards_, zoom_, this);
+  page_ = page;
   page->setGeometry(rect());
 
   scroll_ = new QScrollArea(page);
@@ -272,7 +284,7 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
   scroll_->setPalette(black);
   const int gridWidth = scroll_->width() - scroll_->verticalScrollBar()->sizeHint().width() -
                         2 * scroll_->frameWidth();
-  scroll_->setWidget(new CardGrid(page->album, pictures, gridWidth, zoom_, art));
+  scroll_->setWidget(new CardGrid(page->album, pictures_, gridWidth, zoom_, art_));
   scroll_->verticalScrollBar()->setSingleStep(int(std::lround(kCellHeight * zoom_ / 4)));
   scroll_->verticalScrollBar()->setPageStep(
       int(std::lround((kGridHeight - kCellHeight / 2) * zoom_)));
@@ -283,6 +295,31 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
   close->setFocusPolicy(Qt::NoFocus);
   close->setGeometry(at(kWidth - kMargin - 81, kRecordTop - 4, 81, 26));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  page->show();
+}
+
+void AlbumWindow::Follow(ViewZoom* zoom) {
+  if (follow_ || !zoom) return;
+  follow_ = zoom;
+  AddZoomKeys(this, zoom);
+  connect(zoom, &ViewZoom::Changed, this, [this] {
+    const QScreen* s = screen();
+    const QSize size = s ? s->geometry().size() : QSize(1920, 1080);
+    SetZoom(ZoomFor(follow_->ZoomOn(size), s ? s->availableGeometry().size() : QSize()));
+  });
+}
+
+void AlbumWindow::SetZoom(double zoom) {
+  if (zoom <= 0 || zoom == zoom_) return;
+  const QScrollBar* bar = scroll_->verticalScrollBar();
+  const double place = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0;
+  const QPoint centre = geometry().center();
+  delete page_;
+  zoom_ = zoom;
+  Build();
+  QScrollBar* moved = scroll_->verticalScrollBar();
+  moved->setValue(int(std::lround(place * moved->maximum())));
+  if (isVisible()) move(centre - rect().center());
 }
 
 double AlbumWindow::ZoomFor(double zoom, QSize available) {
@@ -323,10 +360,11 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
 
 AlbumWindow* ShowAlbum(QWidget* parent, const GameState& game, const Statistics& statistics,
                        const CardPictures& pictures, const CardTable& cards, double zoom,
-                       const SharpArt* art) {
+                       const SharpArt* art, ViewZoom* follow) {
   const QScreen* screen = parent ? parent->screen() : nullptr;
   zoom = AlbumWindow::ZoomFor(zoom, screen ? screen->availableGeometry().size() : QSize());
   auto* window = new AlbumWindow(game, &statistics, pictures, cards, parent, zoom, art);
+  window->Follow(follow);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->open();
   return window;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QSize>
 
 #include "state/game_state.h"
@@ -18,6 +19,7 @@ class CardPictures;
 class CardTable;
 class SharpArt;
 class Statistics;
+class ViewZoom;
 
 class AlbumWindow : public QDialog {
  public:
@@ -37,20 +39,35 @@ class AlbumWindow : public QDialog {
   // step that fits, but not below 1.
   static double ZoomFor(double zoom, QSize available);
 
+  // Follows the windows' zoom from now on: Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11 in the album
+  // change it as they do in the windows, and every change lays the album out again.
+  void Follow(ViewZoom* zoom);
+  // Lays the album out again at `zoom`, at the same place in the list and around the same centre.
+  void SetZoom(double zoom);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void Build();  // the page, the card list and the close button at zoom_
+
   GameState game_;  // what the album shows, as it was when it opened
+  const Statistics* statistics_;
+  const CardPictures& pictures_;
+  const CardTable& cards_;
+  const SharpArt* art_;
   double zoom_;
-  QScrollArea* scroll_;
+  QWidget* page_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QPointer<ViewZoom> follow_;
 };
 
 // Opens the album window-modal over `parent` at the windows' `zoom` and returns at once; the
-// window deletes itself when it is closed. The caller keeps the statistics, pictures, cards and
-// art alive meanwhile; the state is copied.
+// window deletes itself when it is closed. With `follow` it keeps following the windows' zoom.
+// The caller keeps the statistics, pictures, cards, art and zoom alive meanwhile; the state is
+// copied.
 AlbumWindow* ShowAlbum(QWidget* parent, const GameState& game, const Statistics& statistics,
                        const CardPictures& pictures, const CardTable& cards, double zoom = 1,
-                       const SharpArt* art = nullptr);
+                       const SharpArt* art = nullptr, ViewZoom* follow = nullptr);
 
 }  // namespace korvane

@@ -196,8 +196,9 @@ int Run(QApplication& app, const CommandLine& options) {
   duel.OnDuelSettled = [&statistics](const DuelReport& r) { statistics.Record(r); };
   duel.OnHintShown = [&statistics](int opponent) { statistics.CountHint(opponent); };
   // The album, from the map and from the deck selection.
-  opener.OnAlbum = [&](QWidget* over, const GameState& shown, double zoom) -> QWidget* {
-    return ShowAlbum(over, shown, statistics, cardPictures, *cards, zoom, &cardArt);
+  // It opens at the zoom its window shows and follows the zoom keys from then on.
+  opener.OnAlbum = [&](QWidget* over, const GameState& shown, double shownZoom) -> QWidget* {
+    return ShowAlbum(over, shown, statistics, cardPictures, *cards, shownZoom, &cardArt, &zoom);
   };
 
   // The adventure window: its load reads the save and the switches and starts the title

@@ -104,43 +104,49 @@ ZoomStage::ZoomStage(QWidget* window, QSize design, const QColor& background)
   window_->installEventFilter(this);
 }
 
+void AddZoomKeys(QWidget* window, ViewZoom* zoom) {
+  const QPointer<ViewZoom> source = zoom;
+  // One shortcut per action, with every key sequence that means it on this desktop.
+  auto add = [window](QList<QKeySequence> keys, std::function<void()> action) {
+    QList<QKeySequence> unique;
+    for (const QKeySequence& k : keys)
+      if (!k.isEmpty() && !unique.contains(k)) unique << k;
+    auto* s = new QShortcut(window);
+    s->setKeys(unique);
+    s->setContext(Qt::WindowShortcut);
+    QObject::connect(s, &QShortcut::activated, window, std::move(action));
+  };
+  // Room for the adventure window at the next step: the screen less the window's frame.
+  auto available = [window] {
+    const QScreen* screen = window->screen();
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    return screen ? screen->availableGeometry().size() - frame : QSize(1920, 1080);
+  };
+  add(QKeySequence::keyBindings(QKeySequence::ZoomIn) +
+          QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                              QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+      [source, available] {
+        if (source) source->StepZoom(1, available());
+      });
+  add(QKeySequence::keyBindings(QKeySequence::ZoomOut) +
+          QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+      [source, available] {
+        if (source) source->StepZoom(-1, available());
+      });
+  add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [source] {
+    if (source) source->ResetZoom();
+  });
+  add({QKeySequence(Qt::Key_F11)}, [source] {
+    if (source) source->SetFullScreen(!source->FullScreen());
+  });
+}
+
 void ZoomStage::Attach(ViewZoom* zoom) {
   if (source_) disconnect(source_, nullptr, this, nullptr);
   source_ = zoom;
   if (zoom) {
     connect(zoom, &ViewZoom::Changed, this, [this] { Apply(); });
-    // One shortcut per action, with every key sequence that means it on this desktop.
-    auto add = [this](QList<QKeySequence> keys, std::function<void()> action) {
-      QList<QKeySequence> unique;
-      for (const QKeySequence& k : keys)
-        if (!k.isEmpty() && !unique.contains(k)) unique << k;
-      auto* s = new QShortcut(window_);
-      s->setKeys(unique);
-      s->setContext(Qt::WindowShortcut);
-      connect(s, &QShortcut::activated, this, std::move(action));
-    };
-    auto available = [this] {
-      const QScreen* screen = window_->screen();
-      const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
-      return screen ? screen->availableGeometry().size() - frame : QSize(1920, 1080);
-    };
-    add(QKeySequence::keyBindings(QKeySequence::ZoomIn) +
-            QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                                QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [this, available] {
-          if (source_) source_->StepZoom(1, available());
-        });
-    add(QKeySequence::keyBindings(QKeySequence::ZoomOut) +
-            QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        [this, available] {
-          if (source_) source_->StepZoom(-1, available());
-        });
-    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] {
-      if (source_) source_->ResetZoom();
-    });
-    add({QKeySequence(Qt::Key_F11)}, [this] {
-      if (source_) source_->SetFullScreen(!source_->FullScreen());
-    });
+    AddZoomKeys(window_, zoom);
   }
   Apply();
 }

@@ -61,6 +61,9 @@ class ViewZoom : public QObject {
   bool fullScreen_ = false;
 };
 
+// Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11 in `window` change `zoom` as in the game's windows.
+void AddZoomKeys(QWidget* window, ViewZoom* zoom);
+
 class ZoomStage : public QObject {
  public:
   // Takes over `window`'s content: the controls go on Stage(), painted in `background`; the

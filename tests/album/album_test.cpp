@@ -15,6 +15,7 @@
 #include "album/album_window.h"
 #include "duel/card_pictures.h"
 #include "duel/sharp_art.h"
+#include "duel/view_zoom.h"
 #include "tests/engine/engine_test_support.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -215,6 +216,29 @@ TEST_F(AlbumTest, FollowsTheWindowsZoomAsFarAsTheScreenHasRoom) {
   EXPECT_EQ(bar->value(), 2 * 92);
   QTest::keyClick(&w, Qt::Key_Home);
   EXPECT_TRUE(w.grab().save(QStringLiteral(KORVANE_SHOTS_DIR "/album_zoom2.png")));
+
+  // Laid out again at 1x, still at the end of the list.
+  QTest::keyClick(&w, Qt::Key_End);
+  w.SetZoom(1.0);
+  EXPECT_EQ(w.size(), QSize(AlbumWindow::kWidth, AlbumWindow::kHeight));
+  close = w.findChild<QWidget*>(QStringLiteral("AlbumClose"));
+  ASSERT_TRUE(close);
+  EXPECT_EQ(close->geometry(), QRect(AlbumWindow::kWidth - 8 - 81, 360, 81, 26));
+  bar = w.findChild<QScrollArea*>(QStringLiteral("AlbumCards"))->verticalScrollBar();
+  EXPECT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  // The zoom keys reach the windows' zoom while the album is in front; the album then takes
+  // what the screen has room for (this test screen has none beyond 1x).
+  ViewZoom view;
+  view.SetZoom(1.0);
+  w.Follow(&view);
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1.25);
+  EXPECT_EQ(w.Zoom(), AlbumWindow::ZoomFor(1.25, w.screen()->availableGeometry().size()));
+  QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1.0);
   EXPECT_EQ(game.Collections, before.Collections);
 }
 
