@@ -47,10 +47,6 @@ QString AdventureKeyHelp() {
       {nullptr, QCoreApplication::translate("Keys", "いつでも")},
       {"Esc", QCoreApplication::translate("Keys", "ウィンドウを閉じる（閉じるボタンと同じ）")},
       {"F1", QCoreApplication::translate("Keys", "このキー一覧（勝負の画面では勝負のキー）")},
-      {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
-       QCoreApplication::translate("Keys", "拡大 / 縮小")},
-      {"Ctrl + 0", QCoreApplication::translate("Keys", "標準の大きさ")},
-      {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
   });
 }
 

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QToolTip>
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 #include "duel/korvane_window.h"
 #include "state/game_state.h"
@@ -238,8 +240,17 @@ QString PaceName(Pace pace) {
 }
 
 QString KeyTable(std::initializer_list<KeyLine> lines) {
+  // The zoom keys are the same in every window and close each table.
+  const KeyLine zoomLines[] = {
+      {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
+       QCoreApplication::translate("Keys", "拡大 / 縮小")},
+      {"Ctrl + 0", QCoreApplication::translate("Keys", "標準の大きさ")},
+      {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
+  };
+  std::vector<KeyLine> all(lines);
+  all.insert(all.end(), std::begin(zoomLines), std::end(zoomLines));
   QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-  for (const KeyLine& line : lines) {
+  for (const KeyLine& line : all) {
     if (!line.keys) {
       html += QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>").arg(line.does);
     } else {
@@ -281,10 +292,6 @@ QString DuelKeyHelp(Pace pace) {
       {"F1", QCoreApplication::translate("Keys", "このキー一覧")},
       {"F2", QCoreApplication::translate("Keys", "勝負の速さ ふつう / はやい（いまは「%1」）")
                  .arg(PaceName(pace))},
-      {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
-       QCoreApplication::translate("Keys", "拡大 / 縮小")},
-      {"Ctrl + 0", QCoreApplication::translate("Keys", "標準の大きさ")},
-      {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
   });
 }
 

@@ -59,7 +59,7 @@ struct KeyLine {
   const char* keys;  // UTF-8, or nullptr for a heading
   QString does;
 };
-// The lines as a table for a message box (rich text).
+// The lines as a table for a message box (rich text), closed by the zoom keys.
 QString KeyTable(std::initializer_list<KeyLine> lines);
 
 // The help text of F1 for the duel window, with the pace in use.
