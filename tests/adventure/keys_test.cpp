@@ -9,24 +9,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "adv_test_support.h"
-#include "adventure/adv_window.h"
+#include "real_window_fixture.h"
 
 namespace korvane {
 namespace {
 
-class AdventureKeysTest : public AdventureTest {
+class AdventureKeysTest : public RealWindowTest {
  protected:
-  void SetUp() override {
-    adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
-                                       LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
-                                       nullptr);
-    adv->Form_Load();
-    window = std::make_unique<ADVKorvaneWindow>(*adv);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-  void TearDown() override { window.reset(); }
   QWidget* Find(const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
   QString Focus() {
     return window->focusWidget() ? window->focusWidget()->objectName() : QString();
@@ -35,10 +24,6 @@ class AdventureKeysTest : public AdventureTest {
   void Key(int key) {
     QWidget* to = window->focusWidget();
     QTest::keyClick(to && to->isVisible() ? to : window.get(), static_cast<Qt::Key>(key));
-  }
-  void ViewTick() {
-    adv->Timer1_Timer();
-    window->Sync();
   }
   // Space and Enter through the place's dialogue, until a choice or the map.
   void ReadOn() {
@@ -50,8 +35,6 @@ class AdventureKeysTest : public AdventureTest {
     }
     FAIL() << "the dialogue did not end";
   }
-
-  std::unique_ptr<ADVKorvaneWindow> window;
 };
 
 TEST_F(AdventureKeysTest, ANewGameAndAPlaceWithAChoiceByKeys) {

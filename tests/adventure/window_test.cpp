@@ -7,25 +7,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "adv_test_support.h"
-#include "adventure/adv_window.h"
 #include "engine/card_table.h"
+#include "real_window_fixture.h"
 
 namespace korvane {
 namespace {
 
-class WindowTest : public AdventureTest {
+class WindowTest : public RealWindowTest {
  protected:
-  void SetUp() override {
-    adv.reset();
-    adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
-                                       LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
-                                       nullptr);
-    adv->Form_Load();
-    window = std::make_unique<ADVKorvaneWindow>(*adv);
-    window->show();
-  }
-  void TearDown() override { window.reset(); }
   template <typename T>
   T* Find(const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
@@ -36,13 +25,6 @@ class WindowTest : public AdventureTest {
     const QString path = QStringLiteral(KORVANE_SHOTS_DIR "/%1.png").arg(QLatin1String(name));
     EXPECT_TRUE(window->grab().save(path));
   }
-  void ViewTick(int n = 1) {
-    for (int i = 0; i < n; ++i) {
-      adv->Timer1_Timer();
-      window->Sync();
-    }
-  }
-  std::unique_ptr<ADVKorvaneWindow> window;
 };
 
 TEST_F(WindowTest, TitleProfileAndStartThroughTheWidgets) {
