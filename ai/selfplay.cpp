@@ -31,10 +31,7 @@ EnemyMove RandomMove(const DuelState& s, RandomSource& rng) {
 }
 
 // Every move is redrawn at once: the fields are recomputed and the flips count as shown.
-void Redraw(DuelState& s) {
-  ComputeFields(s);
-  s.FlipTime = ClockMap{};
-}
+void Redraw(DuelState& s) { ComputeFields(s); }
 
 }  // namespace
 
@@ -52,8 +49,6 @@ DuelState MirrorSides(const DuelState& s) {
       m.BoardCard[mc][mr] = MirrorCode(s.BoardCard[c][r]);
       m.PlayerFieldMap[mc][mr] = s.EnemyFieldMap[c][r];
       m.EnemyFieldMap[mc][mr] = s.PlayerFieldMap[c][r];
-      m.FlipTime[mc][mr] = s.FlipTime[c][r];
-      m.FlippedCard[mc][mr] = MirrorCode(s.FlippedCard[c][r]);
     }
   }
   if (s.Turn == TurnState::Player) m.Turn = TurnState::Enemy;

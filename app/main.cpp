@@ -95,10 +95,6 @@ class DuelOpener : public AdventureHost {
     w->show();
     w->activateWindow();
   }
-  // The result's picture painted sharply by the open duel window.
-  QImage SharpShown(const QImage& shown, double scale) const {
-    return opened_ ? opened_->SharpShown(shown, scale) : QImage();
-  }
   void Quit() override {
     if (window_) window_->hide();
     QCoreApplication::exit(0);
@@ -214,9 +210,7 @@ int Run(QApplication& app, const CommandLine& options) {
   platform.BeforeEvents = [&window] { window.Sync(); };
   // Message boxes follow the zoom; the result's card is painted sharply.
   platform.Zoom = [&window] { return window.Zoom(); };
-  platform.SharpPicture = [&opener](const QImage& shown, double scale) {
-    return opener.SharpShown(shown, scale);
-  };
+  platform.Art = &cardArt;
   opener.SetAdventure(&adventure, &window);
   // The title's switch of editions; the choice is remembered for the next start.
   window.ChooseLanguage = [&edition, &preferences, &platform](const QString& language) {

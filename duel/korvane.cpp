@@ -247,10 +247,9 @@ void Korvane::SetUpDuel() {
       PaintSprite(EHandPic[i], 0, 0, 80, 80, pictures_.EnemyCard(Duel.EnemyHand[i]));
     }
   }
-  ResetBoard(Duel);
-  LoadHandSides(Duel, cards_);
+  // The board of a new duel and its first turn; the painted board shows the two home squares.
+  Model.Deal(Duel.PlayerHand, Duel.EnemyHand, cards_);
   DrawBoard();
-  DecideFirstTurn(Duel);
 }
 
 void Korvane::ResetAfterDuel(bool returnHandCards) {
@@ -322,7 +321,23 @@ bool Korvane::LetEventsRun() {
 }
 
 void Korvane::ClearFlipClocks() {
-  for (auto& column : Duel.FlipTime) column.fill(0);
+  for (auto& column : FlipTime) column.fill(0);
+}
+
+void Korvane::StartFlips(const Flips& flips) {
+  for (const Flip& f : flips) {
+    FlippedCard[f.column][f.row] = f.before;
+    FlipTime[f.column][f.row] = f.clock;
+  }
+}
+
+bool Korvane::IsFlipRunning() const {
+  for (int c = 1; c <= kBoardSize; ++c) {
+    for (int r = 1; r <= kBoardSize; ++r) {
+      if (FlipTime[c][r] != 0) return true;
+    }
+  }
+  return false;
 }
 
 void Korvane::ClearHandPicture(QImage& pic) {

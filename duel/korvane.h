@@ -23,6 +23,7 @@
 #include <span>
 
 #include "ai/ai.h"
+#include "engine/duel_model.h"
 #include "engine/duel_state.h"
 #include "solver/hint.h"
 #include "state/game_state.h"
@@ -74,12 +75,26 @@ constexpr int kThinkMs = 600;
 constexpr int kNormalFlipFrameMs = 40;
 constexpr int kFastFlipFrameMs = 10;
 
+// The flip animation's clock of each square, [c][r].
+using ClockMap = std::array<std::array<double, kBoardSize + 1>, kBoardSize + 1>;
+
 // A square of the board, column and row 1..5.
 struct BoardSquare {
   int column = 0;
   int row = 0;
   bool operator==(const BoardSquare&) const = default;
 };
+
+// The square under pixel (x, y) of a board picture `size` pixels wide and high: five equal columns
+// and rows. Off the board it gives column or row 0 or 6.
+constexpr BoardSquare SquareAtPixel(double x, double y, int size) {
+  auto part = [size](double v) {
+    if (!(v >= 0)) return 0;  // negative, or not a number
+    if (v >= size) return kBoardSize + 1;
+    return static_cast<int>(v * kBoardSize / size) + 1;
+  };
+  return {part(x), part(y)};
+}
 
 class Korvane {
  public:
@@ -112,11 +127,20 @@ class Korvane {
   void Command1_Click();  // "勝負！"
 
   // --- Board, hands, flips, the enemy and the result (korvane_board.cpp) ---
+  // The fields recomputed (flips they make are shown by the animation), then the board painted.
   void DrawBoard();
   void PHand_Click(int index);
-  // x and y are pixels inside the board picture; button and shift are not looked at.
+  // x and y are pixels inside the board picture; button and shift are not looked at. The board's
+  // five equal columns and rows give the square, and the player places there.
   void Field_MouseDown(int button, int shift, double x, double y);
+  // The player's move onto square (c, r), as a click on it makes it: the keys and the tutorial's
+  // script place by square too. Outside the player's turn, or without a chosen card, nothing.
+  void PlaceOnSquare(int c, int r);
+  // The enemy's card of `slot` goes down on (c, r) (the enemy's turn, and the tutorial's script).
+  void EnemyPlaces(int slot, int c, int r);
   void FlipAnime_Timer();
+  // A flip is still being shown on some square.
+  bool IsFlipRunning() const;
   void Timer1_Timer();
   void SettleDuel();
   // Paints hand slot i afresh from PlayerHand (mask then picture), with the frame when selected.
@@ -183,7 +207,13 @@ class Korvane {
   MusicDevice& Music() { return *music_; }
 
   // --- Window-level state (kept between openings) ---
-  DuelState Duel;
+  // The duel's rules, driven by square; Duel is its state, as the handlers read it.
+  DuelModel Model;
+  DuelState& Duel = Model.State;
+  // The flip animation: each square's clock (0 when no flip is shown there) and the code its card
+  // had before it turned, set by every flip the rules report.
+  ClockMap FlipTime{};
+  SquareMap FlippedCard{};
   std::array<int16_t, kCardKinds> OpponentStock{};
   AiWeights Weights;
   DuelControls Ctl = DesignLayout();
@@ -211,6 +241,9 @@ class Korvane {
   // Lets pending events run; false when the window was closed meanwhile (the caller stops).
   bool LetEventsRun();
   void ClearFlipClocks();
+  void StartFlips(const Flips& flips);
+  // The board painted from the board state; squares whose flip is being shown are left alone.
+  void PaintBoard();
   void ClearHandPicture(QImage& pic);
   void PaintSprite(QImage& target, int x, int y, int w, int h, const QImage& picture);
   // Painting on Canvas and the hand pictures goes through these, which keep the logs.

@@ -36,13 +36,17 @@ bool HoldsCode(const DuelState& s, int code) {
 }  // namespace
 
 void Korvane::DrawBoard() {
-  ComputeFields(Duel);
+  StartFlips(Model.Recompute());
+  PaintBoard();
+}
+
+void Korvane::PaintBoard() {
   ResetCanvas();
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
       const int v = Duel.BoardCard[c][r];
       const int x = 80 * (c - 1), y = 80 * (r - 1);
-      if (Duel.FlipTime[c][r] != 0) continue;  // the flip animation paints this square
+      if (FlipTime[c][r] != 0) continue;  // the flip animation paints this square
       if (v == kBlockedSquare) continue;
       if (v == kFlippedPlayerCard) {
         PaintSprite(Canvas, x, y, 80, 80, pictures_.Card(kCardBack));
@@ -101,21 +105,25 @@ void Korvane::PHand_Click(int index) {
 }
 
 void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
+  if (!open_ || !Ctl.Field.Visible) return;
+  // Five equal columns and rows over the board picture's outer size.
+  const BoardSquare column = SquareAtPixel(x, 0, Ctl.Field.Size.width());
+  const BoardSquare row = SquareAtPixel(0, y, Ctl.Field.Size.height());
+  PlaceOnSquare(column.column, row.row);
+}
+
+void Korvane::PlaceOnSquare(int c, int r) {
   if (!open_ || asking_ || settling_ || !Ctl.Field.Visible || Duel.Turn != TurnState::Player) {
     return;
   }
   if (TutorialLocksInput()) return;
   if (!IsValidSlot(Duel.SelectedSlot) || Duel.PlayerPlayed[Duel.SelectedSlot]) return;
-  // Five equal columns and rows over the board picture's outer size.
-  if (!std::isfinite(x) || !std::isfinite(y)) return;
-  const int c = static_cast<int>(std::floor(x / Ctl.Field.Size.width() * 5)) + 1;
-  const int r = static_cast<int>(std::floor(y / Ctl.Field.Size.height() * 5)) + 1;
   if (!IsOnBoard(c, r)) return;
   if (Duel.BoardCard[c][r] != kEmptySquare) {
     PlayEffect("bboo.wav");
     return;
   }
-  PlacePlayerCard(Duel, c, r);
+  StartFlips(Model.Place(false, c, r).flips);
   PositionChanged();  // the hint's mark goes with the move
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
   SyncPlayedHands();
@@ -127,22 +135,31 @@ void Korvane::Field_MouseDown(int /*button*/, int /*shift*/, double x, double y)
   }
 }
 
+void Korvane::EnemyPlaces(int slot, int c, int r) {
+  Duel.SelectedSlot = static_cast<int16_t>(slot);
+  StartFlips(Model.Place(true, c, r).flips);
+  PositionChanged();
+  if (IsPlayable(c, r)) EnemyMark = BoardSquare{c, r};
+  SyncPlayedHands();
+  DrawBoard();
+}
+
 void Korvane::FlipAnime_Timer() {
   if (!open_ || asking_) return;
   for (int r = 1; r <= kBoardSize; ++r) {
     for (int c = 1; c <= kBoardSize; ++c) {
-      double t = Duel.FlipTime[c][r];
+      double t = FlipTime[c][r];
       const int x0 = 80 * (c - 1), y0 = 80 * (r - 1);
       const int code = Duel.BoardCard[c][r];
       if (t > 1.57) {
         // The face narrows; past the edge it shows mirrored.
         if (t > 3.0) PlayEffect("tooon.wav");
         t -= 0.5;
-        Duel.FlipTime[c][r] = t;
+        FlipTime[c][r] = t;
         RestoreBoard(x0, y0, 80, 80);
         const double w = -80 * std::cos(t);
         const double x = x0 + 40 + 40 * std::cos(t);
-        const int f = Duel.FlippedCard[c][r];
+        const int f = FlippedCard[c][r];
         const QImage& face = f >= 1 && f <= kHandSize ? pictures_.Card(Duel.PlayerHand[f - 1])
                              : f <= -1 && f >= -kHandSize
                                  ? pictures_.EnemyCard(Duel.EnemyHand[-f - 1])
@@ -152,7 +169,7 @@ void Korvane::FlipAnime_Timer() {
       } else if (t > 0 && (code == kFlippedPlayerCard || code == kFlippedEnemyCard)) {
         // The back widens, painted over the earlier frames.
         t -= 0.5;
-        Duel.FlipTime[c][r] = t;
+        FlipTime[c][r] = t;
         const double w = 80 * std::cos(t);
         const double x = x0 + 40 - 40 * std::cos(t);
         const QImage& back =
@@ -160,7 +177,7 @@ void Korvane::FlipAnime_Timer() {
         PaintSprite(Canvas, static_cast<int>(std::lround(x)), y0, static_cast<int>(std::lround(w)),
                     80, back);
       } else if (t < 0) {
-        Duel.FlipTime[c][r] = 0;
+        FlipTime[c][r] = 0;
         DrawBoard();
       }
     }
@@ -170,7 +187,7 @@ void Korvane::FlipAnime_Timer() {
 void Korvane::Timer1_Timer() {
   if (!open_ || asking_ || enemyMoving_ || settling_) return;
   if (game_.TutorialMode != 0) return;
-  if (IsFlipRunning(Duel)) return;
+  if (IsFlipRunning()) return;
   SettleDuel();
   if (!open_) return;
   if (Duel.Turn != TurnState::Enemy) {
@@ -195,12 +212,7 @@ void Korvane::Timer1_Timer() {
   if (DuelPace == Pace::Normal && Clock() - *thinkingSince_ < kThinkMs) return;
   thinkingSince_.reset();
   const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
-  Duel.SelectedSlot = static_cast<int16_t>(move.slot);
-  PlaceEnemyCard(Duel, move.column, move.row);
-  PositionChanged();
-  if (IsPlayable(move.column, move.row)) EnemyMark = BoardSquare{move.column, move.row};
-  SyncPlayedHands();
-  DrawBoard();
+  EnemyPlaces(move.slot, move.column, move.row);
   Ctl.Thinking.Visible = false;
   PlayEffect("Youdid.wav");
 }
@@ -253,19 +265,18 @@ int Korvane::TransferCard(bool toPlayer, int slot) {
   // The card, large, over the winner's half of the board, and in the message.
   const int y = toPlayer ? 240 : 0;
   PaintSprite(Canvas, 120, y, 160, 160, toPlayer ? pictures_.Card(id) : pictures_.EnemyCard(id));
-  const QImage shown = Canvas.copy(120, y, 160, 160);
   const QString name = CardNameInEdition(QString::fromStdString(cards_.Name(id)));
   if (Changed) Changed();
   if (toPlayer) {
     platform_.ShowOk(QCoreApplication::translate("Duel", "カード入手"),
                      QCoreApplication::translate("Duel", "「%1」カードを手に入れた。").arg(name),
-                     shown);
+                     ShownCard{id, false});
     AddTo(OpponentStock[id], -1);
     AddTo(game_.Collections[0][id], 1);
   } else {
     platform_.ShowOk(QCoreApplication::translate("Duel", "カード譲渡"),
                      QCoreApplication::translate("Duel", "「%1」カードを失った。").arg(name),
-                     shown);
+                     ShownCard{id, true});
     AddTo(OpponentStock[id], 1);
     AddTo(game_.Collections[0][id], -1);
   }

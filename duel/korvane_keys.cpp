@@ -211,10 +211,8 @@ DuelKeys::Action DuelKeys::BoardKey(int key) {
         boardShown_ = true;
         return Action::Handled;
       }
-      // A click at the square's centre, in the board picture's own pixels.
-      const double square = k_.Ctl.Field.Size.width() / 5.0;
-      k_.Field_MouseDown(1, 0, (boardCursor_.column - 0.5) * square,
-                         (boardCursor_.row - 0.5) * k_.Ctl.Field.Size.height() / 5.0);
+      // What a click on the square does.
+      k_.PlaceOnSquare(boardCursor_.column, boardCursor_.row);
       return Action::Handled;
     }
     default:

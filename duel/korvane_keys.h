@@ -5,8 +5,8 @@
 //   deck list   arrows move the list cursor (the page follows), PageUp/PageDown turn the page,
 //               Space presses the card (preview), Enter presses and double-clicks it (takes it)
 //   buttons     S "勝負！", R "選び直す", Q "終わり"; A the album (its button)
-//   board       1-5 choose a hand card, arrows move the square cursor, Enter or Space click the
-//               square's centre; H the move hint
+//   board       1-5 choose a hand card, arrows move the square cursor, Enter or Space place on
+//               its square as a click there does; H the move hint
 //   tutorial    Enter or Space press "ふむふむ"
 //   window      Esc closes as the close button does, F1 shows the keys, F2 switches the pace
 #pragma once

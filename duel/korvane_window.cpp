@@ -308,20 +308,6 @@ QImage KorvaneWindow::SharpPicture(const PaintLog& log, const QImage& small, dou
   return PaintLogAt(log, small.size(), *sharpArt_, scale);
 }
 
-QImage KorvaneWindow::SharpShown(const QImage& shown, double scale) const {
-  // The result's message shows a square of the board: the same square, painted sharply.
-  for (int y : {0, 240}) {
-    const QRect square(120, y, 160, 160);
-    if (shown.size() != square.size() || logic_.Canvas.copy(square) != shown) continue;
-    const QImage board = SharpPicture(logic_.CanvasLog, logic_.Canvas, scale);
-    if (board.isNull()) return {};
-    const double k = double(board.width()) / logic_.Canvas.width();
-    return board.copy(
-        QRectF(square.x() * k, square.y() * k, square.width() * k, square.height() * k).toRect());
-  }
-  return {};
-}
-
 void KorvaneWindow::Forward(const std::function<void()>& handler) {
   ++depth_;
   try {

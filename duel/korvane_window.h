@@ -41,9 +41,6 @@ class KorvaneWindow : public QWidget {
   // hands and the list from `art` (either may be null).
   void UseZoom(ViewZoom* zoom, const SharpArt* art);
   double Zoom() const;
-  // A picture the result's message shows (a square of the board), painted sharply at `scale`;
-  // null when it is not one.
-  QImage SharpShown(const QImage& shown, double scale) const;
   // The album, by its button or the A key, while the deck selection waits for the player.
   AlbumOpener OnAlbum;
   void OpenAlbum();

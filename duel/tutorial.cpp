@@ -141,6 +141,17 @@ constexpr TutorialStep kScript[] = {
     Do(35, K::Close),
 };
 
+// Every scripted click lands on the square its step names, as the board click divides the board.
+constexpr bool ClicksLandOnTheirSquares() {
+  for (const TutorialStep& step : kScript) {
+    if (step.kind != K::PlayerMove) continue;
+    const BoardSquare at = SquareAtPixel(step.x, step.y, kFieldOuter);
+    if (at.column != step.column || at.row != step.row) return false;
+  }
+  return true;
+}
+static_assert(ClicksLandOnTheirSquares());
+
 // The table must stay in page order for TutorialPageSteps.
 constexpr bool InPageOrder() {
   for (size_t i = 1; i < std::size(kScript); ++i) {
@@ -257,11 +268,8 @@ class KorvaneStage : public TutorialStage {
   void SetTurn(TurnState turn) override { w_.Duel.Turn = turn; }
 
   void EnemyMove(int slot, int column, int row) override {
-    w_.Duel.SelectedSlot = static_cast<int16_t>(slot);
     if (sound_.Switches().EffectsOn()) sound_.PlayEffect(QStringLiteral("Youdid.wav"));
-    PlaceEnemyCard(w_.Duel, column, row);
-    w_.EnemyMark = BoardSquare{column, row};
-    w_.DrawBoard();
+    w_.EnemyPlaces(slot, column, row);
   }
 
   void CloseWindow() override { w_.Unload(); }

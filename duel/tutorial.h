@@ -88,6 +88,7 @@ class TutorialStage {
   // The second example: clear the board as after a duel without returning any hand card,
   // deal, show PHand(0..4), hide VScroll1, Picture1 and "終わり", SetUpDuel.
   virtual void StartSecondExample(const ExampleHands& hands) = 0;
+  // The player's card of `slot` onto the square of the board click at pixel (x, y).
   virtual void PlayerMove(int slot, int x, int y) = 0;
   virtual void SetTurn(TurnState turn) = 0;
   virtual void EnemyMove(int slot, int column, int row) = 0;

@@ -1,4 +1,5 @@
-// The rules state of one duel: hands, board codes, field maps, turn, selection and flip clocks.
+// The rules state of one duel: hands, board codes, field maps, turn and selection. How a flip is
+// shown (its clock and the face it turns from) is the duel window's, not the rules'.
 // Squares are addressed (column, row), each 1..5; arrays are sized 6 so that index 0 is unused
 // and the game's own numbering reads directly.
 #pragma once
@@ -13,7 +14,6 @@ namespace korvane {
 class CardTable;
 
 using SquareMap = std::array<std::array<int16_t, kBoardSize + 1>, kBoardSize + 1>;  // [c][r]
-using ClockMap = std::array<std::array<double, kBoardSize + 1>, kBoardSize + 1>;    // [c][r]
 
 struct DuelState {
   std::array<int16_t, kHandSize> PlayerHand{-1, -1, -1, -1, -1};
@@ -31,8 +31,6 @@ struct DuelState {
   SquareMap EnemyFieldMap{};
   TurnState Turn = TurnState::Nobody;
   int16_t SelectedSlot = -1;
-  ClockMap FlipTime{};
-  SquareMap FlippedCard{};
 
   int16_t& Board(int c, int r) { return BoardCard[c][r]; }
   int16_t Board(int c, int r) const { return BoardCard[c][r]; }

@@ -32,31 +32,32 @@ void CountFields(DuelState& s, const BoardBits& b,
   }
 }
 
-// Turns the cards on `flipped` face down, remembering their codes for the flip animation.
-void Flip(DuelState& s, SquareMask flipped, double clock) {
+// Turns the cards on `flipped` face down and tells each with the code it had.
+Flips TurnDown(DuelState& s, SquareMask flipped, double clock) {
+  Flips flips;
   for (; flipped != 0; flipped &= flipped - 1) {
     const int i = std::countr_zero(flipped);
     const int c = i % kBoardSize + 1, r = i / kBoardSize + 1;
     const int16_t code = s.BoardCard[c][r];
-    s.FlippedCard[c][r] = code;
-    s.FlipTime[c][r] = clock;
+    flips.Add({static_cast<int8_t>(c), static_cast<int8_t>(r), code, clock});
     s.BoardCard[c][r] = code > 0 ? kFlippedPlayerCard : kFlippedEnemyCard;
   }
+  return flips;
 }
 
-// The common part of both placements (steps 1 to 4).
-void Place(DuelState& s, bool enemy, int c, int r) {
+// What both placements share: the slot counts as played, the card goes down, and it is flipped
+// at once or its bombs go off.
+Flips Place(DuelState& s, bool enemy, int c, int r) {
   const int slot = s.SelectedSlot;
-  if (!IsValidSlot(slot)) return;  // nothing selected: nothing to place
-  // The slot counts as played.
+  if (!IsValidSlot(slot)) return {};  // nothing selected: nothing to place
   (enemy ? s.EnemyPlayed : s.PlayerPlayed)[slot] = true;
-  if (!IsOnBoard(c, r)) return;
+  if (!IsOnBoard(c, r)) return {};
   BoardBits b = BitsOf(s);
   const SquareMask flipped =
       PlaceOnBits(b, enemy, slot, c, r, enemy ? s.EnemySides[slot] : s.PlayerSides[slot],
                   CoverBySides{s.PlayerSides, s.EnemySides});
   s.BoardCard[c][r] = static_cast<int16_t>(enemy ? -(slot + 1) : slot + 1);
-  Flip(s, flipped, 3.1);
+  return TurnDown(s, flipped, kPlacementFlipClock);
 }
 
 }  // namespace
@@ -67,8 +68,6 @@ void ResetBoard(DuelState& s) {
       s.BoardCard[c][r] = IsPlayable(c, r) ? kEmptySquare : kBlockedSquare;
       s.PlayerFieldMap[c][r] = 0;
       s.EnemyFieldMap[c][r] = 0;
-      s.FlipTime[c][r] = 0;
-      s.FlippedCard[c][r] = 0;
     }
   }
   s.EnemyFieldMap[3][1] = 1;
@@ -95,7 +94,7 @@ char ReadCardSide(const DuelState& s, int owner, int slot, int side) {
   return owner == kPlayer ? s.PlayerSides[slot][side - 1] : s.EnemySides[slot][side - 1];
 }
 
-void ComputeFields(DuelState& s) {
+Flips ComputeFields(DuelState& s) {
   BoardBits b = BitsOf(s);
   // Each card's sides measured once: the flips fill no square, so the second projection sees
   // the same covers, only from fewer cards.
@@ -105,19 +104,23 @@ void ComputeFields(DuelState& s) {
     sideCover[i] = SideCoversAt(b, i, s.PlayerSides, s.EnemySides);
     b.coverAt[i] = sideCover[i][0] | sideCover[i][1] | sideCover[i][2] | sideCover[i][3];
   }
-  Flip(s, RecomputeFields(b, CoverBySides{s.PlayerSides, s.EnemySides}, 0), 3.14);
+  const Flips flips = TurnDown(s, RecomputeFields(b, CoverBySides{s.PlayerSides, s.EnemySides}, 0),
+                               kFieldFlipClock);
   CountFields(s, b, sideCover);
+  return flips;
 }
 
-void PlacePlayerCard(DuelState& s, int c, int r) {
-  Place(s, false, c, r);
+Flips PlacePlayerCard(DuelState& s, int c, int r) {
+  const Flips flips = Place(s, false, c, r);
   s.Turn = TurnState::Enemy;  // SelectedSlot stays
+  return flips;
 }
 
-void PlaceEnemyCard(DuelState& s, int c, int r) {
-  Place(s, true, c, r);
+Flips PlaceEnemyCard(DuelState& s, int c, int r) {
+  const Flips flips = Place(s, true, c, r);
   s.Turn = TurnState::Player;
   s.SelectedSlot = -1;
+  return flips;
 }
 
 void DecideFirstTurn(DuelState& s) {
@@ -129,15 +132,6 @@ void DecideFirstTurn(DuelState& s) {
     }
   }
   s.Turn = playerNones >= enemyNones ? TurnState::Player : TurnState::Enemy;
-}
-
-bool IsFlipRunning(const DuelState& s) {
-  for (int c = 1; c <= kBoardSize; ++c) {
-    for (int r = 1; r <= kBoardSize; ++r) {
-      if (s.FlipTime[c][r] != 0) return true;
-    }
-  }
-  return false;
 }
 
 FaceUpCount CountFaceUp(const DuelState& s) {
@@ -152,7 +146,6 @@ FaceUpCount CountFaceUp(const DuelState& s) {
 }
 
 std::optional<DuelOutcome> EndTest(DuelState& s) {
-  if (IsFlipRunning(s)) return std::nullopt;
   if (s.Turn == TurnState::Nobody) return std::nullopt;
   for (int slot = 0; slot < kHandSize; ++slot) {
     if (!s.PlayerPlayed[slot] || !s.EnemyPlayed[slot]) return std::nullopt;

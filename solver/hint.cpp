@@ -24,7 +24,6 @@ PlayerHint HintForPlayer(const DuelState& state, const AiWeights& weights,
   PlayerHint hint;
   DuelState s = state;
   ComputeFields(s);
-  s.FlipTime = ClockMap{};
   if (s.Turn != TurnState::Player || LegalPlacements(s).empty()) return hint;
   const auto deadline = std::chrono::steady_clock::now() + budget;
 

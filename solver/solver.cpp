@@ -32,22 +32,6 @@ int SquareOf(const Placement& m) { return search::SquareIndex(m.column, m.row); 
 
 }  // namespace
 
-std::string PlacementText(const Placement& m) {
-  return std::string(m.enemy ? "e" : "p") + std::to_string(m.slot) + "@" +
-         std::to_string(m.column) + "," + std::to_string(m.row);
-}
-
-void PlayPlacement(DuelState& s, const Placement& m) {
-  s.SelectedSlot = static_cast<int16_t>(m.slot);
-  if (m.enemy) {
-    PlaceEnemyCard(s, m.column, m.row);
-  } else {
-    PlacePlayerCard(s, m.column, m.row);
-  }
-  ComputeFields(s);
-  s.FlipTime = ClockMap{};
-}
-
 std::vector<Placement> LegalPlacements(const DuelState& s) {
   std::vector<Placement> moves;
   if (s.Turn == TurnState::Nobody) return moves;
@@ -67,7 +51,6 @@ SolveResult Solve(const DuelState& input, const SolveLimits& limits) {
   SolveResult result;
   DuelState s = input;
   ComputeFields(s);
-  s.FlipTime = ClockMap{};
   int left = 0;
   for (int slot = 0; slot < kHandSize; ++slot) left += !s.PlayerPlayed[slot] + !s.EnemyPlayed[slot];
   if (left > 0 && s.Turn == TurnState::Nobody) {

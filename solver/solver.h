@@ -38,25 +38,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/duel_model.h"
 #include "engine/duel_state.h"
+#include "engine/placement.h"
 
 namespace korvane {
 
-// One placement as korvane-tool writes it: "p<slot>@<column>,<row>" for the player,
-// "e<slot>@<column>,<row>" for the enemy.
-struct Placement {
-  bool enemy = false;
-  int slot = 0;
-  int column = 0;
-  int row = 0;
-  bool operator==(const Placement&) const = default;
-};
-std::string PlacementText(const Placement& m);
-
-// A placement the way a duel makes it: the slot is selected, the placing side's placement runs,
-// the board is redrawn (fields recomputed, flips made) and the flips count as shown. The caller
-// gives a legal move (unplayed slot, empty playable square).
-void PlayPlacement(DuelState& s, const Placement& m);
+// PlayPlacement (engine/duel_model.h) makes a placement the way a duel makes it: the slot is
+// selected, the placing side's placement runs, the fields are recomputed and the flips count as
+// shown.
 
 // Every legal placement of the side whose turn it is, in the opponent's visiting order: squares
 // row by row from row 1, columns left to right, slots 0..4 on each square.

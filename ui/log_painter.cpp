@@ -160,6 +160,27 @@ QImage PaintLogExact(const PaintLog& log, QSize size, const CardPictures& pictur
   return out;
 }
 
+QImage PaintShownCard(const ShownCard& card, const SharpArt& art, double scale,
+                      const QColor& background) {
+  constexpr int kShown = 160;
+  const ArtRef ref{card.enemyFace ? ArtKind::EnemyCard : ArtKind::Card, card.id};
+  if (scale == 1.0) {
+    // At 1x exactly as the board paints it: the mask with AND, the picture with OR.
+    QImage out = BlankImage(kShown, kShown, background.rgb());
+    const CardPictures& small = art.Small();
+    PaintSprite(out, small.Mask(), small.Get(ref), 0, 0, kShown, kShown);
+    return out;
+  }
+  const int device = int(std::ceil(kShown * scale));
+  QImage out(device, device, QImage::Format_RGB32);
+  out.fill(background);
+  QPainter p(&out);
+  p.scale(double(device) / kShown, double(device) / kShown);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  DrawInto(p, QRect(0, 0, kShown, kShown), art.Sprite(ref, SharpArt::ArtScaleFor(scale)));
+  return out;
+}
+
 void PaintLines(QPainter& p, const MessageLines& lines) {
   if (lines.lines.empty()) return;
   p.save();

@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include "ui/paint_log.h"
+#include "ui/platform.h"
 
 class QPainter;
 
@@ -30,6 +31,11 @@ QImage PaintLogAt(const PaintLog& log, QSize size, const SharpArt& art, double s
 
 // The picture at 1x, painted as the logic paints: mask with AND, picture with OR.
 QImage PaintLogExact(const PaintLog& log, QSize size, const CardPictures& pictures);
+
+// A card as a message box shows it: 160 pixels square at 1x (the card stretched as the board shows
+// the card won or lost), `scale` times larger from the sharp art, on `background`.
+QImage PaintShownCard(const ShownCard& card, const SharpArt& art, double scale,
+                      const QColor& background);
 
 // The typed lines, on a painter in the picture's 1x pixels.
 void PaintLines(QPainter& p, const MessageLines& lines);

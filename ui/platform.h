@@ -2,19 +2,26 @@
 // tests use a fake that answers questions from a script and records every message.
 #pragma once
 
-#include <QImage>
 #include <QString>
 
 namespace korvane {
+
+// A card a message shows beside its text: its identifier 0..39, and whose face (the player's,
+// framed in blue, or the enemy's, framed in red and turned round). No card: id -1.
+struct ShownCard {
+  int id = -1;
+  bool enemyFace = false;
+  bool operator==(const ShownCard&) const = default;
+};
 
 class Platform {
  public:
   virtual ~Platform() = default;
   // Modal Yes/No question; true for Yes.
   virtual bool AskYesNo(const QString& title, const QString& text) = 0;
-  // Modal OK message, with an optional picture shown in it.
+  // Modal OK message, with a card shown in it when one is given.
   virtual void ShowOk(const QString& title, const QString& text,
-                      const QImage& picture = QImage()) = 0;
+                      const ShownCard& card = ShownCard()) = 0;
   // Let pending window events run once.
   virtual void ProcessEvents() = 0;
 };

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/types.h"
 #include "ui/fonts.h"
+#include "ui/log_painter.h"
 
 namespace korvane {
 namespace {
@@ -67,14 +69,23 @@ bool QtPlatform::AskYesNo(const QString& title, const QString& text) {
   return box->exec() == QMessageBox::Yes;
 }
 
-void QtPlatform::ShowOk(const QString& title, const QString& text, const QImage& picture) {
-  QWidget* parent = QApplication::activeWindow();
+std::unique_ptr<QMessageBox> QtPlatform::MakeOkBoxFor(const QString& title, const QString& text,
+                                                      const ShownCard& card,
+                                                      QWidget* parent) const {
   const double zoom = Zoom ? Zoom() : 1.0;
   const double ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
-  QImage sharp;
-  if (!picture.isNull() && SharpPicture && zoom * ratio != 1)
-    sharp = SharpPicture(picture, zoom * ratio);
-  auto box = MakeOkBox(title, text, picture, parent, zoom, sharp);
+  QImage picture, sharp;
+  if (Art && IsValidCardId(card.id)) {
+    // The card alone on the box's own colour, 160 pixels square at 1x.
+    const QColor back = QApplication::palette().color(QPalette::Window);
+    picture = PaintShownCard(card, *Art, 1.0, back);
+    if (zoom * ratio != 1) sharp = PaintShownCard(card, *Art, zoom * ratio, back);
+  }
+  return MakeOkBox(title, text, picture, parent, zoom, sharp);
+}
+
+void QtPlatform::ShowOk(const QString& title, const QString& text, const ShownCard& card) {
+  auto box = MakeOkBoxFor(title, text, card, QApplication::activeWindow());
   box->exec();
 }
 

@@ -11,11 +11,16 @@
 class QWidget;
 
 namespace korvane {
+class SharpArt;
+}
+
+namespace korvane {
 
 class QtPlatform : public Platform {
  public:
   bool AskYesNo(const QString& title, const QString& text) override;
-  void ShowOk(const QString& title, const QString& text, const QImage& picture = QImage()) override;
+  void ShowOk(const QString& title, const QString& text,
+              const ShownCard& card = ShownCard()) override;
   // Before pending events run, the window in front mirrors its logic, so that a control a
   // handler has just hidden cannot be clicked meanwhile.
   void ProcessEvents() override;
@@ -34,9 +39,14 @@ class QtPlatform : public Platform {
   static std::unique_ptr<QMessageBox> MakeYesNoBox(const QString& title, const QString& text,
                                                    QWidget* parent, double zoom = 1);
 
-  // The zoom the boxes follow, and the painter of their pictures at a device scale.
+  // The OK box as ShowOk shows it over `parent`, at the zoom, its card painted from `Art`.
+  std::unique_ptr<QMessageBox> MakeOkBoxFor(const QString& title, const QString& text,
+                                            const ShownCard& card, QWidget* parent) const;
+
+  // The zoom the boxes follow, and the pictures a shown card is painted from (without them, a
+  // box shows no card).
   std::function<double()> Zoom;
-  std::function<QImage(const QImage&, double)> SharpPicture;
+  const SharpArt* Art = nullptr;
 };
 
 }  // namespace korvane

@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "adventure/adv_korvane.h"
+#include "sound/fake_sound.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
-#include "sound/fake_sound.h"
 
 namespace korvane {
 
@@ -37,7 +37,7 @@ class FakePlatform : public Platform {
     answers.pop_front();
     return a;
   }
-  void ShowOk(const QString& title, const QString& text, const QImage&) override {
+  void ShowOk(const QString& title, const QString& text, const ShownCard&) override {
     messages << title + QStringLiteral("|") + text;
   }
   void ProcessEvents() override {

@@ -52,7 +52,7 @@ class CompanionTest : public DuelTest {
   // Plays on until the player is to move with `left` cards in hand and nothing flips.
   void PlayUntilPlayerHolds(int left) {
     for (int n = 0; n < 300; ++n) {
-      const bool ready = k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel);
+      const bool ready = k.Duel.Turn == TurnState::Player && !k.IsFlipRunning();
       if (ready && InHand() == left) return w->Mirror();
       if (ready && InHand() > left) PlayerMove();
       Tick();

@@ -11,8 +11,8 @@ bool ScriptedPlatform::AskYesNo(const QString& title, const QString& text) {
   return a;
 }
 
-void ScriptedPlatform::ShowOk(const QString& title, const QString& text, const QImage& picture) {
-  messages.push_back({title, text, picture});
+void ScriptedPlatform::ShowOk(const QString& title, const QString& text, const ShownCard& card) {
+  messages.push_back({title, text, card});
   if (onOk) onOk();
 }
 
@@ -73,7 +73,7 @@ void DuelTest::PlayerMove(int c, int r) {
 int DuelTest::PlayToEnd(int maxTicks) {
   int ticks = 0;
   while (k.Duel.Turn != TurnState::Nobody && ticks < maxTicks) {
-    if (k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel) &&
+    if (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning() &&
         !(k.Duel.PlayerPlayed[0] && k.Duel.PlayerPlayed[1] && k.Duel.PlayerPlayed[2] &&
           k.Duel.PlayerPlayed[3] && k.Duel.PlayerPlayed[4])) {
       PlayerMove();

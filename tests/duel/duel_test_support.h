@@ -46,13 +46,13 @@ inline CardTable LoadCards() { return test::SourceCardTable(); }
 
 struct Message {
   QString title, text;
-  QImage picture;
+  ShownCard card;
 };
 
 class ScriptedPlatform : public Platform {
  public:
   bool AskYesNo(const QString& title, const QString& text) override;
-  void ShowOk(const QString& title, const QString& text, const QImage& picture) override;
+  void ShowOk(const QString& title, const QString& text, const ShownCard& card) override;
   void ProcessEvents() override;
 
   std::deque<bool> answers;

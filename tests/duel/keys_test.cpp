@@ -95,7 +95,7 @@ TEST_F(KeysTest, ASeriesPlayedWithTheKeyboardAlone) {
   while (k.Duel.Turn != TurnState::Nobody) {
     ASSERT_TRUE(WaitFor([this] {
       return k.Duel.Turn == TurnState::Nobody ||
-             (k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel));
+             (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning());
     }));
     if (k.Duel.Turn == TurnState::Nobody) break;
     if (k.EnemyMark && !markSeen) {
@@ -145,9 +145,9 @@ TEST_F(KeysTest, TheTutorialByItsKeyAtTheNormalPace) {
   int flipsSeen = 0;
   for (int page = 1; page <= kTutorialPages && w; ++page) {
     Key(page % 2 ? Qt::Key_Space : Qt::Key_Return);
-    if (IsFlipRunning(k.Duel)) {
+    if (k.IsFlipRunning()) {
       ++flipsSeen;
-      ASSERT_TRUE(WaitFor([this] { return !IsFlipRunning(k.Duel); }));
+      ASSERT_TRUE(WaitFor([this] { return !k.IsFlipRunning(); }));
     }
   }
   EXPECT_GE(flipsSeen, 3);

@@ -224,14 +224,14 @@ TEST_F(LifecycleTest, FlipClocksLeftRunningDoNotHoldTheNextDuel) {
   Open(kShindo);
   StartDuel();
   // A flip half shown when the window closes.
-  k.Duel.FlipTime[3][3] = 0.64;
+  k.FlipTime[3][3] = 0.64;
   platform.answers = {true};
   ASSERT_TRUE(k.Unload());
   Open(kShindo);
-  EXPECT_FALSE(IsFlipRunning(k.Duel));
-  k.Duel.FlipTime[2][2] = 1.14;  // and one left over at set-up
+  EXPECT_FALSE(k.IsFlipRunning());
+  k.FlipTime[2][2] = 1.14;  // and one left over at set-up
   StartDuel();
-  EXPECT_FALSE(IsFlipRunning(k.Duel));
+  EXPECT_FALSE(k.IsFlipRunning());
   EXPECT_LT(PlayToEnd(), 500);
   EXPECT_EQ(DuelsPlayed(), 1);
 }

@@ -51,7 +51,7 @@ TEST_P(PaceTest, TheEnemyThinksThenItsCardLandsAndStaysMarked) {
       ASSERT_NO_FATAL_FAILURE(PlayerMove());
       EXPECT_FALSE(k.EnemyMark) << "the player's placement takes the mark away";
     }
-    while (IsFlipRunning(k.Duel)) k.FlipAnime_Timer();
+    while (k.IsFlipRunning()) k.FlipAnime_Timer();
     ASSERT_EQ(k.Duel.Turn, TurnState::Enemy);
     const auto before = k.Duel.BoardCard;
     const int inHand = EnemyCardsInHand();

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 
 #include "tests/duel/duel_test_support.h"
+#include "ui/log_painter.h"
+#include "ui/sharp_art.h"
 #include "ui/sprite.h"
 
 namespace korvane::testing {
@@ -107,8 +109,8 @@ TEST_F(PaintTest, BoardClickOnTheEnemysHomeLaysTheCardFaceDown) {
   Click(3, 1);
   // Flipped at once by the placement: clock 3.1, the square left to the animation.
   EXPECT_EQ(k.Duel.BoardCard[3][1], kFlippedPlayerCard);
-  EXPECT_EQ(k.Duel.FlippedCard[3][1], 2);
-  EXPECT_DOUBLE_EQ(k.Duel.FlipTime[3][1], 3.1);
+  EXPECT_EQ(k.FlippedCard[3][1], 2);
+  EXPECT_DOUBLE_EQ(k.FlipTime[3][1], 3.1);
   EXPECT_EQ(k.Canvas.copy(160, 0, 80, 80), pictures.Board().copy(160, 0, 80, 80));
   EXPECT_FALSE(k.Ctl.PHand[1].Visible);
   EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
@@ -118,7 +120,7 @@ TEST_F(PaintTest, BoardClickOnTheEnemysHomeLaysTheCardFaceDown) {
   k.Timer1_Timer();
   EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
   EXPECT_EQ(k.Duel.SelectedSlot, 1);
-  while (IsFlipRunning(k.Duel)) k.FlipAnime_Timer();
+  while (k.IsFlipRunning()) k.FlipAnime_Timer();
   k.Timer1_Timer();
   EXPECT_EQ(k.Duel.Turn, TurnState::Player);
   EXPECT_EQ(k.Duel.SelectedSlot, -1);
@@ -138,12 +140,12 @@ TEST_F(PaintTest, FlipFramesNarrowMirrorAndWidenBack) {
   // The enemy's field reaches it: flip by ComputeFields, clock 3.14.
   k.Duel.EnemyFieldMap[2][3] = 1;
   k.Duel.BoardCard[2][3] = kFlippedPlayerCard;
-  k.Duel.FlippedCard[2][3] = 1;
-  k.Duel.FlipTime[2][3] = 3.14;
+  k.FlippedCard[2][3] = 1;
+  k.FlipTime[2][3] = 3.14;
   MarkEffects();
   const int x0 = 80, y0 = 160;
   for (int tick = 1; tick <= 4; ++tick) k.FlipAnime_Timer();
-  EXPECT_NEAR(k.Duel.FlipTime[2][3], 1.14, 1e-9);
+  EXPECT_NEAR(k.FlipTime[2][3], 1.14, 1e-9);
   // t 1.14: the face about 33 wide, mirrored, from x0 + 23 to x0 + 56: the green half now on the
   // right. Outside it the clean board.
   const int mid = x0 + 40;
@@ -155,10 +157,10 @@ TEST_F(PaintTest, FlipFramesNarrowMirrorAndWidenBack) {
   EXPECT_EQ(NewEffects(), QStringList{"tooon.wav"});
   // Three ticks of the back widening, then the end: the board redrawn with the back.
   for (int tick = 5; tick <= 7; ++tick) k.FlipAnime_Timer();
-  EXPECT_NE(k.Duel.FlipTime[2][3], 0.0);
-  EXPECT_TRUE(IsFlipRunning(k.Duel));
+  EXPECT_NE(k.FlipTime[2][3], 0.0);
+  EXPECT_TRUE(k.IsFlipRunning());
   k.FlipAnime_Timer();
-  EXPECT_EQ(k.Duel.FlipTime[2][3], 0.0);
+  EXPECT_EQ(k.FlipTime[2][3], 0.0);
   QImage back = pictures.Board().copy(x0, y0, 80, 80);
   PaintSprite(back, pictures.Mask(), pictures.Card(kCardBack), 0, 0, 80, 80);
   EXPECT_EQ(k.Canvas.copy(x0, y0, 80, 80), back);
@@ -181,10 +183,10 @@ TEST_F(PaintTest, SeveralFlipsRunInStepAndTheSoundChangesNoFrame) {
     k.Duel.Turn = TurnState::Player;
     for (const Flip& f : flips) {
       k.Duel.BoardCard[f.c][f.r] = static_cast<int16_t>(f.code);
-      k.Duel.FlippedCard[f.c][f.r] = static_cast<int16_t>(f.was);
+      k.FlippedCard[f.c][f.r] = static_cast<int16_t>(f.was);
     }
     k.DrawBoard();
-    for (const Flip& f : flips) k.Duel.FlipTime[f.c][f.r] = f.clock;
+    for (const Flip& f : flips) k.FlipTime[f.c][f.r] = f.clock;
     MarkEffects();
   };
   // Eight ticks; the frames, and the sounds of each tick.
@@ -195,7 +197,7 @@ TEST_F(PaintTest, SeveralFlipsRunInStepAndTheSoundChangesNoFrame) {
       k.FlipAnime_Timer();
       frames.push_back(k.Canvas.copy());
       sounds.push_back(static_cast<int>(NewEffects().count("tooon.wav")) - heard);
-      EXPECT_EQ(IsFlipRunning(k.Duel), tick < 8) << tick;
+      EXPECT_EQ(k.IsFlipRunning(), tick < 8) << tick;
       if (tick == 8) continue;
       // A square whose clock is 0 is not touched by the tick.
       for (auto [c, r] : {std::pair{3, 5}, {3, 3}, {2, 2}, {1, 1}}) {
@@ -246,7 +248,10 @@ TEST_F(PaintTest, TransferMessageShowsTheCardLarge) {
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "「" + CardName(won) + "」カードを手に入れた。");
-  const QImage& shown = platform.messages[0].picture;
+  ASSERT_EQ(platform.messages[0].card, (ShownCard{won, false}));
+  // The message shows the card as the board does: twice its size, mask and picture.
+  const SharpArt art(pictures, QString());
+  const QImage shown = PaintShownCard(platform.messages[0].card, art, 1.0, QColor(212, 208, 200));
   ASSERT_EQ(shown.size(), QSize(160, 160));
   // Twice the size: each picture pixel covers two by two.
   const QImage& card = pictures.Card(won);

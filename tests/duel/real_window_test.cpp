@@ -49,7 +49,7 @@ TEST_F(RealWindowTest, ADuelPlayedWithTheMouse) {
   while (k.Duel.Turn != TurnState::Nobody) {
     ASSERT_TRUE(WaitFor([this] {
       return k.Duel.Turn == TurnState::Nobody ||
-             (k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel));
+             (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning());
     }));
     if (k.Duel.Turn == TurnState::Nobody) break;
     int slot = 0;

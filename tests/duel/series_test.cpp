@@ -159,7 +159,7 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(platform.messages[i].title, "カード入手");
     EXPECT_EQ(platform.messages[i].text, "「" + CardName(theirs[2 + i]) + "」カードを手に入れた。");
-    EXPECT_EQ(platform.messages[i].picture.size(), QSize(160, 160));
+    EXPECT_EQ(platform.messages[i].card, (ShownCard{theirs[2 + i], false}));
   }
   EXPECT_EQ(game.SeriesWins, 1);
   EXPECT_EQ(k.Ctl.Label1.Caption, "現在1勝0敗");
@@ -249,12 +249,12 @@ TEST_F(SeriesTest, OneEnemyMovePerTickAndOnlyWhenNothingFlips) {
 
   // While a flip is shown the enemy waits, even in its turn.
   k.Duel.Turn = TurnState::Enemy;
-  k.Duel.FlipTime[3][3] = 0.64;
+  k.FlipTime[3][3] = 0.64;
   k.Timer1_Timer();
   EXPECT_EQ(played(), 0);
   EXPECT_EQ(k.Duel.Turn, TurnState::Enemy);
   EXPECT_EQ(static_cast<int>(thinking.size()), setUpRuns);
-  k.Duel.FlipTime[3][3] = 0;
+  k.FlipTime[3][3] = 0;
 
   // Nothing flipping: one tick, one move.
   k.Timer1_Timer();
@@ -269,7 +269,7 @@ TEST_F(SeriesTest, OneEnemyMovePerTickAndOnlyWhenNothingFlips) {
   EXPECT_EQ(NewEffects(), QStringList{"Youdid.wav"});
 
   // Idle ticks in the player's turn: no move, no label, no sound.
-  while (IsFlipRunning(k.Duel)) k.FlipAnime_Timer();
+  while (k.IsFlipRunning()) k.FlipAnime_Timer();
   MarkEffects();
   for (int i = 0; i < 3; ++i) k.Timer1_Timer();
   EXPECT_EQ(played(), 1);
@@ -299,11 +299,11 @@ TEST_F(SeriesTest, NothingIsSettledWhileAFlipIsShownOrACardIsLeft) {
                  {3, 2, -40},
                  {4, 2, -40},
                  {3, 3, -40}});
-  k.Duel.FlipTime[4][3] = 0.14;
+  k.FlipTime[4][3] = 0.14;
   k.Timer1_Timer();
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_NE(k.Duel.Turn, TurnState::Nobody);
-  k.Duel.FlipTime[4][3] = 0;
+  k.FlipTime[4][3] = 0;
   k.Duel.EnemyPlayed[4] = false;
   k.Ctl.EHand[4].Visible = true;
   k.Duel.Turn = TurnState::Player;

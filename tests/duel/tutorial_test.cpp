@@ -109,9 +109,9 @@ TEST_F(TutorialTest, FirstExampleLaysCardZeroThenFlipsTheEnemysCard) {
   k.LButton_Click();  // page 18, the window's timers still
   EXPECT_EQ(Code(1, 3), 3);
   EXPECT_EQ(Code(2, 3), kFlippedEnemyCard);
-  EXPECT_NE(k.Duel.FlipTime[2][3], 0.0);
+  EXPECT_NE(k.FlipTime[2][3], 0.0);
   for (int i = 0; i < 8; ++i) k.FlipAnime_Timer();
-  EXPECT_EQ(k.Duel.FlipTime[2][3], 0.0);
+  EXPECT_EQ(k.FlipTime[2][3], 0.0);
   EXPECT_EQ(Effects("tooon.wav") - tooons, 1);
   EXPECT_EQ(Effects("idid.wav") - idids, 1);
   // Nobody else has moved: the enemy's timer stays idle on its turn.

@@ -11,6 +11,7 @@
 #include "duel/korvane_window.h"
 #include "tests/duel/duel_test_support.h"
 #include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
 
 namespace korvane::testing {
 namespace {
@@ -103,7 +104,7 @@ TEST_F(WindowTest, DuelInProgressWithFieldsAndAFlip) {
   EXPECT_TRUE(shows(3, 4, qRgb(0, 0, 255)));
   EXPECT_TRUE(shows(4, 2, qRgb(255, 0, 0)));
   EXPECT_TRUE(shows(3, 2, qRgb(255, 0, 255)));
-  EXPECT_NE(k.Duel.FlipTime[3][1], 0.0);
+  EXPECT_NE(k.FlipTime[3][1], 0.0);
   k.Ctl.Thinking.Visible = true;
   w->Mirror();
   Save(*w, "duel_in_progress.png");
@@ -132,8 +133,11 @@ TEST_F(WindowTest, TransferMessageShowsTheCard) {
   ASSERT_FALSE(platform.messages.empty());
   const Message& m = platform.messages[0];
   ASSERT_NE(m.title, "End of the Game");
-  EXPECT_EQ(m.picture.size(), QSize(160, 160));
-  auto box = QtPlatform::MakeOkBox(m.title, m.text, m.picture, w);
+  ASSERT_TRUE(IsValidCardId(m.card.id));
+  const SharpArt art(pictures, QString());
+  QtPlatform qt;
+  qt.Art = &art;
+  auto box = qt.MakeOkBoxFor(m.title, m.text, m.card, w);
   box->show();
   QCoreApplication::processEvents();
   EXPECT_EQ(box->windowTitle(), m.title);

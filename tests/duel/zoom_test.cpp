@@ -75,7 +75,7 @@ TEST_F(ZoomTest, TheLogsPaintTheCanvasesAgainThroughAWholeDuel) {
   ASSERT_NO_FATAL_FAILURE(StartDuel({0, 1, 1, 2, 7}));
   for (int ticks = 0; k.Duel.Turn != TurnState::Nobody && ticks < 500; ++ticks) {
     const bool handLeft = std::count(k.Duel.PlayerPlayed.begin(), k.Duel.PlayerPlayed.end(), false);
-    if (k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel) && handLeft) {
+    if (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning() && handLeft) {
       PlayerMove();
       ExpectLogsPaintTheCanvases("player's move");
     }

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,14 @@ inline std::vector<CardRecord> SourceRecords() {
 }
 
 inline CardTable SourceCardTable() { return CardTable::FromRecords(SourceRecords()); }
+
+// The flip an operation reported on (c, r), if any.
+inline std::optional<Flip> FlipAt(const Flips& flips, int c, int r) {
+  for (const Flip& f : flips) {
+    if (f.column == c && f.row == r) return f;
+  }
+  return std::nullopt;
+}
 
 inline std::array<char, 4> Sides(const std::string& four) {
   return {four[0], four[1], four[2], four[3]};

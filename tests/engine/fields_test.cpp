@@ -30,13 +30,14 @@ TEST(ComputeFields, RangeStopsOnTheFirstOccupiedSquareAndFlipsIt) {
   DuelState s = EmptyDuel();
   PutPlayer(s, 0, 3, 4, "3000");
   PutEnemy(s, 0, 3, 2, "0000");
-  ComputeFields(s);
+  const Flips flips = ComputeFields(s);
   EXPECT_EQ(s.PlayerFieldMap[3][3], 1);
   EXPECT_EQ(s.PlayerFieldMap[3][2], 1);
   EXPECT_EQ(s.PlayerFieldMap[3][1], 0);
   EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
-  EXPECT_EQ(s.FlippedCard[3][2], -1);
-  EXPECT_DOUBLE_EQ(s.FlipTime[3][2], 3.14);
+  ASSERT_TRUE(FlipAt(flips, 3, 2));
+  EXPECT_EQ(FlipAt(flips, 3, 2)->before, -1);
+  EXPECT_DOUBLE_EQ(FlipAt(flips, 3, 2)->clock, 3.14);
   EXPECT_EQ(s.BoardCard[3][4], 1);
 }
 
@@ -56,11 +57,12 @@ TEST(ComputeFields, BothCardsReachingEachOtherFlipTogether) {
   DuelState s = EmptyDuel();
   PutPlayer(s, 2, 3, 3, "1000");
   PutEnemy(s, 4, 3, 2, "1000");  // the enemy's side 1 points down the board
-  ComputeFields(s);
+  const Flips flips = ComputeFields(s);
   EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
   EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
-  EXPECT_EQ(s.FlippedCard[3][3], 3);
-  EXPECT_EQ(s.FlippedCard[3][2], -5);
+  ASSERT_TRUE(FlipAt(flips, 3, 3) && FlipAt(flips, 3, 2));
+  EXPECT_EQ(FlipAt(flips, 3, 3)->before, 3);
+  EXPECT_EQ(FlipAt(flips, 3, 2)->before, -5);
   // Flipped cards no longer project.
   EXPECT_EQ(Covered(s.PlayerFieldMap), "3,5");
   EXPECT_EQ(Covered(s.EnemyFieldMap), "3,1");
@@ -120,14 +122,13 @@ TEST(ComputeFields, SecondCallChangesNothing) {
   PutEnemy(s, 0, 3, 2, "1a2s");
   PutEnemy(s, 1, 4, 2, "s3a0");
   PutEnemy(s, 2, 1, 3, "2222");
-  ComputeFields(s);
+  EXPECT_FALSE(ComputeFields(s).empty());
   const DuelState once = s;
-  s.FlipTime = ClockMap{};
-  ComputeFields(s);
+  const Flips again = ComputeFields(s);
   EXPECT_EQ(s.BoardCard, once.BoardCard);
   EXPECT_EQ(s.PlayerFieldMap, once.PlayerFieldMap);
   EXPECT_EQ(s.EnemyFieldMap, once.EnemyFieldMap);
-  EXPECT_FALSE(IsFlipRunning(s));  // no new flip the second time
+  EXPECT_TRUE(again.empty());  // no new flip the second time
   EXPECT_TRUE(BoardIsConsistent(s));
 }
 

@@ -14,19 +14,22 @@ TEST(PlaceCard, OntoTheOpposingHomeFlipsAtOnce) {
   s.SelectedSlot = 2;
   HandPlayer(s, 2, "b000");  // a bomb going down flipped does nothing
   PutEnemy(s, 0, 3, 2, "0000");
-  PlacePlayerCard(s, 3, 1);
+  const Flips flips = PlacePlayerCard(s, 3, 1);
   EXPECT_EQ(s.BoardCard[3][1], kFlippedPlayerCard);
-  EXPECT_EQ(s.FlippedCard[3][1], 3);
-  EXPECT_DOUBLE_EQ(s.FlipTime[3][1], 3.1);
+  ASSERT_TRUE(FlipAt(flips, 3, 1));
+  EXPECT_EQ(flips.size(), 1);
+  EXPECT_EQ(FlipAt(flips, 3, 1)->before, 3);
+  EXPECT_DOUBLE_EQ(FlipAt(flips, 3, 1)->clock, 3.1);
   EXPECT_EQ(s.BoardCard[3][2], -1);
   EXPECT_TRUE(s.PlayerPlayed[2]);
   EXPECT_EQ(s.Turn, TurnState::Enemy);
   EXPECT_EQ(s.SelectedSlot, 2);  // stays until the enemy has moved
 
   s.SelectedSlot = 4;
-  PlaceEnemyCard(s, 3, 5);
+  const Flips enemyFlips = PlaceEnemyCard(s, 3, 5);
   EXPECT_EQ(s.BoardCard[3][5], kFlippedEnemyCard);
-  EXPECT_EQ(s.FlippedCard[3][5], -5);
+  ASSERT_TRUE(FlipAt(enemyFlips, 3, 5));
+  EXPECT_EQ(FlipAt(enemyFlips, 3, 5)->before, -5);
   EXPECT_TRUE(s.EnemyPlayed[4]);
   EXPECT_EQ(s.Turn, TurnState::Player);
   EXPECT_EQ(s.SelectedSlot, -1);
@@ -36,9 +39,9 @@ TEST(PlaceCard, OntoTheOpposingHomeFlipsAtOnce) {
 TEST(PlaceCard, OwnHomeIsAnOrdinarySquare) {
   DuelState s = EmptyDuel();
   s.SelectedSlot = 0;
-  PlacePlayerCard(s, 3, 5);
+  const Flips flips = PlacePlayerCard(s, 3, 5);
   EXPECT_EQ(s.BoardCard[3][5], 1);
-  EXPECT_DOUBLE_EQ(s.FlipTime[3][5], 0);
+  EXPECT_TRUE(flips.empty());
 }
 
 TEST(PlaceCard, BombFromThePlayerHomeFlipsBothSidesOnThePlus) {
@@ -52,15 +55,18 @@ TEST(PlaceCard, BombFromThePlayerHomeFlipsBothSidesOnThePlus) {
   PutPlayer(s, 3, 2, 4, "0000");  // outside the plus
   HandPlayer(s, 0, "b000");
   s.SelectedSlot = 0;
-  PlacePlayerCard(s, 3, 5);
+  const Flips flips = PlacePlayerCard(s, 3, 5);
   EXPECT_EQ(s.BoardCard[3][5], 1);  // the bomb's own square is not blasted
   EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
   EXPECT_EQ(s.BoardCard[2][3], kFlippedEnemyCard);
   EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
   EXPECT_EQ(s.BoardCard[4][3], kFlippedEnemyCard);
   EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
-  EXPECT_EQ(s.FlippedCard[3][2], -3);
-  EXPECT_DOUBLE_EQ(s.FlipTime[3][3], 3.1);
+  EXPECT_EQ(flips.size(), 5);
+  ASSERT_TRUE(FlipAt(flips, 3, 2));
+  EXPECT_EQ(FlipAt(flips, 3, 2)->before, -3);
+  ASSERT_TRUE(FlipAt(flips, 3, 3));
+  EXPECT_DOUBLE_EQ(FlipAt(flips, 3, 3)->clock, 3.1);
   EXPECT_EQ(s.BoardCard[3][1], -4);
   EXPECT_EQ(s.BoardCard[2][4], 4);
 }
@@ -103,19 +109,19 @@ TEST(PlaceCard, EnemyBombPointsDownAndSparesFlippedCards) {
   PutPlayer(s, 0, 3, 2, "0000");
   PutEnemy(s, 1, 2, 3, "0000");
   s.BoardCard[3][3] = kFlippedPlayerCard;
-  s.FlippedCard[3][3] = 2;
-  s.FlipTime[3][3] = 1.5;
   PutPlayer(s, 2, 3, 4, "0000");
   HandEnemy(s, 0, "b000");
   s.SelectedSlot = 0;
-  PlaceEnemyCard(s, 3, 1);
+  const Flips flips = PlaceEnemyCard(s, 3, 1);
   EXPECT_EQ(s.BoardCard[3][1], -1);
   EXPECT_EQ(s.BoardCard[3][2], kFlippedPlayerCard);
   EXPECT_EQ(s.BoardCard[2][3], kFlippedEnemyCard);  // its own card too
   EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
   EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
-  EXPECT_EQ(s.FlippedCard[3][3], 2);
-  EXPECT_DOUBLE_EQ(s.FlipTime[3][3], 1.5);
+  // The card already face down is not turned again: no flip of it is reported, so the one being
+  // shown there goes on as it was.
+  EXPECT_FALSE(FlipAt(flips, 3, 3));
+  EXPECT_EQ(flips.size(), 3);
 }
 
 TEST(PlaceCard, OffTheBoardPlacesNothingButUsesTheSlot) {

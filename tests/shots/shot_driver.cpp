@@ -43,11 +43,11 @@ void Save(QWidget& w, const QString& name) { Save(w.grab().toImage(), name); }
 class ShotPlatform : public QtPlatform {
  public:
   bool AskYesNo(const QString&, const QString&) override { return true; }
-  void ShowOk(const QString& title, const QString& text, const QImage& picture) override {
-    if (onOk) onOk(title, text, picture);
+  void ShowOk(const QString& title, const QString& text, const ShownCard& card) override {
+    if (onOk) onOk(title, text, card);
   }
   void ProcessEvents() override {}
-  std::function<void(const QString&, const QString&, const QImage&)> onOk;
+  std::function<void(const QString&, const QString&, const ShownCard&)> onOk;
 };
 
 class NoHost : public AdventureHost {
@@ -185,16 +185,14 @@ void DuelShots(const QString& data, double z, const QString& tag) {
   k.DrawBoard();
   bool first = true;
   platform.Zoom = [&] { return w ? w->Zoom() : 1.0; };
-  platform.onOk = [&](const QString& title, const QString& text, const QImage& picture) {
+  platform.Art = &art;
+  platform.onOk = [&](const QString& title, const QString& text, const ShownCard& card) {
     if (!first) return;
     first = false;
     w->Mirror();
     QApplication::processEvents();
     Save(*w, "card_won_board_" + tag);
-    const double zz = w->Zoom();
-    QImage sharp;
-    if (!picture.isNull() && zz != 1) sharp = w->SharpShown(picture, zz);
-    auto box = QtPlatform::MakeOkBox(title, text, picture, w, zz, sharp);
+    auto box = platform.MakeOkBoxFor(title, text, card, w);
     box->show();
     QApplication::processEvents();
     Save(*box, "card_won_box_" + tag);

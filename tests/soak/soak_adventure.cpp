@@ -50,7 +50,7 @@ class Answers : public Platform {
     lastQuestion = title;
     return dice_.Chance(0.5);
   }
-  void ShowOk(const QString& title, const QString& text, const QImage&) override {
+  void ShowOk(const QString& title, const QString& text, const ShownCard&) override {
     // A save that fails is a fault here: the directory is ours.
     if (title.contains(QStringLiteral("セーブ")) || title == QStringLiteral("名前")) {
       Trace("message " + title.toStdString() + ": " + text.toStdString());

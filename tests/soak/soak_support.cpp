@@ -215,7 +215,7 @@ bool DuelMonkey::AskYesNo(const QString&, const QString&) {
   return chaos_ == 0 ? true : dice_.Chance(0.5);
 }
 
-void DuelMonkey::ShowOk(const QString&, const QString&, const QImage&) {
+void DuelMonkey::ShowOk(const QString&, const QString&, const ShownCard&) {
   ++counts_.messages;
   Nested(1);
 }
@@ -255,7 +255,7 @@ void DuelMonkey::SensibleAction() {
     k.CardPic_DblClick(id);
     return;
   }
-  if (k.Duel.Turn == TurnState::Player && !IsFlipRunning(k.Duel)) {
+  if (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning()) {
     std::vector<int> inHand;
     for (int i = 0; i < kHandSize; ++i) {
       if (!k.Duel.PlayerPlayed[i]) inHand.push_back(i);

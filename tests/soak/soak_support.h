@@ -84,7 +84,7 @@ class DuelMonkey : public Platform {
 
   // Platform: answers and nested clicks come from the dice.
   bool AskYesNo(const QString& title, const QString& text) override;
-  void ShowOk(const QString& title, const QString& text, const QImage& picture) override;
+  void ShowOk(const QString& title, const QString& text, const ShownCard& card) override;
   void ProcessEvents() override;
 
  private:

@@ -31,7 +31,6 @@ inline void Advance(DuelState& s, bool enemy, int slot, int c, int r) {
     PlacePlayerCard(s, c, r);
   }
   ComputeFields(s);
-  s.FlipTime = ClockMap{};
 }
 
 inline int CardsLeft(const DuelState& s) {
