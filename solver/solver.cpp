@@ -32,11 +32,6 @@ int SquareOf(const Placement& m) { return search::SquareIndex(m.column, m.row); 
 
 }  // namespace
 
-std::string PlacementText(const Placement& m) {
-  return std::string(m.enemy ? "e" : "p") + std::to_string(m.slot) + "@" +
-         std::to_string(m.column) + "," + std::to_string(m.row);
-}
-
 void PlayPlacement(DuelState& s, const Placement& m) {
   s.SelectedSlot = static_cast<int16_t>(m.slot);
   if (m.enemy) {

@@ -39,19 +39,9 @@
 #include <vector>
 
 #include "engine/duel_state.h"
+#include "engine/placement.h"
 
 namespace korvane {
-
-// One placement as korvane-tool writes it: "p<slot>@<column>,<row>" for the player,
-// "e<slot>@<column>,<row>" for the enemy.
-struct Placement {
-  bool enemy = false;
-  int slot = 0;
-  int column = 0;
-  int row = 0;
-  bool operator==(const Placement&) const = default;
-};
-std::string PlacementText(const Placement& m);
 
 // A placement the way a duel makes it: the slot is selected, the placing side's placement runs,
 // the board is redrawn (fields recomputed, flips made) and the flips count as shown. The caller

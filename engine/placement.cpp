@@ -1,0 +1,30 @@
+#include "engine/placement.h"
+
+namespace korvane {
+namespace {
+
+int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
+
+}  // namespace
+
+std::string PlacementText(const Placement& m) {
+  return std::string(m.enemy ? "e" : "p") + std::to_string(m.slot) + "@" +
+         std::to_string(m.column) + "," + std::to_string(m.row);
+}
+
+std::optional<Placement> ParsePlacement(std::string_view text) {
+  if (text.size() != 6 || (text[0] != 'p' && text[0] != 'e') || text[2] != '@' || text[4] != ',')
+    return std::nullopt;
+  const Placement m{text[0] == 'e', Digit(text[1]), Digit(text[3]), Digit(text[5])};
+  if (!IsValidSlot(m.slot) || !IsOnBoard(m.column, m.row)) return std::nullopt;
+  return m;
+}
+
+bool IsLegalPlacement(const DuelState& s, const Placement& m) {
+  const TurnState mover = m.enemy ? TurnState::Enemy : TurnState::Player;
+  return s.Turn == mover && IsValidSlot(m.slot) && IsPlayable(m.column, m.row) &&
+         s.BoardCard[m.column][m.row] == kEmptySquare &&
+         !(m.enemy ? s.EnemyPlayed : s.PlayerPlayed)[m.slot];
+}
+
+}  // namespace korvane
