@@ -73,8 +73,8 @@ struct DuelReview {
 
 // The duel as it was played: both hands (card ids), who began, every placement in order.
 struct PlayedDuel {
-  std::array<int, 5> player{};
-  std::array<int, 5> enemy{};
+  std::array<int, kHandSize> player{};
+  std::array<int, kHandSize> enemy{};
   bool playerFirst = true;
   std::vector<Placement> moves;
 };

@@ -228,7 +228,7 @@ QString DuelRecordFile::Load(Damage damage) {
   QString why;
   std::optional<std::string> image = ReadFileImage(Path(), kLongestFile + 1, &why);
   if (image && static_cast<qint64>(image->size()) > kLongestFile) {
-    why = QCoreApplication::translate("Messages", "ファイルが大きすぎます");
+    why = QCoreApplication::translate("Files", "ファイルが大きすぎます");
     image.reset();
   }
   std::vector<QByteArray> badLines;
