@@ -57,7 +57,7 @@ DuelState MirrorSides(const DuelState& s) {
 }
 
 DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
-                             const SelfPlaySide& player, RandomSource& rng) {
+                             const SelfPlaySide& player, RandomSource& rng, SelfPlayLog* log) {
   // Weights and hands.
   AiWeights enemyWeights, playerWeights;
   SetWeightsFor(enemy.name, &enemyWeights);
@@ -79,6 +79,7 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
   LoadHandSides(s, cards);
   Redraw(s);
   DecideFirstTurn(s);
+  if (log) *log = {s.PlayerHand, s.EnemyHand, s.Turn == TurnState::Player, {}};
   // Ten placements in turn; the end test closes the duel.
   for (int move = 0; move <= 2 * kHandSize; ++move) {
     if (auto outcome = EndTest(s)) return *outcome;
@@ -86,6 +87,7 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
       const EnemyMove m = ChooseEnemyMove(s, enemyWeights, rng);
       s.SelectedSlot = static_cast<int16_t>(m.slot);
       PlaceEnemyCard(s, m.column, m.row);
+      if (log) log->moves.push_back({true, m.slot, m.column, m.row});
     } else {
       EnemyMove m;
       if (player.isAi) {
@@ -99,6 +101,7 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
       }
       s.SelectedSlot = static_cast<int16_t>(m.slot);
       PlacePlayerCard(s, m.column, m.row);
+      if (log) log->moves.push_back({false, m.slot, m.column, m.row});
     }
     Redraw(s);
   }
@@ -106,12 +109,15 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
 }
 
 SelfPlayTally RunSelfPlay(const CardTable& cards, const SelfPlaySide& enemy,
-                          const SelfPlaySide& player, int games, uint64_t seed) {
+                          const SelfPlaySide& player, int games, uint64_t seed,
+                          const SelfPlayWatcher& onDuel) {
   SelfPlayTally tally;
   tally.signature = 14695981039346656037ull;
   SeededRandom rng(seed);
+  SelfPlayLog log;
   for (int g = 0; g < games; ++g) {
-    const DuelOutcome out = PlaySelfPlayDuel(cards, enemy, player, rng);
+    const DuelOutcome out = PlaySelfPlayDuel(cards, enemy, player, rng, onDuel ? &log : nullptr);
+    if (onDuel) onDuel(log, out);
     if (out.result == DuelResult::EnemyWon) ++tally.wins;
     if (out.result == DuelResult::PlayerWon) ++tally.losses;
     if (out.result == DuelResult::Draw) ++tally.draws;

@@ -5,12 +5,15 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ai/ai.h"
 #include "cast/cast.h"
 #include "engine/card_table.h"
+#include "engine/placement.h"
 #include "engine/rules.h"
 
 namespace korvane {
@@ -31,14 +34,27 @@ struct SelfPlayTally {
   uint64_t signature = 0;  // FNV-1a over every duel's result and scores
 };
 
+// What a duel leaves to be recorded beside its outcome: the hands, who began, every placement.
+struct SelfPlayLog {
+  std::array<int16_t, kHandSize> playerHand{};
+  std::array<int16_t, kHandSize> enemyHand{};
+  bool playerFirst = true;
+  std::vector<Placement> moves;
+};
+
 // One duel from the hand draw to the end test; every move redraws the fields and the flips are
 // shown at once. The enemy's hand is drawn by "Fuzzy" from a fresh copy of its starting
-// collection, so duels are independent of each other.
+// collection, so duels are independent of each other. With `log`, the duel is written there
+// too (the random numbers drawn are the same either way).
 DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
-                             const SelfPlaySide& player, RandomSource& rng);
+                             const SelfPlaySide& player, RandomSource& rng,
+                             SelfPlayLog* log = nullptr);
 
-// `games` duels with one generator seeded by `seed`.
+// `games` duels with one generator seeded by `seed`; `onDuel`, when given, sees each duel as it
+// ends.
+using SelfPlayWatcher = std::function<void(const SelfPlayLog&, const DuelOutcome&)>;
 SelfPlayTally RunSelfPlay(const CardTable& cards, const SelfPlaySide& enemy,
-                          const SelfPlaySide& player, int games, uint64_t seed);
+                          const SelfPlaySide& player, int games, uint64_t seed,
+                          const SelfPlayWatcher& onDuel = {});
 
 }  // namespace korvane

@@ -43,6 +43,12 @@ struct MoveReport {
 // Whether `enemy`'s side may put `slot` on (c, r) now.
 Refusal CheckPlacement(const DuelState& s, bool enemy, int slot, int c, int r);
 
+// Whether the placement can be made now: by the side whose turn it is, from a slot holding a card
+// it has not played, on an empty playable square.
+inline bool IsLegalPlacement(const DuelState& s, const Placement& m) {
+  return CheckPlacement(s, m.enemy, m.slot, m.column, m.row) == Refusal::None;
+}
+
 // A placement as the duel makes it, on any state: the slot selected, that side's placement, the
 // fields recomputed. The caller gives a legal move (see CheckPlacement); the flips count as shown.
 MoveReport PlayPlacement(DuelState& s, const Placement& m);

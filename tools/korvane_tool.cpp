@@ -1,5 +1,5 @@
-// korvane-tool: the card file, replays of positions, self-play, the solver and (when built) the
-// save file.
+// korvane-tool: the card file, replays of positions, self-play, the solver, reviews of recorded
+// duels and (when built) the save file.
 #include <unistd.h>
 
 #include <filesystem>
@@ -38,11 +38,13 @@ CardTable LoadCardTable(const std::string& explicitPath) {
 
 int main(int argc, char** argv) {
   using namespace korvane::tool;
-  CLI::App app{"korvane-tool: card file, replays, self-play, solver and save files of KORVANE",
-               "korvane-tool"};
+  CLI::App app{
+      "korvane-tool: card file, replays, self-play, solver, reviews and save files of KORVANE",
+      "korvane-tool"};
   app.require_subcommand(1);
   AddCardDataCommands(app);
   AddReplayCommand(app);
+  AddReviewCommand(app);
   AddSelfPlayCommand(app);
   AddSolveCommand(app);
 #ifdef KORVANE_HAVE_SAVE_CMD

@@ -1,7 +1,6 @@
 #include "tools/position_args.h"
 
-#include <cctype>
-
+#include "engine/placement.h"
 #include "engine/rules.h"
 #include "solver/solver.h"
 #include "tools/tool_common.h"
@@ -50,14 +49,12 @@ std::vector<int> ParseList(const std::string& text, size_t count, int lo, int hi
 }
 
 MoveArg ParseMove(const std::string& text) {
-  const bool shape = text.size() == 6 && (text[0] == 'p' || text[0] == 'e') && text[2] == '@' &&
-                     text[4] == ',' && std::isdigit(static_cast<unsigned char>(text[1])) &&
-                     std::isdigit(static_cast<unsigned char>(text[3])) &&
-                     std::isdigit(static_cast<unsigned char>(text[5]));
-  if (!shape) throw UsageError("bad move \"" + text + "\" (expected p<slot>@<column>,<row>)");
-  MoveArg m{text, text[0] == 'e', text[1] - '0', text[3] - '0', text[5] - '0'};
-  if (!IsValidSlot(m.slot)) throw UsageError("move \"" + text + "\": hand slot is not 0..4");
-  return m;
+  const std::optional<Placement> m = ParsePlacement(text);
+  if (!m) {
+    throw UsageError("bad move \"" + text +
+                     "\" (expected p<slot>@<column>,<row>: slot 0..4, column and row 1..5)");
+  }
+  return MoveArg{text, m->enemy, m->slot, m->column, m->row};
 }
 
 DuelState SetUpDuel(const std::vector<int>& player, const std::vector<int>& enemy,

@@ -23,7 +23,7 @@ struct MoveArg {
   int slot, column, row;
 };
 
-// p<slot>@<column>,<row> or e<slot>@<column>,<row>, single digits.
+// p<slot>@<column>,<row> or e<slot>@<column>,<row>, as ParsePlacement reads it.
 MoveArg ParseMove(const std::string& text);
 
 // The duel's set-up for two hands of five card identifiers: fresh board, side codes, fields and

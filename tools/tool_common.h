@@ -29,6 +29,7 @@ CardTable LoadCardTable(const std::string& explicitPath);
 
 void AddCardDataCommands(CLI::App& app);
 void AddReplayCommand(CLI::App& app);
+void AddReviewCommand(CLI::App& app);
 void AddSelfPlayCommand(CLI::App& app);
 void AddSolveCommand(CLI::App& app);
 

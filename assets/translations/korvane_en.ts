@@ -691,6 +691,28 @@ Resume from the last save?
 
 Data folder: %2</translation>
     </message>
+    <message>
+        <source>対戦の記録のファイルが読めなかったため、新しく記録を始めます。</source>
+        <translation>The duel log could not be read, so a new log begins.</translation>
+    </message>
+    <message>
+        <source>対戦の記録のうち %1 件が読めませんでした。ほかの %2 件は残ります。</source>
+        <translation>%1 duels of the duel log could not be read. The other %2 remain.</translation>
+    </message>
+    <message>
+        <source>
+読めなかった分は「%1」に残してあります。</source>
+        <translation>
+What could not be read was kept as “%1”.</translation>
+    </message>
+    <message>
+        <source>対戦の記録に書けない対戦がありました。</source>
+        <translation>A duel could not be written to the duel log.</translation>
+    </message>
+    <message>
+        <source>壊れた記録をどけられなかったため、対戦の記録を書き足せません。</source>
+        <translation>The damaged log could not be moved aside, so no duel can be added to it.</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

@@ -1,11 +1,15 @@
 // korvane-tool run as players and modders run it: the card file, the replay protocol byte for
-// byte, the solver, self-play, and status 2 for every wrong command line.
+// byte, the solver, self-play and its record, the review, and status 2 for every wrong command
+// line.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -409,6 +413,101 @@ TEST_F(ToolTest, SelfPlayIsPinnedForASeed) {
   EXPECT_EQ(run.out.substr(0, run.out.find("duels-per-second")),
             "opponent 速水 結\nplayer random\ngames 200\nwins 199\nlosses 0\ndraws 1\n"
             "signature 11002922467048364387\n");
+}
+
+// Self-play writes the game's record, and the review reads it back: one JSON object with a
+// value and a label for every placement, in the order played.
+TEST_F(ToolTest, SelfPlayRecordsDuelsAndReviewLabelsEveryPlacement) {
+  const std::string record = Scratch("duels.jsonl");
+  std::remove(record.c_str());
+  const ToolRun play = RunTool({"selfplay", "--opponent", "横田 真央", "--games", "2", "--seed",
+                                "4", "--carddata", cardFile_, "--record", record});
+  ASSERT_EQ(play.status, 0) << play.err;
+  const QList<QByteArray> lines = QByteArray::fromStdString(Slurp(record)).trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 2);
+
+  const ToolRun review = RunTool({"review", record, "--json", "--carddata", cardFile_});
+  ASSERT_EQ(review.status, 0) << review.err;
+  ASSERT_TRUE(review.out.ends_with("}\n") && review.out.find('\n') == review.out.size() - 1);
+  const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(review.out)).object();
+  EXPECT_EQ(top.keys(), QStringList{"duels"});
+  const QJsonArray duels = top["duels"].toArray();
+  ASSERT_EQ(duels.size(), 2);
+  const QStringList labels = {"best", "only", "inaccuracy", "mistake", "blunder"};
+  for (int d = 0; d < 2; ++d) {
+    const QJsonObject recorded = QJsonDocument::fromJson(lines[d]).object();
+    const QJsonObject duel = duels[d].toObject();
+    EXPECT_EQ(duel["player"], recorded["player"]);
+    EXPECT_EQ(duel["enemy"], recorded["enemy"]);
+    const QJsonArray moves = duel["moves"].toArray();
+    ASSERT_EQ(moves.size(), 10);
+    int before = 99;
+    for (int i = 0; i < moves.size(); ++i) {
+      const QJsonObject m = moves[i].toObject();
+      EXPECT_EQ(m["move"], recorded["moves"].toArray()[i]);
+      EXPECT_TRUE(labels.contains(m["label"].toString())) << m["label"].toString().toStdString();
+      EXPECT_TRUE(m["value"].isDouble() && m["best_value"].isDouble());
+      if (i > 0) {
+        EXPECT_EQ(m["best_value"].toInt(), before);  // the value the mover found
+      }
+      before = m["value"].toInt();
+    }
+    const QJsonObject count = recorded["count"].toObject();
+    EXPECT_EQ(before, count["player"].toInt() - count["enemy"].toInt());
+  }
+  // The newest duel alone, and the same review as text.
+  const ToolRun last =
+      RunTool({"review", record, "--last", "1", "--json", "--carddata", cardFile_});
+  ASSERT_EQ(last.status, 0) << last.err;
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(last.out))["duels"].toArray(),
+            QJsonArray{duels[1]});
+  const ToolRun text = RunTool({"review", record, "--last", "1", "--carddata", cardFile_});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_TRUE(text.out.starts_with("duel 2: ")) << text.out;
+  EXPECT_NE(text.out.find("\n  10 "), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("\naccuracy "), std::string::npos) << text.out;
+}
+
+TEST_F(ToolTest, ReviewRefusesBadInput) {
+  const std::string garbage = Scratch("garbage.jsonl");
+  std::ofstream(garbage) << "not a record\n{\"v\": 1}\n";
+  const std::string folder = Scratch("record_folder");
+  std::filesystem::create_directories(folder);
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"review", "/nonexistent/duels.jsonl"},
+           {"review", garbage},
+           {"review", folder, "--json"},
+           {"review", garbage, "--last", "0"},
+           {"review", garbage, "--last", "two"},
+           {"review", garbage, "--colour"},
+       }) {
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 2) << args[1] << ": " << run.err;
+    EXPECT_TRUE(run.out.empty()) << args[1];
+    EXPECT_FALSE(run.err.empty()) << args[1];
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder));  // looked at, never moved aside
+  // A record whose placements do not give its counts is named and left out; the rest is read.
+  const std::string record = Scratch("one_bad.jsonl");
+  std::remove(record.c_str());
+  ASSERT_EQ(RunTool({"selfplay", "--opponent", "速水 結", "--games", "1", "--seed", "2",
+                     "--carddata", cardFile_, "--record", record})
+                .status,
+            0);
+  std::string line = Slurp(record);
+  const size_t at = line.find("\"first\":\"");
+  line.replace(at + 9, line[at + 9] == 'p' ? 6 : 5, line[at + 9] == 'p' ? "enemy" : "player");
+  std::ofstream(record) << line;
+  const ToolRun skipped = RunTool({"review", record, "--json", "--carddata", cardFile_});
+  EXPECT_EQ(skipped.status, 0) << skipped.err;
+  EXPECT_EQ(skipped.out, "{\"duels\":[]}\n");
+  EXPECT_NE(skipped.err.find("duel 1 not reviewed"), std::string::npos) << skipped.err;
+  // A card file that cannot be read, and a record that cannot be written: status 1.
+  EXPECT_EQ(RunTool({"review", record, "--carddata", "/nonexistent/carddata"}).status, 1);
+  const ToolRun unwritable = RunTool({"selfplay", "--opponent", "速水 結", "--games", "1", "--seed",
+                                      "2", "--record", garbage + "/duels.jsonl"});
+  EXPECT_EQ(unwritable.status, 1) << unwritable.err;
+  EXPECT_TRUE(unwritable.out.empty());
 }
 
 }  // namespace
