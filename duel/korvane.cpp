@@ -11,6 +11,7 @@
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
+#include "state/duel_record.h"
 #include "state/game_state.h"
 #include "state/statistics.h"
 #include "ui/sprite.h"
@@ -187,7 +188,9 @@ bool Korvane::Form_Unload() {
     for (int16_t id : Duel.EnemyHand) {
       if (IsValidCardId(id)) AddTo(OpponentStock[id], 1);
     }
-    if (game_.TutorialMode == 0 && forfeit.Opponent > 0 && OnDuelSettled) OnDuelSettled(forfeit);
+    forfeit.PlayerScore = Model.Count().player;  // the record keeps the board as it stood
+    forfeit.EnemyScore = Model.Count().enemy;
+    Report(forfeit);
     Duel.EnemyHand.fill(-1);
   } else {
     // Chosen cards of a duel that never started go back to the player.
@@ -302,6 +305,27 @@ void Korvane::Command4_Click() {
 }
 
 int Korvane::OpponentIndex() const { return PersonIndex(game_.OpponentName); }
+
+void Korvane::Report(const DuelReport& report) {
+  if (game_.TutorialMode != 0 || report.Opponent <= 0) return;
+  if (OnDuelSettled) OnDuelSettled(report);
+  if (!OnDuelRecorded) return;
+  DuelRecord r;
+  for (int i = 0; i < kHandSize; ++i) {
+    r.PlayerHand[i] = Duel.PlayerHand[i];
+    r.EnemyHand[i] = Duel.EnemyHand[i];
+  }
+  r.PlayerFirst = Model.FirstTurn() != TurnState::Enemy;
+  r.Moves = Model.Moves();
+  r.Opponent = report.Opponent;
+  r.Master = IsMasterName(game_.PlayerName);
+  r.Forfeit = report.Forfeit;
+  r.Result = report.Result;
+  r.PlayerScore = report.PlayerScore;
+  r.EnemyScore = report.EnemyScore;
+  r.When = QDateTime::currentDateTimeUtc();
+  OnDuelRecorded(r);
+}
 
 void Korvane::WriteBackStock() {
   const int person = OpponentIndex();

@@ -37,6 +37,7 @@ class CardTable;
 class HintWorker;
 class MusicDevice;
 class SoundSystem;
+struct DuelRecord;
 struct DuelReport;
 
 // One control of the window: what the view shows. Positions are in pixels from the top left of
@@ -203,6 +204,9 @@ class Korvane {
   // Each settled duel and each forfeit against one of the six, before the window returns to the
   // list (the tutorial reports nothing).
   std::function<void(const DuelReport&)> OnDuelSettled;
+  // The same duels for the record: the hands, who began and every placement (told just after
+  // OnDuelSettled).
+  std::function<void(const DuelRecord&)> OnDuelRecorded;
   void SetAdventureMusic(MusicDevice* device) { adventureMusic_ = device; }
   MusicDevice& Music() { return *music_; }
 
@@ -256,6 +260,9 @@ class Korvane {
   void ShowWayOutIfShort();
   void SyncPlayedHands();
   int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
+  // Tells the duel that has just ended (settled, or forfeited with the board as it stands) to
+  // the statistics and the record; the tutorial tells nothing.
+  void Report(const DuelReport& report);
   void OnMusicDone();
   // The board, the hands or the window changed: a hint shown or on its way is dropped.
   void PositionChanged();

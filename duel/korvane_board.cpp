@@ -255,7 +255,7 @@ void Korvane::SettleDuel() {
                        QCoreApplication::translate("Duel", "引き分け・・・。"));
     }
   }
-  if (game_.TutorialMode == 0 && report.Opponent > 0 && OnDuelSettled) OnDuelSettled(report);
+  Report(report);
   ResetAfterDuel();
 }
 

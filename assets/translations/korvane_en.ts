@@ -713,6 +713,10 @@ What could not be read was kept as “%1”.</translation>
         <source>壊れた記録をどけられなかったため、対戦の記録を書き足せません。</source>
         <translation>The damaged log could not be moved aside, so no duel can be added to it.</translation>
     </message>
+    <message>
+        <source>対戦の記録</source>
+        <translation>Duel log</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

@@ -1,0 +1,204 @@
+#include "app/game.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "adventure/adv_korvane.h"
+#include "adventure/adv_window.h"
+#include "ai/ai.h"
+#include "album/album_window.h"
+#include "duel/korvane.h"
+#include "duel/korvane_window.h"
+#include "duel/tutorial.h"
+#include "sound/sound.h"
+#include "state/data_files.h"
+#include "state/duel_record.h"
+#include "state/preferences.h"
+#include "state/statistics.h"
+#include "ui/card_pictures.h"
+#include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
+#include "ui/window_place.h"
+
+namespace korvane {
+
+QString FindDataDir() {
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  QStringList candidates{QDir(exeDir).filePath(QStringLiteral("data")),
+                         QDir(exeDir).filePath(QStringLiteral("../share/korvane/data"))};
+  for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    candidates << QDir(d).filePath(QStringLiteral("korvane/data"));
+  }
+  for (const QString& c : candidates) {
+    if (QFileInfo(c).isDir()) return QDir(c).canonicalPath();
+  }
+  return candidates.front();
+}
+
+QString CardFilePath(const QString& dataDir) {
+  const QString found = FindFileNoCase(dataDir, QStringLiteral("carddata"));
+  return found.isEmpty() ? QDir(dataDir).filePath(QStringLiteral("carddata")) : found;
+}
+
+// Opens the duel for a duel or the tutorial and brings the adventure back when it closes: the
+// duel window over the adventure window, or (without windows) the duel logic alone.
+class Game::DuelOpener : public AdventureHost {
+ public:
+  explicit DuelOpener(Game& game) : game_(game) {}
+
+  void OpenDuelWindow(bool tutorial) override {
+    Korvane& duel = *game_.duel_;
+    if (!game_.setup_.windows || !game_.window_) {
+      duel.Form_Load();
+      if (tutorial) ShowTutorialControls(duel, *game_.sound_);
+      return;
+    }
+    ADVKorvaneWindow& over = *game_.window_;
+    auto* w = new KorvaneWindow(duel);
+    w->setWindowIcon(over.windowIcon());
+    w->UseZoom(game_.zoom_.get(), game_.art_.get());
+    w->OnAlbum = [this](QWidget* at, const GameState& shown, double zoom) {
+      return game_.OpenAlbum(at, shown, zoom);
+    };
+    opened_ = w;
+    if (tutorial) ShowTutorialControls(duel, *game_.sound_);
+    w->Mirror();
+    // Over the adventure window, which hides itself as the duel begins.
+    if (!game_.zoom_->FullScreen()) {
+      const QScreen* screen = over.screen();
+      const QRect place =
+          CentredOver(w->size(), over.geometry(), screen ? screen->availableGeometry() : QRect());
+      w->setGeometry(place);
+      (new KeepPlace(w))->Expect(place);
+    }
+    w->show();
+    w->activateWindow();
+  }
+  void Quit() override {
+    if (game_.window_) game_.window_->hide();
+    QCoreApplication::exit(0);
+  }
+  KorvaneWindow* Opened() const { return opened_; }
+
+ private:
+  Game& game_;
+  QPointer<KorvaneWindow> opened_;
+};
+
+std::unique_ptr<Game> Game::Make(GameSetup setup, std::string* error) {
+  std::optional<CardTable> cards =
+      CardTable::Open(CardFilePath(setup.dataDir).toStdString(), error);
+  if (!cards) return nullptr;
+  return std::unique_ptr<Game>(new Game(std::move(setup), std::move(*cards)));
+}
+
+Game::Game(GameSetup setup, CardTable cards)
+    : setup_(std::move(setup)), cards_(std::move(cards)), store_(setup_.saveDir) {
+  if (!setup_.platform) ownPlatform_ = std::make_unique<QtPlatform>();
+  platform_ = setup_.platform ? setup_.platform : ownPlatform_.get();
+  sound_ = setup_.sound ? std::move(setup_.sound) : CreateSdlSoundSystem(setup_.dataDir);
+  if (!setup_.rng) ownRng_ = std::make_unique<ClockSeededRandom>();
+  rng_ = setup_.rng ? setup_.rng : ownRng_.get();
+  pictures_ = std::make_unique<CardPictures>(setup_.dataDir, &cards_);
+  // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
+  art_ = std::make_unique<SharpArt>(*pictures_, setup_.dataDir);
+  zoom_ = std::make_unique<ViewZoom>(setup_.preferences);
+  // The statistics and the record of duels beside the save; damage is told once, at Load.
+  statistics_ = std::make_unique<Statistics>(store_.Directory());
+  statisticsProblem_ = statistics_->Load();
+  record_ = std::make_unique<DuelRecordFile>(store_.Directory());
+  recordProblem_ = record_->Load();
+  duel_ = std::make_unique<Korvane>(state_, *sound_, cards_, *platform_, *rng_, *pictures_);
+  opener_ = std::make_unique<DuelOpener>(*this);
+  adventure_ = std::make_unique<ADVKorvane>(
+      state_, store_, *sound_, *platform_, *opener_,
+      setup_.windows ? LoadAdventurePictures(setup_.dataDir) : PlaceholderPictures(), &cards_);
+  adventure_->SetRandom(rng_);
+  WireDuel();
+  WireAdventure();
+}
+
+Game::~Game() {
+  if (duel_) duel_->OnClosed = nullptr;
+  window_.reset();
+}
+
+void Game::WireDuel() {
+  Korvane& duel = *duel_;
+  duel.SetAdventureMusic(&adventure_->Music());
+  // The pace of the duels is the player's own choice, remembered beside the settings.
+  if (setup_.preferences) {
+    duel.DuelPace = setup_.preferences->Load().pace;
+    duel.OnPaceChosen = [this](Pace pace) {
+      Preferences chosen = setup_.preferences->Load();
+      chosen.pace = pace;
+      (void)setup_.preferences->Save(chosen);
+    };
+  }
+  duel.OnDuelSettled = [this](const DuelReport& r) { DuelSettled(r); };
+  duel.OnDuelRecorded = [this](const DuelRecord& r) {
+    QString problem;
+    if (!record_->Append(r, &problem) && !problem.isEmpty()) {
+      std::fprintf(stderr, "korvane: %s\n", qPrintable(problem));
+    }
+  };
+  duel.OnHintShown = [this](int opponent) { statistics_->CountHint(opponent); };
+  duel.OnClosed = [this] {
+    adventure_->DuelWindowClosed();
+    if (window_) {
+      window_->Sync();
+      window_->activateWindow();  // the keyboard comes back with it
+    }
+  };
+}
+
+void Game::DuelSettled(const DuelReport& report) { statistics_->Record(report); }
+
+void Game::WireAdventure() {
+  adventure_->OnNewGame = [this] { (void)statistics_->StartNewGame(); };
+  if (!setup_.windows) return;
+  window_ = std::make_unique<ADVKorvaneWindow>(*adventure_, zoom_.get(), art_.get());
+  window_->OnAlbum = [this](QWidget* over, const GameState& shown, double zoom) {
+    return OpenAlbum(over, shown, zoom);
+  };
+  if (ownPlatform_) {
+    ADVKorvaneWindow* window = window_.get();
+    ownPlatform_->BeforeEvents = [window] { window->Sync(); };
+    // Message boxes follow the zoom; the result's card is painted from the art.
+    ownPlatform_->Zoom = [window] { return window->Zoom(); };
+    ownPlatform_->Art = art_.get();
+  }
+}
+
+bool Game::Load() {
+  adventure_->Form_Load();
+  if (adventure_->Ended()) return false;
+  if (!statisticsProblem_.isEmpty()) {
+    platform_->ShowOk(QCoreApplication::translate("Messages", "対戦成績"), statisticsProblem_);
+  }
+  if (!recordProblem_.isEmpty()) {
+    platform_->ShowOk(QCoreApplication::translate("Messages", "対戦の記録"), recordProblem_);
+  }
+  return !adventure_->Ended();
+}
+
+void Game::Show() {
+  if (!window_) return;
+  window_->show();
+  window_->StartTimer();
+}
+
+KorvaneWindow* Game::DuelWindow() const { return opener_->Opened(); }
+
+QWidget* Game::OpenAlbum(QWidget* over, const GameState& shown, double zoom) {
+  if (!setup_.windows) return nullptr;
+  // It opens at the zoom its window shows and follows the zoom keys from then on.
+  return ShowAlbum(over, shown, *statistics_, *pictures_, cards_, zoom, art_.get(), zoom_.get());
+}
+
+}  // namespace korvane
