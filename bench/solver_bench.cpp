@@ -5,6 +5,11 @@
 //   solver_bench --eight-left=1000    solve 1000 random positions with eight cards left
 //   ... --all-best                    with --deals or --eight-left: prove every best move and
 //                                     play out the principal line too, as `solve` does
+//   solver_bench --print=N [--placed=K] [--seed=S]
+//                                     print N positions (K random placements after the deal,
+//                                     default 0; seed default 1) as `korvane-tool solve`
+//                                     arguments, one position a line: --deals=N and
+//                                     --eight-left=N solve exactly those of seed 1, K = 0 and 2
 //
 // Deals draw both hands uniformly from the forty cards with a fixed seed; positions with eight
 // left are such deals after two random placements. Times are wall-clock and the thread's own
@@ -32,8 +37,8 @@ using bench::Cards;
 
 int Pick(RandomSource& rng, int n) { return std::min(n - 1, static_cast<int>(rng.Next() * n)); }
 
-// A random deal, then `placed` random placements in turn.
-DuelState RandomPosition(RandomSource& rng, int placed) {
+// A random deal, then `placed` random placements in turn (written to `moves` when given).
+DuelState RandomPosition(RandomSource& rng, int placed, std::vector<Placement>* moves = nullptr) {
   DuelState s;
   for (int k = 0; k < kHandSize; ++k) {
     s.PlayerHand[k] = static_cast<int16_t>(Pick(rng, kCardKinds));
@@ -43,11 +48,29 @@ DuelState RandomPosition(RandomSource& rng, int placed) {
   LoadHandSides(s, Cards());
   ComputeFields(s);
   DecideFirstTurn(s);
-  for (int m = 0; m < placed; ++m) {
-    const std::vector<Placement> moves = LegalPlacements(s);
-    PlayPlacement(s, moves[Pick(rng, static_cast<int>(moves.size()))]);
+  for (int k = 0; k < placed; ++k) {
+    const std::vector<Placement> legal = LegalPlacements(s);
+    const Placement m = legal[Pick(rng, static_cast<int>(legal.size()))];
+    PlayPlacement(s, m);
+    if (moves) moves->push_back(m);
   }
   return s;
+}
+
+// The positions as `korvane-tool solve` takes them: the two hands, then the placements.
+void Print(int count, int placed, uint64_t seed) {
+  SeededRandom rng(seed);
+  for (int i = 0; i < count; ++i) {
+    std::vector<Placement> moves;
+    const DuelState s = RandomPosition(rng, placed, &moves);
+    std::string line;
+    for (const auto* hand : {&s.PlayerHand, &s.EnemyHand}) {
+      line += hand == &s.PlayerHand ? "--player " : " --enemy ";
+      for (int k = 0; k < kHandSize; ++k) line += (k ? "," : "") + std::to_string((*hand)[k]);
+    }
+    for (const Placement& m : moves) line += " " + PlacementText(m);
+    std::printf("%s\n", line.c_str());
+  }
 }
 
 std::vector<DuelState> Positions(int count, int placed, uint64_t seed) {
@@ -147,8 +170,17 @@ void Measure(int count, int placed, const char* what, const SolveLimits& limits)
 
 int main(int argc, char** argv) {
   SolveLimits limits = ValueOnly();
+  int print = 0, placed = 0;
+  uint64_t seed = 1;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--all-best") == 0) limits = SolveLimits{};
+    if (std::strncmp(argv[i], "--print=", 8) == 0) print = std::atoi(argv[i] + 8);
+    if (std::strncmp(argv[i], "--placed=", 9) == 0) placed = std::atoi(argv[i] + 9);
+    if (std::strncmp(argv[i], "--seed=", 7) == 0) seed = std::strtoull(argv[i] + 7, nullptr, 10);
+  }
+  if (print > 0) {
+    Print(print, std::clamp(placed, 0, 2 * kHandSize), seed);
+    return 0;
   }
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--deals=", 8) == 0) {
