@@ -72,7 +72,7 @@ void SetNibble(uint64_t& board, int i, int nibble) {
 int SquareIndex(int c, int r) { return IsOnBoard(c, r) ? kIndexOfBit[SquareBit(c, r)] : -1; }
 
 Searcher::Searcher(const DuelState& root, int left, const SolveLimits& limits)
-    : limits_(limits),
+    : limits_(&limits),
       sides_{root.PlayerSides, root.EnemySides},
       kinds_{KindsOf(root.PlayerSides), KindsOf(root.EnemySides)},
       table_(TableBits(left, limits)),
@@ -353,8 +353,8 @@ uint64_t Searcher::Key(const Node& n) const {
 }
 
 bool Searcher::ShouldStop() const {
-  if (limits_.stop && limits_.stop->load(std::memory_order_relaxed)) return true;
-  return limits_.deadline && Clock::now() >= *limits_.deadline;
+  if (limits_->stop && limits_->stop->load(std::memory_order_relaxed)) return true;
+  return limits_->deadline && Clock::now() >= *limits_->deadline;
 }
 
 int Searcher::Value(const Node& n, int left) {

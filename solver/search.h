@@ -1,5 +1,6 @@
 // The solver's search: positions as the engine's bit masks, negamax with alpha-beta and a
-// transposition table. Used by Solve (solver.cpp); nothing else needs it.
+// transposition table. Used by Solve (solver.cpp) and the analyst (analyst.cpp), which keeps one
+// searcher and its table for a whole duel.
 #pragma once
 
 #include <array>
@@ -75,7 +76,16 @@ inline int Margin(const Node& n) {
 
 class Searcher {
  public:
+  // A searcher for the duel of `root` (its two hands): any position of that duel can be searched.
+  // The table is sized for `left` cards and for the time `limits` leave.
   Searcher(const DuelState& root, int left, const SolveLimits& limits);
+
+  // The limits of the searches from now on (kept by reference), and a fresh start after a search
+  // that gave up. What the table holds stays: a search that gives up stores nothing unproved.
+  void SetLimits(const SolveLimits& limits) {
+    limits_ = &limits;
+    aborted_ = false;
+  }
 
   // The position of a duel state whose fields are up to date.
   Node NodeOf(const DuelState& s) const;
@@ -97,6 +107,7 @@ class Searcher {
 
   bool Aborted() const { return aborted_; }
   uint64_t Nodes() const { return nodes_; }
+  size_t TableBytes() const { return table_.Bytes(); }
 
  private:
   struct Scored {
@@ -138,7 +149,7 @@ class Searcher {
     if ((++nodes_ & 1023) == 0 && ShouldStop()) aborted_ = true;
   }
 
-  const SolveLimits& limits_;
+  const SolveLimits* limits_;
   const std::array<HandSides, 2> sides_;
   const std::array<Kinds, 2> kinds_;
   TranspositionTable table_;
@@ -159,5 +170,19 @@ class Searcher {
   std::array<std::array<Child, 13 * kHandSize>, 2 * kHandSize + 1> children_;
   std::array<std::array<uint8_t, 13 * kHandSize>, 2 * kHandSize + 1> order_;
 };
+
+// A duel state as the solver takes it: fields recomputed, the flips counted as shown, and the
+// side to move the one that still holds cards; with the number of cards still to place.
+struct Position {
+  DuelState state;
+  int left = 0;
+};
+// Throws std::invalid_argument for "Nobody's Turn" with cards still in hand.
+Position Prepare(const DuelState& s);
+
+// Solve's answer for a prepared position with cards left, worked out on `searcher` (which must
+// belong to the same duel and whose limits are `limits`); `start` is when the solve began.
+SolveResult SolveOn(Searcher& searcher, const Position& p, const SolveLimits& limits,
+                    std::chrono::steady_clock::time_point start);
 
 }  // namespace korvane::search
