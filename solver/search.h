@@ -180,6 +180,11 @@ struct Position {
 // Throws std::invalid_argument for "Nobody's Turn" with cards still in hand.
 Position Prepare(const DuelState& s);
 
+// Solve's answer when no search is needed: every card placed (the count is the margin), or the
+// stop flag set or the deadline passed before the start (unfinished).
+std::optional<SolveResult> WithoutSearch(const Position& p, const SolveLimits& limits,
+                                         std::chrono::steady_clock::time_point start);
+
 // Solve's answer for a prepared position with cards left, worked out on `searcher` (which must
 // belong to the same duel and whose limits are `limits`); `start` is when the solve began.
 SolveResult SolveOn(Searcher& searcher, const Position& p, const SolveLimits& limits,

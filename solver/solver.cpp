@@ -157,6 +157,22 @@ Position Prepare(const DuelState& input) {
   return p;
 }
 
+std::optional<SolveResult> WithoutSearch(const Position& p, const SolveLimits& limits,
+                                         Clock::time_point start) {
+  SolveResult result;
+  result.turn = p.state.Turn;
+  if (p.left == 0) {
+    const FaceUpCount up = CountFaceUp(p.state);
+    result.margin = up.player - up.enemy;
+    result.finished = true;
+    result.seconds = SecondsSince(start);
+    return result;
+  }
+  const bool stopped = limits.stop && limits.stop->load(std::memory_order_relaxed);
+  if (stopped || (limits.deadline && start >= *limits.deadline)) return result;
+  return std::nullopt;
+}
+
 SolveResult SolveOn(Searcher& searcher, const Position& p, const SolveLimits& limits,
                     Clock::time_point start) {
   SolveResult result;
@@ -189,17 +205,7 @@ SolveResult SolveOn(Searcher& searcher, const Position& p, const SolveLimits& li
 SolveResult Solve(const DuelState& input, const SolveLimits& limits) {
   const Clock::time_point start = Clock::now();
   const search::Position p = search::Prepare(input);
-  SolveResult result;
-  result.turn = p.state.Turn;
-  if (p.left == 0) {
-    const FaceUpCount up = CountFaceUp(p.state);
-    result.margin = up.player - up.enemy;
-    result.finished = true;
-    result.seconds = search::SecondsSince(start);
-    return result;
-  }
-  const bool stopped = limits.stop && limits.stop->load(std::memory_order_relaxed);
-  if (stopped || (limits.deadline && start >= *limits.deadline)) return result;
+  if (auto answer = search::WithoutSearch(p, limits, start)) return *answer;
   const auto searcher = std::make_unique<search::Searcher>(p.state, p.left, limits);
   return search::SolveOn(*searcher, p, limits, start);
 }

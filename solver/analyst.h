@@ -1,0 +1,91 @@
+// The analyst: perfect play worked out once per duel, in the background, and kept.
+//
+//   Analyst analyst;
+//   analyst.Start(deal);                     // when the hands are dealt
+//   ...
+//   if (auto h = analyst.ExactHint(state, weights)) use *h;   // else HintForPlayer
+//   analyst.Stop();                          // the duel is over (the destructor does it too)
+//
+// Start solves the duel from the given position (the deal, or any later position) on one
+// background thread at the lowest priority the system gives an ordinary process (nice 19, so
+// that the window and the sound always go first, yet the thread still gets a little time on a
+// busy machine and so notices a stop soon), and keeps the solver's table for the rest of the
+// duel. Once Ready, every later position of the same duel is answered from that table: its
+// positions were searched already, so a query usually costs a few thousand nodes.
+//
+// Threads: Start, Stop and the destructor belong to one thread (the owner's). ExactHint and
+// Query may be called from any thread; they run on the caller's thread, one at a time (a mutex
+// around the searcher), and never wait for the background solve: before Ready, ExactHint answers
+// nothing and Query solves afresh. The background thread touches the searcher only until Ready.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "ai/ai.h"
+#include "engine/duel_state.h"
+#include "solver/hint.h"
+#include "solver/solver.h"
+
+namespace korvane {
+
+namespace search {
+class Searcher;
+}
+
+class Analyst {
+ public:
+  Analyst();
+  ~Analyst();
+  Analyst(const Analyst&) = delete;
+  Analyst& operator=(const Analyst&) = delete;
+
+  // Begins solving the duel from `position` (normally the deal) in the background; the work of
+  // an earlier duel is stopped and forgotten. Throws std::invalid_argument for "Nobody's Turn"
+  // with cards still in hand.
+  void Start(const DuelState& position);
+
+  // The position Start was given is solved: queries answer from the kept table from now on.
+  bool Ready() const { return ready_.load(std::memory_order_acquire); }
+
+  // Stops the background solve (it polls every 1024 nodes), waits for the thread and forgets
+  // the duel and its table. Does nothing when nothing was started.
+  void Stop();
+
+  // The hint HintForPlayer gives when its solver finishes (among the moves that keep the value,
+  // the one the opponent's evaluation rates highest for the player; `valid == false` when it is
+  // not the player's turn or nothing is left to place). nullopt when not Ready, when the
+  // position is not of this duel (other hands), or when Stop came first.
+  std::optional<PlayerHint> ExactHint(const DuelState& position, const AiWeights& weights);
+
+  // Solve's answer for `position` (the same margin and best moves; the principal line may be
+  // another perfect one), from the kept table when Ready and the position is of this duel,
+  // otherwise by a solve of its own. The limits are the caller's.
+  SolveResult Query(const DuelState& position, const SolveLimits& limits = {});
+
+  // The answer for the position Start was given: meaningful once Ready.
+  const SolveResult& StartResult() const { return startResult_; }
+  // The memory of the kept table (0 before Start).
+  size_t TableBytes() const;
+
+ private:
+  void Run();
+  bool SameDuel(const DuelState& s) const;
+  // The kept searcher's answer, under the lock; nullopt when there is no ready searcher.
+  std::optional<SolveResult> AskKept(const DuelState& position, const SolveLimits& limits);
+
+  DuelState start_;
+  SolveResult startResult_;
+  std::unique_ptr<search::Searcher> searcher_;
+  mutable std::mutex mutex_;  // the searcher, between Ready and Stop
+  std::atomic<bool> ready_{false};
+  std::atomic<bool> stop_{false};
+  SolveLimits runLimits_;
+  std::thread thread_;
+};
+
+}  // namespace korvane
