@@ -5,6 +5,13 @@
 //   solver_bench --eight-left=1000    solve 1000 random positions with eight cards left
 //   ... --all-best                    with --deals or --eight-left: prove every best move and
 //                                     play out the principal line too, as `solve` does
+//   solver_bench --analyst=N [--follow]
+//                                     the analyst on N random deals: the time from Start until
+//                                     Ready and the table's memory, then each duel played out
+//                                     (the enemy by its own evaluation, the player at random)
+//                                     with an exact hint asked at every turn of the player; with
+//                                     --follow every placement is followed and the hint asked
+//                                     once the thread has worked the position out
 //   solver_bench --print=N [--placed=K] [--seed=S]
 //                                     print N positions (K random placements after the deal,
 //                                     default 0; seed default 1) as `korvane-tool solve`
@@ -22,11 +29,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ai/ai.h"
 #include "bench/bench_support.h"
 #include "engine/rules.h"
+#include "solver/analyst.h"
 #include "solver/solver.h"
 
 namespace {
@@ -166,14 +175,81 @@ void Measure(int count, int placed, const char* what, const SolveLimits& limits)
               static_cast<double>(nodes) / cpuTotal / 1e6);
 }
 
+// Median, 99th percentile and worst of a list of times in seconds.
+void PrintTimes(std::vector<double> t, const char* what, double unit, const char* unitName) {
+  if (t.empty()) return;
+  std::sort(t.begin(), t.end());
+  std::printf("%s, %zu: median %.3f %s, 99th percentile %.3f %s, worst %.3f %s\n", what, t.size(),
+              t[t.size() / 2] * unit, unitName, t[t.size() * 99 / 100] * unit, unitName,
+              t.back() * unit, unitName);
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point t) {
+  return std::chrono::duration<double>(Clock::now() - t).count();
+}
+
+// Waits for the analyst's thread, polling.
+void WaitFor(const Analyst& analyst, bool (Analyst::*done)() const, bool value) {
+  while ((analyst.*done)() != value) std::this_thread::sleep_for(std::chrono::microseconds(200));
+}
+
+void MeasureAnalyst(int count, bool follow) {
+  std::vector<double> ready, hints, followed;
+  size_t bytes = 0;
+  SeededRandom rng(1), play(2);
+  AiWeights weights;
+  Analyst analyst;
+  for (int i = 0; i < count; ++i) {
+    DuelState s = RandomPosition(rng, 0);
+    SetWeightsFor(kOpponentNames[i % kOpponentNames.size()], &weights);
+    const Clock::time_point start = Clock::now();
+    analyst.Start(s);
+    WaitFor(analyst, &Analyst::Ready, true);
+    ready.push_back(Since(start));
+    bytes = std::max(bytes, analyst.TableBytes());
+    double slowest = 0;
+    for (std::vector<Placement> moves = LegalPlacements(s); !moves.empty();
+         moves = LegalPlacements(s)) {
+      if (s.Turn == TurnState::Player) {
+        if (follow) {
+          const Clock::time_point t = Clock::now();
+          WaitFor(analyst, &Analyst::Busy, false);
+          followed.push_back(Since(t));
+        }
+        const Clock::time_point t = Clock::now();
+        const std::optional<PlayerHint> h = analyst.ExactHint(s, weights);
+        hints.push_back(Since(t));
+        slowest = std::max(slowest, hints.back());
+        if (!h || !h->exact) std::printf("deal %d: no exact hint\n", i + 1);
+        PlayPlacement(s, moves[Pick(play, static_cast<int>(moves.size()))]);
+      } else {
+        const EnemyMove m = ChooseEnemyMove(s, weights, play);
+        PlayPlacement(s, {true, m.slot, m.column, m.row});
+      }
+      if (follow) analyst.Follow(s);
+    }
+    std::printf("deal %d: ready after %.3f s, the slowest hint %.2f ms\n", i + 1, ready.back(),
+                slowest * 1e3);
+    std::fflush(stdout);
+  }
+  PrintTimes(ready, "from Start until Ready, deals", 1, "s");
+  PrintTimes(hints, "exact hint after Ready, positions", 1e3, "ms");
+  PrintTimes(followed, "following a placement until the hint's position is worked out", 1, "s");
+  std::printf("table: %.0f MiB\n", static_cast<double>(bytes) / (1 << 20));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   SolveLimits limits = ValueOnly();
   int print = 0, placed = 0;
+  bool follow = false;
   uint64_t seed = 1;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--all-best") == 0) limits = SolveLimits{};
+    if (std::strcmp(argv[i], "--follow") == 0) follow = true;
     if (std::strncmp(argv[i], "--print=", 8) == 0) print = std::atoi(argv[i] + 8);
     if (std::strncmp(argv[i], "--placed=", 9) == 0) placed = std::atoi(argv[i] + 9);
     if (std::strncmp(argv[i], "--seed=", 7) == 0) seed = std::strtoull(argv[i] + 7, nullptr, 10);
@@ -185,6 +261,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--deals=", 8) == 0) {
       Measure(std::atoi(argv[i] + 8), 0, "deal", limits);
+      return 0;
+    }
+    if (std::strncmp(argv[i], "--analyst=", 10) == 0) {
+      MeasureAnalyst(std::atoi(argv[i] + 10), follow);
       return 0;
     }
     if (std::strncmp(argv[i], "--eight-left=", 13) == 0) {

@@ -32,30 +32,110 @@ void Analyst::Start(const DuelState& position) {
   }
   startResult_ = SolveResult{};
   stop_.store(false);
+  yield_.store(false);
   runLimits_ = SolveLimits{};
-  runLimits_.stop = &stop_;
+  runLimits_.stop = &yield_;
+  {
+    const std::lock_guard<std::mutex> lock(jobMutex_);
+    busy_ = true;
+  }
   thread_ = std::thread([this] { Run(); });
 }
 
 void Analyst::Run() {
   LowerThisThread();
-  const Clock::time_point start = Clock::now();
+  bool solved = false;
   try {
-    const search::Position p = search::Prepare(start_);
-    if (auto answer = search::WithoutSearch(p, runLimits_, start)) {
-      startResult_ = *answer;
-    } else {
-      searcher_ = std::make_unique<search::Searcher>(p.state, p.left, runLimits_);
-      startResult_ = search::SolveOn(*searcher_, p, runLimits_, start);
-    }
+    solved = SolveStart();
   } catch (const std::exception&) {
-    return;  // no memory for the table: the analyst stays unready and the game asks HintForPlayer
+    // No memory for the table: the analyst stays unready and the game asks HintForPlayer.
+  }
+  {
+    const std::lock_guard<std::mutex> lock(jobMutex_);
+    busy_ = false;
+    if (!solved) pending_.reset();  // nothing to follow without the start's table
+  }
+  if (!solved) return;
+  while (std::optional<DuelState> job = NextJob()) FollowUp(*job);
+}
+
+bool Analyst::SolveStart() {
+  const Clock::time_point start = Clock::now();
+  const std::lock_guard<std::mutex> lock(mutex_);
+  const search::Position p = search::Prepare(start_);
+  if (auto answer = search::WithoutSearch(p, runLimits_, start)) {
+    startResult_ = *answer;
+  } else {
+    searcher_ = std::make_unique<search::Searcher>(p.state, p.left, runLimits_);
+    startResult_ = search::SolveOn(*searcher_, p, runLimits_, start);
   }
   if (startResult_.finished) ready_.store(true, std::memory_order_release);
+  return startResult_.finished;
+}
+
+std::optional<DuelState> Analyst::NextJob() {
+  std::unique_lock<std::mutex> lock(jobMutex_);
+  wake_.wait(lock, [this] { return stop_.load() || pending_.has_value(); });
+  if (stop_.load()) return std::nullopt;
+  std::optional<DuelState> job = std::move(pending_);
+  pending_.reset();
+  busy_ = true;
+  return job;
+}
+
+// Every move's value at `position`, into the table. A query that wants the searcher makes the
+// search give up; the work is taken up again once no query waits, unless a newer position came.
+void Analyst::FollowUp(const DuelState& position) {
+  const search::Position p = search::Prepare(position);
+  SolveLimits limits = runLimits_;
+  limits.principalLine = false;
+  while (!stop_.load()) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      yield_.store(false);
+      if (waiting_.load() == 0 && searcher_) {
+        searcher_->SetLimits(limits);
+        const SolveResult r = search::SolveOn(*searcher_, p, limits, Clock::now());
+        searcher_->SetLimits(runLimits_);
+        if (r.finished) break;
+      }
+    }
+    std::unique_lock<std::mutex> lock(jobMutex_);
+    wake_.wait(lock, [this] { return stop_.load() || waiting_.load() == 0 || pending_; });
+    if (pending_) break;
+  }
+  const std::lock_guard<std::mutex> lock(jobMutex_);
+  busy_ = false;
+}
+
+void Analyst::Follow(const DuelState& position) {
+  if (!SameDuel(position) || (!Ready() && !Busy())) return;
+  DuelState s = position;
+  ComputeFields(s);
+  s.FlipTime = ClockMap{};
+  int left = 0;
+  for (int slot = 0; slot < kHandSize; ++slot) left += !s.PlayerPlayed[slot] + !s.EnemyPlayed[slot];
+  if (left == 0 || s.Turn == TurnState::Nobody) return;
+  {
+    const std::lock_guard<std::mutex> lock(jobMutex_);
+    pending_ = s;
+  }
+  wake_.notify_all();
+}
+
+bool Analyst::Busy() const {
+  const std::lock_guard<std::mutex> lock(jobMutex_);
+  return busy_ || pending_.has_value();
 }
 
 void Analyst::Stop() {
-  stop_.store(true);
+  {
+    const std::lock_guard<std::mutex> lock(jobMutex_);
+    stop_.store(true);
+    yield_.store(true);
+    pending_.reset();
+  }
+  wake_.notify_all();
   if (thread_.joinable()) thread_.join();
   const std::lock_guard<std::mutex> lock(mutex_);  // a query still running ends first
   ready_.store(false);
@@ -72,15 +152,27 @@ bool Analyst::SameDuel(const DuelState& s) const {
 }
 
 std::optional<SolveResult> Analyst::AskKept(const DuelState& position, const SolveLimits& limits) {
+  if (!Ready()) return std::nullopt;
   const Clock::time_point start = Clock::now();
-  const std::lock_guard<std::mutex> lock(mutex_);
-  if (!Ready() || !SameDuel(position)) return std::nullopt;
-  const search::Position p = search::Prepare(position);
-  if (auto answer = search::WithoutSearch(p, limits, start)) return answer;
-  if (!searcher_) return std::nullopt;
-  searcher_->SetLimits(limits);
-  const SolveResult result = search::SolveOn(*searcher_, p, limits, start);
-  searcher_->SetLimits(runLimits_);  // the caller's limits are gone once it returns
+  // The thread gives the searcher up for as long as a query waits for it.
+  waiting_.fetch_add(1);
+  yield_.store(true);
+  std::optional<SolveResult> result;
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (Ready() && searcher_ && SameDuel(position)) {
+      const search::Position p = search::Prepare(position);
+      result = search::WithoutSearch(p, limits, start);
+      if (!result) {
+        searcher_->SetLimits(limits);
+        result = search::SolveOn(*searcher_, p, limits, start);
+        searcher_->SetLimits(runLimits_);  // the caller's limits are gone once it returns
+      }
+    }
+  }
+  waiting_.fetch_sub(1);
+  { const std::lock_guard<std::mutex> lock(jobMutex_); }  // the thread is waiting or will see it
+  wake_.notify_all();
   return result;
 }
 

@@ -11,15 +11,21 @@
 // that the window and the sound always go first, yet the thread still gets a little time on a
 // busy machine and so notices a stop soon), and keeps the solver's table for the rest of the
 // duel. Once Ready, every later position of the same duel is answered from that table: its
-// positions were searched already, so a query usually costs a few thousand nodes.
+// positions were searched already, so a query usually costs a few thousand nodes. A position
+// off the perfect lines (a move that loses something) has been searched only as far as it took
+// to refute it; Follow(position) after each placement lets the thread work such a position
+// out while the player thinks, so that the hint there is answered from the table as well.
 //
-// Threads: Start, Stop and the destructor belong to one thread (the owner's). ExactHint and
+// Threads: Start, Follow, Stop and the destructor belong to one thread (the owner's). ExactHint and
 // Query may be called from any thread; they run on the caller's thread, one at a time (a mutex
 // around the searcher), and never wait for the background solve: before Ready, ExactHint answers
-// nothing and Query solves afresh. The background thread touches the searcher only until Ready.
+// nothing and Query solves afresh. A query asked while the thread follows a position takes the
+// searcher from it (the thread gives it up within 1024 nodes and takes the work up again after
+// the query; what it proved so far stays in the table).
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -52,6 +58,12 @@ class Analyst {
   // The position Start was given is solved: queries answer from the kept table from now on.
   bool Ready() const { return ready_.load(std::memory_order_acquire); }
 
+  // The duel has reached `position`: work out every move's value there in the background (a
+  // newer position replaces one not yet begun). Does nothing for another duel's position.
+  void Follow(const DuelState& position);
+  // The thread is still working: on the start position or on a followed one.
+  bool Busy() const;
+
   // Stops the background solve (it polls every 1024 nodes), waits for the thread and forgets
   // the duel and its table. Does nothing when nothing was started.
   void Stop();
@@ -74,6 +86,9 @@ class Analyst {
 
  private:
   void Run();
+  bool SolveStart();
+  std::optional<DuelState> NextJob();
+  void FollowUp(const DuelState& position);
   bool SameDuel(const DuelState& s) const;
   // The kept searcher's answer, under the lock; nullopt when there is no ready searcher.
   std::optional<SolveResult> AskKept(const DuelState& position, const SolveLimits& limits);
@@ -83,8 +98,14 @@ class Analyst {
   std::unique_ptr<search::Searcher> searcher_;
   mutable std::mutex mutex_;  // the searcher, between Ready and Stop
   std::atomic<bool> ready_{false};
-  std::atomic<bool> stop_{false};
-  SolveLimits runLimits_;
+  std::atomic<bool> stop_{false};   // Stop: everything ends
+  std::atomic<bool> yield_{false};  // the thread's searches give up (a query waits, or Stop)
+  std::atomic<int> waiting_{0};     // queries waiting for the searcher or using it
+  SolveLimits runLimits_;           // the thread's searches: they stop at yield_
+  mutable std::mutex jobMutex_;     // pending_, busy_ and the thread's waits
+  std::condition_variable wake_;
+  std::optional<DuelState> pending_;
+  bool busy_ = false;
   std::thread thread_;
 };
 

@@ -41,6 +41,8 @@ TEST(AnalystTest, QueriesAndHintsAnswerAsSolveAndHintForPlayer) {
       ASSERT_TRUE(WaitReady(analyst)) << c.left << " left, duel " << d;
       EXPECT_GT(analyst.TableBytes(), 0u);
       while (test::CardsLeft(s) > 0) {
+        // Every other duel is followed: the queries then take the searcher from the thread.
+        if (d % 2 == 1) analyst.Follow(s);
         const SolveResult kept = analyst.Query(s);
         const SolveResult own = Solve(s);
         ASSERT_TRUE(kept.finished);
@@ -60,6 +62,11 @@ TEST(AnalystTest, QueriesAndHintsAnswerAsSolveAndHintForPlayer) {
         const Placement m = moves[test::Pick(rng, static_cast<int>(moves.size()))];
         Advance(s, m.enemy, m.slot, m.column, m.row);
       }
+      const Clock::time_point until = Clock::now() + std::chrono::minutes(2);
+      while (analyst.Busy() && Clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+      EXPECT_FALSE(analyst.Busy());
       // The finished duel, and another duel's position, which the kept table cannot answer.
       EXPECT_EQ(analyst.Query(s).margin, Solve(s).margin);
       const DuelState other = RandomPosition(rng, 4);
@@ -83,9 +90,12 @@ TEST(AnalystTest, StopInTheMiddleOfTheSolveReturnsPromptly) {
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
   ASSERT_FALSE(analyst.Ready());
   EXPECT_FALSE(analyst.ExactHint(deal, w).has_value());  // never waits for the solve
+  // The solve gives up rather than finishing: on an idle core within a fraction of a
+  // millisecond; on a busy machine the lowest priority thread may wait a while to be scheduled.
   const Clock::time_point before = Clock::now();
   analyst.Stop();
-  EXPECT_LT(std::chrono::duration<double>(Clock::now() - before).count(), 0.5);
+  EXPECT_LT(std::chrono::duration<double>(Clock::now() - before).count(), 2.0);
+  EXPECT_FALSE(analyst.StartResult().finished);
   EXPECT_FALSE(analyst.Ready());
   EXPECT_EQ(analyst.TableBytes(), 0u);
   analyst.Stop();  // twice is harmless
@@ -101,7 +111,7 @@ TEST(AnalystTest, StopInTheMiddleOfTheSolveReturnsPromptly) {
     running.Start(deal);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
-  EXPECT_LT(std::chrono::duration<double>(Clock::now() - destroyed).count(), 0.6);
+  EXPECT_LT(std::chrono::duration<double>(Clock::now() - destroyed).count(), 2.1);
 }
 
 }  // namespace
