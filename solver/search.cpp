@@ -164,13 +164,17 @@ Node Searcher::NodeOf(const DuelState& s) const {
   return n;
 }
 
-Node Searcher::Play(const Node& n, int slot, int square) const {
-  Node child = n;
+SquareMask Searcher::PlayOnBits(BoardBits& bits, bool enemy, int slot, int square) const {
   const Square sq = kSquares[square];
   const auto measure = [this](const BoardBits& b, int i) { return MeasureCover(b, i); };
-  SquareMask flipped =
-      PlaceOnBits(child.bits, n.enemy, slot, sq.c, sq.r, sides_[n.enemy][slot], measure);
-  flipped |= RecomputeFields(child.bits, measure, MaskOf(sq.c, sq.r));
+  const SquareMask flipped =
+      PlaceOnBits(bits, enemy, slot, sq.c, sq.r, sides_[enemy][slot], measure);
+  return flipped | RecomputeFields(bits, measure, MaskOf(sq.c, sq.r));
+}
+
+Node Searcher::Play(const Node& n, int slot, int square) const {
+  Node child = n;
+  SquareMask flipped = PlayOnBits(child.bits, n.enemy, slot, square);
   SetNibble(child.board, square, (n.enemy ? 6 : 1) + kinds_[n.enemy].kind[slot]);
   for (; flipped != 0; flipped &= flipped - 1) {
     SetNibble(child.board, kIndexOfBit[std::countr_zero(flipped)], 11);
@@ -289,7 +293,12 @@ int Searcher::LastCard(const Node& n, int beta, int hi) {
   for (int i = 0; i < kSquareCount; ++i) {
     if (!(n.empty >> i & 1)) continue;
     Tick();
-    best = std::max(best, -Margin(Play(n, slot, i)));
+    // Only the count matters after the last card: the board alone is played.
+    BoardBits bits = n.bits;
+    PlayOnBits(bits, n.enemy, slot, i);
+    const SquareMask mine = n.enemy ? bits.enemyCards : bits.playerCards;
+    const SquareMask theirs = n.enemy ? bits.playerCards : bits.enemyCards;
+    best = std::max(best, Count(mine) - Count(theirs));
     if (best >= beta || best >= hi) break;
   }
   return best;

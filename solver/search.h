@@ -132,6 +132,9 @@ class Searcher {
     std::array<Reach, 64> high{};
   };
 
+  // The engine's placement and field recomputation on `bits`; gives the squares whose cards
+  // flipped.
+  SquareMask PlayOnBits(BoardBits& bits, bool enemy, int slot, int square) const;
   // A card's cover as the engine measures it, through a memory of earlier answers: the cover
   // depends only on which squares along the card's ranges are filled.
   SquareMask MeasureCover(const BoardBits& b, int i) const;
