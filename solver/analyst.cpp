@@ -67,6 +67,7 @@ bool Analyst::SolveStart() {
     startResult_ = *answer;
   } else {
     searcher_ = std::make_unique<search::Searcher>(p.state, p.left, runLimits_);
+    tableBytes_.store(searcher_->TableBytes());
     startResult_ = search::SolveOn(*searcher_, p, runLimits_, start);
   }
   if (startResult_.finished) ready_.store(true, std::memory_order_release);
@@ -140,12 +141,10 @@ void Analyst::Stop() {
   const std::lock_guard<std::mutex> lock(mutex_);  // a query still running ends first
   ready_.store(false);
   searcher_.reset();
+  tableBytes_.store(0);
 }
 
-size_t Analyst::TableBytes() const {
-  const std::lock_guard<std::mutex> lock(mutex_);
-  return Ready() && searcher_ ? searcher_->TableBytes() : 0;
-}
+size_t Analyst::TableBytes() const { return Ready() ? tableBytes_.load() : 0; }
 
 bool Analyst::SameDuel(const DuelState& s) const {
   return s.PlayerSides == start_.PlayerSides && s.EnemySides == start_.EnemySides;

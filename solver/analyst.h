@@ -7,21 +7,22 @@
 //   analyst.Stop();                          // the duel is over (the destructor does it too)
 //
 // Start solves the duel from the given position (the deal, or any later position) on one
-// background thread at the lowest priority the system gives an ordinary process (nice 19, so
-// that the window and the sound always go first, yet the thread still gets a little time on a
-// busy machine and so notices a stop soon), and keeps the solver's table for the rest of the
-// duel. Once Ready, every later position of the same duel is answered from that table: its
-// positions were searched already, so a query usually costs a few thousand nodes. A position
-// off the perfect lines (a move that loses something) has been searched only as far as it took
-// to refute it; Follow(position) after each placement lets the thread work such a position
-// out while the player thinks, so that the hint there is answered from the table as well.
+// background thread at nice 19, the lowest priority an ordinary process may take: the window
+// and the sound always go first, yet on a busy machine the thread still gets a little time,
+// so it finishes and notices a stop (SCHED_IDLE would starve it there). It keeps the solver's
+// table for the rest of the duel. Once Ready, every later position of the same duel is answered
+// from that table: its positions were searched already, so a query usually costs a few
+// thousand nodes. A position off the perfect lines (after a move that loses something) has been
+// searched only as far as it took to refute that move; Follow(position) after each placement
+// lets the thread work such a position out while the player thinks, so that the hint there is
+// answered from the table as well.
 //
-// Threads: Start, Follow, Stop and the destructor belong to one thread (the owner's). ExactHint and
-// Query may be called from any thread; they run on the caller's thread, one at a time (a mutex
-// around the searcher), and never wait for the background solve: before Ready, ExactHint answers
-// nothing and Query solves afresh. A query asked while the thread follows a position takes the
-// searcher from it (the thread gives it up within 1024 nodes and takes the work up again after
-// the query; what it proved so far stays in the table).
+// Threads: Start, Follow, Stop and the destructor belong to one thread (the owner's).
+// ExactHint and Query may be called from any thread; they run on the caller's thread, one at a
+// time (a mutex around the searcher), and never wait for the background solve: before Ready,
+// ExactHint answers nothing and Query solves afresh. A query asked while the thread follows a
+// position takes the searcher from it (the thread gives it up within 1024 nodes and takes the
+// work up again after the query; what it proved so far stays in the table).
 #pragma once
 
 #include <atomic>
@@ -101,8 +102,9 @@ class Analyst {
   std::atomic<bool> stop_{false};   // Stop: everything ends
   std::atomic<bool> yield_{false};  // the thread's searches give up (a query waits, or Stop)
   std::atomic<int> waiting_{0};     // queries waiting for the searcher or using it
-  SolveLimits runLimits_;           // the thread's searches: they stop at yield_
-  mutable std::mutex jobMutex_;     // pending_, busy_ and the thread's waits
+  std::atomic<size_t> tableBytes_{0};
+  SolveLimits runLimits_;        // the thread's searches: they stop at yield_
+  mutable std::mutex jobMutex_;  // pending_, busy_ and the thread's waits
   std::condition_variable wake_;
   std::optional<DuelState> pending_;
   bool busy_ = false;
