@@ -47,7 +47,9 @@ pin=()
 answer() { sed -E 's/, "nodes": [0-9]+, "seconds": [0-9.]+//'; }
 seconds() { sed -E 's/.*"seconds": ([0-9.]+).*/\1/'; }
 # Median and worst of the numbers on standard input, one a line.
-summary() { sort -g | awk '{t[NR] = $1} END {printf "median %.3f s, worst %.3f s", t[int((NR + 1) / 2)], t[NR]}'; }
+summary() {
+  sort -g | awk '{t[NR] = $1} END {printf "median %.3f s, worst %.3f s", t[int((NR + 1) / 2)], t[NR]}'
+}
 
 solve() {  # TOOL ARGS...
   local tool=$1

@@ -27,7 +27,7 @@ void Analyst::Start(const DuelState& position) {
   Stop();
   const search::Position p = search::Prepare(position);  // throws before anything starts
   {
-    const std::lock_guard<std::mutex> lock(mutex_);  // a query on another thread reads it
+    const std::lock_guard<std::timed_mutex> lock(mutex_);  // a query on another thread reads it
     start_ = p.state;
   }
   startResult_ = SolveResult{};
@@ -61,7 +61,7 @@ void Analyst::Run() {
 
 bool Analyst::SolveStart() {
   const Clock::time_point start = Clock::now();
-  const std::lock_guard<std::mutex> lock(mutex_);
+  const std::lock_guard<std::timed_mutex> lock(mutex_);
   const search::Position p = search::Prepare(start_);
   if (auto answer = search::WithoutSearch(p, runLimits_, start)) {
     startResult_ = *answer;
@@ -92,7 +92,7 @@ void Analyst::FollowUp(const DuelState& position) {
   limits.principalLine = false;
   while (!stop_.load()) {
     {
-      const std::lock_guard<std::mutex> lock(mutex_);
+      const std::lock_guard<std::timed_mutex> lock(mutex_);
       yield_.store(false);
       if (waiting_.load() == 0 && searcher_) {
         searcher_->SetLimits(limits);
@@ -138,7 +138,7 @@ void Analyst::Stop() {
   }
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
-  const std::lock_guard<std::mutex> lock(mutex_);  // a query still running ends first
+  const std::lock_guard<std::timed_mutex> lock(mutex_);  // a query still running ends first
   ready_.store(false);
   searcher_.reset();
   tableBytes_.store(0);
@@ -150,7 +150,8 @@ bool Analyst::SameDuel(const DuelState& s) const {
   return s.PlayerSides == start_.PlayerSides && s.EnemySides == start_.EnemySides;
 }
 
-std::optional<SolveResult> Analyst::AskKept(const DuelState& position, const SolveLimits& limits) {
+std::optional<SolveResult> Analyst::AskKept(const DuelState& position, const SolveLimits& limits,
+                                            std::optional<std::chrono::milliseconds> wait) {
   if (!Ready()) return std::nullopt;
   const Clock::time_point start = Clock::now();
   // The thread gives the searcher up for as long as a query waits for it.
@@ -158,8 +159,13 @@ std::optional<SolveResult> Analyst::AskKept(const DuelState& position, const Sol
   yield_.store(true);
   std::optional<SolveResult> result;
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    if (Ready() && searcher_ && SameDuel(position)) {
+    std::unique_lock<std::timed_mutex> lock(mutex_, std::defer_lock);
+    if (wait) {
+      (void)lock.try_lock_for(*wait);
+    } else {
+      lock.lock();
+    }
+    if (lock.owns_lock() && Ready() && searcher_ && SameDuel(position)) {
       const search::Position p = search::Prepare(position);
       result = search::WithoutSearch(p, limits, start);
       if (!result) {
@@ -187,13 +193,15 @@ std::optional<PlayerHint> Analyst::ExactHint(const DuelState& position, const Ai
   limits.allBest = false;
   limits.principalLine = false;
   limits.preferred = std::move(candidates.preferred);
-  const std::optional<SolveResult> solved = AskKept(s, limits);
+  // A thread scheduled rarely on a busy machine may be slow to give the searcher up: the hint
+  // waits no longer than the plain hint's solver would take.
+  const std::optional<SolveResult> solved = AskKept(s, limits, kHintBudget);
   if (!solved || !solved->finished || solved->best.empty()) return std::nullopt;
   return ExactHintOf(candidates.fallback, *solved);
 }
 
 SolveResult Analyst::Query(const DuelState& position, const SolveLimits& limits) {
-  if (std::optional<SolveResult> kept = AskKept(position, limits)) return *kept;
+  if (std::optional<SolveResult> kept = AskKept(position, limits, std::nullopt)) return *kept;
   return Solve(position, limits);
 }
 

@@ -26,6 +26,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -72,7 +73,8 @@ class Analyst {
   // The hint HintForPlayer gives when its solver finishes (among the moves that keep the value,
   // the one the opponent's evaluation rates highest for the player; `valid == false` when it is
   // not the player's turn or nothing is left to place). nullopt when not Ready, when the
-  // position is not of this duel (other hands), or when Stop came first.
+  // position is not of this duel (other hands), when Stop came first, or when the thread did
+  // not give the searcher up within kHintBudget.
   std::optional<PlayerHint> ExactHint(const DuelState& position, const AiWeights& weights);
 
   // Solve's answer for `position` (the same margin and best moves; the principal line may be
@@ -91,13 +93,15 @@ class Analyst {
   std::optional<DuelState> NextJob();
   void FollowUp(const DuelState& position);
   bool SameDuel(const DuelState& s) const;
-  // The kept searcher's answer, under the lock; nullopt when there is no ready searcher.
-  std::optional<SolveResult> AskKept(const DuelState& position, const SolveLimits& limits);
+  // The kept searcher's answer, under the lock; nullopt when there is no ready searcher, or
+  // when the searcher could not be had within `wait` (when given).
+  std::optional<SolveResult> AskKept(const DuelState& position, const SolveLimits& limits,
+                                     std::optional<std::chrono::milliseconds> wait);
 
   DuelState start_;
   SolveResult startResult_;
   std::unique_ptr<search::Searcher> searcher_;
-  mutable std::mutex mutex_;  // the searcher, between Ready and Stop
+  mutable std::timed_mutex mutex_;  // the searcher, between Ready and Stop
   std::atomic<bool> ready_{false};
   std::atomic<bool> stop_{false};   // Stop: everything ends
   std::atomic<bool> yield_{false};  // the thread's searches give up (a query waits, or Stop)

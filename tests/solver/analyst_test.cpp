@@ -22,6 +22,13 @@ bool WaitReady(const Analyst& a) {
   return a.Ready();
 }
 
+bool WaitIdle(const Analyst& a) {
+  const Clock::time_point until = Clock::now() + std::chrono::minutes(2);
+  while (a.Busy() && Clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return !a.Busy();
+}
+
 TEST(AnalystTest, QueriesAndHintsAnswerAsSolveAndHintForPlayer) {
   // Duels started with this many cards left; after Ready each is played on at random and every
   // position is asked of the analyst and of a solve of its own.
@@ -50,6 +57,8 @@ TEST(AnalystTest, QueriesAndHintsAnswerAsSolveAndHintForPlayer) {
         ASSERT_EQ(kept.best, own.best) << c.left << " left, duel " << d;
         EXPECT_EQ(kept.line.size(), own.line.size());
         if (s.Turn == TurnState::Player) {
+          // The hint waits only briefly for a thread still following: it is asked when idle.
+          ASSERT_TRUE(WaitIdle(analyst));
           const std::optional<PlayerHint> h = analyst.ExactHint(s, w);
           const PlayerHint plain = HintForPlayer(s, w, std::chrono::minutes(1));
           ASSERT_TRUE(h && h->valid && h->exact && plain.exact);
@@ -62,11 +71,7 @@ TEST(AnalystTest, QueriesAndHintsAnswerAsSolveAndHintForPlayer) {
         const Placement m = moves[test::Pick(rng, static_cast<int>(moves.size()))];
         Advance(s, m.enemy, m.slot, m.column, m.row);
       }
-      const Clock::time_point until = Clock::now() + std::chrono::minutes(2);
-      while (analyst.Busy() && Clock::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      }
-      EXPECT_FALSE(analyst.Busy());
+      EXPECT_TRUE(WaitIdle(analyst));
       // The finished duel, and another duel's position, which the kept table cannot answer.
       EXPECT_EQ(analyst.Query(s).margin, Solve(s).margin);
       const DuelState other = RandomPosition(rng, 4);
