@@ -27,7 +27,7 @@ void Analyst::Start(const DuelState& position) {
   Stop();
   const search::Position p = search::Prepare(position);  // throws before anything starts
   {
-    const std::lock_guard<std::timed_mutex> lock(mutex_);  // a query on another thread reads it
+    const std::lock_guard<std::mutex> lock(mutex_);  // a query on another thread reads it
     start_ = p.state;
   }
   startResult_ = SolveResult{};
@@ -61,7 +61,7 @@ void Analyst::Run() {
 
 bool Analyst::SolveStart() {
   const Clock::time_point start = Clock::now();
-  const std::lock_guard<std::timed_mutex> lock(mutex_);
+  const std::lock_guard<std::mutex> lock(mutex_);
   const search::Position p = search::Prepare(start_);
   if (auto answer = search::WithoutSearch(p, runLimits_, start)) {
     startResult_ = *answer;
@@ -92,7 +92,7 @@ void Analyst::FollowUp(const DuelState& position) {
   limits.principalLine = false;
   while (!stop_.load()) {
     {
-      const std::lock_guard<std::timed_mutex> lock(mutex_);
+      const std::lock_guard<std::mutex> lock(mutex_);
       yield_.store(false);
       if (waiting_.load() == 0 && searcher_) {
         searcher_->SetLimits(limits);
@@ -138,7 +138,7 @@ void Analyst::Stop() {
   }
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
-  const std::lock_guard<std::timed_mutex> lock(mutex_);  // a query still running ends first
+  const std::lock_guard<std::mutex> lock(mutex_);  // a query still running ends first
   ready_.store(false);
   searcher_.reset();
   tableBytes_.store(0);
@@ -159,9 +159,14 @@ std::optional<SolveResult> Analyst::AskKept(const DuelState& position, const Sol
   yield_.store(true);
   std::optional<SolveResult> result;
   {
-    std::unique_lock<std::timed_mutex> lock(mutex_, std::defer_lock);
+    std::unique_lock<std::mutex> lock(mutex_, std::defer_lock);
     if (wait) {
-      (void)lock.try_lock_for(*wait);
+      // Asked again and again rather than a timed lock: the thread gives the searcher up
+      // within 1024 nodes once it runs.
+      const Clock::time_point until = Clock::now() + *wait;
+      while (!lock.try_lock() && Clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      }
     } else {
       lock.lock();
     }

@@ -101,7 +101,7 @@ class Analyst {
   DuelState start_;
   SolveResult startResult_;
   std::unique_ptr<search::Searcher> searcher_;
-  mutable std::timed_mutex mutex_;  // the searcher, between Ready and Stop
+  mutable std::mutex mutex_;  // the searcher, between Ready and Stop
   std::atomic<bool> ready_{false};
   std::atomic<bool> stop_{false};   // Stop: everything ends
   std::atomic<bool> yield_{false};  // the thread's searches give up (a query waits, or Stop)
