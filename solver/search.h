@@ -41,12 +41,14 @@ constexpr int kAllPlayed = (1 << kHandSize) - 1;
 
 int SquareIndex(int c, int r);  // -1 when not playable
 
-// Set bits of a 32-bit mask, without a call into the compiler's runtime.
-inline int Count(uint32_t x) {
-  x = x - ((x >> 1) & 0x55555555u);
-  x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-  return static_cast<int>((((x + (x >> 4)) & 0x0f0f0f0fu) * 0x01010101u) >> 24);
-}
+// Set bits of a mask of the 25 squares or of the hand slots (26 bits at most), without a call
+// into the compiler's runtime: two looks into a table of the counts of all 13-bit numbers.
+inline constexpr std::array<uint8_t, 1 << 13> kBitCounts = [] {
+  std::array<uint8_t, 1 << 13> counts{};
+  for (int x = 1; x < (1 << 13); ++x) counts[x] = static_cast<uint8_t>(counts[x >> 1] + (x & 1));
+  return counts;
+}();
+inline int Count(uint32_t x) { return kBitCounts[x & 8191] + kBitCounts[(x >> 13) & 8191]; }
 
 // For each hand, the kind of each slot: the lowest slot holding the same four side codes, and
 // how many same-kind slots come before it.
