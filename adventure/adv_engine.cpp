@@ -9,6 +9,7 @@
 #include "state/game_state.h"
 #include "state/language.h"
 #include "state/save_files.h"
+#include "ui/fonts.h"
 
 namespace korvane {
 void ADVKorvane::Timer1_Timer() {
@@ -180,11 +181,12 @@ void ADVKorvane::StartDuel() {
   // The adventure music stops; the window is hidden before the device reports.
   music_->Close();
   // The opponent by place, and the counter moved to where the result is read.
-  static const char* const kOpponents[9] = {"高原 良絵", "真道 祐樹", "風見 誠",
-                                            "横田 真央", "高峰 武",   "速水 結",
-                                            nullptr,     "高峰 武",   "横田 真央"};
-  if (currentPlace_ >= 0 && currentPlace_ <= 8 && kOpponents[currentPlace_]) {
-    state_.OpponentName = QString::fromUtf8(kOpponents[currentPlace_]);
+  // Places 0..5 are the six characters' own; 高峰 waits at the fairy tree (7) and 横田 at the
+  // square (8); the player's own house (6) has nobody to duel.
+  static constexpr int kOpponents[9] = {kTakahara, kShindo,    kKazami,   kYokota, kTakamine,
+                                        kHayami,   kThePlayer, kTakamine, kYokota};
+  if (currentPlace_ >= 0 && currentPlace_ <= 8 && kOpponents[currentPlace_] != kThePlayer) {
+    state_.OpponentName = PersonName(kOpponents[currentPlace_]);
     int16_t* counter = state_.StepCounter(currentPlace_);
     if (*counter <= 10) *counter = 11;
     if (*counter > 30) *counter = 35;

@@ -19,7 +19,7 @@
 #include <cstdlib>
 
 #include "adventure/adv_window.h"
-#include "duel/korvane_keys.h"
+#include "ui/key_help.h"
 
 namespace korvane {
 namespace {

@@ -13,6 +13,7 @@
 #include "engine/card_table.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
+#include "ui/fonts.h"
 
 namespace korvane {
 namespace {
@@ -42,6 +43,7 @@ ADVKorvane::ADVKorvane(GameState& state, SaveStore& files, SoundSystem& sound, P
     pictures_.town = pictures_.town.scaled(kPictureWidth, kPictureHeight);
   }
   picture1_ = pictures_.town.copy();
+  pictureLog_.ClearToArt(ArtKind::Town);
   commands_[0] = {true, kNewGame};
   commands_[1] = {true, kContinue};
   commands_[2] = {true, kRules};

@@ -15,10 +15,10 @@
 #include "adventure/adv_layout.h"
 #include "adventure/adv_pictures.h"
 #include "adventure/message_lines.h"
-#include "adventure/picture_log.h"
 #include "adventure/story/script_host.h"
-#include "duel/platform.h"
 #include "sound/sound.h"
+#include "ui/paint_log.h"
+#include "ui/platform.h"
 
 class QPainter;
 
@@ -133,7 +133,7 @@ class ADVKorvane : public ScriptHost {
   // Changes whenever Picture1 is drawn on, so the view repaints only then.
   int PictureRevision() const { return pictureRevision_; }
   // What Picture1 shows, step by step, for a view that draws it at its zoom.
-  const PictureLog& Picture1Log() const { return pictureLog_; }
+  const PaintLog& Picture1Log() const { return pictureLog_; }
   bool Picture1Visible() const { return picture1Visible_; }
   const ControlState& Picture5() const { return picture5_; }
   const ControlState& Command(int i) const { return commands_[i - 1]; }  // 1..5
@@ -212,7 +212,7 @@ class ADVKorvane : public ScriptHost {
   QImage picture1_;       // the persistent drawing surface
   QImage boxBackground_;  // the empty light box, kept so typing can redraw its lines cleanly
   QRect boxRect_;         // where boxBackground_ lies on Picture1
-  PictureLog pictureLog_;
+  PaintLog pictureLog_;
   int pictureRevision_ = 0;
   std::array<bool, 9> clickerVisible_{};
   std::array<ControlState, 2> choiser_;

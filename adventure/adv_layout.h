@@ -76,11 +76,7 @@ constexpr std::array<TwipRect, 9> kClickerRects{{
     {6480, 2640, 1815, 1455},  // 8 コルヴァーン スクウェア
 }};
 
-// Fonts: the handwriting face stands in for "へた字", IPAPGothic for "ＭＳ Ｐゴシック".
-inline QString HandwritingFamily() { return QStringLiteral("Klee One"); }
-inline QString GothicFamily() { return QStringLiteral("IPAPGothic"); }
-constexpr double kMessagePointSize = 14.25;
-constexpr double kChoicePointSize = 15.75;
+// The title's three large buttons (the faces and the message sizes are in ui/fonts.h).
 constexpr double kTitleButtonPointSize = 9.0;
 
 }  // namespace korvane

@@ -5,19 +5,11 @@
 #include <QPainter>
 
 #include "adventure/adv_layout.h"
+#include "state/data_files.h"
+#include "ui/fonts.h"
 
 namespace korvane {
 namespace {
-
-// Finds a file in dir without regard to case.
-QString FindFile(const QString& dir, const QString& name) {
-  QDir d(dir);
-  const QStringList entries = d.entryList(QDir::Files);
-  for (const QString& e : entries) {
-    if (e.compare(name, Qt::CaseInsensitive) == 0) return d.filePath(e);
-  }
-  return {};
-}
 
 QImage Plain(int w, int h, QColor fill, const QString& label = {}) {
   QImage img(w, h, QImage::Format_RGB32);
@@ -48,7 +40,7 @@ QImage PlaceholderTown() {
 }
 
 QImage LoadOr(const QString& dir, const QString& name, QSize size, const QImage& fallback) {
-  const QString path = FindFile(dir, name);
+  const QString path = FindFileNoCase(dir, name);
   QImage img;
   if (!path.isEmpty()) img.load(path);
   if (img.isNull()) return fallback;
@@ -64,7 +56,7 @@ AdventurePictures PlaceholderPictures() {
   pics.logo = Plain(302, 189, QColor(40, 40, 90));
   {
     QPainter p(&pics.logo);
-    QFont f(QStringLiteral("Klee One"));
+    QFont f(HandwritingFamily());
     f.setPixelSize(34);
     p.setFont(f);
     p.setPen(QColor(250, 220, 120));
@@ -97,28 +89,6 @@ AdventurePictures LoadAdventurePictures(const QString& dataDir) {
         LoadOr(dir, QStringLiteral("OppPic%1.png").arg(i), {100, 100}, pics.opponent[i]);
   }
   return pics;
-}
-
-const QImage* SharpAdventureArt::Get(const QString& name, QSize size, int scale) const {
-  if (scale <= 1 || dir_.isEmpty()) return nullptr;
-  const QString file = name.left(name.size() - 4) + QStringLiteral("@%1x.png").arg(scale);
-  auto it = cache_.find(file);
-  if (it == cache_.end()) {
-    QImage img;
-    const QString path = FindFile(QDir(dir_).filePath(QStringLiteral("adventure")), file);
-    if (!path.isEmpty() && img.load(path) && img.size() == size * scale) {
-      img = img.convertToFormat(QImage::Format_RGB32);
-    } else {
-      img = QImage();
-    }
-    it = cache_.emplace(file, img).first;
-  }
-  return it->second.isNull() ? nullptr : &it->second;
-}
-
-const QImage* SharpAdventureArt::CloseUp(int place) const {
-  if (place < 0 || place > 8) return nullptr;
-  return Get(QStringLiteral("CloseUp%1.png").arg(place), {kPictureWidth, kPictureHeight}, 3);
 }
 
 }  // namespace korvane

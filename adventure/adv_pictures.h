@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QString>
 #include <array>
-#include <map>
 
 namespace korvane {
 
@@ -23,20 +22,5 @@ struct AdventurePictures {
 AdventurePictures LoadAdventurePictures(const QString& dataDir);
 // Placeholders only (tests).
 AdventurePictures PlaceholderPictures();
-
-// The adventure's pictures at 2x and 3x ("Town@2x.png" beside "Town.png") and the close-ups of the
-// places ("CloseUp0@3x.png"), read when the zoomed view first needs each of them.
-class SharpAdventureArt {
- public:
-  explicit SharpAdventureArt(QString dataDir) : dir_(std::move(dataDir)) {}
-  // `name` (the 1x file name) at `scale` times `size`; null when it is missing or damaged.
-  const QImage* Get(const QString& name, QSize size, int scale) const;
-  // The close-up of place 0..8, three times the picture's size; null when missing.
-  const QImage* CloseUp(int place) const;
-
- private:
-  QString dir_;
-  mutable std::map<QString, QImage> cache_;
-};
 
 }  // namespace korvane

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -15,52 +14,31 @@
 #include <functional>
 
 #include "adventure/story/player_name.h"
-#include "duel/sharp_art.h"
-#include "duel/view_zoom.h"
-#include "duel/window_place.h"
 #include "state/language.h"
+#include "ui/fonts.h"
+#include "ui/log_painter.h"
+#include "ui/picture_view.h"
+#include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
+#include "ui/window_place.h"
 
 namespace korvane {
 
-// A plain area that reports pointer moves and left clicks, and paints what it is told to.
-class ClickArea : public QWidget {
- public:
-  explicit ClickArea(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
-  std::function<void()> onMove;
-  std::function<void()> onClick;
-  std::function<void(QPainter&)> onPaint;
-
- protected:
-  void mouseMoveEvent(QMouseEvent* e) override {
-    if (onMove) onMove();
-    e->accept();
-  }
-  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    // A click is a press and a release over the same control.
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick) {
-      onClick();
-    }
-    e->accept();
-  }
-  void paintEvent(QPaintEvent*) override {
-    if (!onPaint) return;
-    QPainter p(this);
-    onPaint(p);
-  }
-};
-
 namespace {
 
-QFont Gothic(double points, bool bold = false) {
-  QFont f(GothicFamily());
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
+// A plain area of the window: it follows the pointer, and a double-click is two clicks to it.
+PictureView* NewArea(QWidget* parent) {
+  auto* area = new PictureView(parent);
+  area->PressOnDoubleClick = true;
+  area->TrackPointer();
+  return area;
 }
 
 constexpr QSize kDesign(kAreaWidthTwips / kTwipsPerPixel, kAreaHeightTwips / kTwipsPerPixel);
 constexpr int kFramePixels = kFrameTwips / kTwipsPerPixel;
+// Where the sharp copies of the adventure's pictures lie in the data folder.
+const QString kAdventureFolder = QStringLiteral("adventure");
 
 // The switches' captions are the settings file's values; only what is shown is translated.
 [[maybe_unused]] const char* const kSwitchCaptions[] = {
@@ -90,13 +68,13 @@ void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
 
 }  // namespace
 
-ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const SharpAdventureArt* art,
+ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const SharpArt* art,
                                    QWidget* parent)
     : QWidget(parent), logic_(logic) {
   setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
   // The controls lie on a stage of the window's size times the zoom.
   zoom_ = new ZoomStage(this, kDesign, QColor(236, 230, 210));
-  zoom_->SetFont(zoom_->Stage(), Gothic(9));
+  zoom_->SetFont(zoom_->Stage(), GothicPoints(9));
   // After a duel the window comes back exactly where it was.
   new KeepPlace(this);
   BuildPicture();
@@ -124,27 +102,27 @@ void ADVKorvaneWindow::BuildPicture() {
   border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   border->setLineWidth(2);
   zoom_->Place(border, QRect(QPoint(0, 0), kDesign));
-  picture1_ = new ClickArea(border);
+  picture1_ = NewArea(border);
   zoom_->Place(picture1_, QRect(2, 2, kPictureWidth, kPictureHeight));
-  picture1_->onPaint = [this](QPainter& p) { PaintPicture1(p); };
-  picture1_->onMove = [this] { Forward([this] { logic_.Picture1_MouseMove(); }); };
-  picture1_->onClick = [this] { Forward([this] { logic_.Picture1_Click(); }); };
+  picture1_->OnPaint = [this](QPainter& p) { PaintPicture1(p); };
+  picture1_->OnMove = [this] { Forward([this] { logic_.Picture1_MouseMove(); }); };
+  picture1_->OnClick = [this] { Forward([this] { logic_.Picture1_Click(); }); };
   picture1_->setObjectName(QStringLiteral("Picture1"));
 
   for (int i = 0; i < 9; ++i) {
-    auto* c = new ClickArea(picture1_);
+    auto* c = NewArea(picture1_);
     zoom_->Place(c, kClickerRects[i].Pixels());
     c->setCursor(Qt::PointingHandCursor);
-    c->onMove = [this, i] { Forward([this, i] { logic_.Clicker_MouseMove(i); }); };
-    c->onClick = [this, i] { Forward([this, i] { logic_.Clicker_Click(i); }); };
-    c->onPaint = [this, i, c](QPainter& p) { PaintMapCursor(p, i, c->size()); };
+    c->OnMove = [this, i] { Forward([this, i] { logic_.Clicker_MouseMove(i); }); };
+    c->OnClick = [this, i] { Forward([this, i] { logic_.Clicker_Click(i); }); };
+    c->OnPaint = [this, i, c](QPainter& p) { PaintMapCursor(p, i, c->size()); };
     c->setObjectName(QStringLiteral("Clicker%1").arg(i));
     clickers_[i] = c;
   }
 
-  picture2_ = new ClickArea(picture1_);
+  picture2_ = NewArea(picture1_);
   zoom_->Place(picture2_, QRect(0, 0, kFramePixels, kFramePixels));
-  picture2_->onPaint = [this](QPainter& p) {
+  picture2_->OnPaint = [this](QPainter& p) {
     const QImage* pic = nullptr;
     QString name;
     for (int s = 0; s < 2; ++s) {
@@ -155,17 +133,17 @@ void ADVKorvaneWindow::BuildPicture() {
     }
     PaintPortrait(p, pic, name);
   };
-  picture2_->onClick = [this] { Forward([this] { logic_.Picture2_Click(); }); };
+  picture2_->OnClick = [this] { Forward([this] { logic_.Picture2_Click(); }); };
   picture2_->setObjectName(QStringLiteral("Picture2"));
 
-  picture4_ = new ClickArea(picture1_);
+  picture4_ = NewArea(picture1_);
   zoom_->Place(picture4_, kPicture4Rect.Pixels());
-  picture4_->onPaint = [this](QPainter& p) {
+  picture4_->OnPaint = [this](QPainter& p) {
     const int shown = logic_.ShownOppPic();
     PaintPortrait(p, shown >= 0 ? &logic_.Pictures().opponent[shown] : nullptr,
                   QStringLiteral("OppPic%1.png").arg(shown));
   };
-  picture4_->onClick = [this] { Forward([this] { logic_.Picture4_Click(); }); };
+  picture4_->OnClick = [this] { Forward([this] { logic_.Picture4_Click(); }); };
   picture4_->setObjectName(QStringLiteral("Picture4"));
 
   QFont choiceFont(HandwritingFamily());
@@ -183,7 +161,7 @@ void ADVKorvaneWindow::BuildPicture() {
   // Not one of the window's own controls: shown only while the map waits.
   albumButton_ = new QPushButton(picture1_);
   zoom_->Place(albumButton_, kAlbumButton);
-  zoom_->SetFont(albumButton_, Gothic(8));
+  zoom_->SetFont(albumButton_, GothicPoints(8));
   albumButton_->setObjectName(QStringLiteral("AlbumButton"));
   albumButton_->setFocusPolicy(Qt::NoFocus);
   albumButton_->hide();
@@ -211,7 +189,7 @@ void ADVKorvaneWindow::BuildTitle() {
   for (int i = 0; i < 5; ++i) {
     auto* b = new QPushButton(stage);
     zoom_->Place(b, rects[i].Pixels());
-    zoom_->SetFont(b, Gothic(i < 3 ? kTitleButtonPointSize : 9, i < 3));
+    zoom_->SetFont(b, GothicPoints(i < 3 ? kTitleButtonPointSize : 9, i < 3));
     b->setObjectName(QStringLiteral("Command%1").arg(i + 1));
     b->setFocusPolicy(Qt::TabFocus);
     connect(b, &QPushButton::clicked, this, [this, h = handlers[i]] { Forward(h); });
@@ -245,7 +223,7 @@ void ADVKorvaneWindow::BuildTitle() {
   // The switch of editions, small in the top right corner, away from the described controls.
   language_ = new QPushButton(stage);
   zoom_->Place(language_, kLanguageRect);
-  zoom_->SetFont(language_, Gothic(9));
+  zoom_->SetFont(language_, GothicPoints(9));
   language_->setObjectName(QStringLiteral("Language"));
   language_->setFocusPolicy(Qt::NoFocus);  // F3 is its key; the title's Tab chain stays as it was
   language_->setVisible(false);
@@ -264,7 +242,7 @@ void ADVKorvaneWindow::Retranslate() {
   frame1_->setTitle(QCoreApplication::translate("Title", "自分のプロフィール"));
   label1_->setText(QCoreApplication::translate("Title", "名前："));
   // The name box covers the label's right part: "Name" takes a point less to stay whole.
-  zoom_->SetFont(label1_, Gothic(EnglishEdition() ? 8 : 9));
+  zoom_->SetFont(label1_, GothicPoints(EnglishEdition() ? 8 : 9));
   label2_->setText(QCoreApplication::translate("Title", "性別："));
   combo1_->setItemText(0, QCoreApplication::translate("Title", "男"));
   combo1_->setItemText(1, QCoreApplication::translate("Title", "女"));
@@ -334,7 +312,7 @@ void ADVKorvaneWindow::Sync() {
   if (logic_.PictureRevision() != shownRevision_) {
     shownRevision_ = logic_.PictureRevision();
     // While a message types, only its box changes.
-    const PictureLog& log = logic_.Picture1Log();
+    const PaintLog& log = logic_.Picture1Log();
     if (log.Revision() == shownSteps_ && !log.Lines().clip.isEmpty()) {
       picture1_->update(zoom_->Rect(log.Lines().clip).adjusted(-2, -2, 2, 2));
     } else {
@@ -344,7 +322,7 @@ void ADVKorvaneWindow::Sync() {
   }
 }
 
-void ADVKorvaneWindow::UseZoom(ViewZoom* zoom, const SharpAdventureArt* art) {
+void ADVKorvaneWindow::UseZoom(ViewZoom* zoom, const SharpArt* art) {
   sharpArt_ = art;
   sharp_ = QImage();
   zoom_->Attach(zoom);
@@ -362,15 +340,11 @@ void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
   }
   // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures),
   // once per change, at the screen's own pixels; the typed lines go on top at every paint.
-  const PictureLog& log = logic_.Picture1Log();
+  const PaintLog& log = logic_.Picture1Log();
   if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
     if (sharpArt_) {
-      const int k = SharpArt::ArtScaleFor(scale);
-      const QImage* town =
-          sharpArt_->Get(QStringLiteral("Town.png"), {kPictureWidth, kPictureHeight}, k);
-      PictureArt art{town ? town : &logic_.Pictures().town, &logic_.Pictures().lightTile,
-                     [this](int place) { return sharpArt_->CloseUp(place); }};
-      sharp_ = PaintPicture(log, art, scale);
+      const TownArt town{&logic_.Pictures().town, &logic_.Pictures().lightTile};
+      sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, *sharpArt_, scale, town);
     } else {
       // No sharp art: the logic's own picture, enlarged.
       sharp_ = logic_.Picture1().scaled(int(std::ceil(kPictureWidth * scale)),
@@ -395,8 +369,9 @@ void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const 
     const QSize device(int(std::lround(100 * scale)), int(std::lround(100 * scale)));
     PortraitCache& cache = portraits_[name];
     if (cache.image.size() != device || cache.from != portrait) {
-      const QImage* sharp =
-          sharpArt_ ? sharpArt_->Get(name, {100, 100}, SharpArt::ArtScaleFor(scale)) : nullptr;
+      const QImage* sharp = sharpArt_ ? sharpArt_->File(kAdventureFolder, name, {100, 100},
+                                                        SharpArt::ArtScaleFor(scale))
+                                      : nullptr;
       cache.image = (sharp ? *sharp : *portrait)
                         .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       cache.from = portrait;
@@ -413,7 +388,8 @@ void ADVKorvaneWindow::ShowLogo() {
   // The English edition's logo says its line under the title in English.
   const bool english = EnglishEdition();
   const QString name = english ? QStringLiteral("Logo_en.png") : QStringLiteral("Logo.png");
-  const QImage* sharp = sharpArt_ ? sharpArt_->Get(name, {302, 189}, k) : nullptr;
+  const QImage* sharp =
+      sharpArt_ ? sharpArt_->File(kAdventureFolder, name, {302, 189}, k) : nullptr;
   const QImage& logo =
       sharp ? *sharp : (english ? logic_.Pictures().logoEnglish : logic_.Pictures().logo);
   QPixmap pixmap = QPixmap::fromImage(
@@ -427,7 +403,7 @@ void ADVKorvaneWindow::Forward(const std::function<void()>& handler) {
     handler();
   } catch (const std::exception& e) {
     timer1_.stop();
-    QMessageBox::critical(this, QStringLiteral("KORVANE"), QString::fromUtf8(e.what()));
+    QtPlatform::ShowError(this, QString::fromUtf8(e.what()));
     QCoreApplication::exit(3);
     return;
   }

@@ -11,8 +11,7 @@
 #include <map>
 
 #include "adventure/adv_korvane.h"
-#include "duel/korvane_window.h"
-#include "duel/qt_platform.h"
+#include "ui/window_links.h"
 
 class QComboBox;
 class QFrame;
@@ -24,27 +23,16 @@ class QPushButton;
 
 namespace korvane {
 
-class ClickArea;
-class SharpAdventureArt;
+class PictureView;
+class SharpArt;
 class ViewZoom;
 class ZoomStage;
-
-// The real platform, with one addition: before pending events run, the adventure window mirrors
-// its logic, so a control the handler has just hidden cannot be clicked meanwhile.
-class AdventurePlatform : public QtPlatform {
- public:
-  std::function<void()> BeforeEvents;
-  void ProcessEvents() override {
-    if (BeforeEvents) BeforeEvents();
-    QtPlatform::ProcessEvents();
-  }
-};
 
 class ADVKorvaneWindow : public QWidget {
  public:
   // `zoom` and `art` as for UseZoom, taken before the window first shows itself.
   explicit ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom = nullptr,
-                            const SharpAdventureArt* art = nullptr, QWidget* parent = nullptr);
+                            const SharpArt* art = nullptr, QWidget* parent = nullptr);
 
   // Mirror the logic's state onto the widgets.
   void Sync();
@@ -52,7 +40,7 @@ class ADVKorvaneWindow : public QWidget {
   void StartTimer();
   // Follows `zoom` (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11) and paints the picture, the portraits and
   // the logo from `art`, with the close-ups of the places (either may be null).
-  void UseZoom(ViewZoom* zoom, const SharpAdventureArt* art);
+  void UseZoom(ViewZoom* zoom, const SharpArt* art);
   double Zoom() const;
   ADVKorvane& Logic() { return logic_; }
   // Runs once the window has accepted its close (the program ends then).
@@ -97,9 +85,9 @@ class ADVKorvaneWindow : public QWidget {
 
   ADVKorvane& logic_;
   ZoomStage* zoom_ = nullptr;
-  const SharpAdventureArt* sharpArt_ = nullptr;
+  const SharpArt* sharpArt_ = nullptr;
   QFrame* border_ = nullptr;
-  ClickArea* picture1_ = nullptr;
+  PictureView* picture1_ = nullptr;
   QLabel* picture5_ = nullptr;
   std::array<QPushButton*, 5> commands_{};
   QGroupBox* frame1_ = nullptr;
@@ -108,12 +96,12 @@ class ADVKorvaneWindow : public QWidget {
   QLabel* label2_ = nullptr;
   QComboBox* combo1_ = nullptr;
   QPushButton* language_ = nullptr;
-  std::array<ClickArea*, 9> clickers_{};
+  std::array<PictureView*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
   QPushButton* albumButton_ = nullptr;
   QPointer<QWidget> album_;
-  ClickArea* picture2_ = nullptr;
-  ClickArea* picture4_ = nullptr;
+  PictureView* picture2_ = nullptr;
+  PictureView* picture4_ = nullptr;
   QTimer timer1_;
   int shownRevision_ = -1;              // the Picture1 revision on screen
   uint64_t shownSteps_ = ~uint64_t(0);  // the picture log's revision on screen

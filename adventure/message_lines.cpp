@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "adventure/picture_log.h"
+#include "ui/fonts.h"
 
 namespace korvane {
 namespace {

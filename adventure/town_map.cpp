@@ -128,7 +128,7 @@ void ADVKorvane::ShowTownMap() {
   messageCaption_.clear();
   // The plain town picture erases the zoom and every drawn text.
   picture1_ = pictures_.town.copy();
-  pictureLog_.Reset();
+  pictureLog_.ClearToArt(ArtKind::Town);
   ++pictureRevision_;
   Form_Paint();
   // Every place whose time has come.

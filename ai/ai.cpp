@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "cast/cast.h"
 #include "engine/projection.h"
 #include "engine/rules.h"
 
@@ -188,25 +189,25 @@ int16_t ScoreCtx(const DuelState& s, const Context& ctx, const AiWeights& w, int
   return score;
 }
 
-struct WeightRow {
-  std::string_view name;
-  AiWeights weights;
-};
-constexpr WeightRow kWeightTable[] = {
-    {"高原 良絵", {0, 3, 0, -10}}, {"真道 祐樹", {1, 10, 0, -10}}, {"風見 誠", {0, 4, 10, 0}},
-    {"横田 真央", {1, 6, 6, -5}},  {"高峰 武", {1, 9, 6, -10}},    {"速水 結", {1, 10, 10, -10}},
+// Territory, flip, safety and loss weights of person 1..6 (index 0 unused).
+constexpr AiWeights kWeightTable[kPersons] = {
+    {},
+    {0, 3, 0, -10},
+    {1, 10, 0, -10},
+    {0, 4, 10, 0},
+    {1, 6, 6, -5},
+    {1, 9, 6, -10},
+    {1, 10, 10, -10},
 };
 
 }  // namespace
 
 bool SetWeightsFor(std::string_view opponentName, AiWeights* weights) {
-  for (const WeightRow& row : kWeightTable) {
-    if (row.name == opponentName) {
-      *weights = row.weights;
-      return true;
-    }
-  }
-  return false;
+  // Only the full names: the duel window passes OpponentName as it is.
+  const int person = CastIndex(opponentName);
+  if (person <= 0 || Cast(person).name != opponentName) return false;
+  *weights = kWeightTable[person];
+  return true;
 }
 
 SeededRandom::SeededRandom(uint64_t seed) : gen_(seed) {}

@@ -53,10 +53,6 @@ struct AiWeights {
   int16_t LossWeight = 0;
 };
 
-// The six opponents in the order of the shared collections (person 1..6).
-constexpr std::array<std::string_view, 6> kOpponentNames = {"高原 良絵", "真道 祐樹", "風見 誠",
-                                                            "横田 真央", "高峰 武",   "速水 結"};
-
 // Looks up the weights for one of the six opponents; any other name leaves *weights as it was
 // and returns false.
 bool SetWeightsFor(std::string_view opponentName, AiWeights* weights);

@@ -2,39 +2,10 @@
 
 #include <algorithm>
 
+#include "cast/cast.h"
+
 namespace korvane {
 namespace {
-
-struct Entry {
-  int id, count;
-};
-struct StartRow {
-  std::string_view name;
-  std::initializer_list<Entry> cards;
-};
-
-// The six opponents' collections at the start of a new game.
-const StartRow kStart[] = {
-    {"高原 良絵",
-     {{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 2}, {8, 5}, {9, 2}, {12, 3}}},
-    {"真道 祐樹", {{3, 2}, {6, 5}, {7, 3}, {8, 3}, {9, 4}, {10, 1}, {11, 1}, {13, 3}, {24, 1}}},
-    {"風見 誠",
-     {{0, 8},
-      {8, 8},
-      {9, 12},
-      {10, 6},
-      {11, 6},
-      {13, 6},
-      {14, 4},
-      {16, 2},
-      {20, 3},
-      {21, 2},
-      {27, 1}}},
-    {"横田 真央",
-     {{0, 2}, {10, 4}, {11, 4}, {16, 3}, {17, 3}, {18, 3}, {19, 3}, {21, 2}, {22, 2}, {23, 1}}},
-    {"高峰 武", {{10, 2}, {11, 2}, {23, 1}, {25, 2}, {26, 2}, {27, 1}, {28, 2}, {29, 1}, {30, 2}}},
-    {"速水 結", {{0, 1}, {29, 1}, {31, 1}, {32, 1}, {33, 1}, {34, 1}, {35, 1}, {38, 1}}},
-};
 
 int16_t MirrorCode(int16_t code) {
   return code == kBlockedSquare ? code : static_cast<int16_t>(-code);
@@ -67,15 +38,6 @@ void Redraw(DuelState& s) {
 
 }  // namespace
 
-Collection StartingCollection(std::string_view personName) {
-  Collection stock{};
-  for (const StartRow& row : kStart) {
-    if (row.name != personName) continue;
-    for (const Entry& e : row.cards) stock[e.id] = static_cast<int16_t>(e.count);
-  }
-  return stock;
-}
-
 DuelState MirrorSides(const DuelState& s) {
   DuelState m = s;
   m.PlayerHand = s.EnemyHand;
@@ -105,11 +67,11 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
   AiWeights enemyWeights, playerWeights;
   SetWeightsFor(enemy.name, &enemyWeights);
   DuelState s;
-  Collection enemyStock = StartingCollection(enemy.name);
+  Collection enemyStock = StartingCollection(CastIndex(enemy.name));
   ChooseEnemyHand(s.EnemyHand, enemyStock, enemy.name, rng);
   if (player.isAi) {
     SetWeightsFor(player.name, &playerWeights);
-    Collection playerStock = StartingCollection(player.name);
+    Collection playerStock = StartingCollection(CastIndex(player.name));
     ChooseEnemyHand(s.PlayerHand, playerStock, player.name, rng);
   } else {
     for (auto& id : s.PlayerHand) {

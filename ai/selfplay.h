@@ -9,16 +9,11 @@
 #include <string_view>
 
 #include "ai/ai.h"
+#include "cast/cast.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 
 namespace korvane {
-
-using Collection = std::array<int16_t, kCardKinds>;
-
-// The collection a person starts a new game with (one of the six opponent names); all zero
-// for any other name.
-Collection StartingCollection(std::string_view personName);
 
 // The same duel seen from the other side: board turned by 180 degrees, owners swapped, hands,
 // played slots, side codes and field maps swapped. The enemy of the result is the player of `s`.

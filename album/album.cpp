@@ -4,15 +4,12 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "duel/korvane.h"
+#include "cast/cast.h"
 #include "engine/card_table.h"
 #include "state/language.h"
 
 namespace korvane {
 namespace {
-
-// 速水 結's duels move no card either way: her copies cannot be won.
-constexpr int kHayami = 6;
 
 bool Raises(int person, bool forMaster, int card) {
   const std::span<const StockRaise> raises = MinimumStockRaises(person, forMaster);
@@ -48,6 +45,7 @@ AlbumCard Album::Card(int id) const {
   for (int p = 1; p < kPersons; ++p) {
     const int copies = game_.Collections[p][id];
     if (c.Owned <= 0 && copies > 0) c.Holders.push_back({p, copies});
+    // 速水 結's duels move no card either way: her copies cannot be won.
     if (p != kHayami && (copies > 0 || Raises(p, false, id))) winnable = true;
     if (Raises(p, true, id)) c.MasterSources.push_back(p);
   }

@@ -11,9 +11,10 @@
 #include <cmath>
 
 #include "album/album.h"
-#include "duel/card_pictures.h"
-#include "duel/sharp_art.h"
-#include "duel/view_zoom.h"
+#include "ui/card_pictures.h"
+#include "ui/fonts.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
 
 namespace korvane {
 namespace {
@@ -33,19 +34,12 @@ constexpr int kGridTop = 56;
 constexpr int kGridHeight = 300;
 constexpr int kRecordTop = 364;
 
-QFont Gothic(int pixels, bool bold = false) {
-  QFont f(QStringLiteral("IPAPGothic"));
-  f.setPixelSize(pixels);
-  f.setBold(bold);
-  return f;
-}
-
 // A small filled square with one character, the marks of the album: black on the light gold of
 // the master's mark, white on the red of the ending's.
 void DrawMark(QPainter& p, int x, int y, const QColor& colour, const QString& text) {
   p.fillRect(x, y, 15, 15, colour);
   p.setPen(colour == kMasterMark ? Qt::black : Qt::white);
-  p.setFont(Gothic(12, true));
+  p.setFont(GothicFont(12, true));
   p.drawText(QRect(x, y, 15, 15), Qt::AlignCenter, text);
 }
 
@@ -94,10 +88,10 @@ class CardGrid : public QWidget {
     p.setOpacity(1.0);
     const int tx = x + kPicture + 6, tw = cell.right() - tx - 2;
     p.setPen(kCaption);
-    p.setFont(Gothic(13, true));
+    p.setFont(GothicFont(13, true));
     p.drawText(QRect(tx, y, tw, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QFontMetrics(p.font()).elidedText(card.Name, Qt::ElideRight, tw));
-    p.setFont(Gothic(12));
+    p.setFont(GothicFont(12));
     p.drawText(
         QRect(tx, y + 17, tw, 15), Qt::AlignLeft | Qt::AlignVCenter,
         QCoreApplication::translate("Album", "#%1　%2").arg(card.Id).arg(Album::SidesText(card)));
@@ -113,7 +107,7 @@ class CardGrid : public QWidget {
       p.drawText(QRect(tx, y + 33, tw, 15), Qt::AlignLeft | Qt::AlignVCenter, lacking);
       markX += QFontMetrics(p.font()).horizontalAdvance(lacking) + 6;
       p.setPen(kCaption);
-      p.setFont(Gothic(11));
+      p.setFont(GothicFont(11));
       p.drawText(QRect(tx, y + 49, tw, 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                  Album::HoldersText(card));
     }
@@ -154,15 +148,15 @@ class AlbumPage : public QWidget {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(zoom_, zoom_);
     p.setPen(Qt::black);
-    p.setFont(Gothic(18, true));
+    p.setFont(GothicFont(18, true));
     p.drawText(QRect(kMargin, 6, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
                album.Master() ? QCoreApplication::translate("Album", "カードアルバム　※マスター")
                               : QCoreApplication::translate("Album", "カードアルバム"));
-    p.setFont(Gothic(14, true));
+    p.setFont(GothicFont(14, true));
     p.drawText(QRect(kMargin, 6, AlbumWindow::kWidth - 2 * kMargin, 24),
                Qt::AlignRight | Qt::AlignVCenter, album.TotalsText());
     // The legend, with the marks as they appear on the cards.
-    p.setFont(Gothic(12));
+    p.setFont(GothicFont(12));
     int x = kMargin;
     auto legend = [&](const QColor* mark, const QString& markText, const QString& text) {
       if (mark) {
@@ -170,7 +164,7 @@ class AlbumPage : public QWidget {
         x += 18;
       }
       p.setPen(Qt::black);
-      p.setFont(Gothic(12));
+      p.setFont(GothicFont(12));
       p.drawText(QRect(x, 34, 400, 15), Qt::AlignLeft | Qt::AlignVCenter, text);
       x += QFontMetrics(p.font()).horizontalAdvance(text) + 14;
     };
@@ -186,10 +180,10 @@ class AlbumPage : public QWidget {
  private:
   void PaintRecord(QPainter& p) {
     p.setPen(Qt::black);
-    p.setFont(Gothic(14, true));
+    p.setFont(GothicFont(14, true));
     p.drawText(QRect(kMargin, kRecordTop, 200, 20), Qt::AlignLeft | Qt::AlignVCenter,
                QCoreApplication::translate("Album", "対戦成績"));
-    p.setFont(Gothic(11));
+    p.setFont(GothicFont(11));
     QString note = QCoreApplication::translate(
         "Album", "完勝・完敗は5対0（不戦敗は完敗）、獲得・喪失はカードの枚数");
     if (statistics_ && !statistics_->WriteError().isEmpty()) {
@@ -208,7 +202,7 @@ class AlbumPage : public QWidget {
     p.fillRect(kMargin, top, tableWidth, rowHeight * static_cast<int>(rows.size() + 1), Qt::white);
     p.fillRect(kMargin, top, tableWidth, rowHeight, QColor(0, 0, 128));
     p.setPen(Qt::white);
-    p.setFont(Gothic(12, true));
+    p.setFont(GothicFont(12, true));
     p.drawText(QRect(kMargin + 4, top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QCoreApplication::translate("Album", "相手"));
     for (int i = 0; i < 9; ++i) {
@@ -223,7 +217,7 @@ class AlbumPage : public QWidget {
       p.setPen(QColor(160, 160, 160));
       p.drawLine(kMargin, y, kMargin + tableWidth - 1, y);
       p.setPen(Qt::black);
-      p.setFont(Gothic(12, total));
+      p.setFont(GothicFont(12, total));
       p.drawText(QRect(kMargin + 4, y, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                  rows[r].Name);
       const OpponentRecord& o = rows[r].Record;
@@ -258,13 +252,10 @@ AlbumWindow::AlbumWindow(const GameState& game, const Statistics* statistics,
 }
 
 void AlbumWindow::Build() {
-  // Edges rounded one by one, so neighbouring parts stay neighbours at any zoom.
-  const auto at = [this](int x, int y, int w, int h) {
-    const auto z = [this](int v) { return int(std::lround(v * zoom_)); };
-    return QRect(QPoint(z(x), z(y)), QPoint(z(x + w) - 1, z(y + h) - 1));
-  };
+  // Laid out at the zoom as the windows are.
+  const auto at = [this](int x, int y, int w, int h) { return ZoomRect(QRect(x, y, w, h), zoom_); };
   const auto font = [this](int pixels, bool bold = false) {
-    return Gothic(std::max(1, int(std::lround(pixels * zoom_))), bold);
+    return ZoomFont(GothicFont(pixels, bold), zoom_);
   };
   setFixedSize(at(0, 0, kWidth, kHeight).size());
   setFont(font(12));

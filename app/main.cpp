@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
@@ -23,19 +22,21 @@
 #include "app/game_application.h"
 #include "app/signal_closer.h"
 #include "app/translations.h"
-#include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
-#include "duel/sharp_art.h"
 #include "duel/tutorial.h"
-#include "duel/view_zoom.h"
-#include "duel/window_place.h"
 #include "engine/card_table.h"
 #include "sound/sound.h"
+#include "state/data_files.h"
 #include "state/game_state.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
 #include "state/statistics.h"
+#include "ui/card_pictures.h"
+#include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
+#include "ui/window_place.h"
 
 namespace korvane {
 namespace {
@@ -56,13 +57,8 @@ QString FindDataDir() {
 
 // The card file, its name matched without regard to case.
 QString CardFilePath(const QString& dataDir) {
-  const QStringList entries = QDir(dataDir).entryList(QDir::Files);
-  for (const QString& e : entries) {
-    if (e.compare(QStringLiteral("carddata"), Qt::CaseInsensitive) == 0) {
-      return QDir(dataDir).filePath(e);
-    }
-  }
-  return QDir(dataDir).filePath(QStringLiteral("carddata"));
+  const QString found = FindFileNoCase(dataDir, QStringLiteral("carddata"));
+  return found.isEmpty() ? QDir(dataDir).filePath(QStringLiteral("carddata")) : found;
 }
 
 // Opens the duel window for a duel or the tutorial, and brings the adventure back when it closes.
@@ -161,9 +157,8 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!cards) {
     // The same words and status as korvane-tool; on the terminal too, for scripts.
     std::fprintf(stderr, "korvane: %s\n", error.c_str());
-    QMessageBox::critical(nullptr, QStringLiteral("KORVANE"),
-                          QCoreApplication::translate("Messages", "%1\n\nデータの場所: %2")
-                              .arg(QString::fromStdString(error), dataDir));
+    QtPlatform::ShowError(nullptr, QCoreApplication::translate("Messages", "%1\n\nデータの場所: %2")
+                                       .arg(QString::fromStdString(error), dataDir));
     return kCardFileExitStatus;
   }
 
@@ -174,14 +169,13 @@ int Run(QApplication& app, const CommandLine& options) {
   GameState state;
   SaveStore store(SaveStore::DefaultDirectory());
   std::unique_ptr<SoundSystem> sound = CreateSdlSoundSystem(dataDir);
-  AdventurePlatform platform;
+  QtPlatform platform;
   ClockSeededRandom rng;
   CardPictures cardPictures(dataDir, &*cards);
   Korvane duel(state, *sound, *cards, platform, rng, cardPictures);
   // Both windows at one zoom (remembered with our own preferences), drawn from the sharp art.
   ViewZoom zoom(&preferences);
   const SharpArt cardArt(cardPictures, dataDir);
-  const SharpAdventureArt adventureArt(dataDir);
   DuelOpener opener(duel, *sound, zoom, cardArt);
   // The pace of the duels is the player's own choice, remembered beside the settings.
   duel.DuelPace = preferences.Load().pace;
@@ -214,7 +208,7 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!statisticsProblem.isEmpty()) {
     platform.ShowOk(QCoreApplication::translate("Messages", "対戦成績"), statisticsProblem);
   }
-  ADVKorvaneWindow window(adventure, &zoom, &adventureArt);
+  ADVKorvaneWindow window(adventure, &zoom, &cardArt);
   window.setWindowIcon(icon);
   window.OnAlbum = opener.OnAlbum;
   platform.BeforeEvents = [&window] { window.Sync(); };

@@ -5,55 +5,22 @@
 #include <QCoreApplication>
 #include <chrono>
 
+#include "cast/cast.h"
 #include "duel/hint_worker.h"
-#include "duel/sprite.h"
 #include "duel/tutorial.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/sound.h"
 #include "state/game_state.h"
 #include "state/statistics.h"
+#include "ui/sprite.h"
 
 namespace korvane {
 namespace {
 
-const QString kHayami = QStringLiteral("速水 結");
 const QRgb kPictureBack = qRgb(192, 192, 192);  // what a cleared hand picture shows
 
-// Music of each opponent, by person index 1..6.
-const char* const kOpponentMusic[kPersons] = {
-    "", "takahara.mid", "shindo.mid", "kazami.mid", "yokota.mid", "takamine.mid", "hayami.mid",
-};
-
-using Raise = StockRaise;
-
-// The minimum stock: what every opponent holds at least, and what more she or he holds against
-// the master.
-struct MinimumStock {
-  std::initializer_list<Raise> always;
-  std::initializer_list<Raise> master;
-};
-const MinimumStock kMinimumStock[kPersons] = {
-    {{}, {}},
-    {{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {8, 5}, {7, 2}, {9, 2}, {12, 3}}, {}},
-    {{{3, 2}, {7, 1}, {8, 1}, {9, 1}}, {}},
-    {{{8, 1}, {9, 1}, {10, 1}, {11, 1}, {13, 1}, {21, 1}}, {}},
-    {{{16, 1}, {17, 1}, {18, 1}, {19, 1}, {20, 1}, {21, 1}, {22, 1}, {23, 1}, {25, 1}},
-     {{26, 1}, {27, 1}, {28, 1}, {29, 1}, {30, 1}}},
-    {{{10, 1}, {11, 1}, {26, 1}, {27, 1}, {28, 1}, {29, 1}, {30, 1}},
-     {{33, 1}, {34, 1}, {35, 1}, {38, 1}}},
-    {{}, {}},
-};
-constexpr int kYokota = 4;
-
 }  // namespace
-
-std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster) {
-  if (person < 1 || person >= kPersons) return {};
-  const std::initializer_list<Raise>& list =
-      forMaster ? kMinimumStock[person].master : kMinimumStock[person].always;
-  return {list.begin(), list.size()};
-}
 
 DuelControls DesignLayout() {
   DuelControls c;
@@ -139,7 +106,10 @@ void Korvane::Form_Load() {
   const int person = OpponentIndex();
   if (person > 0) {
     OpponentStock = game_.Collections[person];
-    music_->SetFileName(QString::fromLatin1(kOpponentMusic[person]));
+    // Each opponent's music is named after her or him: "takahara.mid".
+    const std::string_view romanised = Cast(person).romanised;
+    music_->SetFileName(QString::fromLatin1(romanised.data(), qsizetype(romanised.size())) +
+                        QStringLiteral(".mid"));
     SetWeightsFor(game_.OpponentName.toStdString(), &Weights);
     ApplyMinimumStock();
   } else if (music_->FileName() != QStringLiteral("takahara.mid")) {
@@ -160,13 +130,13 @@ void Korvane::ApplyMinimumStock() {
   const int person = OpponentIndex();
   if (person <= 0) return;
   const bool master = game_.PlayerName.startsWith(QStringLiteral("※"));
-  auto raise = [this](const Raise& x) {
+  auto raise = [this](const StockRaise& x) {
     int16_t& count = OpponentStock[x.card];
     const bool raised = count <= x.count;
     if (raised) count = x.count;
     return raised;
   };
-  for (const Raise& x : kMinimumStock[person].always) {
+  for (const StockRaise& x : MinimumStockRaises(person, false)) {
     const bool raised = raise(x);
     // Card 37 comes with card 18 only while nobody's shared collection holds one. Those
     // collections lag behind her working stock during a series (she may have won 37s since),
@@ -178,7 +148,7 @@ void Korvane::ApplyMinimumStock() {
     }
   }
   if (master) {
-    for (const Raise& x : kMinimumStock[person].master) raise(x);
+    for (const StockRaise& x : MinimumStockRaises(person, true)) raise(x);
   }
 }
 
@@ -231,7 +201,7 @@ bool Korvane::Form_Unload() {
   PositionChanged();
 
   music_->Close();
-  if (MusicOn() && game_.OpponentName != kHayami && adventureMusic_) {
+  if (MusicOn() && OpponentIndex() != kHayami && adventureMusic_) {
     adventureMusic_->Open();
     adventureMusic_->Play();
   }
@@ -317,7 +287,7 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   Duel.Turn = TurnState::Nobody;
   // 速水 結 and the special result end the series at once. The tutorial never leaves
   // here, whoever the last opponent was.
-  if (game_.TutorialMode == 0 && (game_.OpponentName == kHayami || game_.SeriesWins == -1)) {
+  if (game_.TutorialMode == 0 && (OpponentIndex() == kHayami || game_.SeriesWins == -1)) {
     Command4_Click();
   }
 }
@@ -385,7 +355,7 @@ void Korvane::CombineArt(QImage& target, const QImage& picture, int x, int y, in
 
 void Korvane::RestoreBoard(int x, int y, int w, int h) {
   Combine(Canvas, pictures_.Board().copy(x, y, w, h), x, y, RasterOp::Copy);
-  CanvasLog.Add({PaintOp::Kind::Board, {ArtKind::Board, 0}, RasterOp::Copy, QRect(x, y, w, h)});
+  CanvasLog.Add({PaintOp::Kind::Restore, {ArtKind::Board, 0}, RasterOp::Copy, QRect(x, y, w, h)});
 }
 
 PaintLog* Korvane::LogOf(const QImage& target) {

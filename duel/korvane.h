@@ -23,12 +23,12 @@
 #include <span>
 
 #include "ai/ai.h"
-#include "duel/card_pictures.h"
-#include "duel/platform.h"
 #include "engine/duel_state.h"
 #include "solver/hint.h"
 #include "state/game_state.h"
 #include "state/preferences.h"
+#include "ui/card_pictures.h"
+#include "ui/platform.h"
 
 namespace korvane {
 
@@ -37,14 +37,6 @@ class HintWorker;
 class MusicDevice;
 class SoundSystem;
 struct DuelReport;
-
-// The minimum stock of opponent `person` (1..6): the cards raised always, or those raised only
-// against the master. Raising card k to n makes a count of at most n into n.
-struct StockRaise {
-  int16_t card;
-  int16_t count;
-};
-std::span<const StockRaise> MinimumStockRaises(int person, bool forMaster);
 
 // One control of the window: what the view shows. Positions are in pixels from the top left of
 // the container (the client area, or Picture1 / Field for the controls inside them).

@@ -4,18 +4,15 @@
 #include <cmath>
 
 #include "duel/korvane.h"
-#include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "state/game_state.h"
 #include "state/language.h"
 #include "state/statistics.h"
+#include "ui/sprite.h"
 
 namespace korvane {
 namespace {
-
-const QString kHayami = QStringLiteral("速水 結");
-const QString kTakahara = QStringLiteral("高原 良絵");
 
 // Sets a flag for the length of a scope.
 class FlagScope {
@@ -220,7 +217,7 @@ void Korvane::SettleDuel() {
   DuelReport report{OpponentIndex(), out->result, out->PlayerScore, out->EnemyScore, false, 0, 0};
   {
     FlagScope settling(settling_);
-    const bool hayami = game_.OpponentName == kHayami;
+    const bool hayami = OpponentIndex() == kHayami;
     if (out->result == DuelResult::PlayerWon) {
       AddTo(game_.SeriesWins, 1);
       bool card15 = false;
@@ -228,7 +225,7 @@ void Korvane::SettleDuel() {
       int held15 = 0;
       for (int p = 0; p < kPersons; ++p) held15 += game_.Collections[p][15];
       if (out->PlayerScore == 5 && out->EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
-          held15 == 0 && game_.OpponentName == kTakahara) {
+          held15 == 0 && OpponentIndex() == kTakahara) {
         game_.SeriesWins = -1;
       }
       for (int s = 0; s < kHandSize && !hayami; ++s) {

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QToolTip>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 
 #include "duel/korvane_window.h"
 #include "state/game_state.h"
+#include "ui/fonts.h"
 
 namespace korvane {
 namespace {
@@ -239,32 +239,6 @@ QString PaceName(Pace pace) {
                             : QCoreApplication::translate("Keys", "ふつう");
 }
 
-QString KeyTable(std::initializer_list<KeyLine> lines) {
-  // The zoom keys are the same in every window and close each table.
-  const KeyLine zoomLines[] = {
-      {QT_TRANSLATE_NOOP("Keys", "Ctrl + プラス / マイナス"),
-       QCoreApplication::translate("Keys", "拡大 / 縮小")},
-      {"Ctrl + 0", QCoreApplication::translate("Keys", "標準の大きさ")},
-      {"F11", QCoreApplication::translate("Keys", "全画面表示の切り替え")},
-  };
-  std::vector<KeyLine> all(lines);
-  all.insert(all.end(), std::begin(zoomLines), std::end(zoomLines));
-  QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-  for (const KeyLine& line : all) {
-    if (!line.keys) {
-      html += QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>").arg(line.does);
-    } else {
-      // Keys named in words ("プラス") have their translation; the others stay as they are.
-      html += QStringLiteral(
-                  "<tr><td style=\"padding-left:12px; padding-right:14px\">%1</td>"
-                  "<td>%2</td></tr>")
-                  .arg(QCoreApplication::translate("Keys", line.keys).toHtmlEscaped(),
-                       line.does.toHtmlEscaped());
-    }
-  }
-  return html + QStringLiteral("</table>");
-}
-
 QString DuelKeyHelp(Pace pace) {
   return KeyTable({
       {nullptr, QCoreApplication::translate("Keys", "カード選び")},
@@ -307,10 +281,7 @@ void PaintHintFrame(QPainter& p, int x, int y, bool exact) {
   // The tag lies between the side codes, so the card stays readable under it.
   const QRect tag(x + 15, y + 50, 50, 16);
   p.fillRect(tag, kHintColour);
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(11);
-  font.setBold(true);
-  p.setFont(font);
+  p.setFont(GothicFont(11, true));
   p.setPen(Qt::white);
   p.drawText(tag, Qt::AlignCenter, HintCaption(exact));
 }
@@ -362,21 +333,6 @@ void PaintListCursor(QPainter& p) {
   p.setPen(QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.drawRect(QRect(0, 0, 80, 80).adjusted(1, 1, -2, -2));
   p.restore();
-}
-
-void ShowKeyHelp(QWidget* parent, const QString& text) {
-  auto* box = new QMessageBox(parent);
-  box->setObjectName(QStringLiteral("KeyHelp"));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setWindowTitle(QCoreApplication::translate("Keys", "キー操作"));
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(13);
-  box->setFont(font);
-  box->setTextFormat(Qt::RichText);
-  box->setText(text);
-  box->setStandardButtons(QMessageBox::Ok);
-  box->setWindowModality(Qt::WindowModal);
-  box->show();
 }
 
 // --- The window's key hook ---

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "duel/korvane.h"
+#include "ui/key_help.h"
 
 class QPainter;
 class QWidget;
@@ -54,14 +55,6 @@ class DuelKeys {
   bool boardShown_ = false;
 };
 
-// One line of a key table: the keys and what they do; a line without keys heads a section.
-struct KeyLine {
-  const char* keys;  // UTF-8, or nullptr for a heading
-  QString does;
-};
-// The lines as a table for a message box (rich text), closed by the zoom keys.
-QString KeyTable(std::initializer_list<KeyLine> lines);
-
 // The help text of F1 for the duel window, with the pace in use.
 QString DuelKeyHelp(Pace pace);
 // The pace as the player reads it.
@@ -78,8 +71,5 @@ void PaintHintCard(QPainter& p, const Korvane::HintMark& hint);
 QString HintCaption(bool exact);
 // The list cursor over an 80 x 80 card picture.
 void PaintListCursor(QPainter& p);
-
-// A small window-modal box with the keys; it does not block the window's timers.
-void ShowKeyHelp(QWidget* parent, const QString& text);
 
 }  // namespace korvane

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "duel/korvane.h"
-#include "duel/sprite.h"
 #include "engine/card_table.h"
 #include "state/game_state.h"
 #include "state/language.h"
+#include "ui/sprite.h"
 
 namespace korvane {
 

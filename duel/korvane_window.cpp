@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -14,108 +13,17 @@
 #include <QToolTip>
 #include <cmath>
 
-#include "duel/log_painter.h"
-#include "duel/sharp_art.h"
-#include "duel/view_zoom.h"
 #include "state/language.h"
+#include "ui/fonts.h"
+#include "ui/log_painter.h"
+#include "ui/picture_view.h"
+#include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
 
 namespace korvane {
 
-// A picture box: shows an image (inside an optional sunken border) and reports presses and
-// double-clicks in its client coordinates. At a zoom it is drawn that much larger, from the
-// sharp picture when there is one, and presses are told in the 1x pixels they fall on.
-class PictureView : public QWidget {
- public:
-  PictureView(QWidget* parent, std::function<const QImage&()> image, int border)
-      : QWidget(parent), image_(std::move(image)), border_(border) {}
-  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnPress;
-  std::function<void()> OnDoubleClick;
-  // Marks drawn over the picture by the view (never into the logic's canvas), in the picture's
-  // own 1x pixel coordinates.
-  std::function<void(QPainter&)> OnOverlay;
-  // The picture drawn at a device scale (the zoom times the screen's pixel ratio), and the
-  // revision it follows (without one the picture is taken as fixed). Without Sharp, or when it
-  // gives a null image, the 1x picture is enlarged.
-  std::function<QImage(double)> Sharp;
-  std::function<uint64_t()> Revision;
-  int Border() const { return border_; }
-  void SetZoom(double zoom) {
-    if (zoom == zoom_) return;
-    zoom_ = zoom;
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const double z = zoom_;
-    if (border_ > 0) {
-      p.save();
-      p.scale(z, z);
-      const int w = int(std::lround(width() / z)), h = int(std::lround(height() / z));
-      p.fillRect(QRectF(0, 0, width() / z, height() / z), QColor(255, 255, 255));
-      p.fillRect(0, 0, w - 1, 1, QColor(128, 128, 128));
-      p.fillRect(0, 0, 1, h - 1, QColor(128, 128, 128));
-      p.fillRect(1, 1, w - 3, 1, QColor(0, 0, 0));
-      p.fillRect(1, 1, 1, h - 3, QColor(0, 0, 0));
-      p.restore();
-    }
-    const QImage& small = image_();
-    const double scale = z * devicePixelRatioF();
-    if (scale == 1.0) {
-      p.drawImage(border_, border_, small);
-    } else {
-      // The picture is made at the screen's own pixels once, then only copied: the window
-      // repaints often.
-      const uint64_t revision = Revision ? Revision() : 0;
-      if (scale != sharpScale_ || revision != sharpRevision_ || sharp_.isNull()) {
-        const QSize device(int(std::ceil(small.width() * scale)),
-                           int(std::ceil(small.height() * scale)));
-        QImage image = Sharp ? Sharp(scale) : QImage();
-        if (image.isNull()) image = small;
-        if (image.size() != device)
-          image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        image.setDevicePixelRatio(devicePixelRatioF());
-        sharp_ = image;
-        sharpScale_ = scale;
-        sharpRevision_ = revision;
-      }
-      p.drawImage(QPoint(int(std::lround(border_ * z)), int(std::lround(border_ * z))), sharp_);
-    }
-    if (OnOverlay) {
-      p.translate(border_ * z, border_ * z);
-      p.scale(z, z);
-      OnOverlay(p);
-    }
-  }
-  void mousePressEvent(QMouseEvent* e) override {
-    // The 1x pixel under the pointer, as a press on the unzoomed picture would report it.
-    const QPointF at = e->position() / zoom_;
-    if (OnPress)
-      OnPress(e->button(), e->modifiers(),
-              QPoint(int(std::floor(at.x())), int(std::floor(at.y()))) - QPoint(border_, border_));
-  }
-  void mouseDoubleClickEvent(QMouseEvent*) override {
-    if (OnDoubleClick) OnDoubleClick();
-  }
-
- private:
-  std::function<const QImage&()> image_;
-  int border_;
-  double zoom_ = 1;
-  QImage sharp_;
-  double sharpScale_ = 0;
-  uint64_t sharpRevision_ = 0;
-};
-
 namespace {
-
-QFont GothicFont(int pixels, bool bold = false) {
-  QFont f(QStringLiteral("IPAPGothic"));
-  f.setPixelSize(pixels);
-  f.setBold(bold);
-  return f;
-}
 
 // The tutorial's longer texts do not fit LText at the window's font: they wrap, and take a
 // smaller size of the same face until the whole text shows (sizes at 1x, times the zoom).
@@ -419,7 +327,7 @@ void KorvaneWindow::Forward(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("KORVANE"), QString::fromUtf8(e.what()));
+    QtPlatform::ShowError(this, QString::fromUtf8(e.what()));
     QCoreApplication::exit(3);
   }
   --depth_;

@@ -12,6 +12,7 @@
 
 #include "duel/korvane.h"
 #include "duel/korvane_keys.h"
+#include "ui/window_links.h"
 
 class QLabel;
 class QPushButton;
@@ -19,10 +20,6 @@ class QScrollBar;
 class QTimer;
 
 namespace korvane {
-
-// Opens the album over `over` at `zoom`, showing `shown`, and returns its window (set by the
-// game, which holds the album; the duel and the adventure only ask for it).
-using AlbumOpener = std::function<QWidget*(QWidget* over, const GameState& shown, double zoom)>;
 
 class PaintLog;
 class PictureView;

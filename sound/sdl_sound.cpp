@@ -24,6 +24,7 @@
 
 #include "sound/midi_stream.h"
 #include "sound/sound.h"
+#include "state/data_files.h"
 
 namespace korvane {
 
@@ -46,17 +47,6 @@ constexpr int kEffectChannel = 0;
 // still starts, and ends at once). Restarting it from the loop would spin; it plays silence
 // instead until its device is closed. Real pieces ring on for seconds.
 constexpr long long kShortestPieceMs = 300;
-
-// Data files by bare name, matched without regard to case; empty when there is none.
-QString FindDataFile(const QString& dataDir, const QString& name) {
-  if (name.isEmpty()) return QString();
-  const QDir dir(dataDir);
-  if (QFileInfo(dir.filePath(name)).isFile()) return dir.filePath(name);
-  for (const QString& entry : dir.entryList(QDir::Files | QDir::NoDotAndDotDot)) {
-    if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
-  }
-  return QString();
-}
 
 QString FindSoundFont() {
   for (const char* font : kSoundFonts) {
@@ -128,7 +118,7 @@ class SdlMusicDevice : public MusicDevice {
   void Open() override {
     if (open_) return;
     open_ = true;
-    path_ = FindDataFile(dataDir_, file_);
+    path_ = FindFileNoCase(dataDir_, file_);
   }
 
   void Play() override {
@@ -186,7 +176,7 @@ void Mixer::OpenDevice(const QString& dataDir) {
     return;
   }
   Mix_ReserveChannels(1);  // channel 0 is the effects' own
-  for (const char* name : kEffectFiles) Effect(FindDataFile(dataDir, QString::fromLatin1(name)));
+  for (const char* name : kEffectFiles) Effect(FindFileNoCase(dataDir, QString::fromLatin1(name)));
   Mix_HookMusic(&Mixer::MusicHook, stream_.get());
   audio_.store(Audio::On);
 }
@@ -316,7 +306,7 @@ class SdlSoundSystem : public SoundSystem {
     // Typing plays an effect every few milliseconds: look each name up on disk once.
     auto it = effectPaths_.find(fileName);
     if (it == effectPaths_.end()) {
-      it = effectPaths_.emplace(fileName, FindDataFile(dataDir_, fileName)).first;
+      it = effectPaths_.emplace(fileName, FindFileNoCase(dataDir_, fileName)).first;
     }
     mixer_->PlayEffect(it->second);
   }

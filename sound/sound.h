@@ -1,5 +1,6 @@
-// Music devices, effects and the two switches. The windows talk only to these interfaces;
-// the SDL2_mixer back end and a silent/fake one implement them.
+// Music devices and effects, and the two switches (saved settings, state/sound_switches.h) they
+// obey. The windows talk only to these interfaces; the SDL2_mixer back end and a silent/fake one
+// implement them.
 #pragma once
 
 #include <QObject>
@@ -7,17 +8,9 @@
 #include <functional>
 #include <memory>
 
-namespace korvane {
+#include "state/sound_switches.h"
 
-// The two switches live in their captions, exactly as the buttons show them.
-struct SoundSwitches {
-  QString MusicCaption = QStringLiteral("音楽：ＯＮ");
-  QString EffectCaption = QStringLiteral("効果音：ＯＮ");
-  bool MusicOn() const { return MusicCaption == QStringLiteral("音楽：ＯＮ"); }
-  bool EffectsOn() const { return EffectCaption == QStringLiteral("効果音：ＯＮ"); }
-  void ToggleMusic();  // flips the caption only; the window sends the device commands
-  void ToggleEffects();
-};
+namespace korvane {
 
 // A window's music device ("sequencer"): a file name, "Open", "Play", "Close", and a completion
 // notification whenever a playback ends or is cut short by "Close". The notification is always

@@ -2,29 +2,17 @@
 
 #include <numeric>
 
-#include "ai/selfplay.h"
-
 namespace korvane {
 
-namespace {
-
-// The six characters in save order; index 0 is the player.
-const char* const kPersonNames[kPersons] = {
-    "", "高原 良絵", "真道 祐樹", "風見 誠", "横田 真央", "高峰 武", "速水 結",
-};
-
-}  // namespace
-
 QString PersonName(int person) {
-  if (person < 0 || person >= kPersons) return QString();
-  return QString::fromUtf8(kPersonNames[person]);
+  const std::string_view name = Cast(person).name;
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 int PersonIndex(const QString& fullName) {
-  for (int p = 1; p < kPersons; ++p) {
-    if (fullName == QString::fromUtf8(kPersonNames[p])) return p;
-  }
-  return -1;
+  // Only the full names: OpponentName never holds a romanised one.
+  const int person = CastIndex(fullName.toStdString());
+  return person > 0 && PersonName(person) == fullName ? person : -1;
 }
 
 int16_t* GameState::StepCounter(int place) {
@@ -70,7 +58,7 @@ bool EndingCountsCard(int card, bool master) {
 void NewGameState(GameState& g, const QString& playerName, int16_t playerSex) {
   // The opponents' starting collections are the opponent's own data; the player owns nothing.
   for (int p = 1; p < kPersons; ++p) {
-    g.Collections[p] = StartingCollection(PersonName(p).toStdString());
+    g.Collections[p] = StartingCollection(p);
   }
   g.FairyTreeStep = -1;
   for (int i = 1; i <= 5; ++i) g.PlaceUnlocked[i] = 0;

@@ -6,13 +6,12 @@
 #include <array>
 #include <cstdint>
 
+#include "cast/cast.h"
 #include "engine/types.h"
 
 namespace korvane {
 
-constexpr int kPersons = 7;  // 0 the player, then the six characters (see PersonName)
-
-// Full names as the game compares them; index 0 (the player) is "".
+// Full names as the game compares them (the cast's); index 0 (the player) is "".
 QString PersonName(int person);
 // Person index for one of the six names, or -1.
 int PersonIndex(const QString& fullName);

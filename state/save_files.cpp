@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "state/data_files.h"
+
 namespace korvane {
 
 namespace {
@@ -102,15 +104,8 @@ QString SaveStore::DefaultDirectory() {
 }
 
 QStringList SaveStore::AllSpellings(const QString& canonicalName) const {
-  QStringList found;
-  const QDir dir(directory_);
-  if (!dir.exists()) return found;
-  const QStringList entries = dir.entryList(
-      QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-  for (const QString& entry : entries) {
-    if (entry.compare(canonicalName, Qt::CaseInsensitive) == 0) found << entry;
-  }
-  return found;
+  // Folders too: a folder in the save's place must be seen, not written through.
+  return SpellingsNoCase(directory_, canonicalName, /*anyKind=*/true);
 }
 
 QString SaveStore::FindFile(const QString& canonicalName) const {

@@ -7,9 +7,9 @@
 
 #include <QString>
 
-#include "sound/sound.h"
 #include "state/game_state.h"
 #include "state/save_image.h"
+#include "state/sound_switches.h"
 
 namespace korvane {
 

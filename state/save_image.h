@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "state/game_state.h"
-#include "sound/sound.h"
+#include "state/sound_switches.h"
 
 namespace korvane {
 

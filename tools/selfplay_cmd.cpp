@@ -17,10 +17,8 @@ struct SelfPlayArgs {
 };
 
 bool IsOpponent(std::string_view name) {
-  for (std::string_view known : kOpponentNames) {
-    if (known == name) return true;
-  }
-  return false;
+  const int person = CastIndex(name);
+  return person > 0 && Cast(person).name == name;
 }
 
 void SelfPlay(const SelfPlayArgs& args) {

@@ -2,18 +2,10 @@
 // state only; a script step evaluates them when it reaches them.
 #pragma once
 
+#include "cast/cast.h"
 #include "state/game_state.h"
 
 namespace korvane::story {
-
-// Persons of Collections.
-constexpr int kThePlayer = 0;
-constexpr int kTakahara = 1;
-constexpr int kShindo = 2;
-constexpr int kKazami = 3;
-constexpr int kYokota = 4;
-constexpr int kTakamine = 5;
-constexpr int kHayami = 6;
 
 // Cards the story talks about.
 constexpr int kFairyCard = 0;       // 「妖精」

@@ -2,9 +2,9 @@
 // logic, closing it brings the adventure back, and the result step reads the series.
 #include "adv_test_support.h"
 #include "ai/ai.h"
-#include "duel/card_pictures.h"
 #include "duel/korvane.h"
 #include "engine/card_table.h"
+#include "ui/card_pictures.h"
 
 namespace korvane {
 namespace {

@@ -8,9 +8,13 @@
 
 #include "adv_test_support.h"
 #include "adventure/adv_window.h"
-#include "duel/view_zoom.h"
 #include "engine/card_table.h"
 #include "tests/image_difference.h"
+#include "ui/card_pictures.h"
+#include "ui/fonts.h"
+#include "ui/log_painter.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
 
 namespace korvane {
 namespace {
@@ -21,8 +25,10 @@ const bool kArt = QDir(KORVANE_DATA_DIR "/adventure").exists();
 
 // Picture1 as the view draws it at 1x from the log, with the 1x town and no close-ups.
 QImage Replay(const ADVKorvane& adv) {
-  const PictureArt art{&adv.Pictures().town, &adv.Pictures().lightTile, nullptr};
-  QImage out = PaintPicture(adv.Picture1Log(), art, 1.0);
+  static const CardPictures noCards;
+  const SharpArt noSharpArt(noCards, QString());
+  QImage out = PaintLogAt(adv.Picture1Log(), {kPictureWidth, kPictureHeight}, noSharpArt, 1.0,
+                          {&adv.Pictures().town, &adv.Pictures().lightTile});
   QPainter p(&out);
   PaintLines(p, adv.Picture1Log().Lines());
   return out;
@@ -99,7 +105,8 @@ class ZoomWindowTest : public AdventureTest {
   void TearDown() override { window.reset(); }
 
   ViewZoom view;
-  SharpAdventureArt sharp{QStringLiteral(KORVANE_DATA_DIR)};
+  CardPictures cards;
+  SharpArt sharp{cards, QStringLiteral(KORVANE_DATA_DIR)};
   std::unique_ptr<ADVKorvaneWindow> window;
 };
 

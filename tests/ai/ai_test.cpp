@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cast/cast.h"
 #include "tests/ai/scripted_random.h"
 #include "tests/engine/engine_test_support.h"
 
@@ -257,7 +258,7 @@ TEST(SetWeightsFor, TheSixOpponentsAndNoOneElse) {
   const int expected[6][4] = {{0, 3, 0, -10}, {1, 10, 0, -10}, {0, 4, 10, 0},
                               {1, 6, 6, -5},  {1, 9, 6, -10},  {1, 10, 10, -10}};
   for (int i = 0; i < 6; ++i) {
-    ASSERT_TRUE(SetWeightsFor(kOpponentNames[i], &w));
+    ASSERT_TRUE(SetWeightsFor(Cast(i + 1).name, &w));
     EXPECT_EQ(w.TerritoryWeight, expected[i][0]);
     EXPECT_EQ(w.FlipWeight, expected[i][1]);
     EXPECT_EQ(w.SafetyBonus, expected[i][2]);

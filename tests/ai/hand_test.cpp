@@ -32,7 +32,7 @@ TEST(ChooseEnemyHand, ThreeFivesAndTwoSixesEmptyTheStock) {
 
 TEST(ChooseEnemyHand, HayamiDrawsOnlyFromTwentyNineUp) {
   for (uint64_t seed = 1; seed <= 50; ++seed) {
-    Collection stock = StartingCollection("速水 結");
+    Collection stock = StartingCollection(kHayami);
     const Collection before = stock;
     Hand hand{-1, -1, -1, -1, -1};
     SeededRandom rng(seed);

@@ -136,7 +136,7 @@ TEST(EvaluationReference, FastScoresEqualThePlainOnesOverRandomPlay) {
       const bool enemy = move % 2 == (game % 2);
       // Compare every candidate the enemy has here, with one opponent's weights.
       AiWeights w;
-      SetWeightsFor(kOpponentNames[(game + move) % 6], &w);
+      SetWeightsFor(Cast((game + move) % 6 + 1).name, &w);
       std::vector<CandidateScore> trace;
       ChooseEnemyMove(s, w, rng, &trace);
       for (const CandidateScore& cs : trace) {

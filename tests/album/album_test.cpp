@@ -13,10 +13,10 @@
 #include <QTest>
 
 #include "album/album_window.h"
-#include "duel/card_pictures.h"
-#include "duel/sharp_art.h"
-#include "duel/view_zoom.h"
 #include "tests/engine/engine_test_support.h"
+#include "ui/card_pictures.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 

@@ -18,15 +18,15 @@
 #include <utility>
 #include <vector>
 
-#include "state/game_state.h"
 #include "ai/ai.h"
-#include "duel/card_pictures.h"
 #include "duel/korvane.h"
-#include "duel/platform.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
 #include "sound/fake_sound.h"
+#include "state/game_state.h"
 #include "tests/engine/engine_test_support.h"
+#include "ui/card_pictures.h"
+#include "ui/platform.h"
 
 // Readable failures for the game's texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

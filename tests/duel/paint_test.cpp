@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "duel/sprite.h"
 #include "tests/duel/duel_test_support.h"
+#include "ui/sprite.h"
 
 namespace korvane::testing {
 namespace {

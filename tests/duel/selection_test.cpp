@@ -1,7 +1,7 @@
 // Deck selection: the paged list and its captions, scrolling, preview and take, choose again,
 // too few cards, and the first press after a duel.
-#include "duel/sprite.h"
 #include "tests/duel/duel_test_support.h"
+#include "ui/sprite.h"
 
 namespace korvane::testing {
 namespace {

@@ -9,8 +9,8 @@
 #include <QScrollBar>
 
 #include "duel/korvane_window.h"
-#include "duel/qt_platform.h"
 #include "tests/duel/duel_test_support.h"
+#include "ui/qt_platform.h"
 
 namespace korvane::testing {
 namespace {

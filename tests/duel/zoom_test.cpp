@@ -12,13 +12,13 @@
 #include <cmath>
 
 #include "duel/korvane_window.h"
-#include "duel/log_painter.h"
-#include "duel/qt_platform.h"
-#include "duel/sharp_art.h"
-#include "duel/view_zoom.h"
-#include "duel/window_place.h"
 #include "state/preferences.h"
 #include "tests/duel/duel_test_support.h"
+#include "ui/log_painter.h"
+#include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
+#include "ui/window_place.h"
 
 namespace korvane::testing {
 namespace {

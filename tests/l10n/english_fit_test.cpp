@@ -12,6 +12,7 @@
 #include "adventure/story/ending.h"
 #include "duel/tutorial.h"
 #include "tests/l10n/l10n_support.h"
+#include "ui/fonts.h"
 
 namespace korvane::testing {
 namespace {

@@ -147,8 +147,8 @@ class EnglishPlaythrough : public ::testing::Test {
     EXPECT_EQ(reads.back().text, QCoreApplication::translate("Story", "めでたしめでたし。"));
     const QFontMetricsF fm = MessageMetrics();
     int drawn = 0;
-    for (const PictureOp& op : adv->Picture1Log().Ops()) {
-      if (op.kind != PictureOp::Kind::Text) continue;
+    for (const PaintOp& op : adv->Picture1Log().Ops()) {
+      if (op.kind != PaintOp::Kind::Text) continue;
       ++drawn;
       EXPECT_TRUE(JapaneseIn(op.text).isEmpty()) << op.text.toStdString();
       EXPECT_LE(op.at.x() + fm.horizontalAdvance(op.text), kPictureWidth) << op.text.toStdString();

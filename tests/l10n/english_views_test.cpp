@@ -17,13 +17,13 @@
 
 #include "adventure/adv_window.h"
 #include "adventure/message_lines.h"
-#include "duel/card_pictures.h"
 #include "duel/korvane_window.h"
 #include "sound/fake_sound.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
 #include "tests/adventure/adv_test_support.h"
 #include "tests/l10n/l10n_support.h"
+#include "ui/card_pictures.h"
 
 namespace korvane::testing {
 namespace {

@@ -12,12 +12,12 @@
 #include <random>
 #include <string>
 
-#include "duel/card_pictures.h"
 #include "duel/korvane.h"
-#include "duel/platform.h"
 #include "engine/card_table.h"
 #include "sound/fake_sound.h"
 #include "state/game_state.h"
+#include "ui/card_pictures.h"
+#include "ui/platform.h"
 
 namespace korvane::soak {
 

@@ -67,9 +67,9 @@ TEST(HintTest, ExactWithinTheBudgetAndAmongTheBestMoves) {
 
 TEST(HintTest, WithoutTimeTheOpponentsEvaluationAnswersAndSaysSo) {
   SeededRandom rng(22);
-  for (const std::string_view name : kOpponentNames) {
+  for (int person = 1; person < kPersons; ++person) {
     AiWeights w;
-    SetWeightsFor(name, &w);
+    SetWeightsFor(Cast(person).name, &w);
     for (int left : {10, 9, 6, 3}) {
       const DuelState s = PlayerToMove(rng, left);
       const PlayerHint h = HintForPlayer(s, w, std::chrono::milliseconds(0));
@@ -80,7 +80,7 @@ TEST(HintTest, WithoutTimeTheOpponentsEvaluationAnswersAndSaysSo) {
       const std::vector<Placement> legal = LegalPlacements(s);
       ASSERT_NE(std::find(legal.begin(), legal.end(), move), legal.end()) << PlacementText(move);
       const MirroredScores scores = ScoresFor(s, w);
-      EXPECT_EQ(scores.byMove.at(PlacementText(move)), scores.best) << name;
+      EXPECT_EQ(scores.byMove.at(PlacementText(move)), scores.best) << Cast(person).name;
       const PlayerHint again = HintForPlayer(s, w, std::chrono::milliseconds(0));
       EXPECT_EQ(std::tie(again.slot, again.column, again.row), std::tie(h.slot, h.column, h.row));
     }

@@ -1,4 +1,4 @@
-#include "duel/qt_platform.h"
+#include "ui/qt_platform.h"
 
 #include <QApplication>
 #include <QFont>
@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/fonts.h"
+
 namespace korvane {
 namespace {
 
 void Style(QMessageBox& box, double zoom) {
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(std::max(1, int(std::lround(12 * zoom))));
-  box.setFont(font);
+  box.setFont(GothicFont(std::max(1, int(std::lround(12 * zoom)))));
 }
 
 }  // namespace
@@ -78,6 +78,13 @@ void QtPlatform::ShowOk(const QString& title, const QString& text, const QImage&
   box->exec();
 }
 
-void QtPlatform::ProcessEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::ProcessEvents() {
+  if (BeforeEvents) BeforeEvents();
+  QCoreApplication::processEvents();
+}
+
+void QtPlatform::ShowError(QWidget* parent, const QString& text) {
+  QMessageBox::critical(parent, QStringLiteral("KORVANE"), text);
+}
 
 }  // namespace korvane

@@ -61,6 +61,12 @@ class ViewZoom : public QObject {
   bool fullScreen_ = false;
 };
 
+// A 1x rectangle at `zoom`. Edges are rounded one by one, so neighbouring controls stay
+// neighbours at any zoom.
+QRect ZoomRect(const QRect& r, double zoom);
+// A font `zoom` times its size (pixel or point size, whichever it has).
+QFont ZoomFont(const QFont& f, double zoom);
+
 // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11 in `window` change `zoom` as in the game's windows.
 void AddZoomKeys(QWidget* window, ViewZoom* zoom);
 

@@ -1,11 +1,13 @@
-#include "duel/sharp_art.h"
+#include "ui/sharp_art.h"
 
 #include <QDir>
+
+#include "state/data_files.h"
 
 namespace korvane {
 namespace {
 
-// The folder and 1x file name of a picture, and its 1x size.
+// The folder and 1x file name of a duel picture, and its 1x size.
 struct FileOf {
   const char* folder;
   QString name;
@@ -29,11 +31,14 @@ FileOf FileFor(ArtRef ref) {
       return {"duel", QStringLiteral("CornerMask.png"), {80, 80}};
     case ArtKind::CornerFrame:
       return {"duel", QStringLiteral("CornerFrame.png"), {80, 80}};
-    case ArtKind::Board:
-    case ArtKind::None:
+    default:
       break;
   }
   return {"duel", QStringLiteral("Board.png"), {402, 402}};
+}
+
+QString ScaledName(const QString& name, int scale) {
+  return name.left(name.size() - 4) + QStringLiteral("@%1x.png").arg(scale);
 }
 
 }  // namespace
@@ -46,26 +51,41 @@ int SharpArt::ArtScaleFor(double deviceScale) {
   return deviceScale <= 2.0 ? 2 : 3;
 }
 
-const QImage& SharpArt::Get(ArtRef ref, int scale) const {
-  if (scale <= 1 || dataDir_.isEmpty()) return pictures_.Get(ref);
-  const auto key = std::make_tuple(int(ref.kind), ref.index, scale, false);
+const QImage* SharpArt::File(const QString& folder, const QString& name, QSize size,
+                             int scale) const {
+  if (scale <= 1 || dataDir_.isEmpty()) return nullptr;
+  const QString file = ScaledName(name, scale);
+  const QString key = folder + QLatin1Char('/') + file;
   auto it = cache_.find(key);
-  if (it != cache_.end()) return it->second.isNull() ? pictures_.Get(ref) : it->second;
-  const FileOf f = FileFor(ref);
-  const QString name = f.name.left(f.name.size() - 4) + QStringLiteral("@%1x.png").arg(scale);
-  QImage image;
-  const QString path = FindFileNoCase(QDir(dataDir_).filePath(QLatin1String(f.folder)), name);
-  if (!path.isEmpty() && image.load(path) && image.size() == f.size * scale) {
-    image = image.convertToFormat(QImage::Format_RGB32);
-  } else {
-    image = QImage();  // missing or damaged: the 1x picture stands in
+  if (it == cache_.end()) {
+    QImage image;
+    const QString path = FindFileNoCase(QDir(dataDir_).filePath(folder), file);
+    if (!path.isEmpty() && image.load(path) && image.size() == size * scale) {
+      image = image.convertToFormat(QImage::Format_RGB32);
+    } else {
+      image = QImage();  // missing or damaged
+    }
+    it = cache_.emplace(key, image).first;
   }
-  const QImage& kept = cache_[key] = image;
-  return kept.isNull() ? pictures_.Get(ref) : kept;
+  return it->second.isNull() ? nullptr : &it->second;
+}
+
+const QImage* SharpArt::CloseUp(int place) const {
+  if (place < 0 || place > 8) return nullptr;
+  return File(QStringLiteral("adventure"), QStringLiteral("CloseUp%1.png").arg(place), {576, 406},
+              3);
+}
+
+const QImage& SharpArt::Get(ArtRef ref, int scale) const {
+  const FileOf f = FileFor(ref);
+  const QImage* sharp = File(QLatin1String(f.folder), f.name, f.size, scale);
+  return sharp ? *sharp : pictures_.Get(ref);
 }
 
 const QImage& SharpArt::Sprite(ArtRef ref, int scale) const {
-  const auto key = std::make_tuple(int(ref.kind), ref.index, scale, true);
+  const FileOf f = FileFor(ref);
+  const QString key = QLatin1String(f.folder) + QLatin1Char('/') + ScaledName(f.name, scale) +
+                      QStringLiteral("#sprite");
   auto it = cache_.find(key);
   if (it != cache_.end()) return it->second;
   const QImage& picture = Get(ref, scale);

@@ -1,5 +1,5 @@
-// What the window logic needs from the platform. The real windows use Qt; tests use a fake that
-// answers questions from a script and records every message.
+// What the window logic needs from the platform. The real windows use Qt (ui/qt_platform.h);
+// tests use a fake that answers questions from a script and records every message.
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "duel/window_place.h"
+#include "ui/window_place.h"
 
 #include <QEvent>
 #include <QWidget>

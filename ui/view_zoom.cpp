@@ -1,4 +1,4 @@
-#include "duel/view_zoom.h"
+#include "ui/view_zoom.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -151,21 +151,25 @@ void ZoomStage::Attach(ViewZoom* zoom) {
   Apply();
 }
 
-QRect ZoomStage::Rect(const QRect& r) const {
-  auto at = [this](int v) { return int(std::lround(v * zoom_)); };
+QRect ZoomRect(const QRect& r, double zoom) {
+  auto at = [zoom](int v) { return int(std::lround(v * zoom)); };
   const int left = at(r.left()), top = at(r.top());
   return QRect(left, top, at(r.left() + r.width()) - left, at(r.top() + r.height()) - top);
 }
 
-QFont ZoomStage::Font(const QFont& f) const {
+QFont ZoomFont(const QFont& f, double zoom) {
   QFont out = f;
   if (f.pixelSize() > 0) {
-    out.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * zoom_))));
+    out.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * zoom))));
   } else if (f.pointSizeF() > 0) {
-    out.setPointSizeF(f.pointSizeF() * zoom_);
+    out.setPointSizeF(f.pointSizeF() * zoom);
   }
   return out;
 }
+
+QRect ZoomStage::Rect(const QRect& r) const { return ZoomRect(r, zoom_); }
+
+QFont ZoomStage::Font(const QFont& f) const { return ZoomFont(f, zoom_); }
 
 ZoomStage::Kept& ZoomStage::KeptFor(QWidget* w) {
   for (Kept& k : kept_)

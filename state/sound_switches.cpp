@@ -1,4 +1,4 @@
-#include "sound/sound.h"
+#include "state/sound_switches.h"
 
 namespace korvane {
 

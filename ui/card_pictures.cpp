@@ -1,4 +1,4 @@
-#include "duel/card_pictures.h"
+#include "ui/card_pictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "duel/sprite.h"
 #include "engine/card_table.h"
+#include "state/data_files.h"
+#include "ui/fonts.h"
+#include "ui/sprite.h"
 
 namespace korvane {
 namespace {
@@ -22,21 +24,6 @@ QPainterPath CardOutline() {
   path.addRoundedRect(QRectF(1, 1, 78, 78), 9, 9);
   return path;
 }
-
-}  // namespace
-
-QString FindFileNoCase(const QString& dir, const QString& name) {
-  QDir d(dir);
-  if (!d.exists()) return {};
-  if (d.exists(name)) return d.filePath(name);
-  const QStringList entries = d.entryList(QDir::Files);
-  for (const QString& e : entries) {
-    if (e.compare(name, Qt::CaseInsensitive) == 0) return d.filePath(e);
-  }
-  return {};
-}
-
-namespace {
 
 QString SideText(char code) {
   if (code == '0') return QStringLiteral("×");
@@ -160,19 +147,14 @@ QImage CardPictures::PlaceholderCard(int k, bool enemy, const CardTable* cards) 
     return img;
   }
   p.fillPath(inner, QColor(240, 232, 210));
-  QFont big(QStringLiteral("IPAPGothic"));
-  big.setPixelSize(15);
-  big.setBold(true);
-  p.setFont(big);
+  p.setFont(GothicFont(15, true));
   p.setPen(QColor(30, 30, 30));
   if (cards) {
     const QRect cells[4] = {{25, 6, 30, 18}, {56, 31, 18, 18}, {25, 56, 30, 18}, {6, 31, 18, 18}};
     for (int side = 1; side <= 4; ++side) {
       p.drawText(cells[side - 1], Qt::AlignCenter, SideText(cards->Side(k, side)));
     }
-    QFont small(QStringLiteral("IPAPGothic"));
-    small.setPixelSize(9);
-    p.setFont(small);
+    p.setFont(GothicFont(9));
     p.drawText(QRect(8, 24, 64, 32), Qt::AlignCenter | Qt::TextWordWrap,
                QString::fromStdString(cards->Name(k)));
   } else {

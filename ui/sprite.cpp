@@ -1,4 +1,4 @@
-#include "duel/sprite.h"
+#include "ui/sprite.h"
 
 #include <cstdlib>
 

@@ -10,15 +10,13 @@
 #include <array>
 #include <functional>
 
-#include "duel/paint_log.h"
 #include "engine/types.h"
+#include "state/data_files.h"
+#include "ui/paint_log.h"
 
 namespace korvane {
 
 class CardTable;
-
-// A file in `dir` by name, ignoring case; empty when there is none.
-QString FindFileNoCase(const QString& dir, const QString& name);
 
 class CardPictures {
  public:

@@ -1,11 +1,12 @@
-// The real platform of the windows: Qt message boxes and the event loop.
+// The real platform of the windows: Qt message boxes and the event loop. Every message box of the
+// game, the error box included, is made here.
 #pragma once
 
 #include <QMessageBox>
 #include <functional>
 #include <memory>
 
-#include "duel/platform.h"
+#include "ui/platform.h"
 
 class QWidget;
 
@@ -15,7 +16,14 @@ class QtPlatform : public Platform {
  public:
   bool AskYesNo(const QString& title, const QString& text) override;
   void ShowOk(const QString& title, const QString& text, const QImage& picture = QImage()) override;
+  // Before pending events run, the window in front mirrors its logic, so that a control a
+  // handler has just hidden cannot be clicked meanwhile.
   void ProcessEvents() override;
+  std::function<void()> BeforeEvents;
+
+  // A fault that ends the game (a count out of range, a card file that cannot be read): one box
+  // with the text, over `parent` (may be null).
+  static void ShowError(QWidget* parent, const QString& text);
 
   // The boxes as they are shown (also used to look at them offscreen). Parent: the active window.
   // At a zoom their letters, buttons and picture are that much larger; `sharp` is the picture

@@ -1,0 +1,251 @@
+// Scripted screenshots of every screen, at 1x and 2x, for an old-against-new comparison.
+// Usage: shot_driver DATA_DIR OUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+#include "adventure/adv_korvane.h"
+#include "adventure/adv_pictures.h"
+#include "adventure/adv_window.h"
+#include "album/album_window.h"
+#include "duel/korvane.h"
+#include "duel/korvane_window.h"
+#include "duel/tutorial.h"
+#include "engine/card_table.h"
+#include "engine/rules.h"
+#include "sound/fake_sound.h"
+#include "state/game_state.h"
+#include "state/save_files.h"
+#include "state/statistics.h"
+#include "ui/card_pictures.h"
+#include "ui/qt_platform.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
+
+using namespace korvane;
+
+namespace {
+
+QString gOut;
+int gCount = 0;
+
+void Save(const QImage& img, const QString& name) {
+  const QString path = gOut + "/" + name + ".png";
+  if (!img.save(path)) std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+  ++gCount;
+}
+void Save(QWidget& w, const QString& name) { Save(w.grab().toImage(), name); }
+
+class ShotPlatform : public QtPlatform {
+ public:
+  bool AskYesNo(const QString&, const QString&) override { return true; }
+  void ShowOk(const QString& title, const QString& text, const QImage& picture) override {
+    if (onOk) onOk(title, text, picture);
+  }
+  void ProcessEvents() override {}
+  std::function<void(const QString&, const QString&, const QImage&)> onOk;
+};
+
+class NoHost : public AdventureHost {
+ public:
+  void OpenDuelWindow(bool) override { ++opened; }
+  void Quit() override {}
+  int opened = 0;
+};
+
+void TypeOut(ADVKorvane& a, ADVKorvaneWindow& w, int limit = 2000) {
+  for (int i = 0; i < limit; ++i) {
+    a.Timer1_Timer();
+    if (!a.MessageText().isEmpty() && a.MessageLabelCaption() == a.MessageText()) break;
+  }
+  w.Sync();
+}
+
+void AdventureShots(const QString& data, double z, const QString& tag) {
+  QTemporaryDir dir;
+  SaveStore store(dir.path());
+  GameState state;
+  FakeSoundSystem sound;
+  ShotPlatform platform;
+  NoHost host;
+  ADVKorvane adv(state, store, sound, platform, host, LoadAdventurePictures(data), nullptr);
+  adv.Form_Load();
+  ViewZoom zoom(nullptr);
+  zoom.SetZoom(z);
+  CardPictures cards;
+  SharpArt art(cards, data);
+  ADVKorvaneWindow w(adv, &zoom, &art);
+  w.show();
+  w.Sync();
+  QApplication::processEvents();
+  Save(w, "title_" + tag);
+  adv.Command1_Click();
+  adv.SetText1(QStringLiteral("太郎"));
+  adv.SetCombo1(QStringLiteral("男"));
+  adv.Command2_Click();
+  adv.Picture1_MouseMove();
+  TypeOut(adv, w);
+  QApplication::processEvents();
+  Save(w, "map_" + tag);
+  // 真道's house: his greeting, the cards he gives, back on the map, then in again for a duel.
+  for (int n = 0; n < 80 && !adv.Choiser(0).visible; ++n) {
+    if (adv.MapShowing()) {
+      adv.Clicker_Click(1);
+      continue;
+    }
+    TypeOut(adv, w);
+    if (adv.Choiser(0).visible) break;
+    adv.Picture1_Click();
+    adv.Timer1_Timer();
+  }
+  TypeOut(adv, w);
+  QApplication::processEvents();
+  Save(w, "dialogue_choice_" + tag);
+
+  // The ending: the last visit of 高峰's house.
+  state.TakamineStep = 100;
+  state.Collections[0][1] = 1;
+  adv.Choiser_Click(1);
+  adv.ShowTownMap();
+  adv.EnterPlace(4);
+  for (int n = 0; n < 60 && state.TakamineStep < 112; ++n) {
+    TypeOut(adv, w);
+    adv.Picture1_Click();
+  }
+  TypeOut(adv, w);
+  QApplication::processEvents();
+  Save(w, "ending_" + tag);
+}
+
+void DuelShots(const QString& data, double z, const QString& tag) {
+  std::string error;
+  auto cards = CardTable::Open(QDir(data).filePath("carddata").toStdString(), &error);
+  if (!cards) {
+    std::fprintf(stderr, "no card file: %s\n", error.c_str());
+    std::exit(2);
+  }
+  GameState game;
+  FakeSoundSystem sound;
+  ShotPlatform platform;
+  SeededRandom rng(20261209);
+  CardPictures pictures(data, &*cards);
+  SharpArt art(pictures, data);
+  auto adventureMusic = sound.CreateMusicDevice();
+  Korvane k(game, sound, *cards, platform, rng, pictures);
+  k.SetAdventureMusic(adventureMusic.get());
+  for (auto [id, n] : std::initializer_list<std::pair<int, int>>{
+           {0, 2}, {1, 3}, {2, 2}, {5, 1}, {7, 2}, {12, 1}, {21, 1}, {22, 2}, {31, 1}})
+    game.Collections[0][id] = n;
+  for (auto [id, n] : std::initializer_list<std::pair<int, int>>{
+           {0, 8}, {8, 8}, {9, 8}, {10, 6}, {11, 6}, {13, 6}, {21, 2}})
+    game.Collections[3][id] = n;
+  game.OpponentName = QStringLiteral("風見 誠");
+  ViewZoom zoom(nullptr);
+  zoom.SetZoom(z);
+  QPointer<KorvaneWindow> w = new KorvaneWindow(k);
+  w->UseZoom(&zoom, &art);
+  w->show();
+  for (int id : {1, 7, 0, 2}) {
+    k.CardPic_MouseDown(id);
+    k.CardPic_DblClick(id);
+  }
+  k.CardPic_MouseDown(5);
+  w->Mirror();
+  QApplication::processEvents();
+  Save(*w, "deck_selection_" + tag);
+  k.CardPic_DblClick(5);
+  k.Command1_Click();
+  w->Mirror();
+  // The player's move onto the enemy's home: flipped at once, the flip shown part way.
+  if (k.Duel.Turn == TurnState::Enemy) {
+    k.Timer1_Timer();
+  }
+  k.PHand_Click(0);
+  k.Field_MouseDown(1, 0, 200, 20);
+  k.FlipAnime_Timer();
+  k.FlipAnime_Timer();
+  k.FlipAnime_Timer();
+  w->Mirror();
+  QApplication::processEvents();
+  Save(*w, "duel_midflip_" + tag);
+  for (int i = 0; i < 20; ++i) k.FlipAnime_Timer();
+  // A finished board the player wins three to two.
+  ResetBoard(k.Duel);
+  k.Duel.PlayerPlayed.fill(true);
+  k.Duel.EnemyPlayed.fill(true);
+  for (int i = 0; i < 5; ++i) k.Ctl.PHand[i].Visible = k.Ctl.EHand[i].Visible = false;
+  const int sq[][3] = {{3, 5, 1},  {2, 4, 2},  {3, 4, 3},   {3, 1, -1},  {2, 2, -2},
+                       {4, 4, 40}, {2, 3, 40}, {3, 2, -40}, {4, 2, -40}, {3, 3, -40}};
+  for (auto& s : sq) k.Duel.BoardCard[s[0]][s[1]] = static_cast<int16_t>(s[2]);
+  k.Duel.Turn = TurnState::Player;
+  k.DrawBoard();
+  bool first = true;
+  platform.Zoom = [&] { return w ? w->Zoom() : 1.0; };
+  platform.onOk = [&](const QString& title, const QString& text, const QImage& picture) {
+    if (!first) return;
+    first = false;
+    w->Mirror();
+    QApplication::processEvents();
+    Save(*w, "card_won_board_" + tag);
+    const double zz = w->Zoom();
+    QImage sharp;
+    if (!picture.isNull() && zz != 1) sharp = w->SharpShown(picture, zz);
+    auto box = QtPlatform::MakeOkBox(title, text, picture, w, zz, sharp);
+    box->show();
+    QApplication::processEvents();
+    Save(*box, "card_won_box_" + tag);
+  };
+  k.Timer1_Timer();
+  w->Mirror();
+  QApplication::processEvents();
+  Save(*w, "after_duel_" + tag);
+
+  // The album over the deck selection.
+  Statistics stats(QDir::tempPath());
+  AlbumWindow album(k.AlbumState(), nullptr, pictures, *cards, nullptr, z, &art);
+  album.show();
+  QApplication::processEvents();
+  Save(album, "album_" + tag);
+  w->close();
+  QApplication::processEvents();
+
+  // The tutorial, into its second example.
+  game.TutorialMode = -1;
+  game.TutorialPage = 1;
+  QPointer<KorvaneWindow> t = new KorvaneWindow(k);
+  t->UseZoom(&zoom, &art);
+  ShowTutorialControls(k, sound);
+  t->Mirror();
+  t->show();
+  for (int i = 0; i < 26; ++i) {
+    k.LButton_Click();
+    for (int f = 0; f < 10; ++f) k.FlipAnime_Timer();
+  }
+  t->Mirror();
+  QApplication::processEvents();
+  Save(*t, "tutorial_" + tag);
+  t->close();
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc < 3) return 2;
+  const QString data = argv[1];
+  gOut = argv[2];
+  QDir().mkpath(gOut);
+  for (double z : {1.0, 2.0}) {
+    const QString tag = z == 1 ? "1x" : "2x";
+    AdventureShots(data, z, tag);
+    DuelShots(data, z, tag);
+  }
+  std::printf("%d shots\n", gCount);
+  return 0;
+}
