@@ -34,6 +34,7 @@
 
 #include "ai/ai.h"
 #include "bench/bench_support.h"
+#include "cast/cast.h"
 #include "engine/rules.h"
 #include "solver/analyst.h"
 #include "solver/solver.h"
@@ -203,7 +204,7 @@ void MeasureAnalyst(int count, bool follow) {
   Analyst analyst;
   for (int i = 0; i < count; ++i) {
     DuelState s = RandomPosition(rng, 0);
-    SetWeightsFor(kOpponentNames[i % kOpponentNames.size()], &weights);
+    SetWeightsFor(Cast(1 + i % (kPersons - 1)).name, &weights);
     const Clock::time_point start = Clock::now();
     analyst.Start(s);
     WaitFor(analyst, &Analyst::Ready, true);
