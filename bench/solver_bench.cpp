@@ -12,7 +12,8 @@
 //                                     with an exact hint asked at every turn of the player; with
 //                                     --follow every placement is followed and the hint asked
 //                                     once the thread has worked the position out
-//   solver_bench --print=N [--placed=K] [--seed=S]
+//   solver_bench --analyst-stop=N     Start on N random deals, Stop 20 ms later: how long Stop
+//   takes solver_bench --print=N [--placed=K] [--seed=S]
 //                                     print N positions (K random placements after the deal,
 //                                     default 0; seed default 1) as `korvane-tool solve`
 //                                     arguments, one position a line: --deals=N and
@@ -241,6 +242,20 @@ void MeasureAnalyst(int count, bool follow) {
   std::printf("table: %.0f MiB\n", static_cast<double>(bytes) / (1 << 20));
 }
 
+void MeasureStop(int count) {
+  std::vector<double> stops;
+  SeededRandom rng(1);
+  Analyst analyst;
+  for (int i = 0; i < count; ++i) {
+    analyst.Start(RandomPosition(rng, 0));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const Clock::time_point t = Clock::now();
+    analyst.Stop();
+    stops.push_back(Since(t));
+  }
+  PrintTimes(stops, "Stop 20 ms after Start, deals", 1e3, "ms");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -262,6 +277,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--deals=", 8) == 0) {
       Measure(std::atoi(argv[i] + 8), 0, "deal", limits);
+      return 0;
+    }
+    if (std::strncmp(argv[i], "--analyst-stop=", 15) == 0) {
+      MeasureStop(std::atoi(argv[i] + 15));
       return 0;
     }
     if (std::strncmp(argv[i], "--analyst=", 10) == 0) {
