@@ -2,15 +2,16 @@
 // Keys are exact (the whole position fits in 63 bits), so an entry never answers for another
 // position. A full bucket gives up the entry with the smaller subtree (fewer cards left).
 //
-// The table is read at random, one bucket per position searched: its memory is asked of the
-// system in 2 MiB pages where it has them (far fewer page faults and address translations than
-// 4 KiB pages), and a search can ask for a bucket ahead of time (`Prefetch`).
+// The table is read at random, one bucket per position searched: a large table's memory is asked
+// of the system in 2 MiB pages where it has them (far fewer page faults and address translations
+// than 4 KiB pages).
 #pragma once
 
 #include <sys/mman.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 
 namespace korvane {
@@ -26,24 +27,33 @@ static_assert(sizeof(TableEntry) == 16);
 class TranspositionTable {
  public:
   explicit TranspositionTable(int bits) : shift_(64 - bits), bytes_(sizeof(TableEntry) << bits) {
+    if (bytes_ < kHugeFrom) {
+      // Small tables come from the heap, which hands the same memory to the next solve.
+      entries_ = static_cast<TableEntry*>(std::calloc(size_t{1} << bits, sizeof(TableEntry)));
+      if (!entries_) throw std::bad_alloc();
+      return;
+    }
     // Anonymous memory comes zeroed: every entry unused. Aligned to a huge page so that the
     // system can back it with huge pages.
-    constexpr size_t kHuge = size_t{2} << 20;
     void* p =
         mmap(nullptr, bytes_ + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) throw std::bad_alloc();
     mapped_ = p;
     const uintptr_t at = (reinterpret_cast<uintptr_t>(p) + kHuge - 1) & ~(kHuge - 1);
     entries_ = reinterpret_cast<TableEntry*>(at);
-    if (bytes_ >= kHuge) madvise(entries_, bytes_, MADV_HUGEPAGE);
+    madvise(entries_, bytes_, MADV_HUGEPAGE);
   }
-  ~TranspositionTable() { munmap(mapped_, bytes_ + (size_t{2} << 20)); }
+  ~TranspositionTable() {
+    if (mapped_) {
+      munmap(mapped_, bytes_ + kHuge);
+    } else {
+      std::free(entries_);
+    }
+  }
   TranspositionTable(const TranspositionTable&) = delete;
   TranspositionTable& operator=(const TranspositionTable&) = delete;
 
   size_t Bytes() const { return bytes_; }
-
-  void Prefetch(uint64_t key) const { __builtin_prefetch(Bucket(key)); }
 
   const TableEntry* Probe(uint64_t key) const {
     const TableEntry* b = Bucket(key);
@@ -74,6 +84,10 @@ class TranspositionTable {
     return entries_ + (((key * 0x9E3779B97F4A7C15ull) >> shift_) & ~uint64_t{1});
   }
 
+  static constexpr size_t kHuge = size_t{2} << 20;
+  // From this size on the table is mapped in huge pages: the page faults and translation misses
+  // of a large table cost far more than mapping it afresh; a small one is cheaper to reuse.
+  static constexpr size_t kHugeFrom = size_t{32} << 20;
   int shift_;
   size_t bytes_;
   void* mapped_ = nullptr;
