@@ -24,9 +24,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <vector>
 
 #include "ai/ai.h"
 #include "engine/duel_state.h"
+#include "solver/solver.h"
 
 namespace korvane {
 
@@ -46,5 +48,17 @@ struct PlayerHint {
 PlayerHint HintForPlayer(const DuelState& state, const AiWeights& weights,
                          std::chrono::milliseconds budget = kHintBudget,
                          const std::atomic<bool>* stop = nullptr);
+
+// The two halves of HintForPlayer, for a solver of its own (the analyst). `state` has its fields
+// up to date. `fallback` is the opponent's evaluation's move (valid == false: no hint for this
+// position); `preferred` lists the moves the exact hint is chosen from, best first: the exact
+// hint is the first of them that keeps the value.
+struct HintCandidates {
+  PlayerHint fallback;
+  std::vector<Placement> preferred;
+};
+HintCandidates HintCandidatesFor(const DuelState& state, const AiWeights& weights);
+// The exact hint once the solver has named the first preferred move that keeps the value.
+PlayerHint ExactHintOf(const PlayerHint& fallback, const SolveResult& solved);
 
 }  // namespace korvane

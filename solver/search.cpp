@@ -72,7 +72,7 @@ void SetNibble(uint64_t& board, int i, int nibble) {
 int SquareIndex(int c, int r) { return IsOnBoard(c, r) ? kIndexOfBit[SquareBit(c, r)] : -1; }
 
 Searcher::Searcher(const DuelState& root, int left, const SolveLimits& limits)
-    : limits_(limits),
+    : limits_(&limits),
       sides_{root.PlayerSides, root.EnemySides},
       kinds_{KindsOf(root.PlayerSides), KindsOf(root.EnemySides)},
       table_(TableBits(left, limits)),
@@ -164,13 +164,17 @@ Node Searcher::NodeOf(const DuelState& s) const {
   return n;
 }
 
-Node Searcher::Play(const Node& n, int slot, int square) const {
-  Node child = n;
+SquareMask Searcher::PlayOnBits(BoardBits& bits, bool enemy, int slot, int square) const {
   const Square sq = kSquares[square];
   const auto measure = [this](const BoardBits& b, int i) { return MeasureCover(b, i); };
-  SquareMask flipped =
-      PlaceOnBits(child.bits, n.enemy, slot, sq.c, sq.r, sides_[n.enemy][slot], measure);
-  flipped |= RecomputeFields(child.bits, measure, MaskOf(sq.c, sq.r));
+  const SquareMask flipped =
+      PlaceOnBits(bits, enemy, slot, sq.c, sq.r, sides_[enemy][slot], measure);
+  return flipped | RecomputeFields(bits, measure, MaskOf(sq.c, sq.r));
+}
+
+Node Searcher::Play(const Node& n, int slot, int square) const {
+  Node child = n;
+  SquareMask flipped = PlayOnBits(child.bits, n.enemy, slot, square);
   SetNibble(child.board, square, (n.enemy ? 6 : 1) + kinds_[n.enemy].kind[slot]);
   for (; flipped != 0; flipped &= flipped - 1) {
     SetNibble(child.board, kIndexOfBit[std::countr_zero(flipped)], 11);
@@ -289,7 +293,12 @@ int Searcher::LastCard(const Node& n, int beta, int hi) {
   for (int i = 0; i < kSquareCount; ++i) {
     if (!(n.empty >> i & 1)) continue;
     Tick();
-    best = std::max(best, -Margin(Play(n, slot, i)));
+    // Only the count matters after the last card: the board alone is played.
+    BoardBits bits = n.bits;
+    PlayOnBits(bits, n.enemy, slot, i);
+    const SquareMask mine = n.enemy ? bits.enemyCards : bits.playerCards;
+    const SquareMask theirs = n.enemy ? bits.playerCards : bits.enemyCards;
+    best = std::max(best, Count(mine) - Count(theirs));
     if (best >= beta || best >= hi) break;
   }
   return best;
@@ -353,8 +362,8 @@ uint64_t Searcher::Key(const Node& n) const {
 }
 
 bool Searcher::ShouldStop() const {
-  if (limits_.stop && limits_.stop->load(std::memory_order_relaxed)) return true;
-  return limits_.deadline && Clock::now() >= *limits_.deadline;
+  if (limits_->stop && limits_->stop->load(std::memory_order_relaxed)) return true;
+  return limits_->deadline && Clock::now() >= *limits_->deadline;
 }
 
 int Searcher::Value(const Node& n, int left) {

@@ -1,5 +1,6 @@
 // The solver's search: positions as the engine's bit masks, negamax with alpha-beta and a
-// transposition table. Used by Solve (solver.cpp); nothing else needs it.
+// transposition table. Used by Solve (solver.cpp) and the analyst (analyst.cpp), which keeps one
+// searcher and its table for a whole duel.
 #pragma once
 
 #include <array>
@@ -40,12 +41,14 @@ constexpr int kAllPlayed = (1 << kHandSize) - 1;
 
 int SquareIndex(int c, int r);  // -1 when not playable
 
-// Set bits of a 32-bit mask, without a call into the compiler's runtime.
-inline int Count(uint32_t x) {
-  x = x - ((x >> 1) & 0x55555555u);
-  x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-  return static_cast<int>((((x + (x >> 4)) & 0x0f0f0f0fu) * 0x01010101u) >> 24);
-}
+// Set bits of a mask of the 25 squares or of the hand slots (26 bits at most), without a call
+// into the compiler's runtime: two looks into a table of the counts of all 13-bit numbers.
+inline constexpr std::array<uint8_t, 1 << 13> kBitCounts = [] {
+  std::array<uint8_t, 1 << 13> counts{};
+  for (int x = 1; x < (1 << 13); ++x) counts[x] = static_cast<uint8_t>(counts[x >> 1] + (x & 1));
+  return counts;
+}();
+inline int Count(uint32_t x) { return kBitCounts[x & 8191] + kBitCounts[(x >> 13) & 8191]; }
 
 // For each hand, the kind of each slot: the lowest slot holding the same four side codes, and
 // how many same-kind slots come before it.
@@ -75,7 +78,16 @@ inline int Margin(const Node& n) {
 
 class Searcher {
  public:
+  // A searcher for the duel of `root` (its two hands): any position of that duel can be searched.
+  // The table is sized for `left` cards and for the time `limits` leave.
   Searcher(const DuelState& root, int left, const SolveLimits& limits);
+
+  // The limits of the searches from now on (kept by reference), and a fresh start after a search
+  // that gave up. What the table holds stays: a search that gives up stores nothing unproved.
+  void SetLimits(const SolveLimits& limits) {
+    limits_ = &limits;
+    aborted_ = false;
+  }
 
   // The position of a duel state whose fields are up to date.
   Node NodeOf(const DuelState& s) const;
@@ -97,6 +109,7 @@ class Searcher {
 
   bool Aborted() const { return aborted_; }
   uint64_t Nodes() const { return nodes_; }
+  size_t TableBytes() const { return table_.Bytes(); }
 
  private:
   struct Scored {
@@ -121,6 +134,9 @@ class Searcher {
     std::array<Reach, 64> high{};
   };
 
+  // The engine's placement and field recomputation on `bits`; gives the squares whose cards
+  // flipped.
+  SquareMask PlayOnBits(BoardBits& bits, bool enemy, int slot, int square) const;
   // A card's cover as the engine measures it, through a memory of earlier answers: the cover
   // depends only on which squares along the card's ranges are filled.
   SquareMask MeasureCover(const BoardBits& b, int i) const;
@@ -138,7 +154,7 @@ class Searcher {
     if ((++nodes_ & 1023) == 0 && ShouldStop()) aborted_ = true;
   }
 
-  const SolveLimits& limits_;
+  const SolveLimits* limits_;
   const std::array<HandSides, 2> sides_;
   const std::array<Kinds, 2> kinds_;
   TranspositionTable table_;
@@ -159,5 +175,24 @@ class Searcher {
   std::array<std::array<Child, 13 * kHandSize>, 2 * kHandSize + 1> children_;
   std::array<std::array<uint8_t, 13 * kHandSize>, 2 * kHandSize + 1> order_;
 };
+
+// A duel state as the solver takes it: fields recomputed, the flips counted as shown, and the
+// side to move the one that still holds cards; with the number of cards still to place.
+struct Position {
+  DuelState state;
+  int left = 0;
+};
+// Throws std::invalid_argument for "Nobody's Turn" with cards still in hand.
+Position Prepare(const DuelState& s);
+
+// Solve's answer when no search is needed: every card placed (the count is the margin), or the
+// stop flag set or the deadline passed before the start (unfinished).
+std::optional<SolveResult> WithoutSearch(const Position& p, const SolveLimits& limits,
+                                         std::chrono::steady_clock::time_point start);
+
+// Solve's answer for a prepared position with cards left, worked out on `searcher` (which must
+// belong to the same duel and whose limits are `limits`); `start` is when the solve began.
+SolveResult SolveOn(Searcher& searcher, const Position& p, const SolveLimits& limits,
+                    std::chrono::steady_clock::time_point start);
 
 }  // namespace korvane::search

@@ -28,7 +28,8 @@
 //
 // The search polls a stop flag and a deadline every 1024 nodes; a stopped solve reports
 // `finished == false` and nothing else of it is meaningful. Solve keeps no state between calls
-// and may run on any thread.
+// and may run on any thread; the analyst (analyst.h) keeps one search and its table for a
+// whole duel instead.
 #pragma once
 
 #include <atomic>

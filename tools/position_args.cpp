@@ -1,5 +1,7 @@
 #include "tools/position_args.h"
 
+#include <cctype>
+
 #include "engine/placement.h"
 #include "engine/rules.h"
 #include "solver/solver.h"
@@ -49,12 +51,16 @@ std::vector<int> ParseList(const std::string& text, size_t count, int lo, int hi
 }
 
 MoveArg ParseMove(const std::string& text) {
-  const std::optional<Placement> m = ParsePlacement(text);
-  if (!m) {
-    throw UsageError("bad move \"" + text +
-                     "\" (expected p<slot>@<column>,<row>: slot 0..4, column and row 1..5)");
-  }
-  return MoveArg{text, m->enemy, m->slot, m->column, m->row};
+  // The command line's own messages: a slot out of range is told apart from a text of the wrong
+  // shape, and a square off the diamond is refused with the position (below).
+  const bool shape = text.size() == 6 && (text[0] == 'p' || text[0] == 'e') && text[2] == '@' &&
+                     text[4] == ',' && std::isdigit(static_cast<unsigned char>(text[1])) &&
+                     std::isdigit(static_cast<unsigned char>(text[3])) &&
+                     std::isdigit(static_cast<unsigned char>(text[5]));
+  if (!shape) throw UsageError("bad move \"" + text + "\" (expected p<slot>@<column>,<row>)");
+  MoveArg m{text, text[0] == 'e', text[1] - '0', text[3] - '0', text[5] - '0'};
+  if (!IsValidSlot(m.slot)) throw UsageError("move \"" + text + "\": hand slot is not 0..4");
+  return m;
 }
 
 DuelState SetUpDuel(const std::vector<int>& player, const std::vector<int>& enemy,
