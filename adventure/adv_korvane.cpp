@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 #include "adventure/story/player_name.h"
-#include "ai/ai.h"
 #include "engine/card_table.h"
+#include "engine/random.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
 #include "ui/fonts.h"

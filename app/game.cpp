@@ -9,11 +9,11 @@
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
-#include "ai/ai.h"
 #include "album/album_window.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
+#include "engine/random.h"
 #include "sound/sound.h"
 #include "state/data_files.h"
 #include "state/duel_record.h"

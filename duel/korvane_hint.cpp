@@ -1,5 +1,5 @@
-// The move hint and the album's view of the collections: what the duel window offers the player
-// besides the game itself.
+// The move hint: the best move for the player, worked out off the window's thread and marked
+// until the position changes.
 #include <cstdint>
 
 #include "duel/hint_worker.h"
@@ -38,22 +38,6 @@ void Korvane::PositionChanged() {
   ++position_;
   Hint.reset();
   hintWorker_->Cancel();
-}
-
-bool Korvane::AlbumAllowed() const {
-  return open_ && Ctl.Picture1.Visible && !Ctl.Field.Visible && game_.TutorialMode == 0 &&
-         !settling_ && !asking_ && !enemyMoving_ && Duel.Turn == TurnState::Nobody;
-}
-
-GameState Korvane::AlbumState() const {
-  GameState shown = game_;
-  for (int16_t id : Duel.PlayerHand) {
-    // Shown only: a count at its limit stays there rather than stopping the game.
-    if (IsValidCardId(id) && shown.Collections[0][id] < INT16_MAX) ++shown.Collections[0][id];
-  }
-  const int person = OpponentIndex();
-  if (person > 0) shown.Collections[person] = OpponentStock;
-  return shown;
 }
 
 }  // namespace korvane

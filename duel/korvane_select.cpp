@@ -1,6 +1,8 @@
-// Deck selection: the paged list of the player's cards, preview and take, choose again, start.
+// Deck selection: the paged list of the player's cards, preview and take, choose again, start;
+// and the album, which opens over the selection.
 #include <QCoreApplication>
 #include <cmath>
+#include <cstdint>
 
 #include "duel/korvane.h"
 #include "engine/card_table.h"
@@ -142,6 +144,24 @@ void Korvane::Command1_Click() {
   Ctl.Picture1.Visible = false;
   ChooseEnemyHand(Duel.EnemyHand, OpponentStock, game_.OpponentName.toStdString(), rng_);
   SetUpDuel();
+}
+
+// --- The album over the deck selection ---
+
+bool Korvane::AlbumAllowed() const {
+  return open_ && Ctl.Picture1.Visible && !Ctl.Field.Visible && game_.TutorialMode == 0 &&
+         !settling_ && !asking_ && !enemyMoving_ && Duel.Turn == TurnState::Nobody;
+}
+
+GameState Korvane::AlbumState() const {
+  GameState shown = game_;
+  for (int16_t id : Duel.PlayerHand) {
+    // Shown only: a count at its limit stays there rather than stopping the game.
+    if (IsValidCardId(id) && shown.Collections[0][id] < INT16_MAX) ++shown.Collections[0][id];
+  }
+  const int person = OpponentIndex();
+  if (person > 0) shown.Collections[person] = OpponentStock;
+  return shown;
 }
 
 }  // namespace korvane

@@ -57,12 +57,31 @@ QString TakeHint() {
 
 KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent), logic_(logic) {
   setWindowTitle(QStringLiteral("Form1"));
-  // The controls lie on a stage of the client area's size times the zoom.
+  // The controls lie on a stage of the client area's size times the zoom, made in the order they
+  // stack.
   zoom_ = new ZoomStage(this, QSize(kClientWidth, kClientHeight), QColor(192, 192, 192));
   QWidget* stage = zoom_->Stage();
   zoom_->SetFont(stage, GothicFont(12));
+  BuildList(stage);
+  BuildBoard(stage);
+  BuildButtons(stage);
+  BuildTimers();
+  NameControls();
+  FollowZoomAndMarks();
+  // Every key comes to the window itself, whatever was clicked last.
+  for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
 
-  // The deck-selection list.
+  logic_.RequestClose = [this] { close(); };
+  logic_.Changed = [this] { Mirror(); };
+  Forward([&] { logic_.Form_Load(); });
+  timer1_->start();
+  flipAnime_->start();
+}
+
+// The deck-selection list: the forty card pictures and the back, the fourteen captions and the
+// scroll bar.
+void KorvaneWindow::BuildList(QWidget* stage) {
   picture1_ = new QWidget(stage);
   const QString takeHint = TakeHint();
   picture1_->setToolTip(takeHint);
@@ -102,8 +121,10 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   vscroll_->setPageStep(14);
   connect(vscroll_, &QScrollBar::valueChanged, this,
           [this](int v) { Forward([&] { logic_.VScroll1_Change(v); }); });
+}
 
-  // The board and the hands.
+// The board with the enemy's "thinking" label, and both hands.
+void KorvaneWindow::BuildBoard(QWidget* stage) {
   field_ = new PictureView(
       stage, [this]() -> const QImage& { return logic_.Canvas; }, 2);
   field_->Sharp = [this](double scale) {
@@ -133,8 +154,10 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
       Forward([&] { logic_.PHand_Click(i); });
     };
   }
+}
 
-  // Buttons and texts.
+// The buttons, the record label, the tutorial's text and button, and the album's own button.
+void KorvaneWindow::BuildButtons(QWidget* stage) {
   label1_ = new QLabel(stage);
   zoom_->SetFont(label1_, GothicFont(19, true));
   command1_ = new QPushButton(stage);
@@ -168,8 +191,10 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
   albumButton_->hide();
   connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
+}
 
-  // Both timers run from the opening; each tick decides for itself whether to act.
+// Both timers run from the opening; each tick decides for itself whether to act.
+void KorvaneWindow::BuildTimers() {
   timer1_ = new QTimer(this);
   timer1_->setTimerType(Qt::PreciseTimer);
   timer1_->setInterval(100);
@@ -179,8 +204,10 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   connect(flipAnime_, &QTimer::timeout, this,
           [this] { Forward([&] { logic_.FlipAnime_Timer(); }); });
+}
 
-  // The controls' own names, so that tests and tools can find them.
+// The controls' own names, so that tests and tools can find them.
+void KorvaneWindow::NameControls() {
   picture1_->setObjectName(QStringLiteral("Picture1"));
   for (int k = 0; k <= kCardBack; ++k)
     cardPic_[k]->setObjectName(QStringLiteral("CardPic%1").arg(k));
@@ -199,7 +226,11 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   lText_->setObjectName(QStringLiteral("LText"));
   lButton_->setObjectName(QStringLiteral("LButton"));
   albumButton_->setObjectName(QStringLiteral("AlbumButton"));
+}
 
+// Every picture follows the zoom; the view's marks are drawn over the pictures (the enemy's last
+// card, the hint, the keyboard's cursors).
+void KorvaneWindow::FollowZoomAndMarks() {
   zoom_->OnZoom = [this] {
     const double z = zoom_->Zoom();
     QToolTip::setFont(GothicFont(int(std::lround(12 * z))));
@@ -225,15 +256,6 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
       if (keys_.ListCursor() == k) PaintListCursor(p);
     };
   }
-  // Every key comes to the window itself, whatever was clicked last.
-  for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
-  setFocusPolicy(Qt::StrongFocus);
-
-  logic_.RequestClose = [this] { close(); };
-  logic_.Changed = [this] { Mirror(); };
-  Forward([&] { logic_.Form_Load(); });
-  timer1_->start();
-  flipAnime_->start();
 }
 
 KorvaneWindow::~KorvaneWindow() {

@@ -57,6 +57,12 @@ class KorvaneWindow : public QWidget {
   // with a report.
   void Forward(const std::function<void()>& handler);
   QImage SharpPicture(const PaintLog& log, const QImage& small, double scale) const;
+  void BuildList(QWidget* stage);
+  void BuildBoard(QWidget* stage);
+  void BuildButtons(QWidget* stage);
+  void BuildTimers();
+  void NameControls();
+  void FollowZoomAndMarks();
 
   Korvane& logic_;
   DuelKeys keys_{logic_};

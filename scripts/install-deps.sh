@@ -3,8 +3,8 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ pkg-config ninja-build
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  cmake g++ pkg-config ninja-build ccache
+  qt6-base-dev qt6-base-dev-tools
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont fluidsynth libfluidsynth-dev
   qt6-translations-l10n
   fonts-ipafont-gothic fonts-klee

@@ -2,6 +2,7 @@
 // duels and (when built) the save file.
 #include <unistd.h>
 
+#include <QJsonDocument>
 #include <filesystem>
 #include <iostream>
 
@@ -32,6 +33,11 @@ CardTable LoadCardTable(const std::string& explicitPath) {
   auto table = CardTable::Open(CardDataPath(explicitPath), &error);
   if (!table) throw ToolError(error);  // exits with kCardFileExitStatus
   return std::move(*table);
+}
+
+void PrintJson(const QJsonObject& object) {
+  std::cout << QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() << "\n"
+            << std::flush;
 }
 
 }  // namespace korvane::tool

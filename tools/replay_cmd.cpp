@@ -1,6 +1,8 @@
 // `replay`: plays a list of placements on a fresh board and prints the board, both fields and
 // the count; with --weights also the opponent's score of every candidate and its choice; with
 // --json the same as one JSON object.
+#include <QJsonArray>
+#include <QJsonObject>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -29,14 +31,39 @@ void PrintMap(std::ostream& out, const SquareMap& map) {
 }
 
 // One map as rows of numbers, row 1 first.
-void JsonMap(std::ostream& out, const SquareMap& map) {
-  out << '[';
+QJsonArray JsonMap(const SquareMap& map) {
+  QJsonArray rows;
   for (int r = 1; r <= kBoardSize; ++r) {
-    out << (r > 1 ? "," : "") << '[';
-    for (int c = 1; c <= kBoardSize; ++c) out << (c > 1 ? "," : "") << map[c][r];
-    out << ']';
+    QJsonArray row;
+    for (int c = 1; c <= kBoardSize; ++c) row.append(map[c][r]);
+    rows.append(row);
   }
-  out << ']';
+  return rows;
+}
+
+QJsonObject JsonSquare(int slot, int column, int row) {
+  return {{"slot", slot}, {"column", column}, {"row", row}};
+}
+
+QJsonObject ReplayJson(const DuelState& s, bool playerFirst, const FaceUpCount& count,
+                       const std::vector<CandidateScore>* trace, const CandidateScore* best) {
+  QJsonObject o{{"first", playerFirst ? "player" : "enemy"},
+                {"board", JsonMap(s.BoardCard)},
+                {"player_field", JsonMap(s.PlayerFieldMap)},
+                {"enemy_field", JsonMap(s.EnemyFieldMap)},
+                {"count", QJsonObject{{"player", count.player}, {"enemy", count.enemy}}}};
+  if (trace) {
+    QJsonArray scores;
+    for (const CandidateScore& cs : *trace) {
+      QJsonObject score = JsonSquare(cs.slot, cs.column, cs.row);
+      score.insert("score", cs.score);
+      scores.append(score);
+    }
+    o.insert("scores", scores);
+    o.insert("choice", best ? QJsonValue(JsonSquare(best->slot, best->column, best->row))
+                            : QJsonValue(QJsonValue::Null));
+  }
+  return o;
 }
 
 void Replay(const ReplayArgs& args) {
@@ -70,32 +97,12 @@ void Replay(const ReplayArgs& args) {
     }
   }
 
-  std::ostringstream out;
   if (args.json) {
-    out << "{\"first\": \"" << (playerFirst ? "player" : "enemy") << "\", \"board\": ";
-    JsonMap(out, s.BoardCard);
-    out << ", \"player_field\": ";
-    JsonMap(out, s.PlayerFieldMap);
-    out << ", \"enemy_field\": ";
-    JsonMap(out, s.EnemyFieldMap);
-    out << ", \"count\": {\"player\": " << count.player << ", \"enemy\": " << count.enemy << "}";
-    if (args.haveWeights) {
-      out << ", \"scores\": [";
-      for (size_t i = 0; i < trace.size(); ++i) {
-        const CandidateScore& cs = trace[i];
-        out << (i ? ", " : "") << "{\"slot\": " << cs.slot << ", \"column\": " << cs.column
-            << ", \"row\": " << cs.row << ", \"score\": " << cs.score << "}";
-      }
-      out << "], \"choice\": ";
-      if (best) {
-        out << "{\"slot\": " << best->slot << ", \"column\": " << best->column
-            << ", \"row\": " << best->row << "}";
-      } else {
-        out << "null";
-      }
-    }
-    out << "}\n";
-  } else {
+    PrintJson(ReplayJson(s, playerFirst, count, args.haveWeights ? &trace : nullptr, best));
+    return;
+  }
+  std::ostringstream out;
+  {
     out << "first " << (playerFirst ? "player" : "enemy") << '\n';
     out << "board\n";
     PrintMap(out, s.BoardCard);

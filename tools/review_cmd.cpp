@@ -138,10 +138,7 @@ void ReviewCommand(const ReviewArgs& args) {
     }
   }
   if (args.json) {
-    std::cout << QJsonDocument(QJsonObject{{QStringLiteral("duels"), reviewed}})
-                     .toJson(QJsonDocument::Compact)
-                     .toStdString()
-              << "\n";
+    PrintJson(QJsonObject{{QStringLiteral("duels"), reviewed}});
   }
 }
 

@@ -1,6 +1,9 @@
 // `solve`: the exact outcome of a position with both sides playing perfectly, and every move
 // of the side to move that keeps it. The position is given as `replay` takes it, and the moves
 // must follow the duel's turn order.
+#include <QJsonArray>
+#include <QJsonObject>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -42,17 +45,20 @@ void SolveCommand(const SolveArgs& args) {
   const std::string turn = r.turn == TurnState::Enemy ? "enemy" : "player";
   std::ostringstream out;
   if (args.json) {
-    const auto list = [&](const std::vector<Placement>& moves) {
-      std::string text = "[";
-      for (size_t i = 0; i < moves.size(); ++i) {
-        text += (i ? ", \"" : "\"") + PlacementText(moves[i]) + "\"";
-      }
-      return text + "]";
+    const auto list = [](const std::vector<Placement>& moves) {
+      QJsonArray texts;
+      for (const Placement& m : moves) texts.append(QString::fromStdString(PlacementText(m)));
+      return texts;
     };
-    out << "{\"turn\": \"" << turn << "\", \"margin\": " << r.margin << ", \"outcome\": \""
-        << Outcome(r.MoverValue()) << "\", \"best\": " << list(r.best)
-        << ", \"line\": " << list(r.line) << ", \"nodes\": " << r.nodes
-        << ", \"seconds\": " << Seconds(r.seconds) << "}\n";
+    PrintJson({{"turn", QString::fromStdString(turn)},
+               {"margin", r.margin},
+               {"outcome", QString::fromStdString(Outcome(r.MoverValue()))},
+               {"best", list(r.best)},
+               {"line", list(r.line)},
+               {"nodes", static_cast<qint64>(r.nodes)},
+               // Milliseconds, as the text says them.
+               {"seconds", std::round(r.seconds * 1000) / 1000}});
+    return;
   } else {
     const auto list = [&](const std::vector<Placement>& moves) {
       std::string text;

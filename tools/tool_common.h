@@ -2,6 +2,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <QJsonObject>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +27,9 @@ class ToolError : public std::runtime_error {
 std::string CardDataPath(const std::string& explicitPath);
 // Opens and checks the card file; throws ToolError with the reader's message.
 CardTable LoadCardTable(const std::string& explicitPath);
+
+// Writes one JSON object on one line of standard output, as every --json prints.
+void PrintJson(const QJsonObject& object);
 
 void AddCardDataCommands(CLI::App& app);
 void AddReplayCommand(CLI::App& app);

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "tools/assetgen/assetgen.h"
+#include "ui/fonts.h"
 
 namespace assetgen {
 
@@ -18,7 +19,7 @@ namespace {
 
 // A font of `family` at a whole pixel size, antialiased and unhinted so that every machine
 // draws the same pixels.
-QFont DrawingFont(const char* family, double pixelSize, bool bold) {
+QFont DrawingFont(const QString& family, double pixelSize, bool bold) {
   QFont f(family);
   f.setPixelSize(int(pixelSize + 0.5));
   f.setBold(bold);
@@ -29,9 +30,14 @@ QFont DrawingFont(const char* family, double pixelSize, bool bold) {
 
 }  // namespace
 
-QFont GothicFont(double pixelSize, bool bold) { return DrawingFont("IPAPGothic", pixelSize, bold); }
+// The game's own two faces (ui/fonts.h), drawn into the pictures.
+QFont GothicFont(double pixelSize, bool bold) {
+  return DrawingFont(korvane::GothicFamily(), pixelSize, bold);
+}
 
-QFont HandFont(double pixelSize, bool bold) { return DrawingFont("Klee One", pixelSize, bold); }
+QFont HandFont(double pixelSize, bool bold) {
+  return DrawingFont(korvane::HandwritingFamily(), pixelSize, bold);
+}
 
 bool SaveRgb(const QImage& image, const QString& path, QString* error) {
   QImage rgb = image.convertToFormat(QImage::Format_RGB888);
