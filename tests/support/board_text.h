@@ -148,4 +148,24 @@ inline void PutBoard(DuelState& s, const TextBoard& b, Played played = Played::A
   markDown(s.EnemyPlayed, enemyDown);
 }
 
+// The player's first hand slot not yet played (kHandSize: none), and the first empty square
+// from the player's side (row 5 first, left to right; (0, 0): none), the moves every scripted
+// player makes.
+inline int FirstUnplayedSlot(const DuelState& s) {
+  int slot = 0;
+  while (slot < kHandSize && s.PlayerPlayed[slot]) ++slot;
+  return slot;
+}
+struct Square {
+  int column = 0, row = 0;
+};
+inline Square FirstEmptySquare(const DuelState& s) {
+  for (int r = kBoardSize; r >= 1; --r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      if (s.BoardCard[c][r] == kEmptySquare) return {c, r};
+    }
+  }
+  return {};
+}
+
 }  // namespace korvane::test

@@ -21,14 +21,12 @@ bool DuelActions::Start() {
 }
 
 bool DuelActions::PlayerMove(int c, int r) {
-  int slot = 0;
-  while (slot < kHandSize && k_.Duel.PlayerPlayed[slot]) ++slot;
+  const int slot = FirstUnplayedSlot(k_.Duel);
   if (slot == kHandSize) return false;
   Pick(slot);
-  for (int rr = 5; rr >= 1 && c == 0; --rr) {
-    for (int cc = 1; cc <= 5 && c == 0; ++cc) {
-      if (k_.Duel.BoardCard[cc][rr] == kEmptySquare) c = cc, r = rr;
-    }
+  if (c == 0) {
+    const Square to = FirstEmptySquare(k_.Duel);
+    c = to.column, r = to.row;
   }
   Place(c, r);
   return true;
