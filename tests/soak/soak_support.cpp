@@ -6,6 +6,7 @@
 
 #include "ai/selfplay.h"
 #include "engine/rules.h"
+#include "tests/support/duel_actions.h"
 
 namespace korvane::soak {
 namespace {
@@ -231,10 +232,8 @@ void DuelMonkey::SensibleAction() {
     const int id =
         dice_.Chance(0.5) ? shown.back() : shown[dice_.Int(0, static_cast<int>(shown.size()) - 1)];
     Trace("choose " + std::to_string(id));
-    k.VScroll1_Change(id / 14 * 14);
     mayCreate_ = true;
-    k.CardPic_MouseDown(id);
-    k.CardPic_DblClick(id);
+    test::DuelActions(k).Take(id);
     return;
   }
   if (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning()) {
@@ -262,8 +261,7 @@ void DuelMonkey::SensibleAction() {
         r = kBoardSize + 1 - m.row;
       }
       Trace("place " + std::to_string(slot) + " on " + std::to_string(c) + "," + std::to_string(r));
-      k.PHand_Click(slot);
-      k.Field_MouseDown(1, 0, 81.2 * (c - 1) + 40, 81.2 * (r - 1) + 40);
+      test::DuelActions(k).Play(slot, c, r);
       return;
     }
   }
