@@ -38,6 +38,7 @@ class AdventureTest : public ::testing::Test {
   }
   void Tick(int n = 1) { test::Tick(*adv, n); }
   void TypeOut(int limit = 500) { test::TypeOut(*adv, limit); }
+  void GoOn() { test::GoOn(*adv); }  // typed out, clicked, the next tick
   // A new game started from the title with the given name.
   void StartNewGame(const QString& name = QStringLiteral("太郎"),
                     const QString& sex = QStringLiteral("男")) {

@@ -30,7 +30,6 @@ class RealWindowTest : public test::GameTest {
       window->Sync();
     }
   }
-  void TypeOut() { test::TypeOut(*adv); }
 
   ADVKorvaneWindow* window = nullptr;
 };

@@ -120,9 +120,7 @@ TEST_F(WindowTest, TheEndingRunsToItsLastScreen) {
   EXPECT_EQ(adv->ShownOppPic(), -1);  // the house is empty
   int clicks = 0;
   for (; clicks < 40 && adv->Timer1Interval() != 0; ++clicks) {
-    TypeOut();
-    adv->Picture1_Click();
-    adv->Timer1_Timer();
+    test::GoOn(*adv);
   }
   window->Sync();
   EXPECT_EQ(adv->Timer1Interval(), 0);
