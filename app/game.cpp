@@ -189,6 +189,7 @@ bool Game::Load() {
 
 void Game::Show() {
   if (!window_) return;
+  window_->Sync();  // what Load made of the title, before the first frame
   window_->show();
   window_->StartTimer();
 }

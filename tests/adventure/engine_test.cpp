@@ -136,9 +136,7 @@ TEST_F(EngineTest, ChoiceClickedWhileTypingIsAcceptedAndSecondSkipsAStep) {
   // The first choice leads to the very next step.
   state.ShindoStep = 1;
   adv->Picture1_Click();  // not yet typed: ignored
-  TypeOut();
-  adv->Picture1_Click();
-  Tick();
+  GoOn();
   adv->Choiser_Click(0);
   Tick();
   EXPECT_EQ(adv->MessageText(), QStringLiteral("first"));
@@ -196,9 +194,7 @@ TEST_F(EngineTest, LinesAreDrawnAtTheirPlacesInTheBox) {
   EXPECT_TRUE(red);
   // A new message erases the old text: the box is empty again.
   state.ShindoStep = 7;
-  TypeOut();
-  adv->Picture1_Click();
-  Tick();
+  GoOn();
   EXPECT_EQ(inkIn(0) + inkIn(1) + inkIn(2), 0);
   EXPECT_EQ(adv->MessageText(), QStringLiteral("『お知らせ』"));
   EXPECT_EQ(adv->TextColor(), QColor(0, 0, 255));
@@ -237,9 +233,7 @@ TEST_F(EngineTest, DuelSuspendsTheEngineAndTheResultRunsAfterIt) {
   adv->DuelWindowClosed();
   Tick();
   EXPECT_EQ(adv->MessageText(), QStringLiteral("『今回の戦績は2勝1敗0引き分けだった。』"));
-  TypeOut();
-  adv->Picture1_Click();
-  Tick();
+  GoOn();
   EXPECT_EQ(adv->MessageText(), QStringLiteral("won"));
 }
 

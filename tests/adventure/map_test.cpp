@@ -155,7 +155,7 @@ TEST_F(AdventureTest, EnteringAPlaceZoomsAndShowsWhoLivesThere) {
   adv->Clicker_Click(1);
   EXPECT_EQ(adv->CurrentPlace(), 1);
   EXPECT_TRUE(Visible(*adv).empty());
-  EXPECT_EQ(platform.processEventsCalls, 1);
+  EXPECT_EQ(platform.eventRuns, 1);
   EXPECT_EQ(adv->Picture2Top(), 6150 - 1650 - 300);
   EXPECT_EQ(adv->MessageLabelRect(), (TwipRect{1680, 4300, 6500, 1250}));
   EXPECT_EQ(adv->MessageLabelCaption(), QString());
@@ -203,7 +203,7 @@ TEST_F(AdventureTest, ATickDuringTheEntryWaitsForIt) {
   });
   TypeOut();
   adv->Picture1_Click();  // the hint dismissed: a tick would now run a step
-  platform.onProcessEvents = [this] { Tick(); };
+  platform.onEvents = [this] { Tick(); };
   adv->Clicker_Click(1);
   EXPECT_EQ(state.ShindoStep, 0);
   Tick();
@@ -267,18 +267,18 @@ TEST_F(AdventureTest, FailedSaveAtQuitIsToldAndTheGameGoesOn) {
   other.Choiser_Click(0);
   EXPECT_EQ(host.quits, 0);
   EXPECT_FALSE(other.Ended());
-  ASSERT_FALSE(platform.messages.isEmpty());
-  EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("セーブ失敗|")));
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_TRUE(platform.messages.back().Line().startsWith(QStringLiteral("セーブ失敗|")));
   // The choices stay, so the player can go back to the map and play on.
   EXPECT_TRUE(other.Choiser(1).visible);
   other.Choiser_Click(1);
   EXPECT_EQ(other.CurrentPlace(), -1);
   // Closing: the switches cannot be written either; that is told, and the close is still asked.
-  const int told = platform.messages.size();
+  const size_t told = platform.messages.size();
   platform.answers = {true};
   EXPECT_TRUE(other.Form_QueryUnload());
-  ASSERT_EQ(platform.messages.size(), told + 1);
-  EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("設定|")));
+  ASSERT_EQ(platform.messages.size(), told + 1u);
+  EXPECT_TRUE(platform.messages.back().Line().startsWith(QStringLiteral("設定|")));
 }
 
 TEST_F(AdventureTest, OldHouseSaveWritesItsVariantOrTellsTheFailure) {
@@ -290,7 +290,7 @@ TEST_F(AdventureTest, OldHouseSaveWritesItsVariantOrTellsTheFailure) {
   ASSERT_TRUE(store.LoadGame(loaded));
   EXPECT_EQ(loaded.OldHouseStep, 0);
   EXPECT_EQ(loaded.Collections[0][32], 1);
-  EXPECT_TRUE(platform.messages.isEmpty());
+  EXPECT_TRUE(platform.messages.empty());
 
   SaveStore blocked(QDir(dir.path()).filePath(QStringLiteral("blocked")));
   {
@@ -300,8 +300,8 @@ TEST_F(AdventureTest, OldHouseSaveWritesItsVariantOrTellsTheFailure) {
   GameState g = state;
   ADVKorvane other(g, blocked, *sound, platform, host, PlaceholderPictures(), nullptr);
   EXPECT_FALSE(other.SaveGameOldHouse());
-  ASSERT_EQ(platform.messages.size(), 1);
-  EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("セーブ失敗|")));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].Line().startsWith(QStringLiteral("セーブ失敗|")));
 }
 
 }  // namespace

@@ -1,28 +1,28 @@
-// The real adventure window over an adventure with the game's own pictures, loaded and shown
-// offscreen; the tests drive it by clicks or keys and tick its timer themselves.
+// The whole game with its windows, the adventure window loaded and shown offscreen (its timer
+// left to the test); the tests drive it by clicks or keys and tick its timer themselves.
 #pragma once
 
 #include <QTest>
-#include <memory>
 
-#include "adv_test_support.h"
-#include "adventure/adv_pictures.h"
 #include "adventure/adv_window.h"
+#include "tests/support/adventure_actions.h"
+#include "tests/support/test_game.h"
 
 namespace korvane {
 
-class RealWindowTest : public AdventureTest {
+class RealWindowTest : public test::GameTest {
  protected:
-  void SetUp() override {
-    adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
-                                       LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
-                                       nullptr);
-    adv->Form_Load();
-    window = std::make_unique<ADVKorvaneWindow>(*adv);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  RealWindowTest() : GameTest({.windows = true}) {
+    platform.defaultAnswer.reset();  // an unexpected question fails the test
   }
-  void TearDown() override { window.reset(); }
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(GameTest::SetUp());
+    window = game->Window();
+    adv->Form_Load();
+    window->Sync();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  }
   // One tick of the adventure's timer, and the window brought up to date with it.
   void ViewTick(int n = 1) {
     for (int i = 0; i < n; ++i) {
@@ -31,7 +31,7 @@ class RealWindowTest : public AdventureTest {
     }
   }
 
-  std::unique_ptr<ADVKorvaneWindow> window;
+  ADVKorvaneWindow* window = nullptr;
 };
 
 }  // namespace korvane

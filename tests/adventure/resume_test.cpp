@@ -24,9 +24,7 @@ class ResumeTest : public AdventureTest {
     ASSERT_FALSE(adv->Picture5().visible);
   }
   bool CopyExists() const { return store.HasResumeCopy(); }
-  int Asked() const {
-    return static_cast<int>(platform.questions.filter(QStringLiteral("ゲームの再開|")).size());
-  }
+  int Asked() const { return platform.Asked(QStringLiteral("ゲームの再開")); }
 };
 
 TEST_F(ResumeTest, ContinuedSaveIsKeptUntilThePlayerDecides) {
@@ -93,7 +91,7 @@ TEST_F(ResumeTest, YesResumesAtOnceNoGoesToTheTitleWithTheSave) {
   platform.answers = {true};
   adv->Form_Load();
   EXPECT_EQ(Asked(), 1);
-  ASSERT_TRUE(platform.questions.last().contains(QStringLiteral("再開しますか")));
+  ASSERT_TRUE(platform.questions.back().Line().contains(QStringLiteral("再開しますか")));
   EXPECT_FALSE(adv->Picture5().visible);
   EXPECT_EQ(state.PlayerName, QStringLiteral("花子さん"));
   EXPECT_EQ(state.Collections[0][7], 4);

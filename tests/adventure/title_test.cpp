@@ -126,13 +126,13 @@ TEST_F(AdventureTest, ProfileRefusals) {
   // An empty name: nothing at all, and the old save is kept.
   adv->Command2_Click();
   EXPECT_TRUE(adv->Frame1Visible());
-  EXPECT_TRUE(platform.messages.isEmpty());
+  EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(SaveExists());
   // The master mark.
   adv->SetText1(QStringLiteral("※太郎"));
   adv->Command2_Click();
-  ASSERT_EQ(platform.messages.size(), 1);
-  EXPECT_EQ(platform.messages[0],
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].Line(),
             QStringLiteral("名前再入力|※から始まる名前はマスターしか使えません。"));
   EXPECT_TRUE(adv->Picture5().visible);
   // A character that code page 932 cannot hold, and a name longer than every message that
@@ -142,9 +142,9 @@ TEST_F(AdventureTest, ProfileRefusals) {
   adv->Command2_Click();
   adv->SetText1(QString(limit + 1, QChar(u'長')));
   adv->Command2_Click();
-  ASSERT_EQ(platform.messages.size(), 3);
-  EXPECT_TRUE(platform.messages[1].startsWith(QStringLiteral("名前再入力|")));
-  EXPECT_EQ(platform.messages[2],
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_TRUE(platform.messages[1].Line().startsWith(QStringLiteral("名前再入力|")));
+  EXPECT_EQ(platform.messages[2].Line(),
             QStringLiteral("名前再入力|名前は %1 文字までです（いまは %2 文字）。")
                 .arg(limit)
                 .arg(limit + 1));
@@ -155,7 +155,7 @@ TEST_F(AdventureTest, ProfileRefusals) {
   adv->Command2_Click();
   EXPECT_FALSE(adv->Picture5().visible);
   EXPECT_EQ(state.PlayerName, QString(limit, QChar(u'長')) + QStringLiteral("君"));
-  EXPECT_EQ(platform.messages.size(), 3);
+  EXPECT_EQ(platform.messages.size(), 3u);
 }
 
 TEST_F(AdventureTest, OddButSavableNamesAreAccepted) {
@@ -164,7 +164,7 @@ TEST_F(AdventureTest, OddButSavableNamesAreAccepted) {
   MakeWindow();
   StartNewGame(QStringLiteral("太※郎"), QStringLiteral("女"));
   EXPECT_EQ(state.PlayerName, QStringLiteral("太※郎さん"));
-  EXPECT_TRUE(platform.messages.isEmpty());
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(AdventureTest, DamagedSaveIsToldOnceAndKeptAside) {
@@ -174,8 +174,8 @@ TEST_F(AdventureTest, DamagedSaveIsToldOnceAndKeptAside) {
     f.write(QByteArray("\x04\x00\xff\xff\xff\xff", 6));  // a name and then nothing
   }
   adv->Form_Load();
-  ASSERT_EQ(platform.messages.size(), 1);
-  EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("セーブデータ|")));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].Line().startsWith(QStringLiteral("セーブデータ|")));
   EXPECT_FALSE(adv->Command(2).visible);
   EXPECT_FALSE(SaveExists());
   const QStringList kept = QDir(dir.path()).entryList({QStringLiteral("*.damaged-*")});
@@ -187,7 +187,7 @@ TEST_F(AdventureTest, DamagedSaveIsToldOnceAndKeptAside) {
   adv->Command2_Click();
   EXPECT_EQ(state.PlayerName, QStringLiteral("太郎君"));
   EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.damaged-*")}).size(), 1);
-  EXPECT_EQ(platform.messages.size(), 1);
+  EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 TEST_F(AdventureTest, ClosingRules) {
@@ -196,7 +196,7 @@ TEST_F(AdventureTest, ClosingRules) {
   adv->Command4_Click();
   EXPECT_EQ(adv->Command(4).caption, QStringLiteral("音楽：ＯＦＦ"));
   EXPECT_TRUE(adv->Form_QueryUnload());
-  EXPECT_TRUE(platform.questions.isEmpty());
+  EXPECT_TRUE(platform.questions.empty());
   SoundSwitches read;
   store.LoadSettings(read);
   EXPECT_EQ(read.MusicCaption, QStringLiteral("音楽：ＯＦＦ"));
@@ -211,23 +211,24 @@ TEST_F(AdventureTest, ClosingRules) {
   adv->Command5_Click();  // hidden during play: no change
   platform.answers = {false, true};
   EXPECT_FALSE(adv->Form_QueryUnload());
-  EXPECT_EQ(platform.questions.last(), QStringLiteral("ゲーム終了|セーブしないで終わりますか？"));
+  EXPECT_EQ(platform.questions.back().Line(),
+            QStringLiteral("ゲーム終了|セーブしないで終わりますか？"));
   Tick(3);
   EXPECT_GT(adv->MessageCursor(), 0);  // the game goes on
   EXPECT_TRUE(adv->Form_QueryUnload());
-  EXPECT_EQ(platform.questions.size(), 2);
+  EXPECT_EQ(platform.questions.size(), 2u);
   EXPECT_FALSE(SaveExists());
 
   // Earlier in the ending (counter 111) the usual question still comes; No keeps playing.
   state.TakamineStep = 111;
   platform.answers = {false};
   EXPECT_FALSE(adv->Form_QueryUnload());
-  EXPECT_EQ(platform.questions.size(), 3);
+  EXPECT_EQ(platform.questions.size(), 3u);
 
   // After the ending counter has reached 112: no question.
   state.TakamineStep = 112;
   EXPECT_TRUE(adv->Form_QueryUnload());
-  EXPECT_EQ(platform.questions.size(), 3);
+  EXPECT_EQ(platform.questions.size(), 3u);
 }
 
 TEST_F(AdventureTest, RulesButtonOpensTheTutorial) {

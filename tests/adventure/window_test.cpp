@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/card_table.h"
 #include "real_window_fixture.h"
 
 namespace korvane {
@@ -43,7 +42,7 @@ TEST_F(WindowTest, TitleProfileAndStartThroughTheWidgets) {
   Shot("profile");
 
   QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
-  EXPECT_EQ(state.PlayerName, QStringLiteral("かおるさん"));
+  EXPECT_EQ(state->PlayerName, QStringLiteral("かおるさん"));
   EXPECT_FALSE(Find<QWidget>("Picture5")->isVisible());
   EXPECT_TRUE(Find<QWidget>("Picture1")->isVisible());
   EXPECT_TRUE(Find<QWidget>("Clicker6")->isVisible());
@@ -72,7 +71,7 @@ TEST_F(WindowTest, ChoicesAndThePlayersHouse) {
   adv->Command1_Click();
   adv->SetText1(QStringLiteral("太郎"));
   adv->Command2_Click();
-  state.TakaharaStep = 1;
+  state->TakaharaStep = 1;
   adv->EnterPlace(0);
   ViewTick(80);
   ASSERT_TRUE(Find<QWidget>("Choiser0")->isVisible());
@@ -81,7 +80,7 @@ TEST_F(WindowTest, ChoicesAndThePlayersHouse) {
   // "また今度" through the button: 高原's step 3 follows.
   QTest::mouseClick(Find<QPushButton>("Choiser1"), Qt::LeftButton);
   EXPECT_FALSE(Find<QWidget>("Choiser1")->isVisible());
-  EXPECT_EQ(state.TakaharaStep, 3);
+  EXPECT_EQ(state->TakaharaStep, 3);
 
   adv->ShowTownMap();
   adv->EnterPlace(6);
@@ -107,36 +106,25 @@ TEST_F(WindowTest, ClosingTheWindowAsksDuringPlay) {
   platform.answers = {true};
   EXPECT_TRUE(window->close());
   EXPECT_EQ(ended, 1);
-  EXPECT_EQ(platform.questions.size(), 2);
+  EXPECT_EQ(platform.questions.size(), 2u);
 }
 
 TEST_F(WindowTest, TheEndingRunsToItsLastScreen) {
-  std::string error;
-  const std::optional<CardTable> cards = CardTable::Open(KORVANE_DATA_DIR "/carddata", &error);
-  ASSERT_TRUE(cards.has_value()) << error;
-  window.reset();
-  adv = std::make_unique<ADVKorvane>(state, store, *sound, platform, host,
-                                     LoadAdventurePictures(QStringLiteral(KORVANE_DATA_DIR)),
-                                     &*cards);
-  adv->Form_Load();
-  window = std::make_unique<ADVKorvaneWindow>(*adv);
   adv->Command1_Click();
   adv->SetText1(QStringLiteral("太郎"));
   adv->Command2_Click();
   // Everything but two cards is owned; the old house has just sent the player here.
-  for (int k = 0; k < kCardKinds; ++k) state.Collections[0][k] = k == 5 || k == 6 ? 0 : 1;
-  state.TakamineStep = 100;
+  for (int k = 0; k < kCardKinds; ++k) state->Collections[0][k] = k == 5 || k == 6 ? 0 : 1;
+  state->TakamineStep = 100;
   adv->EnterPlace(4);
   EXPECT_EQ(adv->ShownOppPic(), -1);  // the house is empty
   int clicks = 0;
   for (; clicks < 40 && adv->Timer1Interval() != 0; ++clicks) {
-    TypeOut();
-    adv->Picture1_Click();
-    adv->Timer1_Timer();
+    test::GoOn(*adv);
   }
   window->Sync();
   EXPECT_EQ(adv->Timer1Interval(), 0);
-  EXPECT_EQ(state.TakamineStep, 114);
+  EXPECT_EQ(state->TakamineStep, 114);
   EXPECT_FALSE(adv->Picture2Visible());
   // The whole picture is light grey outside the box and the drawn lines.
   EXPECT_EQ(QColor(adv->Picture1().pixel(570, 5)), QColor(235, 235, 235));
@@ -149,7 +137,7 @@ TEST_F(WindowTest, TheEndingRunsToItsLastScreen) {
   Shot("ending");
   // No question on closing once the ending counter has passed 112.
   EXPECT_TRUE(adv->Form_QueryUnload());
-  EXPECT_TRUE(platform.questions.isEmpty());
+  EXPECT_TRUE(platform.questions.empty());
 }
 
 }  // namespace

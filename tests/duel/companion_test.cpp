@@ -183,7 +183,7 @@ TEST_F(CompanionTest, TheAlbumOpensOnlyOverADeckSelectionThatWaits) {
   ASSERT_EQ(albums.size(), 2u);
   EXPECT_EQ(albums[0].Collections, game.Collections);
   // Two cards taken into the hand are still the player's in the album, and only there.
-  Choose({1, 10});
+  Take({1, 10});
   const GameState now = game;
   Key(Qt::Key_A);
   ASSERT_EQ(albums.size(), 3u);
@@ -191,7 +191,7 @@ TEST_F(CompanionTest, TheAlbumOpensOnlyOverADeckSelectionThatWaits) {
   EXPECT_EQ(albums[2].Collections[0][10], now.Collections[0][10] + 1);
   EXPECT_EQ(game.Collections, now.Collections);
   // During the duel neither the key nor the button.
-  Choose({2, 3, 4});
+  Take({2, 3, 4});
   Key(Qt::Key_S);
   ASSERT_TRUE(k.Ctl.Field.Visible);
   Key(Qt::Key_A);

@@ -1,22 +1,16 @@
 // What the duel tests share: the opponents' names, the card table from the project's card source,
-// a platform that answers from a script and records every message, and a fixture holding one
-// Korvane with its game state, a recording sound system and seeded random numbers, with the
-// steps the tests take again and again (choose five, start, play to the end, finish a board).
-// The longer steps are in duel_test_support.cpp.
+// and a fixture holding one Korvane with its game state, the support's fake platform, a recording
+// sound system and seeded random numbers, with the support's named actions on it (take five,
+// start, pick and place, tick, play to the end, a finished board written as text).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QString>
-#include <deque>
-#include <functional>
 #include <initializer_list>
 #include <memory>
-#include <string>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 #include "ai/ai.h"
 #include "duel/korvane.h"
@@ -25,13 +19,15 @@
 #include "sound/fake_sound.h"
 #include "state/game_state.h"
 #include "tests/engine/engine_test_support.h"
+#include "tests/support/board_text.h"
+#include "tests/support/duel_actions.h"
+#include "tests/support/fake_platform.h"
 #include "ui/card_pictures.h"
-#include "ui/platform.h"
-
-// Readable failures for the game's texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace korvane::testing {
+
+using test::Board;
+using test::Message;
 
 // The six opponents as the adventure names them.
 const QString kTakahara = QStringLiteral("高原 良絵");
@@ -44,23 +40,14 @@ const QString kHayami = QStringLiteral("速水 結");
 // The card table of the project's card source.
 inline CardTable LoadCards() { return test::SourceCardTable(); }
 
-struct Message {
-  QString title, text;
-  ShownCard card;
-};
-
-class ScriptedPlatform : public Platform {
- public:
-  bool AskYesNo(const QString& title, const QString& text) override;
-  void ShowOk(const QString& title, const QString& text, const ShownCard& card) override;
-  void ProcessEvents() override;
-
-  std::deque<bool> answers;
-  bool defaultAnswer = true;
-  std::vector<Message> questions, messages;
-  std::function<void()> onEvents, onOk;  // "the player clicks while ..."
-  int eventRuns = 0;
-};
+// A finished board the player wins three face-up cards to two: its slots 0-2 at home, on (2,4)
+// and (3,4); the enemy's slots 0-1 at home and on (2,2); the other five squares face down.
+inline const test::TextBoard kThreeToTwo = Board(
+    "  a  "
+    " b-- "
+    ".+-+."
+    " 23. "
+    "  1  ");
 
 class DuelTest : public ::testing::Test {
  protected:
@@ -70,26 +57,27 @@ class DuelTest : public ::testing::Test {
   }
 
   // StartDuel of the adventure: the name, the series counters, then the window opens.
-  void Open(const QString& name);
-  void Give(int person, std::initializer_list<std::pair<int, int>> cards);
-  // A press and a double-click on each card, scrolling to its page first.
-  void Choose(std::initializer_list<int> ids);
-  // Chooses five (by default 1, 2, 3, 4 and 10) and presses "勝負！", which must be there.
+  void Open(const QString& name) {
+    game.OpponentName = name;
+    game.SeriesWins = game.SeriesLosses = game.SeriesDraws = 0;
+    k.Form_Load();
+  }
+  void Give(int person, std::initializer_list<std::pair<int, int>> cards) {
+    for (auto [id, n] : cards) game.Collections[person][id] = static_cast<int16_t>(n);
+  }
+  // Takes five (by default 1, 2, 3, 4 and 10) and presses "勝負！", which must be there.
   // Callers that must stop when it is not wrap the call in ASSERT_NO_FATAL_FAILURE.
-  void StartDuel(std::initializer_list<int> ids = {1, 2, 3, 4, 10});
-  // One enemy-timer interval: ten flip ticks, then the enemy's tick (after `beforeTimer1`).
-  void Tick();
-  void Click(int c, int r);
-  // The player's move: first card still in hand onto the first empty square (or `c`, `r`).
-  void PlayerMove(int c = 0, int r = 0);
-  // Plays the running duel to its result: the player moves when it is its turn and nothing
-  // flips, the timers do the rest. Returns the ticks it took.
-  int PlayToEnd(int maxTicks = 500);
-  // Puts a finished board in place: every hand card played, the codes given square by square.
-  void FinishedBoard(std::initializer_list<std::tuple<int, int, int>> squares);
-  // A finished board the player wins three face-up cards to two: its slots 0-2 at home, on (2,4)
-  // and (3,4); the enemy's slots 0-1 at home and on (2,2); the other five squares face down.
-  void FinishedThreeToTwo();
+  void StartDuel(std::initializer_list<int> ids = {1, 2, 3, 4, 10}) {
+    act.Take(ids);
+    ASSERT_TRUE(act.Start());
+  }
+  void Take(std::initializer_list<int> ids) { act.Take(ids); }
+  void Tick() { act.Tick(); }
+  void Pick(int slot) { act.Pick(slot); }
+  void Place(int c, int r) { act.Place(c, r); }
+  void PlayerMove(int c = 0, int r = 0) { ASSERT_TRUE(act.PlayerMove(c, r)); }
+  int PlayToEnd(int maxTicks = 500) { return act.PlayToEnd(maxTicks); }
+  void Finish(const test::TextBoard& b) { act.Finish(b); }
   // Duels settled in this series.
   int DuelsPlayed() const { return game.SeriesWins + game.SeriesLosses + game.SeriesDraws; }
   // The effects played since `MarkEffects`.
@@ -101,14 +89,14 @@ class DuelTest : public ::testing::Test {
   GameState game;
   FakeSoundSystem sound;
   CardTable cards = LoadCards();
-  ScriptedPlatform platform;
+  test::FakePlatform platform;
   SeededRandom rng{20261209};
   CardPictures pictures{&cards};
   std::unique_ptr<MusicDevice> adventureMusic = sound.CreateMusicDevice();  // "music1"
   Korvane k{game, sound, cards, platform, rng, pictures};                   // its own: "music2"
+  test::DuelActions act{k};
   int closedCount = 0;
   int effectMark = 0;
-  std::function<void()> beforeTimer1;  // e.g. a test's clock moving on
 };
 
 }  // namespace korvane::testing

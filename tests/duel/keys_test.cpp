@@ -105,18 +105,15 @@ TEST_F(KeysTest, ASeriesPlayedWithTheKeyboardAlone) {
       EXPECT_EQ(Shown("Field", at + QPoint(2, 2)), "#ff8c00");
       EXPECT_NE(QColor(k.Canvas.pixel(at)).name(), "#ff8c00");
     }
-    int slot = 0;
-    while (slot < 5 && k.Duel.PlayerPlayed[slot]) ++slot;
-    if (slot == 5) {
+    const int slot = test::FirstUnplayedSlot(k.Duel);
+    if (slot == kHandSize) {
       ASSERT_TRUE(WaitFor([this] { return k.Duel.Turn == TurnState::Nobody; }));
       break;
     }
     Key(Qt::Key_1 + slot);
     ASSERT_EQ(k.Duel.SelectedSlot, slot);
-    BoardSquare to;
-    for (int r = 5; r >= 1 && to.column == 0; --r)
-      for (int c = 1; c <= 5 && to.column == 0; ++c)
-        if (k.Duel.BoardCard[c][r] == kEmptySquare) to = {c, r};
+    const auto [c, r] = test::FirstEmptySquare(k.Duel);
+    const BoardSquare to{c, r};
     ASSERT_NO_FATAL_FAILURE(BoardTo(to));
     Key(moves % 2 ? Qt::Key_Space : Qt::Key_Return);
     ASSERT_NE(k.Duel.BoardCard[to.column][to.row], kEmptySquare);

@@ -83,16 +83,12 @@ TEST_F(LifecycleTest, CardThirtySevenRuleNeverDestroysACard) {
   EXPECT_EQ(k.OpponentStock[18], 1);
   StartDuel({37, 37, 1, 2, 3});
   // She wins three to two; the player's slots 0, 1 and 4 lie face down and go to her.
-  FinishedBoard({{3, 5, 40},
-                 {2, 4, 40},
-                 {3, 4, 3},
-                 {2, 3, 4},
-                 {4, 3, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {4, 2, -3},
-                 {3, 2, -40},
-                 {3, 3, -40}});
+  Finish(
+      Board("  a  "
+            " b-c "
+            ".4-+."
+            " +3. "
+            "  +  "));
   k.Timer1_Timer();
   ASSERT_EQ(game.SeriesLosses, 1);
   EXPECT_EQ(k.OpponentStock[37], 2);
@@ -205,7 +201,7 @@ TEST_F(LifecycleTest, ForfeitAskedOnceYesIsAPerfectLoss) {
 TEST_F(LifecycleTest, ClosingWithChosenCardsGivesThemBack) {
   Open(kShindo);
   const auto before = game.Collections[0];
-  Choose({1, 2, 31});
+  Take({1, 2, 31});
   EXPECT_NE(game.Collections[0], before);
   EXPECT_TRUE(k.Unload());
   EXPECT_TRUE(platform.questions.empty());
@@ -213,7 +209,7 @@ TEST_F(LifecycleTest, ClosingWithChosenCardsGivesThemBack) {
   EXPECT_EQ(game.Collections[0], before);
   // Five chosen and "勝負！" not pressed: the same.
   Open(kShindo);
-  Choose({1, 2, 3, 4, 10});
+  Take({1, 2, 3, 4, 10});
   EXPECT_TRUE(k.Ctl.Command1.Visible);
   EXPECT_TRUE(k.Unload());
   EXPECT_EQ(game.Collections[0], before);
@@ -243,7 +239,7 @@ TEST_F(LifecycleTest, HayamiMovesNoCardAndLeavesByItself) {
   Open(kHayami);
   EXPECT_EQ(k.Music().FileName(), QStringLiteral("hayami.mid"));
   StartDuel();
-  FinishedThreeToTwo();
+  Finish(kThreeToTwo);
   sound.TakeLog();
   k.Timer1_Timer();
   EXPECT_EQ(game.SeriesWins, 1);
@@ -258,16 +254,12 @@ TEST_F(LifecycleTest, HayamiMovesNoCardAndLeavesByItself) {
   // A draw with her still shows its message, then the window closes.
   Open(kHayami);
   StartDuel();
-  FinishedBoard({{3, 5, 1},
-                 {3, 1, -1},
-                 {2, 3, 40},
-                 {4, 3, 40},
-                 {3, 4, 40},
-                 {2, 4, 40},
-                 {2, 2, -40},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
+  Finish(
+      Board("  a  "
+            " --- "
+            ".+-+."
+            " ++. "
+            "  1  "));
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "引き分け・・・。");
@@ -276,14 +268,17 @@ TEST_F(LifecycleTest, HayamiMovesNoCardAndLeavesByItself) {
 }
 
 TEST_F(LifecycleTest, SpecialResultAgainstTakahara) {
-  const auto fiveNil = std::initializer_list<std::tuple<int, int, int>>{
-      {3, 5, 1},   {2, 4, 2},   {3, 4, 3},   {4, 4, 4},   {2, 3, 5},
-      {3, 1, -40}, {2, 2, -40}, {3, 2, -40}, {4, 2, -40}, {3, 3, -40}};
+  const auto fiveNil = Board(
+      "  -  "
+      " --- "
+      ".5-.."
+      " 234 "
+      "  1  ");
   game.TakaharaStep = 30;
   Open(kTakahara);
   StartDuel();
   const auto theirs = k.Duel.EnemyHand;
-  FinishedBoard(fiveNil);
+  Finish(fiveNil);
   k.Timer1_Timer();
   EXPECT_EQ(game.SeriesWins, -1);
   ASSERT_EQ(platform.messages.size(), 5u);  // all five still come over
@@ -297,7 +292,7 @@ TEST_F(LifecycleTest, SpecialResultAgainstTakahara) {
   Give(0, {{15, 1}});
   Open(kTakahara);
   StartDuel({15, 1, 2, 3, 4});
-  FinishedBoard(fiveNil);
+  Finish(fiveNil);
   k.Timer1_Timer();
   EXPECT_EQ(game.SeriesWins, 1);
   EXPECT_TRUE(k.IsOpen());
@@ -306,9 +301,12 @@ TEST_F(LifecycleTest, SpecialResultAgainstTakahara) {
   // Each other condition missed by itself gives an ordinary win: the story step at 29, a card
   // 15 in somebody's collection, another opponent, or one of the five face down.
   game.Collections[0][15] = 0;
-  const auto fourNil = std::initializer_list<std::tuple<int, int, int>>{
-      {3, 5, 1},   {2, 4, 2},   {3, 4, 3},   {4, 4, 4},   {2, 3, 40},
-      {3, 1, -40}, {2, 2, -40}, {3, 2, -40}, {4, 2, -40}, {3, 3, -40}};
+  const auto fourNil = Board(
+      "  -  "
+      " --- "
+      ".+-.."
+      " 234 "
+      "  1  ");
   struct Variant {
     int step;
     int held15;  // card 15 in 風見's collection
@@ -322,7 +320,7 @@ TEST_F(LifecycleTest, SpecialResultAgainstTakahara) {
     game.Collections[3][15] = static_cast<int16_t>(v.held15);
     Open(v.opponent);
     ASSERT_NO_FATAL_FAILURE(StartDuel());
-    FinishedBoard(v.allFive ? fiveNil : fourNil);
+    Finish(v.allFive ? fiveNil : fourNil);
     k.Timer1_Timer();
     EXPECT_EQ(game.SeriesWins, 1);
     EXPECT_TRUE(k.IsOpen());
@@ -356,7 +354,7 @@ TEST_F(LifecycleTest, ClicksAtBadMomentsChangeNothing) {
   Open(kShindo);
   const int total = Held(0) + Held(2);
   // "選び直す", a list click and a double-click while the duel is being set up.
-  Choose({1, 2, 3, 4, 10});
+  Take({1, 2, 3, 4, 10});
   platform.onEvents = [this] {
     k.Command2_Click();
     k.CardPic_MouseDown(31);
@@ -371,39 +369,39 @@ TEST_F(LifecycleTest, ClicksAtBadMomentsChangeNothing) {
   // turn or without a chosen card: nothing, and no sound.
   MarkEffects();
   k.Duel.Turn = TurnState::Enemy;
-  k.PHand_Click(0);
-  Click(3, 4);
+  Pick(0);
+  Place(3, 4);
   k.Duel.Turn = TurnState::Player;
   k.Duel.SelectedSlot = -1;
-  Click(3, 4);
+  Place(3, 4);
   EXPECT_TRUE(NewEffects().isEmpty());
   EXPECT_EQ(k.Duel.BoardCard[3][4], kEmptySquare);
   // A refused square keeps the choice and says so.
-  k.PHand_Click(2);
+  Pick(2);
   // Positions off the board (the board picture never gives them) are ignored.
   k.Field_MouseDown(1, 0, -30, 500);
   k.Field_MouseDown(1, 0, std::nan(""), 10);
   k.Field_MouseDown(1, 0, 406, 10);
   EXPECT_TRUE(NewEffects().isEmpty());
   EXPECT_EQ(k.Duel.Turn, TurnState::Player);
-  Click(1, 1);
+  Place(1, 1);
   EXPECT_EQ(NewEffects(), QStringList{"bboo.wav"});
   EXPECT_EQ(k.Duel.SelectedSlot, 2);
   // Clicks and a close request while the result's messages are up.
-  FinishedThreeToTwo();
+  Finish(kThreeToTwo);
   int clicks = 0;
-  platform.onOk = [&] {
+  platform.whileShowing = [&] {
     ++clicks;
     k.CardPic_MouseDown(1);
     k.CardPic_DblClick(1);
-    Click(3, 3);
-    k.PHand_Click(0);
+    Place(3, 3);
+    Pick(0);
     k.Command4_Click();
     EXPECT_FALSE(k.Unload());
     k.Timer1_Timer();
   };
   k.Timer1_Timer();
-  platform.onOk = nullptr;
+  platform.whileShowing = nullptr;
   EXPECT_EQ(clicks, 3);
   EXPECT_EQ(game.SeriesWins, 1);
   EXPECT_TRUE(k.IsOpen());

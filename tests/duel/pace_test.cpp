@@ -95,7 +95,7 @@ TEST_F(PaceFixture, BothPacesPlayTheSameDuel) {
     decltype(game.Collections) collections;
     int ticks = 0;
   };
-  beforeTimer1 = [this] { now += 100; };
+  act.beforeTimer1 = [this] { now += 100; };
   auto play = [&](Pace pace) {
     game = start;
     rng = SeededRandom(4242);

@@ -65,8 +65,8 @@ TEST_F(PaintTest, FieldsOnEmptySquaresBlueRedAndPurple) {
   // グリフォン (3 up, 2 down) on the centre: its field reaches the enemy's home square.
   Start({22, 0, 0, 1, 1});
   k.Duel.Turn = TurnState::Player;
-  k.PHand_Click(0);
-  Click(3, 3);
+  Pick(0);
+  Place(3, 3);
   EXPECT_EQ(k.Duel.BoardCard[3][3], 1);
   EXPECT_TRUE(SquareIs(3, 1, kPurple));
   EXPECT_TRUE(SquareIs(3, 2, kBlue));
@@ -86,17 +86,17 @@ TEST_F(PaintTest, HandFrameFollowsTheChoice) {
   auto yellowCorner = [this](int slot) {
     return k.PHandPic[slot].pixel(1, 1) == qRgb(255, 255, 0);
   };
-  k.PHand_Click(2);
+  Pick(2);
   EXPECT_TRUE(yellowCorner(2));
   EXPECT_EQ(k.Duel.SelectedSlot, 2);
-  k.PHand_Click(4);
+  Pick(4);
   EXPECT_FALSE(yellowCorner(2));
   EXPECT_TRUE(yellowCorner(4));
   // Only the corners change: the middle of the card is its picture.
   EXPECT_EQ(k.PHandPic[4].pixel(40, 40), pictures.Card(k.Duel.PlayerHand[4]).pixel(40, 40));
   // In the enemy's turn a click changes neither the frame nor the choice.
   k.Duel.Turn = TurnState::Enemy;
-  k.PHand_Click(1);
+  Pick(1);
   EXPECT_TRUE(yellowCorner(4));
   EXPECT_EQ(k.Duel.SelectedSlot, 4);
 }
@@ -104,9 +104,9 @@ TEST_F(PaintTest, HandFrameFollowsTheChoice) {
 TEST_F(PaintTest, BoardClickOnTheEnemysHomeLaysTheCardFaceDown) {
   Start({0, 0, 1, 1, 2});
   k.Duel.Turn = TurnState::Player;
-  k.PHand_Click(1);
+  Pick(1);
   MarkEffects();
-  Click(3, 1);
+  Place(3, 1);
   // Flipped at once by the placement: clock 3.1, the square left to the animation.
   EXPECT_EQ(k.Duel.BoardCard[3][1], kFlippedPlayerCard);
   EXPECT_EQ(k.FlippedCard[3][1], 2);
@@ -134,8 +134,8 @@ TEST_F(PaintTest, FlipFramesNarrowMirrorAndWidenBack) {
   Start({0, 0, 1, 1, 2});
   pictures.SetCard(k.Duel.PlayerHand[0], face, face);
   k.Duel.Turn = TurnState::Player;
-  k.PHand_Click(0);
-  Click(2, 3);  // (2, 3): no field of the enemy's, the card lies face up
+  Pick(0);
+  Place(2, 3);  // (2, 3): no field of the enemy's, the card lies face up
   ASSERT_EQ(k.Duel.BoardCard[2][3], 1);
   // The enemy's field reaches it: flip by ComputeFields, clock 3.14.
   k.Duel.EnemyFieldMap[2][3] = 1;
@@ -235,16 +235,12 @@ TEST_F(PaintTest, TransferMessageShowsTheCardLarge) {
   Start({0, 0, 1, 1, 2});
   const int won = k.Duel.EnemyHand[4];
   // 5 against 4: only the enemy's slot 4 lies face down.
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 2},
-                 {3, 4, 3},
-                 {2, 3, 4},
-                 {4, 3, 5},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -3},
-                 {4, 2, -4},
-                 {3, 3, -40}});
+  Finish(
+      Board("  a  "
+            " bcd "
+            ".4-5."
+            " 23. "
+            "  1  "));
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "「" + CardName(won) + "」カードを手に入れた。");

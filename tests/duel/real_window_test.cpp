@@ -52,18 +52,14 @@ TEST_F(RealWindowTest, ADuelPlayedWithTheMouse) {
              (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning());
     }));
     if (k.Duel.Turn == TurnState::Nobody) break;
-    int slot = 0;
-    while (slot < 5 && k.Duel.PlayerPlayed[slot]) ++slot;
-    if (slot == 5) {
+    const int slot = test::FirstUnplayedSlot(k.Duel);
+    if (slot == kHandSize) {
       ASSERT_TRUE(WaitFor([this] { return k.Duel.Turn == TurnState::Nobody; }));
       break;
     }
     QTest::mouseClick(Widget(QStringLiteral("PHand%1").arg(slot)), Qt::LeftButton);
     ASSERT_EQ(k.Duel.SelectedSlot, slot);
-    int c = 0, r = 0;
-    for (int rr = 5; rr >= 1 && c == 0; --rr)
-      for (int cc = 1; cc <= 5 && c == 0; ++cc)
-        if (k.Duel.BoardCard[cc][rr] == kEmptySquare) c = cc, r = rr;
+    const auto [c, r] = test::FirstEmptySquare(k.Duel);
     // The board picture has a two-pixel border; its squares are a fifth of 406 pixels.
     QTest::mouseClick(Widget("Field"), Qt::LeftButton, {},
                       QPoint(2 + static_cast<int>(81.2 * (c - 1) + 40),

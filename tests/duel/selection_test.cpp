@@ -126,16 +126,12 @@ TEST_F(SelectionTest, FirstPressAfterADuelHidesTheWayOutAndTopsUpTheStock) {
     Give(0, {{1, 3}, {2, 3}, {3, 3}, {5, short_ ? 0 : 1}});
     Open(kKazami);
     StartDuel({1, 1, 2, 2, 3});
-    FinishedBoard({{3, 5, 40},
-                   {2, 4, 40},
-                   {3, 4, 40},
-                   {2, 3, 40},
-                   {4, 3, 40},
-                   {3, 1, -1},
-                   {2, 2, -2},
-                   {3, 2, -40},
-                   {4, 2, -40},
-                   {3, 3, -40}});
+    Finish(
+        Board("  a  "
+              " b-- "
+              ".+-+."
+              " ++. "
+              "  +  "));
     k.Timer1_Timer();
     // List, record and "終わり" all shown.
     EXPECT_EQ(Held(0), short_ ? 4 : 5);
@@ -155,7 +151,7 @@ TEST_F(SelectionTest, FirstPressAfterADuelHidesTheWayOutAndTopsUpTheStock) {
     }
     // Four taken: no "勝負！" yet; the way out stays only while five can never be chosen.
     k.CardPic_DblClick(1);
-    Choose({2, 3, 3});
+    Take({2, 3, 3});
     EXPECT_EQ(Held(0), short_ ? 0 : 1);
     EXPECT_FALSE(k.Ctl.Command1.Visible);
     EXPECT_EQ(k.Ctl.Command4.Visible, short_);

@@ -152,7 +152,7 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
   ASSERT_NO_FATAL_FAILURE(StartDuel());
   const auto theirs = k.Duel.EnemyHand;
   const auto stock = k.OpponentStock;
-  FinishedThreeToTwo();
+  Finish(kThreeToTwo);
   platform.messages.clear();
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 3u);
@@ -173,16 +173,12 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
   ASSERT_NO_FATAL_FAILURE(StartDuel());
   const auto mine = k.Duel.PlayerHand;
   const int heldBefore = Held(0);
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 40},
-                 {3, 4, 3},
-                 {2, 3, 40},
-                 {4, 3, 5},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -3},
-                 {4, 2, -4},
-                 {3, 3, -40}});
+  Finish(
+      Board("  a  "
+            " bcd "
+            ".+-5."
+            " +3. "
+            "  1  "));
   platform.messages.clear();
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 2u);
@@ -196,16 +192,12 @@ TEST_F(SeriesTest, ResultsCountTransfersAndRecord) {
   k.CardPic_MouseDown(1);
   ASSERT_NO_FATAL_FAILURE(StartDuel());
   const int heldDraw = Held(0);
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 2},
-                 {2, 3, 40},
-                 {4, 3, 40},
-                 {3, 4, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
+  Finish(
+      Board("  a  "
+            " b-- "
+            ".+-+."
+            " 2+. "
+            "  1  "));
   platform.messages.clear();
   k.Timer1_Timer();
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -289,16 +281,12 @@ TEST_F(SeriesTest, OneEnemyMovePerTickAndOnlyWhenNothingFlips) {
 TEST_F(SeriesTest, NothingIsSettledWhileAFlipIsShownOrACardIsLeft) {
   Open(kShindo);
   ASSERT_NO_FATAL_FAILURE(StartDuel());
-  FinishedBoard({{3, 5, 1},
-                 {2, 4, 2},
-                 {3, 4, 3},
-                 {2, 3, 4},
-                 {4, 3, 40},
-                 {3, 1, -1},
-                 {2, 2, -2},
-                 {3, 2, -40},
-                 {4, 2, -40},
-                 {3, 3, -40}});
+  Finish(
+      Board("  a  "
+            " b-- "
+            ".4-+."
+            " 23. "
+            "  1  "));
   k.FlipTime[4][3] = 0.14;
   k.Timer1_Timer();
   EXPECT_TRUE(platform.messages.empty());

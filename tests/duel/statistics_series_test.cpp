@@ -29,7 +29,7 @@ class StatisticsSeriesTest : public DuelTest {
   // One duel that ends with `mine` of the player's cards face up and `theirs` of the enemy's.
   void Duel(int mine, int theirs) {
     ASSERT_NO_FATAL_FAILURE(StartDuel());
-    FinishedBoard({});
+    Finish(test::NewBoard());
     for (int s = 0; s < kHandSize; ++s) {
       const auto [pc, pr] = kSquares[s];
       const auto [ec, er] = kSquares[9 - s];
@@ -94,7 +94,7 @@ TEST_F(StatisticsSeriesTest, ForfeitIsAPerfectLossOfTheFiveChosenCards) {
   EXPECT_EQ(stats.Against(5), (OpponentRecord{1, 0, 1, 0, 0, 1, 0, 5, 0}));
   // Closing with the cards chosen but the duel not started is no duel at all.
   Open(kTakamine);
-  Choose({1, 2, 3, 4, 10});
+  Take({1, 2, 3, 4, 10});
   EXPECT_TRUE(k.Unload());
   EXPECT_EQ(reports, 1);
 }

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "state/game_state.h"
 #include "duel/tutorial.h"
+#include "state/game_state.h"
 #include "tests/duel/tutorial_texts.h"
 
 namespace korvane {

@@ -15,8 +15,8 @@
 namespace korvane {
 namespace {
 
+using test::FakePlatform;
 using testing::LoadCards;
-using testing::ScriptedPlatform;
 
 class TutorialShotsTest : public ::testing::Test {
  protected:
@@ -73,7 +73,7 @@ class TutorialShotsTest : public ::testing::Test {
   GameState game;
   FakeSoundSystem sound;
   CardTable cards = LoadCards();
-  ScriptedPlatform platform;
+  FakePlatform platform;
   SeededRandom rng{7};
   CardPictures pictures{QStringLiteral(KORVANE_DATA_DIR), &cards};
   Korvane k{game, sound, cards, platform, rng, pictures};

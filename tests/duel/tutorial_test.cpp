@@ -237,11 +237,11 @@ TEST_F(TutorialTest, BoardAndHandsAreLockedToTheScript) {
   PressThrough(23);
   ASSERT_EQ(k.Duel.Turn, TurnState::Player);
   const int16_t selected = k.Duel.SelectedSlot;
-  k.PHand_Click(0);
+  Pick(0);
   EXPECT_EQ(k.Duel.SelectedSlot, selected);
   k.Duel.SelectedSlot = 0;  // even with a slot chosen somehow, the board does not take it
-  Click(3, 4);
-  Click(3, 3);
+  Place(3, 4);
+  Place(3, 3);
   EXPECT_EQ(Code(3, 4), kEmptySquare);
   EXPECT_EQ(Code(3, 3), kEmptySquare);
   EXPECT_FALSE(k.Duel.PlayerPlayed[0]);

@@ -82,18 +82,18 @@ TEST_F(WindowTest, DuelInProgressWithFieldsAndAFlip) {
   for (auto& p : k.Ctl.PHand) p.Visible = true;
   k.SetUpDuel();
   k.Duel.Turn = TurnState::Player;
-  k.PHand_Click(0);
-  Click(3, 3);  // グリフォン: blue down the middle, purple on the enemy's home
+  Pick(0);
+  Place(3, 3);  // グリフォン: blue down the middle, purple on the enemy's home
   k.Duel.SelectedSlot = 0;
   PlaceEnemyCard(k.Duel, 2, 2);  // 見習い剣士: its field runs right, red beyond the blue
   k.DrawBoard();
-  k.PHand_Click(1);
-  Click(3, 1);  // the enemy's home is always its field: flipped at once
+  Pick(1);
+  Place(3, 1);  // the enemy's home is always its field: flipped at once
   ASSERT_EQ(k.Duel.BoardCard[3][1], kFlippedPlayerCard);
   k.FlipAnime_Timer();
   k.FlipAnime_Timer();  // mid-flip: the face half as wide
   k.Duel.Turn = TurnState::Player;
-  k.PHand_Click(2);
+  Pick(2);
   w->Mirror();
   auto shows = [this](int c, int r, QRgb tile) {
     const int x = 80 * (c - 1) + 40, y = 80 * (r - 1) + 40;
@@ -120,11 +120,11 @@ TEST_F(WindowTest, TransferMessageShowsTheCard) {
   w->show();
   StartDuel({22, 1, 1, 2, 21});
   // A whole duel with the timers ticked by hand; the window is pictured at the first message.
-  platform.onOk = [&] {
+  platform.whileShowing = [&] {
     if (platform.messages.size() == 1) Save(*w, "transfer_board.png");
   };
   EXPECT_LT(PlayToEnd(), 500);
-  platform.onOk = nullptr;
+  platform.whileShowing = nullptr;
   // Back in the list with the record and "終わり".
   w->Mirror();
   EXPECT_TRUE(Find<QPushButton>(*w, "終わり")->isVisible());

@@ -71,7 +71,7 @@ TEST_F(ZoomTest, TheLogsPaintTheCanvasesAgainThroughAWholeDuel) {
   k.CardPic_MouseDown(5);  // a preview in the first slot
   ExpectLogsPaintTheCanvases("preview");
   // The result's big card on the board, at every message.
-  platform.onOk = [this] { ExpectLogsPaintTheCanvases("message"); };
+  platform.whileShowing = [this] { ExpectLogsPaintTheCanvases("message"); };
   ASSERT_NO_FATAL_FAILURE(StartDuel({0, 1, 1, 2, 7}));
   for (int ticks = 0; k.Duel.Turn != TurnState::Nobody && ticks < 500; ++ticks) {
     const bool handLeft = std::count(k.Duel.PlayerPlayed.begin(), k.Duel.PlayerPlayed.end(), false);
@@ -96,8 +96,8 @@ TEST_F(ZoomTest, TheZoomedBoardIsPaintedFromTheSharpArt) {
   Open(kKazami);
   ASSERT_NO_FATAL_FAILURE(StartDuel({0, 1, 1, 2, 7}));
   k.Duel.Turn = TurnState::Player;
-  k.PHand_Click(4);
-  Click(3, 4);
+  Pick(4);
+  Place(3, 4);
   ASSERT_EQ(k.Duel.BoardCard[3][4], 5);
   const int id = k.Duel.PlayerHand[4];
   // Inside the card, the board at 2x and 3x shows the sharp face pixel for pixel; below 1.5 the
@@ -129,7 +129,7 @@ TEST_F(ZoomTest, ClicksAtAZoomReachTheSameSquaresAsAt1x) {
   auto squareAfterClick = [this](QPoint at) {
     k.SetUpDuel();
     k.Duel.Turn = TurnState::Player;
-    k.PHand_Click(0);
+    Pick(0);
     QTest::mouseClick(Widget("Field"), Qt::LeftButton, {}, at);
     // The one card on the board (face down at once on the enemy's home).
     for (int c = 1; c <= 5; ++c)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/engine_test_support.h"
+#include "tests/support/board_text.h"
 
 namespace korvane {
 namespace {
@@ -45,30 +46,28 @@ TEST(PlaceCard, OwnHomeIsAnOrdinarySquare) {
 }
 
 TEST(PlaceCard, BombFromThePlayerHomeFlipsBothSidesOnThePlus) {
-  DuelState s = EmptyDuel();
-  PutPlayer(s, 1, 3, 4, "0000");
-  PutEnemy(s, 0, 2, 3, "0000");
-  PutPlayer(s, 2, 3, 3, "0000");
-  PutEnemy(s, 1, 4, 3, "0000");
-  PutEnemy(s, 2, 3, 2, "0000");
-  PutEnemy(s, 3, 3, 1, "0000");   // outside the plus
-  PutPlayer(s, 3, 2, 4, "0000");  // outside the plus
+  DuelState s = EmptyDuel();  // every card without sides; (3,1) and (2,4) outside the plus
+  PutBoard(s,
+           Board("  d  "
+                 " .c. "
+                 ".a3b."
+                 " 42. "
+                 "  .  "),
+           Played::AsWritten);
   HandPlayer(s, 0, "b000");
   s.SelectedSlot = 0;
   const Flips flips = PlacePlayerCard(s, 3, 5);
-  EXPECT_EQ(s.BoardCard[3][5], 1);  // the bomb's own square is not blasted
-  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
-  EXPECT_EQ(s.BoardCard[2][3], kFlippedEnemyCard);
-  EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
-  EXPECT_EQ(s.BoardCard[4][3], kFlippedEnemyCard);
-  EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
+  // The bomb's own square is not blasted.
+  EXPECT_EQ(BoardText(s), BoardText(Board("  d  "
+                                          " .-. "
+                                          ".-+-."
+                                          " 4+. "
+                                          "  1  ")));
   EXPECT_EQ(flips.size(), 5);
   ASSERT_TRUE(FlipAt(flips, 3, 2));
   EXPECT_EQ(FlipAt(flips, 3, 2)->before, -3);
   ASSERT_TRUE(FlipAt(flips, 3, 3));
   EXPECT_DOUBLE_EQ(FlipAt(flips, 3, 3)->clock, 3.1);
-  EXPECT_EQ(s.BoardCard[3][1], -4);
-  EXPECT_EQ(s.BoardCard[2][4], 4);
 }
 
 TEST(PlaceCard, BombAtTheEdgeChangesNothing) {
@@ -87,37 +86,42 @@ TEST(PlaceCard, BombAtTheEdgeChangesNothing) {
 }
 
 TEST(PlaceCard, TwoBombSidesBlastTwoPluses) {
-  DuelState s = EmptyDuel();
-  PutEnemy(s, 0, 3, 1, "0000");
-  PutEnemy(s, 1, 3, 2, "0000");
-  PutPlayer(s, 1, 3, 4, "0000");
-  PutPlayer(s, 2, 3, 5, "0000");
-  PutEnemy(s, 2, 2, 3, "0000");  // beside the card, in neither plus
+  DuelState s = EmptyDuel();  // (2,3) beside the card, in neither plus
+  PutBoard(s,
+           Board("  a  "
+                 " .b. "
+                 ".c..."
+                 " .2. "
+                 "  3  "),
+           Played::AsWritten);
   HandPlayer(s, 0, "b0b0");
   s.SelectedSlot = 0;
   PlacePlayerCard(s, 3, 3);
-  EXPECT_EQ(s.BoardCard[3][1], kFlippedEnemyCard);
-  EXPECT_EQ(s.BoardCard[3][2], kFlippedEnemyCard);
-  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
-  EXPECT_EQ(s.BoardCard[3][5], kFlippedPlayerCard);
-  EXPECT_EQ(s.BoardCard[2][3], -3);
-  EXPECT_EQ(s.BoardCard[3][3], 1);
+  EXPECT_EQ(BoardText(s), BoardText(Board("  -  "
+                                          " .-. "
+                                          ".c1.."
+                                          " .+. "
+                                          "  +  ")));
 }
 
 TEST(PlaceCard, EnemyBombPointsDownAndSparesFlippedCards) {
   DuelState s = EmptyDuel();
-  PutPlayer(s, 0, 3, 2, "0000");
-  PutEnemy(s, 1, 2, 3, "0000");
-  s.BoardCard[3][3] = kFlippedPlayerCard;
-  PutPlayer(s, 2, 3, 4, "0000");
+  PutBoard(s,
+           Board("  .  "
+                 " .1. "
+                 ".b+.."
+                 " .3. "
+                 "  .  "),
+           Played::AsWritten);
   HandEnemy(s, 0, "b000");
   s.SelectedSlot = 0;
   const Flips flips = PlaceEnemyCard(s, 3, 1);
-  EXPECT_EQ(s.BoardCard[3][1], -1);
-  EXPECT_EQ(s.BoardCard[3][2], kFlippedPlayerCard);
-  EXPECT_EQ(s.BoardCard[2][3], kFlippedEnemyCard);  // its own card too
-  EXPECT_EQ(s.BoardCard[3][4], kFlippedPlayerCard);
-  EXPECT_EQ(s.BoardCard[3][3], kFlippedPlayerCard);
+  // Its own card on (2,3) too.
+  EXPECT_EQ(BoardText(s), BoardText(Board("  a  "
+                                          " .+. "
+                                          ".-+.."
+                                          " .+. "
+                                          "  .  ")));
   // The card already face down is not turned again: no flip of it is reported, so the one being
   // shown there goes on as it was.
   EXPECT_FALSE(FlipAt(flips, 3, 3));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/engine_test_support.h"
+#include "tests/support/board_text.h"
 
 namespace korvane {
 namespace {
@@ -39,17 +40,11 @@ TEST(TurnState, TextsAreTheOnesTheGameCompares) {
 // Ten placements on a board where the player's five end flipped and one enemy card is face up.
 DuelState FinishedDuel() {
   DuelState s = EmptyDuel();
-  const int pc[5] = {2, 3, 4, 2, 4}, pr[5] = {2, 2, 2, 4, 4};
-  for (int k = 0; k < kHandSize; ++k) {
-    PutPlayer(s, k, pc[k], pr[k], "0000");
-    s.BoardCard[pc[k]][pr[k]] = kFlippedPlayerCard;
-  }
-  const int ec[5] = {1, 2, 3, 4, 5}, er[5] = {3, 3, 3, 3, 3};
-  for (int k = 0; k < kHandSize; ++k) {
-    PutEnemy(s, k, ec[k], er[k], "0000");
-    if (k > 0) s.BoardCard[ec[k]][er[k]] = kFlippedEnemyCard;
-  }
-  s.Turn = TurnState::Player;
+  PutBoard(s, Board("  .  "
+                    " +++ "
+                    "a----"
+                    " +.+ "
+                    "  .  "));
   return s;
 }
 
@@ -110,6 +105,21 @@ TEST(BoardIsConsistent, CatchesBrokenBoards) {
   DuelState strange = s;
   strange.BoardCard[3][3] = 7;
   EXPECT_FALSE(BoardIsConsistent(strange));
+
+  // A board in the middle of a duel, as written: only the cards it shows are played.
+  DuelState middle = s;
+  PutBoard(middle,
+           Board("  -  "
+                 " .b. "
+                 ".+1.."
+                 " ... "
+                 "  .  "),
+           Played::AsWritten);
+  EXPECT_TRUE(BoardIsConsistent(middle)) << BoardText(middle);
+  EXPECT_EQ(middle.PlayerPlayed, (std::array<bool, kHandSize>{true, true, false, false, false}));
+  EXPECT_EQ(middle.EnemyPlayed, (std::array<bool, kHandSize>{true, true, false, false, false}));
+  middle.BoardCard[3][4] = 1;  // the same card twice
+  EXPECT_FALSE(BoardIsConsistent(middle)) << BoardText(middle);
 }
 
 TEST(CheckedArithmetic, LeavingTheSixteenBitRangeThrows) {

@@ -9,23 +9,15 @@
 
 #include "adventure/message_lines.h"
 #include "adventure/story/conditions.h"
-#include "engine/card_table.h"
-#include "tests/adventure/adv_test_support.h"
+#include "duel/korvane.h"
 #include "tests/l10n/l10n_support.h"
 #include "tests/story/story_driver.h"
+#include "tests/support/test_game.h"
 
 namespace korvane::testing {
 namespace {
 
 using namespace korvane::story;
-
-// The duel window as the story sees it: each duel ends with the next outcome of the visit.
-class DuelOutcomes : public AdventureHost {
- public:
-  void OpenDuelWindow(bool tutorial) override { opened += tutorial ? 0 : 1; }
-  void Quit() override {}
-  int opened = 0;
-};
 
 // A message as it was read: its text, and the lines of each of its pages.
 struct Read {
@@ -35,14 +27,14 @@ struct Read {
   std::vector<QStringList> pages;
 };
 
+// The game without windows, made once the English is installed; each duel the story opens is
+// left at once and ends with the next outcome of the visit.
 class EnglishPlaythrough : public ::testing::Test {
  protected:
-  EnglishPlaythrough() : store(dir.path()) {
-    std::string error;
-    cards = CardTable::Open(KORVANE_DATA_DIR "/carddata", &error);
-    EXPECT_TRUE(cards) << error;
-    adv = std::make_unique<ADVKorvane>(state, store, sound, platform, duels, PlaceholderPictures(),
-                                       &*cards);
+  EnglishPlaythrough() { game.platform.defaultAnswer.reset(); }
+  void SetUp() override {
+    ASSERT_TRUE(game) << game.error;
+    adv = &game.Adventure();
   }
 
   // Reads the message on screen to its end: ticks while it types, clicks to the next page.
@@ -69,14 +61,16 @@ class EnglishPlaythrough : public ::testing::Test {
     adv->Clicker_Click(place);
     size_t answer = 0, outcome = 0;
     for (int n = 0; n < 20000; ++n) {
-      if (!adv->WindowVisible()) {
+      if (game.Duel().IsOpen()) {
         ASSERT_LT(outcome, outcomes.size()) << "unexpected duel at place " << adv->CurrentPlace();
+        ++duelsOpened;
+        ASSERT_TRUE(game.Duel().Unload());  // the adventure comes back
         const DuelOutcome& o = outcomes[outcome++];
+        GameState& state = game.State();
         state.SeriesWins = int16_t(o.wins);
         state.SeriesLosses = int16_t(o.losses);
         state.SeriesDraws = int16_t(o.draws);
         if (o.cards) o.cards(state);
-        adv->DuelWindowClosed();
         continue;
       }
       if (!adv->MessageText().isEmpty() && adv->MessageCursor() == 0) ReadMessage();
@@ -130,16 +124,16 @@ class EnglishPlaythrough : public ::testing::Test {
     // The shots of the English edition (xvfb_english_shots.sh) walk into the ending from here: a
     // save as if the last series had just been won.
     if (const QByteArray to = qgetenv("KORVANE_SAVE_BEFORE_ENDING"); !to.isEmpty()) {
-      GameState won = state;
+      GameState won = game.State();
       won.OldHouseStep = 16;  // the step after a won series
       EXPECT_TRUE(SaveStore(QString::fromLocal8Bit(to)).SaveGame(won).ok);
     }
     Visit(5, {0}, {Series(1, 0)});
 
     // The ending: the story's engine stopped, its last words, the credits drawn in English.
-    EXPECT_EQ(state.TakamineStep, 114);
+    EXPECT_EQ(game.State().TakamineStep, 114);
     EXPECT_EQ(adv->Timer1Interval(), 0);
-    EXPECT_EQ(duels.opened, 12);
+    EXPECT_EQ(duelsOpened, 12);
     if (reads.empty()) {
       ADD_FAILURE() << "nothing was read";
       return 0;
@@ -183,14 +177,9 @@ class EnglishPlaythrough : public ::testing::Test {
   }
 
   EnglishInstalled english;
-  QTemporaryDir dir;
-  SaveStore store;
-  GameState state;
-  FakeSoundSystem sound;
-  FakePlatform platform;
-  DuelOutcomes duels;
-  std::optional<CardTable> cards;
-  std::unique_ptr<ADVKorvane> adv;
+  test::TestGame game;
+  ADVKorvane* adv = nullptr;
+  int duelsOpened = 0;
   std::vector<Read> reads;
 };
 
@@ -202,7 +191,7 @@ TEST_F(EnglishPlaythrough, NewGameToTheEnding) {
   adv->SetCombo1(QStringLiteral("女"));  // the list's value; the player reads "F"
   adv->Command2_Click();
   ASSERT_TRUE(adv->Picture1Visible());
-  EXPECT_EQ(state.PlayerName, QStringLiteral("Robinさん"));  // the save's form
+  EXPECT_EQ(game.State().PlayerName, QStringLiteral("Robinさん"));  // the save's form
   ReadMessage();
   PlayToTheEnding(QStringLiteral("Robin"));
 }
@@ -216,7 +205,7 @@ TEST_F(EnglishPlaythrough, ALongNameFromASaveToTheEnding) {
       "Cards");
   GameState saved;
   NewGameState(saved, name + QStringLiteral("君"), 0);
-  ASSERT_TRUE(store.SaveGame(saved).ok);
+  ASSERT_TRUE(game->Files().SaveGame(saved).ok);
   adv->Form_Load();
   adv->Command2_Click();  // Continue
   ASSERT_TRUE(adv->Picture1Visible());

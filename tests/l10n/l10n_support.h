@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QString>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "app/translations.h"
 #include "engine/card_table.h"
 #include "state/language.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace korvane::testing {
 
@@ -80,14 +80,6 @@ inline QString JapaneseIn(const QString& text) {
 }
 
 // The cards of assets/cards.tsv, English names included.
-inline std::vector<CardRecord> CardTableSource() {
-  const std::string path = std::string(KORVANE_SOURCE_DIR) + "/assets/cards.tsv";
-  QFile file(QString::fromStdString(path));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
-  std::string error;
-  auto records = ParseCardSource(file.readAll().toStdString(), path, &error);
-  EXPECT_TRUE(records.has_value()) << error;
-  return records.value_or(std::vector<CardRecord>{});
-}
+inline std::vector<CardRecord> CardTableSource() { return test::SourceRecords(); }
 
 }  // namespace korvane::testing

@@ -21,6 +21,7 @@
 #include "state/game_state.h"
 #include "state/save_files.h"
 #include "state/statistics.h"
+#include "tests/support/duel_actions.h"
 #include "ui/card_pictures.h"
 #include "ui/qt_platform.h"
 #include "ui/sharp_art.h"
@@ -174,14 +175,12 @@ void DuelShots(const QString& data, double z, const QString& tag) {
   Save(*w, "duel_midflip_" + tag);
   for (int i = 0; i < 20; ++i) k.FlipAnime_Timer();
   // A finished board the player wins three to two.
-  ResetBoard(k.Duel);
-  k.Duel.PlayerPlayed.fill(true);
-  k.Duel.EnemyPlayed.fill(true);
-  for (int i = 0; i < 5; ++i) k.Ctl.PHand[i].Visible = k.Ctl.EHand[i].Visible = false;
-  const int sq[][3] = {{3, 5, 1},  {2, 4, 2},  {3, 4, 3},   {3, 1, -1},  {2, 2, -2},
-                       {4, 4, 40}, {2, 3, 40}, {3, 2, -40}, {4, 2, -40}, {3, 3, -40}};
-  for (auto& s : sq) k.Duel.BoardCard[s[0]][s[1]] = static_cast<int16_t>(s[2]);
-  k.Duel.Turn = TurnState::Player;
+  test::DuelActions(k).Finish(
+      test::Board("  a  "
+                  " b-- "
+                  ".+-.."
+                  " 23+ "
+                  "  1  "));
   k.DrawBoard();
   bool first = true;
   platform.Zoom = [&] { return w ? w->Zoom() : 1.0; };

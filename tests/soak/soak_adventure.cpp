@@ -1,9 +1,10 @@
-// The adventure wanderer: runs of the real adventure logic with the real story and real save
-// files in a temporary directory. Random hot spots, pointer moves, clicks on the picture and the
-// portraits, choices, switches and timer ticks; every duel is played to its end by DuelMonkey.
-// A run ends by "終わる", by closing (with a random answer), by a signal, by the end of the story
-// or by a crash (the run is simply dropped). Every save is read back and must equal the game as
-// it was; every continued or resumed game must equal the last save; counters stay in range.
+// The adventure wanderer: runs of the game as korvane::Game makes it (without windows), with the
+// real story and real save files in a temporary directory. Random hot spots, pointer moves, clicks
+// on the picture and the portraits, choices, switches and timer ticks; every duel is played to its
+// end by DuelMonkey. A run ends by "終わる", by closing (with a random answer), by a signal, by the
+// end of the story or by a crash (the run is simply dropped). Every save is read back and must
+// equal the game as it was; every continued or resumed game must equal the last save; counters stay
+// in range.
 //   soak_adventure [--seed N] [--runs RUNS | --seconds S | --minutes M]
 #include <sys/stat.h>
 
@@ -16,9 +17,9 @@
 #include <optional>
 
 #include "adventure/adv_korvane.h"
-#include "adventure/adv_pictures.h"
 #include "state/save_files.h"
 #include "tests/soak/soak_support.h"
+#include "tests/support/headless.h"
 
 using namespace korvane;
 using namespace korvane::soak;
@@ -31,40 +32,38 @@ struct Counts {
   int furthest[9] = {};  // the highest step counter seen per place
 };
 
-class Host : public AdventureHost {
+// The game's platform: while the duel is open, DuelMonkey's; otherwise random answers, the
+// failure of any save, and a tick or a click slipping in while events run.
+class Answers : public DuelMonkey {
  public:
-  void OpenDuelWindow(bool tutorial) override {
-    duelRequested = true;
-    isTutorial = tutorial;
+  explicit Answers(Dice& dice) : DuelMonkey(dice), dice_(dice) {}
+  void Attach(test::TestGame& game) {
+    DuelMonkey::Attach(game);
+    game_ = &game;
   }
-  void Quit() override { ++quits; }
-  bool duelRequested = false;
-  bool isTutorial = false;
-  int quits = 0;
-};
-
-class Answers : public Platform {
- public:
-  explicit Answers(Dice& dice) : dice_(dice) {}
-  bool AskYesNo(const QString& title, const QString&) override {
+  bool AskYesNo(const QString& title, const QString& text) override {
+    if (game_->Duel().IsOpen()) return DuelMonkey::AskYesNo(title, text);
     lastQuestion = title;
     return dice_.Chance(0.5);
   }
-  void ShowOk(const QString& title, const QString& text, const ShownCard&) override {
+  void ShowOk(const QString& title, const QString& text, const ShownCard& card) override {
     // A save that fails is a fault here: the directory is ours.
     if (title.contains(QStringLiteral("セーブ")) || title == QStringLiteral("名前")) {
       Trace("message " + title.toStdString() + ": " + text.toStdString());
     }
     if (title == QStringLiteral("セーブ失敗")) Fail("a save failed: " + text.toStdString());
+    if (game_->Duel().IsOpen()) DuelMonkey::ShowOk(title, text, card);
   }
   void ProcessEvents() override {
-    if (onEvents) onEvents();
+    if (game_->Duel().IsOpen()) return DuelMonkey::ProcessEvents();
+    if (dice_.Chance(0.3)) game_->Adventure().Timer1_Timer();
+    if (dice_.Chance(0.1)) game_->Adventure().Picture1_Click();
   }
   QString lastQuestion;
-  std::function<void()> onEvents;
 
  private:
   Dice& dice_;
+  test::TestGame* game_ = nullptr;
 };
 
 // What the save holds, compared field by field.
@@ -119,7 +118,7 @@ const QString kNames[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  test::Headless();
   QGuiApplication app(argc, argv);
   const Options options = ParseOptions(argc, argv, 40);
   Dice dice(options.seed);
@@ -127,7 +126,6 @@ int main(int argc, char** argv) {
   QTemporaryDir dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/korvane-soak-XXXXXX")
                                               : QDir::tempPath() + "/korvane-soak-XXXXXX");
   SaveStore store(dir.path());
-  const CardTable cards = SourceCards();
   Counts n;
   std::optional<GameState> lastSaved;  // what the save on disk holds
   std::pair<ino_t, long long> knownSave{0, 0};
@@ -136,20 +134,15 @@ int main(int argc, char** argv) {
   while (budget.More(n.runs)) {
     ++n.runs;
     // One start of the program.
-    GameState state;
-    FakeSoundSystem sound;
-    if (dice.Chance(0.5)) sound.Switches().EffectCaption = QStringLiteral("効果音：ＯＦＦ");
     Answers answers(dice);
-    Host host;
-    DuelMonkey monkey(state, dice, options.seed * 104729 + n.runs);
-    auto adv = std::make_unique<ADVKorvane>(state, store, sound, answers, host,
-                                            PlaceholderPictures(), &cards);
-    ADVKorvane& a = *adv;
-    // A tick or a click may slip in while a place is entered.
-    answers.onEvents = [&] {
-      if (dice.Chance(0.3)) a.Timer1_Timer();
-      if (dice.Chance(0.1)) a.Picture1_Click();
-    };
+    test::TestGame made(
+        {.seed = options.seed * 104729 + n.runs, .platform = &answers, .saveDir = dir.path()});
+    if (!made) Fail("the game: " + made.error);
+    answers.Attach(made);
+    GameState& state = made.State();
+    FakeSoundSystem& sound = made.Sound();
+    if (dice.Chance(0.5)) sound.Switches().EffectCaption = QStringLiteral("効果音：ＯＦＦ");
+    ADVKorvane& a = made.Adventure();
     auto checkLoaded = [&](const char* how) {
       if (a.Picture5().visible || !lastSaved) return;
       ++n.reloads;
@@ -160,13 +153,17 @@ int main(int argc, char** argv) {
 
     Trace("start");
     answers.lastQuestion.clear();
-    a.Form_Load();
+    made->Load();
     if (answers.lastQuestion == QStringLiteral("ゲームの再開")) ++n.resumeOffers;
     checkLoaded("resume");
     const long eventsThisRun = dice.Int(200, 40000);
     bool over = false;
     for (long e = 0; e < eventsThisRun && !over; ++e) {
       ++n.events;
+      // What a duel opened by this event starts from: the adventure's StartDuel zeroes the series.
+      DuelMonkey::Snapshot before = answers.Take();
+      before.played = 0;
+      const DuelMonkey::Collections collections = state.Collections;
       const int pick = dice.Int(0, 99);
       const bool title = a.Picture5().visible;
       if (title) {
@@ -228,16 +225,14 @@ int main(int argc, char** argv) {
         if (a.Form_QueryUnload()) over = true;
       }
 
-      if (host.duelRequested) {
-        host.duelRequested = false;
-        monkey.Window().SetAdventureMusic(&a.Music());
-        if (host.isTutorial) {
+      // The game has opened the duel logic: played to its close, which brings the adventure back.
+      if (made.Duel().IsOpen()) {
+        if (state.TutorialMode != 0) {
           ++n.tutorials;
-          monkey.PlayTutorial(dice.Int(0, 60));
+          answers.PlayOpenedTutorial(collections, dice.Int(0, 60));
         } else {
-          monkey.PlaySeries(QString(), dice.Chance(0.5) ? 0.0 : dice.Real(0.05, 0.5));
+          answers.PlayOpenedSeries(before, dice.Chance(0.5) ? 0.0 : dice.Real(0.05, 0.5));
         }
-        a.DuelWindowClosed();
       }
       CheckRanges(state);
       for (int place : {0, 1, 2, 3, 4, 5, 7, 8}) {
@@ -279,8 +274,8 @@ int main(int argc, char** argv) {
       }
     }
     if (store.HasResumeCopy() && !lastSaved) Fail("a resume copy without a save behind it");
-    n.series += monkey.Counts().series;
-    n.duels += monkey.Counts().duels;
+    n.series += answers.Counts().series;
+    n.duels += answers.Counts().duels;
     // A finished story starts again from nothing.
     if (state.TakamineStep >= 112) {
       (void)store.DeleteSave();

@@ -3,12 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "ai/selfplay.h"
-#include "duel/tutorial.h"
 #include "engine/rules.h"
+#include "tests/support/duel_actions.h"
 
 namespace korvane::soak {
 namespace {
@@ -70,60 +68,45 @@ void Trace(const std::string& action) {
   if (Recent().size() > 60) Recent().pop_front();
 }
 
-CardTable SourceCards() {
-  // Read once: a long run must not depend on the source tree staying as it was.
-  static const CardTable table = [] {
-    std::ifstream in(KORVANE_SOURCE_DIR "/assets/cards.tsv", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string error;
-    auto records = ParseCardSource(text, "cards.tsv", &error);
-    if (!records) Fail("card source: " + error);
-    return CardTable::FromRecords(*records);
-  }();
-  return table;
-}
-
 // ---------------------------------------------------------------------------------------------
 
-DuelMonkey::DuelMonkey(GameState& game, Dice& dice, uint64_t gameSeed)
-    : game_(game),
-      dice_(dice),
-      cards_(SourceCards()),
-      rng_(gameSeed),
-      pictures_(&cards_),
-      adventureMusic_(sound_.CreateMusicDevice()),
-      k_(game, sound_, cards_, *this, rng_, pictures_) {
-  k_.SetAdventureMusic(adventureMusic_.get());
-  k_.OnClosed = [this] { ++counts_.closes; };
-  k_.Clock = [this] { return fakeMs_; };
+void DuelMonkey::Attach(test::TestGame& game) {
+  game_ = &game;
+  // The game's own close (the adventure comes back), and the count of closes.
+  closed_ = K().OnClosed;
+  K().OnClosed = [this] {
+    ++counts_.closes;
+    if (closed_) closed_();
+  };
+  K().Clock = [this] { return fakeMs_; };
 }
 
-DuelMonkey::~DuelMonkey() { k_.OnClosed = nullptr; }
+DuelMonkey::~DuelMonkey() = default;
 
 int DuelMonkey::WorldTotal(int card) const {
-  const int opponent = PersonIndex(game_.OpponentName);
+  const int opponent = PersonIndex(G().OpponentName);
   int n = 0;
   for (int p = 0; p < kPersons; ++p) {
-    n += k_.IsOpen() && p == opponent && game_.TutorialMode == 0 ? k_.OpponentStock[card]
-                                                                 : game_.Collections[p][card];
+    n += K().IsOpen() && p == opponent && G().TutorialMode == 0 ? K().OpponentStock[card]
+                                                                : G().Collections[p][card];
   }
-  for (int16_t id : k_.Duel.PlayerHand) n += id == card;
-  for (int16_t id : k_.Duel.EnemyHand) n += id == card;
+  for (int16_t id : K().Duel.PlayerHand) n += id == card;
+  for (int16_t id : K().Duel.EnemyHand) n += id == card;
   return n;
 }
 
 bool DuelMonkey::InDuel() const {
-  for (int16_t id : k_.Duel.PlayerHand) {
+  for (int16_t id : K().Duel.PlayerHand) {
     if (id == -1) return false;
   }
-  return k_.Duel.EnemyHand[0] != -1;
+  return K().Duel.EnemyHand[0] != -1;
 }
 
 DuelMonkey::Snapshot DuelMonkey::Take() const {
   Snapshot s;
   for (int c = 0; c < kCardKinds; ++c) s.world[c] = WorldTotal(c);
-  s.stock = k_.OpponentStock;
-  s.played = game_.SeriesWins + game_.SeriesLosses + game_.SeriesDraws;
+  s.stock = K().OpponentStock;
+  s.played = G().SeriesWins + G().SeriesLosses + G().SeriesDraws;
   s.inDuel = InDuel();
   return s;
 }
@@ -137,7 +120,7 @@ void DuelMonkey::Check(const Snapshot& before, const char* action) {
       // Only the opponent's minimum stock and the top-up of a too small stock make cards, and
       // neither leaves more than five of a kind with the opponent.
       int withHer = after.stock[c];
-      for (int16_t id : k_.Duel.EnemyHand) withHer += id == c;
+      for (int16_t id : K().Duel.EnemyHand) withHer += id == c;
       if (!mayCreate_ || withHer > 5) {
         Fail(std::string(action) + ": card " + std::to_string(c) + " made from nothing");
       }
@@ -145,30 +128,30 @@ void DuelMonkey::Check(const Snapshot& before, const char* action) {
   }
   for (int p = 0; p < kPersons; ++p) {
     for (int c = 0; c < kCardKinds; ++c) {
-      if (game_.Collections[p][c] < 0) Fail(std::string(action) + ": negative count");
+      if (G().Collections[p][c] < 0) Fail(std::string(action) + ": negative count");
     }
   }
   for (int c = 0; c < kCardKinds; ++c) {
-    if (k_.OpponentStock[c] < 0) Fail(std::string(action) + ": negative stock");
+    if (K().OpponentStock[c] < 0) Fail(std::string(action) + ": negative stock");
   }
   for (int i = 0; i < kHandSize; ++i) {
-    if (k_.Duel.PlayerHand[i] < -1 || k_.Duel.PlayerHand[i] >= kCardKinds ||
-        k_.Duel.EnemyHand[i] < -1 || k_.Duel.EnemyHand[i] >= kCardKinds) {
+    if (K().Duel.PlayerHand[i] < -1 || K().Duel.PlayerHand[i] >= kCardKinds ||
+        K().Duel.EnemyHand[i] < -1 || K().Duel.EnemyHand[i] >= kCardKinds) {
       Fail(std::string(action) + ": hand slot out of range");
     }
   }
-  if (k_.Duel.SelectedSlot < -1 || k_.Duel.SelectedSlot >= kHandSize) {
+  if (K().Duel.SelectedSlot < -1 || K().Duel.SelectedSlot >= kHandSize) {
     Fail(std::string(action) + ": selected slot out of range");
   }
   // The series: each finished duel (settled or forfeited) counts once.
-  if (game_.SeriesLosses < 0 || game_.SeriesDraws < 0 || game_.SeriesWins < -1) {
+  if (G().SeriesLosses < 0 || G().SeriesDraws < 0 || G().SeriesWins < -1) {
     Fail(std::string(action) + ": series counter below its range");
   }
   // A duel may also start and end within one action: "勝負！" lets events run while the board is
   // set up, and the window may be closed then (a forfeit).
   const bool ended = before.inDuel && !after.inDuel;
   const bool mayEnd = (before.inDuel || pressedStart_) && !after.inDuel;
-  if (game_.SeriesWins == -1) {
+  if (G().SeriesWins == -1) {
     if (!mayEnd && before.played != after.played) Fail(std::string(action) + ": -1 out of turn");
     if (mayEnd) ++counts_.duels;
     return;
@@ -182,17 +165,17 @@ void DuelMonkey::Check(const Snapshot& before, const char* action) {
 }
 
 void DuelMonkey::CheckClosed() {
-  if (k_.IsOpen()) Fail("window still open after its series");
+  if (K().IsOpen()) Fail("window still open after its series");
   for (int i = 0; i < kHandSize; ++i) {
-    if (k_.Duel.PlayerHand[i] != -1 || k_.Duel.EnemyHand[i] != -1) {
+    if (K().Duel.PlayerHand[i] != -1 || K().Duel.EnemyHand[i] != -1) {
       Fail("cards left in a hand after closing");
     }
   }
-  const int opponent = PersonIndex(game_.OpponentName);
-  if (opponent > 0 && game_.Collections[opponent] != k_.OpponentStock) {
+  const int opponent = PersonIndex(G().OpponentName);
+  if (opponent > 0 && G().Collections[opponent] != K().OpponentStock) {
     Fail("the opponent's collection differs from the working stock after closing");
   }
-  if (game_.SeriesWins == -1 && game_.OpponentName != QStringLiteral("高原 良絵")) {
+  if (G().SeriesWins == -1 && G().OpponentName != QStringLiteral("高原 良絵")) {
     Fail("special result against another opponent");
   }
 }
@@ -223,14 +206,14 @@ void DuelMonkey::ShowOk(const QString&, const QString&, const ShownCard&) {
 void DuelMonkey::ProcessEvents() { Nested(2); }
 
 void DuelMonkey::SensibleAction() {
-  Korvane& k = k_;
+  Korvane& k = K();
   if (k.Ctl.Command1.Visible) {
     Trace("勝負！");
     mayCreate_ = pressedStart_ = true;
     k.Command1_Click();
     return;
   }
-  if (k.Ctl.Command4.Visible && (dice_.Chance(0.35) || game_.TotalCards(0) < kHandSize)) {
+  if (k.Ctl.Command4.Visible && (dice_.Chance(0.35) || G().TotalCards(0) < kHandSize)) {
     Trace("終わり");
     k.Command4_Click();
     return;
@@ -238,7 +221,7 @@ void DuelMonkey::SensibleAction() {
   if (k.Ctl.Picture1.Visible) {
     std::vector<int> shown;
     for (int id = 0; id < kCardKinds; ++id) {
-      if (game_.Collections[0][id] > 0) shown.push_back(id);
+      if (G().Collections[0][id] > 0) shown.push_back(id);
     }
     if (shown.empty()) {
       Trace("close (nothing to choose)");
@@ -249,10 +232,8 @@ void DuelMonkey::SensibleAction() {
     const int id =
         dice_.Chance(0.5) ? shown.back() : shown[dice_.Int(0, static_cast<int>(shown.size()) - 1)];
     Trace("choose " + std::to_string(id));
-    k.VScroll1_Change(id / 14 * 14);
     mayCreate_ = true;
-    k.CardPic_MouseDown(id);
-    k.CardPic_DblClick(id);
+    test::DuelActions(k).Take(id);
     return;
   }
   if (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning()) {
@@ -280,8 +261,7 @@ void DuelMonkey::SensibleAction() {
         r = kBoardSize + 1 - m.row;
       }
       Trace("place " + std::to_string(slot) + " on " + std::to_string(c) + "," + std::to_string(r));
-      k.PHand_Click(slot);
-      k.Field_MouseDown(1, 0, 81.2 * (c - 1) + 40, 81.2 * (r - 1) + 40);
+      test::DuelActions(k).Play(slot, c, r);
       return;
     }
   }
@@ -292,7 +272,7 @@ void DuelMonkey::SensibleAction() {
 }
 
 void DuelMonkey::RandomAction(bool nested) {
-  Korvane& k = k_;
+  Korvane& k = K();
   ++counts_.actions;
   const int pick = dice_.Int(0, 19);
   const int any = dice_.Int(-2, kCardKinds + 1);
@@ -358,7 +338,7 @@ void DuelMonkey::RandomAction(bool nested) {
       break;
     case 14:
       Trace("music notifications");
-      sound_.DeliverNotifications();
+      S().DeliverNotifications();
       break;
     case 15:
       if (dice_.Chance(0.1)) {
@@ -378,22 +358,28 @@ void DuelMonkey::RandomAction(bool nested) {
 }
 
 void DuelMonkey::PlaySeries(const QString& opponent, double chaos) {
+  K().DuelPace = dice_.Chance(0.5) ? Pace::Normal : Pace::Fast;
+  // StartDuel of the adventure.
+  G().OpponentName = opponent;
+  G().SeriesWins = G().SeriesLosses = G().SeriesDraws = 0;
+  const Snapshot before = Take();
+  K().Form_Load();
+  PlayOpenedSeries(before, chaos);
+}
+
+void DuelMonkey::PlayOpenedSeries(const Snapshot& opened, double chaos) {
   chaos_ = chaos;
   ++counts_.series;
-  k_.DuelPace = dice_.Chance(0.5) ? Pace::Normal : Pace::Fast;
-  if (!opponent.isEmpty()) {
-    // StartDuel of the adventure.
-    game_.OpponentName = opponent;
-    game_.SeriesWins = game_.SeriesLosses = game_.SeriesDraws = 0;
-  }
-  Trace("open against " + game_.OpponentName.toStdString() + " as " +
-        game_.PlayerName.toStdString());
-  Snapshot before = Take();
+  Trace("open against " + G().OpponentName.toStdString() + " as " + G().PlayerName.toStdString());
   mayCreate_ = true;
-  k_.Form_Load();
-  Check(before, "Form_Load");
+  Check(opened, "Form_Load");
+  Play(chaos);
+}
+
+void DuelMonkey::Play(double chaos) {
+  Snapshot before;
   const int budget = chaos > 0 ? dice_.Int(20, 3000) : 100000;
-  for (int a = 0; a < budget && k_.IsOpen(); ++a) {
+  for (int a = 0; a < budget && K().IsOpen(); ++a) {
     before = Take();
     mayCreate_ = pressedStart_ = false;
     if (dice_.Chance(chaos)) {
@@ -407,44 +393,42 @@ void DuelMonkey::PlaySeries(const QString& opponent, double chaos) {
   // Whatever the dice left running is finished as a player would: the duel played out, then
   // "終わり" or the close box.
   chaos_ = 0;
-  for (int a = 0; a < 20000 && k_.IsOpen(); ++a) {
+  for (int a = 0; a < 20000 && K().IsOpen(); ++a) {
     before = Take();
     mayCreate_ = pressedStart_ = false;
     if (!InDuel() && a > 0) {
       Trace("close to finish");
-      if (k_.Ctl.Command4.Visible) {
-        k_.Command4_Click();
+      if (K().Ctl.Command4.Visible) {
+        K().Command4_Click();
       } else {
-        k_.Unload();
+        K().Unload();
       }
     } else {
       SensibleAction();
     }
     Check(before, "finishing");
   }
-  if (k_.IsOpen()) Fail("the series never ended (a duel hangs)");
+  if (K().IsOpen()) Fail("the series never ended (a duel hangs)");
   CheckClosed();
-  sound_.TakeLog();
-  sound_.DeliverNotifications();
+  S().TakeLog();
+  S().DeliverNotifications();
 }
 
-void DuelMonkey::PlayTutorial(int presses) {
-  const auto collections = game_.Collections;
+void DuelMonkey::PlayOpenedTutorial(const Collections& before, int presses) {
+  const Collections& collections = before;
   chaos_ = 0.5;
   Trace("tutorial");
-  k_.Form_Load();
-  ShowTutorialControls(k_, sound_);
-  for (int i = 0; i < presses && k_.IsOpen(); ++i) {
+  for (int i = 0; i < presses && K().IsOpen(); ++i) {
     if (dice_.Chance(0.4)) {
-      k_.LButton_Click();
+      K().LButton_Click();
     } else {
       RandomAction(true);  // nothing but the script may move a card
     }
   }
-  if (k_.IsOpen() && !k_.Unload()) Fail("the tutorial does not close");
-  if (game_.Collections != collections) Fail("the tutorial changed a collection");
-  if (game_.TutorialMode != 0) Fail("tutorial mode left on");
-  sound_.TakeLog();
+  if (K().IsOpen() && !K().Unload()) Fail("the tutorial does not close");
+  if (G().Collections != collections) Fail("the tutorial changed a collection");
+  if (G().TutorialMode != 0) Fail("tutorial mode left on");
+  S().TakeLog();
 }
 
 }  // namespace korvane::soak

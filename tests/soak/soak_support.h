@@ -1,6 +1,6 @@
 // What both soak programs share: the command line, the clock that ends a run, a failure report,
-// the card table from the project's source, and DuelMonkey, which plays the duel window's
-// handlers in random order and checks after each one that no card was made or lost.
+// and DuelMonkey, the platform of a game made for the soak, which plays the game's duel logic
+// by its handlers in random order and checks after each one that no card was made or lost.
 #pragma once
 
 #include <QString>
@@ -13,11 +13,10 @@
 #include <string>
 
 #include "duel/korvane.h"
-#include "engine/card_table.h"
 #include "sound/fake_sound.h"
 #include "state/game_state.h"
-#include "ui/card_pictures.h"
-#include "ui/platform.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/test_game.h"
 
 namespace korvane::soak {
 
@@ -46,8 +45,6 @@ class Budget {
 // The recent actions, kept for the failure report.
 void Trace(const std::string& action);
 
-CardTable SourceCards();
-
 // Random choices of the soak itself (never the game's generator).
 class Dice {
  public:
@@ -64,23 +61,36 @@ struct DuelCounts {
   long series = 0, duels = 0, actions = 0, closes = 0, forfeits = 0, messages = 0;
 };
 
-// Plays one duel window. Chaos 0 plays a series as a sensible player would (choose five, place
-// cards, leave after a few duels); chaos 1 adds every handler at random, hidden controls, odd
-// values, closing at any moment and clicks while a message box or the event loop is running.
-class DuelMonkey : public Platform {
+// Plays the duel logic of a game made with the monkey as its platform. Chaos 0 plays a series as
+// a sensible player would (choose five, place cards, leave after a few duels); chaos 1 adds every
+// handler at random, hidden controls, odd values, closing at any moment and clicks while a
+// message box or the event loop is running.
+class DuelMonkey : public test::FakePlatform {
  public:
-  DuelMonkey(GameState& game, Dice& dice, uint64_t gameSeed);
+  struct Snapshot {
+    std::array<int, kCardKinds> world;
+    std::array<int16_t, kCardKinds> stock;
+    int played;  // wins + losses + draws
+    bool inDuel;
+  };
+
+  explicit DuelMonkey(Dice& dice) : dice_(dice) {}
   ~DuelMonkey() override;
+  // The game it plays: its duel logic, state and sound; its clock becomes the monkey's.
+  void Attach(test::TestGame& game);
 
   // One series against `opponent`, from the adventure's StartDuel to the window's close.
   void PlaySeries(const QString& opponent, double chaos);
-  // The rules tutorial, opened from the title: `presses` random clicks and ticks, then closed.
-  // The collections come out as they went in.
-  void PlayTutorial(int presses);
+  // A series the adventure has opened (the duel logic loaded since `before`), to its close.
+  void PlayOpenedSeries(const Snapshot& before, double chaos);
+  // The rules tutorial the adventure has opened from the title: `presses` random clicks and
+  // ticks, then closed. The collections come out as they went in (`before` the opening).
+  using Collections = decltype(GameState::Collections);
+  void PlayOpenedTutorial(const Collections& before, int presses);
   // The cards of one kind over the player, every collection and the cards in play.
   int WorldTotal(int card) const;
+  Snapshot Take() const;
   const DuelCounts& Counts() const { return counts_; }
-  Korvane& Window() { return k_; }
 
   // Platform: answers and nested clicks come from the dice.
   bool AskYesNo(const QString& title, const QString& text) override;
@@ -88,28 +98,21 @@ class DuelMonkey : public Platform {
   void ProcessEvents() override;
 
  private:
-  struct Snapshot {
-    std::array<int, kCardKinds> world;
-    std::array<int16_t, kCardKinds> stock;
-    int played;  // wins + losses + draws
-    bool inDuel;
-  };
-  Snapshot Take() const;
   bool InDuel() const;
+  void Play(double chaos);
   void RandomAction(bool nested);
   void SensibleAction();
   void Check(const Snapshot& before, const char* action);
   void CheckClosed();
   void Nested(int where);
 
-  GameState& game_;
+  Korvane& K() const { return game_->Duel(); }
+  GameState& G() const { return game_->State(); }
+  FakeSoundSystem& S() const { return game_->Sound(); }
+
   Dice& dice_;
-  FakeSoundSystem sound_;
-  CardTable cards_;
-  SeededRandom rng_;
-  CardPictures pictures_;
-  std::unique_ptr<MusicDevice> adventureMusic_;
-  Korvane k_;
+  test::TestGame* game_ = nullptr;
+  std::function<void()> closed_;  // the game's own close
   DuelCounts counts_;
   double chaos_ = 0;
   int depth_ = 0;
