@@ -160,7 +160,6 @@ void ADVKorvane::Choiser_Click(int index) {
               saved.error);
       return;
     }
-    (void)files_.DiscardResumeCopy();  // the new save supersedes it
     SaveSettingsOrTell();
     ended_ = true;
     host_.Quit();

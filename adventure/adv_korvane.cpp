@@ -70,19 +70,18 @@ void ADVKorvane::Form_Load() {
     RefuseSave(reason);
     status = SaveStatus::NoSave;
   }
-  // A game that ended without its closing question (a crash, a kill, a power cut) left its
-  // save as the resume copy; a save written since supersedes it.
-  bool resumeNow = false;
+  // An earlier version of the game moved a continued save aside while it ran; such a copy goes
+  // back into its place, unless a save written since supersedes it.
   if (files_.HasResumeCopy()) {
     if (status == SaveStatus::Saved) {
       (void)files_.DiscardResumeCopy();
+    } else if (const FileResult restored = files_.RestoreResumeCopy(); !restored) {
+      platform_.ShowOk(QCoreApplication::translate("Messages", "セーブデータ"), restored.error);
     } else {
-      resumeNow = OfferResume();
       status = files_.HasSavedGame(&reason);
       if (status == SaveStatus::Damaged) {
         RefuseSave(reason);
         status = SaveStatus::NoSave;
-        resumeNow = false;
       }
     }
   }
@@ -95,28 +94,6 @@ void ADVKorvane::Form_Load() {
   music_->Close();
   music_->Open();
   if (sound_.Switches().MusicOn()) music_->Play();
-  // The player chose to resume: continue at once, as "続きから" does.
-  if (resumeNow) Command2_Click();
-}
-
-// Says once that the last game ended without its closing question, and lets the player decide:
-// resume from the last save at once, or go to the title, where "続きから" offers the same save
-// and "ニューゲーム" → "始める" lets it go. Either way the save is back in its place.
-bool ADVKorvane::OfferResume() {
-  const bool resume = platform_.AskYesNo(
-      QCoreApplication::translate("Messages", "ゲームの再開"),
-      QCoreApplication::translate(
-          "Messages",
-          "前回のゲームは、セーブしないまま途中で終わりました（強制終了や停電など）。\n"
-          "最後にセーブしたところから再開しますか？\n\n"
-          "「いいえ」ならタイトル画面に戻ります。最後のセーブは「続きから」で選べます。"));
-  if (ended_) return false;  // the program is ending: nothing was decided
-  const FileResult restored = files_.RestoreResumeCopy();
-  if (!restored) {
-    platform_.ShowOk(QCoreApplication::translate("Messages", "セーブデータ"), restored.error);
-    return false;
-  }
-  return resume;
 }
 
 // A save that cannot be loaded is told once, moved aside under another name, and the title then
@@ -175,10 +152,9 @@ void ADVKorvane::Command2_Click() {
       return;
     }
   }
-  // A new game discards the old save, and with it any game kept for resuming.
+  // A new game discards the old save.
   if (commands_[1].caption == kBegin) {
     (void)files_.DeleteSave();
-    (void)files_.DiscardResumeCopy();
     StartGame(false);
     return;
   }
@@ -223,15 +199,10 @@ void ADVKorvane::StartGame(bool loaded) {
   const int sex = state_.PlayerSex == 1 ? 1 : 0;
   playerPicVisible_[sex] = true;
   playerPicVisible_[1 - sex] = false;
-  // During play there is no save in its place. A continued game's save waits beside it as the
-  // resume copy until the player saves, quits without saving or starts a new game, so that a
-  // crash never costs it. Should the move fail, the save simply stays where it was.
-  if (loaded) {
-    const FileResult kept = files_.KeepForResume();
-    if (!kept) std::fprintf(stderr, "korvane: %s\n", qPrintable(kept.error));
-  } else {
-    (void)files_.DeleteSave();
-  }
+  // A continued game's save stays in its place until a newer save replaces it or a new game is
+  // begun: quitting without saving, a crash or a power cut never costs the last save. (The game
+  // once deleted it as a game started, so that yes to "セーブしないで終わりますか？" lost it.)
+  if (!loaded) (void)files_.DeleteSave();
   ShowMessage(WhereToGo());
   // The town music: the loop restarts the device with the new file.
   music_->SetFileName(QStringLiteral("BGM.mid"));
@@ -286,15 +257,14 @@ bool ADVKorvane::Form_QueryUnload() {
           QCoreApplication::translate("Messages", "セーブしないで終わりますか？"))) {
     return false;
   }
-  // Ending without saving lets the last save go, as the player chose.
-  (void)files_.DiscardResumeCopy();
+  // Ending without saving ends the play since the last save; that save stays.
   return true;
 }
 
 void ADVKorvane::EndWithoutQuestion() {
   if (ended_) return;
-  // The settings are written; a game in progress is not saved, and its last save stays
-  // as the resume copy for the next start to offer.
+  // The settings are written; a game in progress is not saved, and its last save stays for the
+  // next start to offer.
   const FileResult saved = files_.SaveSettings(sound_.Switches());
   if (!saved) std::fprintf(stderr, "korvane: %s\n", qPrintable(saved.error));
   ended_ = true;
@@ -339,10 +309,7 @@ void ADVKorvane::PlayMusicFile(const QString& fileName) {
 
 bool ADVKorvane::SaveGameOldHouse() {
   const FileResult saved = files_.SaveGame(state_, true);
-  if (saved) {
-    (void)files_.DiscardResumeCopy();  // the new save supersedes it
-    return true;
-  }
+  if (saved) return true;
   platform_.ShowOk(
       QCoreApplication::translate("Messages", "セーブ失敗"),
       QCoreApplication::translate("Messages", "セーブできませんでした。\n") + saved.error);

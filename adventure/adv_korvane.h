@@ -75,7 +75,7 @@ class ADVKorvane : public ScriptHost {
   // Window closing: true lets the window close (and the program end).
   bool Form_QueryUnload();
   // Ends the program through the closing path without any question (a signal from outside): the
-  // settings are written, a game in progress is kept for resuming, not saved.
+  // settings are written; a game in progress is not saved, and the last save stays.
   void EndWithoutQuestion();
   // The duel window has closed: the adventure window shows again.
   void DuelWindowClosed();
@@ -181,7 +181,6 @@ class ADVKorvane : public ScriptHost {
   void RunOneStep(int place);
   void SetMessage(const QString& text, QColor colour);
   void StartGame(bool loaded);
-  bool OfferResume();
   void RefuseSave(const QString& why);
   QString Honorific() const;
   void RestartMusicIfOn();

@@ -228,15 +228,6 @@ FileResult MoveOver(const QString& from, const QString& to) {
 
 }  // namespace
 
-FileResult SaveStore::KeepForResume() {
-  const QString path = SavePath();
-  if (!QFileInfo(path).isFile()) return {};
-  FileResult moved = MoveOver(path, ResumePath());
-  if (!moved) return moved;
-  // Other spellings of the save are stale copies of the same game.
-  return DeleteSave();
-}
-
 FileResult SaveStore::RestoreResumeCopy() {
   if (!HasResumeCopy()) return {};
   const QString target = SavePath();

@@ -53,11 +53,10 @@ class SaveStore {
   // new game can start without losing it. *newPath gets the path it was moved to.
   FileResult KeepDamagedSaveAside(QString* newPath = nullptr);
 
-  // The resume copy "KVData.kvd.resume": a continued game's save, kept beside its place while
-  // the game runs so that a crash, a kill or a power cut never costs it. Each move is a single
-  // rename in the same directory, so at every moment one of the two names holds the whole file.
-  // KeepForResume moves the save there (over an older copy); a missing save is no error.
-  FileResult KeepForResume();
+  // The resume copy "KVData.kvd.resume": an earlier version of the game moved a continued save
+  // there while it ran. The game now leaves the save in its place; a copy found at the start is
+  // put back. The move is a single rename in the same directory, so at every moment one of the
+  // two names holds the whole file.
   bool HasResumeCopy() const;
   // Puts the copy back as the save (over any save there).
   FileResult RestoreResumeCopy();

@@ -658,20 +658,6 @@ The damaged file was kept as “%1”.</translation>
         <translation>Record of duels</translation>
     </message>
     <message>
-        <source>ゲームの再開</source>
-        <translation>Resume the game</translation>
-    </message>
-    <message>
-        <source>前回のゲームは、セーブしないまま途中で終わりました（強制終了や停電など）。
-最後にセーブしたところから再開しますか？
-
-「いいえ」ならタイトル画面に戻ります。最後のセーブは「続きから」で選べます。</source>
-        <translation>The last game ended midway without saving (a crash, a power cut, ...).
-Resume from the last save?
-
-“No” goes to the title screen, where “Continue” still offers the last save.</translation>
-    </message>
-    <message>
         <source>名前は %1 文字までです（いまは %2 文字）。</source>
         <translation>A name may have at most %1 characters (this one has %2).</translation>
     </message>

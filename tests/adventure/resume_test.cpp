@@ -1,5 +1,9 @@
-// A continued game's save waits beside its place as the resume copy until the player decides;
-// a game that ended any other way is offered for resuming once at the next start.
+// A continued game's save stays in its place until a newer save replaces it or a new game is
+// begun: quitting without saving, a signal or a crash never costs it, and the next start offers
+// it with "続きから" and asks nothing. A copy left beside it by an earlier version of the game
+// goes back into its place.
+#include <QFile>
+
 #include "adv_test_support.h"
 
 namespace korvane {
@@ -23,32 +27,35 @@ class ResumeTest : public AdventureTest {
     adv->Command2_Click();
     ASSERT_FALSE(adv->Picture5().visible);
   }
-  bool CopyExists() const { return store.HasResumeCopy(); }
-  int Asked() const { return platform.Asked(QStringLiteral("ゲームの再開")); }
+  QByteArray SaveBytes() const {
+    QFile f(store.SavePath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  // The old version's copy beside the save: the save moved there.
+  void LeaveOldCopy() { ASSERT_TRUE(QFile::rename(store.SavePath(), store.ResumePath())); }
 };
 
-TEST_F(ResumeTest, ContinuedSaveIsKeptUntilThePlayerDecides) {
+TEST_F(ResumeTest, TheLastSaveStaysHoweverAContinuedGameEnds) {
   struct Case {
     const char* how;
     std::function<void()> end;
-    bool copyKept;  // the next start offers to resume
-    bool saveInPlace;
+    bool saved;  // the game was saved anew
   };
   const Case cases[] = {
-      {"crash", [] {}, true, false},
-      {"signal", [this] { adv->EndWithoutQuestion(); }, true, false},
-      {"close, No",
+      {"crash", [] {}, false},
+      {"signal", [this] { adv->EndWithoutQuestion(); }, false},
+      {"close, No (the game goes on)",
        [this] {
          platform.answers = {false};
          EXPECT_FALSE(adv->Form_QueryUnload());
        },
-       true, false},
+       false},
       {"close, Yes",
        [this] {
          platform.answers = {true};
          EXPECT_TRUE(adv->Form_QueryUnload());
        },
-       false, false},
+       false},
       {"終わる",
        [this] {
          adv->Clicker_Click(6);
@@ -56,91 +63,64 @@ TEST_F(ResumeTest, ContinuedSaveIsKeptUntilThePlayerDecides) {
          adv->Choiser_Click(0);
          EXPECT_TRUE(adv->Ended());
        },
-       false, true},
-      {"old-house save", [this] { EXPECT_TRUE(adv->SaveGameOldHouse()); }, false, true},
+       true},
+      {"old-house save", [this] { EXPECT_TRUE(adv->SaveGameOldHouse()); }, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
     ASSERT_TRUE(store.DeleteSave());
-    ASSERT_TRUE(store.DiscardResumeCopy());
     WriteSave(SavedGame());
+    const QByteArray before = SaveBytes();
     ASSERT_NO_FATAL_FAILURE(Continue());
-    // During play the save is gone from its place, as ever; its copy waits beside it.
-    EXPECT_FALSE(SaveExists());
-    EXPECT_TRUE(CopyExists());
+    // During play the save stays where it is, byte for byte.
+    EXPECT_EQ(SaveBytes(), before);
+    state.Collections[0][7] = 9;  // played on
     c.end();
-    EXPECT_EQ(CopyExists(), c.copyKept);
-    EXPECT_EQ(SaveExists(), c.saveInPlace);
-    // The next start asks once when, and only when, the copy was kept.
+    EXPECT_FALSE(store.HasResumeCopy());
+    ASSERT_TRUE(SaveExists());
+    EXPECT_EQ(SaveBytes() == before, !c.saved);
+    // The next start offers the last save and asks nothing.
     platform.questions.clear();
-    platform.answers = {false};
+    platform.answers.clear();
     MakeWindow();
     adv->Form_Load();
-    EXPECT_EQ(Asked(), c.copyKept ? 1 : 0);
-    EXPECT_EQ(adv->Command(2).visible, c.saveInPlace || c.copyKept);
-    platform.answers.clear();
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_TRUE(adv->Command(2).visible);
+    EXPECT_EQ(adv->Command(2).caption, QStringLiteral("続きから"));
+    adv->Command2_Click();
+    EXPECT_EQ(state.Collections[0][7], c.saved ? 9 : 4);
   }
 }
 
-TEST_F(ResumeTest, YesResumesAtOnceNoGoesToTheTitleWithTheSave) {
+TEST_F(ResumeTest, AnOldCopyGoesBackUnlessASaveSupersedesItAndANewGameLetsTheSaveGo) {
+  // Only the copy: it goes back into its place, without a question.
   WriteSave(SavedGame());
-  ASSERT_NO_FATAL_FAILURE(Continue());
-  state.Collections[0][7] = 0;  // played on, never saved, then the program was killed
-  // Yes: the game continues at once from the last save, and is kept for resuming again.
-  MakeWindow();
-  platform.answers = {true};
+  ASSERT_NO_FATAL_FAILURE(LeaveOldCopy());
   adv->Form_Load();
-  EXPECT_EQ(Asked(), 1);
-  ASSERT_TRUE(platform.questions.back().Line().contains(QStringLiteral("再開しますか")));
-  EXPECT_FALSE(adv->Picture5().visible);
-  EXPECT_EQ(state.PlayerName, QStringLiteral("花子さん"));
-  EXPECT_EQ(state.Collections[0][7], 4);
-  EXPECT_EQ(adv->MessageText(), QStringLiteral("どこに行こうかな？"));
-  EXPECT_TRUE(CopyExists());
-  EXPECT_FALSE(SaveExists());
-  // No, after the next crash: the title, with the last save back in its place for "続きから";
-  // the start after that asks nothing more.
-  MakeWindow();
-  platform.answers = {false};
-  adv->Form_Load();
-  EXPECT_EQ(Asked(), 2);
-  EXPECT_TRUE(adv->Picture5().visible);
+  EXPECT_TRUE(platform.questions.empty());
+  EXPECT_FALSE(store.HasResumeCopy());
   EXPECT_TRUE(adv->Command(2).visible);
-  EXPECT_EQ(adv->Command(2).caption, QStringLiteral("続きから"));
-  EXPECT_FALSE(CopyExists());
-  EXPECT_TRUE(SaveExists());
-  MakeWindow();
-  adv->Form_Load();
-  EXPECT_EQ(Asked(), 2);
   adv->Command2_Click();
-  EXPECT_EQ(state.Collections[0][7], 4);
-}
+  EXPECT_EQ(state.ShindoStep, 40);
 
-TEST_F(ResumeTest, ASaveWrittenSinceWinsAndANewGameDiscardsTheCopy) {
-  // A crash between a save and the removal of the copy: the save is newer, nothing is asked.
-  WriteSave(SavedGame());
-  ASSERT_TRUE(store.KeepForResume());
+  // A copy and a newer save: the save wins, the copy goes.
+  ASSERT_NO_FATAL_FAILURE(LeaveOldCopy());
   GameState newer = SavedGame();
   newer.ShindoStep = 50;
   WriteSave(newer);
+  MakeWindow();
   adv->Form_Load();
-  EXPECT_EQ(Asked(), 0);
-  EXPECT_FALSE(CopyExists());
+  EXPECT_FALSE(store.HasResumeCopy());
   adv->Command2_Click();
   EXPECT_EQ(state.ShindoStep, 50);
 
-  // "ニューゲーム" → "始める" lets a copy go as it lets the save go.
-  ASSERT_TRUE(store.DiscardResumeCopy());
+  // "ニューゲーム" → "始める" lets the save go, as a new game always has.
   MakeWindow();
   adv->Form_Load();
-  WriteSave(SavedGame());
-  ASSERT_TRUE(store.KeepForResume());
-  WriteSave(SavedGame());
   adv->Command1_Click();
   adv->SetText1(QStringLiteral("次郎"));
   adv->Command2_Click();
   EXPECT_EQ(state.PlayerName, QStringLiteral("次郎君"));
-  EXPECT_FALSE(CopyExists());
   EXPECT_FALSE(SaveExists());
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real game under a virtual X server: a continued game survives SIGKILL and is offered at the
-# next start; SIGTERM and SIGINT close it within a second and keep the save; a card file that is a
-# folder ends the game with a message and status 1.
+# The real game under a virtual X server: a continued game's save stays in its place, byte for
+# byte, when the player quits without saving (Esc, Yes), after SIGKILL, SIGTERM and SIGINT (the
+# last two close the game within a second), and the next start offers it with "続きから" without a
+# question; a card file that is a folder ends the game with a message and status 1.
 #   xvfb-run -a -s "-screen 0 1024x768x24" tests/adventure/xvfb_resume.sh BUILD
 # Everything goes to a temporary home, never to the player's own.
 set -u
@@ -51,41 +52,46 @@ click 60 230 2; click 130 200
 ended_within 100
 check "終わる saves and ends" test -f "$SAVES/KVData.kvd" -a "$STATUS" = 0
 
-# Continue, then SIGKILL: the save waits as the resume copy.
-start
-click 292 368 0.2
-wait_until 50 test -f "$SAVES/KVData.kvd.resume"
-check "during play the save is out of its place" test ! -f "$SAVES/KVData.kvd"
-check "and kept as the resume copy" test -f "$SAVES/KVData.kvd.resume"
-kill -KILL "$GAME"; wait "$GAME" 2>/dev/null
+md5() { md5sum "$SAVES/KVData.kvd" 2>/dev/null | cut -d' ' -f1; }
+SAVED=$(md5)
+# The title shows no question and offers the last save: "続きから" goes into the town.
+continues() {
+  start
+  check "$1: no question at the start" test -z "$(timeout 2 xdotool search --onlyvisible --name 'ゲームの再開' 2>/dev/null)"
+  click 292 368 0.2
+  check "$1: 続きから offers the last save" wait_until 50 in_town
+  check "$1: the save stays in its place during play, byte for byte" test "$(md5)" = "$SAVED"
+}
 
-# The next start says so and offers it; Enter (Yes) resumes in the town.
-run
-BOX=$(window "ゲームの再開")
-check "the killed game is offered at the next start" test -n "$BOX"
+# Continue, then Esc and Yes to "セーブしないで終わりますか？": the program ends, the save stays.
+continues "after 終わる"
+xdotool key Escape
+BOX=$(window "ゲーム終了")
+check "Esc asks whether to quit without saving" test -n "$BOX"
 sleep 0.3; xdotool key Return
-WIN=$(window "ＫＯＲＶＡＮＥ"); eval "$(xdotool getwindowgeometry --shell "$WIN")"
-check "Yes resumes in the town (the portrait, not the title)" wait_until 50 in_town
-check "the resumed game is kept for resuming again" test -f "$SAVES/KVData.kvd.resume"
+ended_within 50
+check "Yes ends the game (status $STATUS)" test "$STATUS" = 0
+check "the save is still there, byte for byte" test "$(md5)" = "$SAVED" -a ! -f "$SAVES/KVData.kvd.resume"
+
+# The next start offers it and does not take the quit for a crash; then SIGKILL.
+continues "after quitting without saving"
+kill -KILL "$GAME"; wait "$GAME" 2>/dev/null
+check "SIGKILL leaves the save, byte for byte" test "$(md5)" = "$SAVED"
 
 # SIGTERM: closed within a second through the game's own closing; the save survives.
+continues "after SIGKILL"
 kill -TERM "$GAME"
 ended_within 10
 check "SIGTERM ends the game within a second (status $STATUS, ${TOOK}/10 s)" test "$STATUS" = 0
-check "the save survives SIGTERM" test -f "$SAVES/KVData.kvd.resume"
+check "the save survives SIGTERM, byte for byte" test "$(md5)" = "$SAVED"
 check "the settings are written" test -f "$SAVES/Condition.kvd"
 
-# Offered again; Escape (No) goes to the title with "続きから"; SIGINT ends it the same way.
-run
-BOX=$(window "ゲームの再開")
-check "offered again after SIGTERM" test -n "$BOX"
-sleep 0.3; xdotool key Escape
-WIN=$(window "ＫＯＲＶＡＮＥ"); eval "$(xdotool getwindowgeometry --shell "$WIN")"; sleep 1
-check "No goes to the title" test "$(pixel 50 50)" = "#ECE6D2"
-check "with the save back in its place" test -f "$SAVES/KVData.kvd" -a ! -f "$SAVES/KVData.kvd.resume"
+# SIGINT ends it the same way.
+continues "after SIGTERM"
 kill -INT "$GAME"
 ended_within 10
 check "SIGINT ends the game within a second (status $STATUS)" test "$STATUS" = 0
+check "the save survives SIGINT, byte for byte" test "$(md5)" = "$SAVED"
 
 # A folder where the card file should be: a message, then status 1, never a signal.
 mkdir -p "$T/game/bin/data"

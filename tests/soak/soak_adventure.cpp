@@ -28,7 +28,7 @@ namespace {
 
 struct Counts {
   long runs = 0, events = 0, series = 0, duels = 0, saves = 0, reloads = 0, crashes = 0,
-       resumeOffers = 0, tutorials = 0, endings = 0;
+       continueOffers = 0, tutorials = 0, endings = 0;
   int furthest[9] = {};  // the highest step counter seen per place
 };
 
@@ -154,8 +154,15 @@ int main(int argc, char** argv) {
     Trace("start");
     answers.lastQuestion.clear();
     made->Load();
-    if (answers.lastQuestion == QStringLiteral("ゲームの再開")) ++n.resumeOffers;
-    checkLoaded("resume");
+    // However the last run ended (quit without saving, a signal, a crash), the last save is
+    // offered, and nothing else is.
+    const bool offered = a.Picture5().visible && a.Command(2).visible &&
+                         a.Command(2).caption == QStringLiteral("続きから");
+    if (offered != lastSaved.has_value()) {
+      Fail(lastSaved ? "the last save is not offered at the start"
+                     : "a save that was never made is offered");
+    }
+    n.continueOffers += offered;
     const long eventsThisRun = dice.Int(200, 40000);
     bool over = false;
     for (long e = 0; e < eventsThisRun && !over; ++e) {
@@ -252,7 +259,7 @@ int main(int argc, char** argv) {
         const std::string diff = Differs(read, expected);
         if (!diff.empty()) Fail("the save differs from the game in " + diff);
         lastSaved = read;
-      } else if (stamp.first == 0 && !store.HasResumeCopy()) {
+      } else if (stamp.first == 0) {
         lastSaved.reset();  // a new game let the last save go
       }
       if (a.Ended()) over = true;
@@ -273,21 +280,21 @@ int main(int argc, char** argv) {
         ++n.crashes;
       }
     }
-    if (store.HasResumeCopy() && !lastSaved) Fail("a resume copy without a save behind it");
+    if (store.HasResumeCopy()) Fail("the save left its place during play");
     n.series += answers.Counts().series;
     n.duels += answers.Counts().duels;
     // A finished story starts again from nothing.
     if (state.TakamineStep >= 112) {
       (void)store.DeleteSave();
-      (void)store.DiscardResumeCopy();
       lastSaved.reset();
     }
   }
   std::printf(
       "soak_adventure seed %llu: %ld runs, %ld events, %ld duel series (%ld duels), %ld "
-      "tutorials, %ld saves, %ld reloads, %ld crashes, %ld resume offers, %ld endings\n",
+      "tutorials, %ld saves, %ld reloads, %ld crashes, %ld starts offering the last save, %ld "
+      "endings\n",
       static_cast<unsigned long long>(options.seed), n.runs, n.events, n.series, n.duels,
-      n.tutorials, n.saves, n.reloads, n.crashes, n.resumeOffers, n.endings);
+      n.tutorials, n.saves, n.reloads, n.crashes, n.continueOffers, n.endings);
   std::printf(
       "furthest steps: 高原 %d, 真道 %d, 風見 %d, 横田 %d, 高峰 %d, old house %d, tree %d, "
       "square %d\n",
