@@ -12,6 +12,7 @@
 
 #include "ai/ai.h"
 #include "engine/duel_state.h"
+#include "solver/analyst.h"
 #include "solver/hint.h"
 
 namespace korvane {
@@ -25,9 +26,10 @@ class HintWorker : public QObject {
   ~HintWorker() override;
 
   // Solves a copy of `state` for the player within `budget`; `done` runs later on this object's
-  // thread, from its event loop, unless the request was dropped meanwhile.
+  // thread, from its event loop, unless the request was dropped meanwhile. An analyst that has
+  // solved this duel (may be null) answers first: its hint is exact at once.
   void Start(const DuelState& state, const AiWeights& weights, std::chrono::milliseconds budget,
-             Done done);
+             Done done, std::shared_ptr<Analyst> analyst = nullptr);
   // Drops the request under way, if any.
   void Cancel();
   // A request is under way: its result has neither arrived nor been dropped.

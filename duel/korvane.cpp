@@ -10,6 +10,7 @@
 #include "duel/tutorial.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
+#include "solver/analyst.h"
 #include "sound/sound.h"
 #include "state/duel_record.h"
 #include "state/game_state.h"
@@ -78,6 +79,9 @@ Korvane::Korvane(GameState& game, SoundSystem& sound, const CardTable& cards, Pl
 }
 
 Korvane::~Korvane() {
+  hintWorker_.reset();
+  RetireAnalyst();
+  for (std::future<void>& f : retiring_) f.wait();
   if (music_) music_->OnDone = nullptr;
 }
 
@@ -202,6 +206,7 @@ bool Korvane::Form_Unload() {
   Duel.Turn = TurnState::Nobody;
   open_ = false;
   PositionChanged();
+  RetireAnalyst();
 
   music_->Close();
   if (MusicOn() && OpponentIndex() != kHayami && adventureMusic_) {
@@ -253,10 +258,12 @@ void Korvane::SetUpDuel() {
   // The board of a new duel and its first turn; the painted board shows the two home squares.
   Model.Deal(Duel.PlayerHand, Duel.EnemyHand, cards_);
   DrawBoard();
+  StartAnalyst();
 }
 
 void Korvane::ResetAfterDuel(bool returnHandCards) {
   if (!open_) return;
+  RetireAnalyst();
   Ctl.Label1.Caption = QCoreApplication::translate("Duel", "現在%1勝%2敗")
                            .arg(game_.SeriesWins)
                            .arg(game_.SeriesLosses);

@@ -18,9 +18,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "ai/ai.h"
 #include "engine/duel_model.h"
@@ -33,6 +35,7 @@
 
 namespace korvane {
 
+class Analyst;
 class CardTable;
 class HintWorker;
 class MusicDevice;
@@ -182,6 +185,11 @@ class Korvane {
   void RequestHint();
   bool HintPending() const;  // asked for, not arrived yet
   bool HintSolving() const;  // a solve still runs off the window's thread (maybe a dropped one)
+  // The analyst of the running duel (null in the tutorial and between duels): it solves the duel
+  // from the deal at the lowest priority, and from then on every hint is exact at once. Tests
+  // switch it off.
+  const Analyst* DuelAnalyst() const { return analyst_.get(); }
+  bool UseAnalyst = true;
   std::function<void(int opponent)> OnHintShown;  // person 1..6
 
   // --- The album, opened over the deck selection by the view ---
@@ -266,6 +274,10 @@ class Korvane {
   void OnMusicDone();
   // The board, the hands or the window changed: a hint shown or on its way is dropped.
   void PositionChanged();
+  // A duel against one of the six begins: its analyst starts. The duel ends: it is stopped off
+  // the window's thread, so that the window never waits for it.
+  void StartAnalyst();
+  void RetireAnalyst();
 
   GameState& game_;
   SoundSystem& sound_;
@@ -283,6 +295,8 @@ class Korvane {
   // When the enemy showed its label for the move it is thinking about.
   std::optional<int64_t> thinkingSince_;
 
+  std::shared_ptr<Analyst> analyst_;
+  std::vector<std::future<void>> retiring_;  // analysts of ended duels, stopping
   std::unique_ptr<HintWorker> hintWorker_;
   uint64_t position_ = 0;  // counts the changes of position a hint must not outlive
 };

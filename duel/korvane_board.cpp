@@ -6,6 +6,7 @@
 #include "duel/korvane.h"
 #include "engine/card_table.h"
 #include "engine/rules.h"
+#include "solver/analyst.h"
 #include "state/game_state.h"
 #include "state/language.h"
 #include "state/statistics.h"
@@ -128,6 +129,8 @@ void Korvane::PlaceOnSquare(int c, int r) {
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
   SyncPlayedHands();
   DrawBoard();
+  // The analyst works the new position out while the enemy thinks.
+  if (analyst_) analyst_->Follow(Duel);
   PlayEffect("idid.wav");
   if (!LetEventsRun()) return;
   if (Duel.Turn == TurnState::Player && IsValidSlot(Duel.SelectedSlot)) {
@@ -142,6 +145,7 @@ void Korvane::EnemyPlaces(int slot, int c, int r) {
   if (IsPlayable(c, r)) EnemyMark = BoardSquare{c, r};
   SyncPlayedHands();
   DrawBoard();
+  if (analyst_) analyst_->Follow(Duel);  // and the player's turn while the player thinks
 }
 
 void Korvane::FlipAnime_Timer() {

@@ -85,14 +85,16 @@ TEST_F(AdventureTest, NewGameDeletesTheOldSave) {
   EXPECT_EQ(state.Collections[0][7], 0);
 }
 
-TEST_F(AdventureTest, ContinueBuildsTheMapFromTheSaveAndRemovesIt) {
+// Continuing leaves the save in its place (the game once deleted it here, as the original did,
+// so that quitting without saving lost it).
+TEST_F(AdventureTest, ContinueBuildsTheMapFromTheSaveAndKeepsIt) {
   WriteSave(SavedGame());
   MakeWindow();
   adv->Form_Load();
   adv->Command2_Click();
   EXPECT_EQ(state.PlayerName, QStringLiteral("花子さん"));
   EXPECT_EQ(state.Collections[0][7], 4);
-  EXPECT_FALSE(SaveExists());
+  EXPECT_TRUE(SaveExists());
   EXPECT_TRUE(adv->PlayerPicVisible(1));
   // ShindoStep 40 and TakaharaStep 33: 0, 1, 2; flag 3: 3 and 8; YokotaStep 5: 4; flag 1: 7.
   for (int i = 0; i <= 8; ++i) EXPECT_EQ(adv->ClickerVisible(i), i != 5) << i;
@@ -106,8 +108,6 @@ TEST_F(AdventureTest, OnlyANewGameAsksForFreshStatistics) {
     int fresh = 0;
     adv->OnNewGame = [&] { ++fresh; };
     if (newGame) {
-      // The continued game of the first round was never closed: its save is offered first.
-      platform.answers = {false};
       StartNewGame();
     } else {
       adv->Form_Load();

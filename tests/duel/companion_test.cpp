@@ -9,9 +9,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
 
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
+#include "solver/analyst.h"
 #include "solver/hint.h"
 #include "state/statistics.h"
 #include "tests/duel/duel_test_support.h"
@@ -136,6 +141,44 @@ TEST_F(CompanionTest, HintMarksTheSolversMoveAndCountsOncePerPosition) {
     w->close();
     ASSERT_TRUE(QTest::qWaitFor([this] { return w.isNull(); }));
   }
+}
+
+// Once the analyst has solved the duel from the deal, the hint is exact from the first placement
+// on, with no time of its own (the budget is zero, so only the analyst can make it exact).
+// KORVANE_ANALYST_DUELS sets the number of duels: 100 for the full run; the default keeps the
+// suite quick.
+TEST_F(CompanionTest, TheAnalystMakesEveryHintExactFromTheFirstPlacement) {
+  const char* asked = std::getenv("KORVANE_ANALYST_DUELS");
+  const int duels = asked ? std::max(1, std::atoi(asked)) : 4;
+  k.UseAnalyst = true;
+  k.HintBudget = std::chrono::milliseconds(0);
+  int exact = 0;
+  for (int d = 0; d < duels; ++d) {
+    SCOPED_TRACE(d);
+    rng.Seed(7000 + d);
+    ASSERT_NO_FATAL_FAILURE(OpenWindow());
+    ASSERT_NO_FATAL_FAILURE(StartDuel());
+    ASSERT_NE(k.DuelAnalyst(), nullptr);
+    // A wait on the analyst, not a fixed time.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return k.DuelAnalyst()->Ready(); }, 120000));
+    // The player's first turn: after the enemy's first card when it moves first.
+    ASSERT_NO_FATAL_FAILURE(PlayUntilPlayerHolds(5));
+    Key(Qt::Key_H);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return k.Hint.has_value(); }, 20000));
+    exact += k.Hint->exact;
+    // The analyst's hint is the exact hint of the position.
+    const PlayerHint solved = HintForPlayer(k.Duel, k.Weights, std::chrono::seconds(60));
+    if (k.Hint->exact) {
+      EXPECT_EQ(std::tie(k.Hint->slot, k.Hint->square.column, k.Hint->square.row),
+                std::tie(solved.slot, solved.column, solved.row));
+    }
+    w->close();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return w.isNull(); }));
+    EXPECT_EQ(k.DuelAnalyst(), nullptr);  // closing the window stops it
+  }
+  std::printf("the analyst's hint was exact at the first placement in %d of %d duels\n", exact,
+              duels);
+  EXPECT_GE(exact * 100, duels * 95);
 }
 
 TEST_F(CompanionTest, AHintForAPositionThatChangedIsDropped) {

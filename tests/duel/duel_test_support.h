@@ -52,6 +52,7 @@ inline const test::TextBoard kThreeToTwo = Board(
 class DuelTest : public ::testing::Test {
  protected:
   DuelTest() {
+    k.UseAnalyst = false;  // seconds of a core per duel: only the analyst's own tests want it
     k.OnClosed = [this] { ++closedCount; };
     k.SetAdventureMusic(adventureMusic.get());
   }

@@ -161,6 +161,7 @@ TEST_F(EnglishViews, TheDuelWindowsTextsFitTheirControls) {
   CardPictures pictures(&*cards);
   SeededRandom rng(3);
   Korvane duel(state, *sound, *cards, platform, rng, pictures);
+  duel.UseAnalyst = false;
   state.OpponentName = QStringLiteral("真道 祐樹");
   for (auto& count : state.Collections[0]) count = 99;  // the widest count under every card
   auto window = std::make_unique<KorvaneWindow>(duel);

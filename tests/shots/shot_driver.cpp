@@ -137,6 +137,7 @@ void DuelShots(const QString& data, double z, const QString& tag) {
   SharpArt art(pictures, data);
   auto adventureMusic = sound.CreateMusicDevice();
   Korvane k(game, sound, *cards, platform, rng, pictures);
+  k.UseAnalyst = false;
   k.SetAdventureMusic(adventureMusic.get());
   for (auto [id, n] : std::initializer_list<std::pair<int, int>>{
            {0, 2}, {1, 3}, {2, 2}, {5, 1}, {7, 2}, {12, 1}, {21, 1}, {22, 2}, {31, 1}})

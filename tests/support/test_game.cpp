@@ -42,6 +42,7 @@ void TestGame::Make() {
   error.clear();
   game_ = Game::Make(std::move(setup), &error);
   if (!game_) sound_ = nullptr;
+  if (game_) game_->Duel().UseAnalyst = options_.analyst;
 }
 
 }  // namespace korvane::test

@@ -33,6 +33,9 @@ class TestGame {
     Platform* platform = nullptr;  // null: `platform` below
     QString saveDir;               // empty: a temporary folder of its own
     PreferenceStore* preferences = nullptr;
+    // The duel's analyst solves each duel in the background (seconds of a core each): off unless
+    // a test is about it.
+    bool analyst = false;
   };
   TestGame() : TestGame(Options{}) {}
   explicit TestGame(Options options);
