@@ -28,6 +28,9 @@ Preferences PreferenceStore::Load() const {
     p.pace = Pace::Fast;
   if (s.value(QStringLiteral("game/language")).toString() == QStringLiteral("en"))
     p.language = QStringLiteral("en");
+  p.score = s.value(QStringLiteral("help/score"), true).toBool();
+  p.preview = s.value(QStringLiteral("help/preview"), true).toBool();
+  p.mapMarks = s.value(QStringLiteral("help/mapMarks"), true).toBool();
   return p;
 }
 
@@ -43,6 +46,9 @@ bool PreferenceStore::Save(const Preferences& prefs) const {
   s.setValue(QStringLiteral("duel/pace"),
              prefs.pace == Pace::Fast ? QStringLiteral("fast") : QStringLiteral("normal"));
   s.setValue(QStringLiteral("game/language"), prefs.language);
+  s.setValue(QStringLiteral("help/score"), prefs.score);
+  s.setValue(QStringLiteral("help/preview"), prefs.preview);
+  s.setValue(QStringLiteral("help/mapMarks"), prefs.mapMarks);
   s.sync();
   return s.status() == QSettings::NoError;
 }

@@ -1,5 +1,6 @@
 // Preferences of our own beside the game's settings file: zoom, full screen, the pace of the
-// duel and the language. They live in an INI file in the user's config directory (QSettings),
+// duel, the language, and the help the views add to the described game (each can be switched
+// off). They live in an INI file in the user's config directory (QSettings),
 // never in "Condition.kvd", which keeps its fixed layout. A missing file or a value that makes no
 // sense reads as the default; nothing here ever stops the game.
 #pragma once
@@ -21,6 +22,11 @@ struct Preferences {
   bool fullScreen = false;
   Pace pace = Pace::Normal;
   QString language = QStringLiteral("ja");  // "ja" or "en"
+  // The views' help: the live score and the result line of a duel, the preview of a placement,
+  // the marks on the map where something happens now.
+  bool score = true;
+  bool preview = true;
+  bool mapMarks = true;
 
   bool operator==(const Preferences&) const = default;
 };

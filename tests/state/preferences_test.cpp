@@ -20,6 +20,9 @@ TEST(Preferences, DefaultsRoundTripAndNonsense) {
   p.fullScreen = true;
   p.pace = Pace::Fast;
   p.language = QStringLiteral("en");
+  p.score = false;
+  p.preview = false;
+  p.mapMarks = false;
   ASSERT_TRUE(store.Save(p));
   EXPECT_EQ(store.Load(), p);
 
@@ -33,6 +36,11 @@ TEST(Preferences, DefaultsRoundTripAndNonsense) {
       {"[view]\nzoom=9\nfullScreen=true\n", {0.0, true, Pace::Normal, QStringLiteral("ja")}},
       {"[duel]\npace=warp\n[game]\nlanguage=fr\n", {}},
       {"\x01\x02garbage", {}},
+      {"[help]\nscore=false\npreview=maybe\n", [] {
+         Preferences noScore;
+         noScore.score = false;
+         return noScore;
+       }()},
   };
   for (const auto& c : cases) {
     QFile f(store.Path());
