@@ -38,11 +38,7 @@ ADVKorvane::ADVKorvane(GameState& state, SaveStore& files, SoundSystem& sound, P
       cards_(cards),
       runner_(&RunPlaceStep),
       music_(sound.CreateMusicDevice()) {
-  pictures_.town = pictures_.town.convertToFormat(QImage::Format_RGB32);
-  if (pictures_.town.size() != QSize(kPictureWidth, kPictureHeight)) {
-    pictures_.town = pictures_.town.scaled(kPictureWidth, kPictureHeight);
-  }
-  picture1_ = pictures_.town.copy();
+  picture1_ = pictures_.Town().copy();
   pictureLog_.ClearToArt(ArtKind::Town);
   commands_[0] = {true, kNewGame};
   commands_[1] = {true, kContinue};
@@ -357,7 +353,7 @@ QString ADVKorvane::CardName(int cardId) {
 void ADVKorvane::FillLightGrey() {
   ++pictureRevision_;
   QPainter p(&picture1_);
-  p.drawImage(picture1_.rect(), pictures_.lightTile);
+  p.drawImage(picture1_.rect(), pictures_.LightTile());
   pictureLog_.Fill();
 }
 

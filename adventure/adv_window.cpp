@@ -127,7 +127,7 @@ void ADVKorvaneWindow::BuildPicture() {
     QString name;
     for (int s = 0; s < 2; ++s) {
       if (logic_.PlayerPicVisible(s)) {
-        pic = &logic_.Pictures().player[s];
+        pic = &logic_.Pictures().Player(s);
         name = QStringLiteral("PlayerPic%1.png").arg(s);
       }
     }
@@ -140,7 +140,7 @@ void ADVKorvaneWindow::BuildPicture() {
   zoom_->Place(picture4_, kPicture4Rect.Pixels());
   picture4_->OnPaint = [this](QPainter& p) {
     const int shown = logic_.ShownOppPic();
-    PaintPortrait(p, shown >= 0 ? &logic_.Pictures().opponent[shown] : nullptr,
+    PaintPortrait(p, shown >= 0 ? &logic_.Pictures().Opponent(shown) : nullptr,
                   QStringLiteral("OppPic%1.png").arg(shown));
   };
   picture4_->OnClick = [this] { Forward([this] { logic_.Picture4_Click(); }); };
@@ -343,7 +343,7 @@ void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
   const PaintLog& log = logic_.Picture1Log();
   if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
     if (sharpArt_) {
-      const TownArt town{&logic_.Pictures().town, &logic_.Pictures().lightTile};
+      const TownArt town{&logic_.Pictures().Town(), &logic_.Pictures().LightTile()};
       sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, *sharpArt_, scale, town);
     } else {
       // No sharp art: the logic's own picture, enlarged.
@@ -391,7 +391,7 @@ void ADVKorvaneWindow::ShowLogo() {
   const QImage* sharp =
       sharpArt_ ? sharpArt_->File(kAdventureFolder, name, {302, 189}, k) : nullptr;
   const QImage& logo =
-      sharp ? *sharp : (english ? logic_.Pictures().logoEnglish : logic_.Pictures().logo);
+      sharp ? *sharp : (english ? logic_.Pictures().LogoEnglish() : logic_.Pictures().Logo());
   QPixmap pixmap = QPixmap::fromImage(
       logo.scaled(picture5_->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   pixmap.setDevicePixelRatio(ratio);

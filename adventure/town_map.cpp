@@ -98,7 +98,7 @@ void ADVKorvane::EnterPlace(int place) {
     ++pictureRevision_;
     QPainter p(&picture1_);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(picture1_.rect(), pictures_.town, kClickerRects[place].Pixels());
+    p.drawImage(picture1_.rect(), pictures_.Town(), kClickerRects[place].Pixels());
     pictureLog_.ZoomIn(place, kClickerRects[place].Pixels());
   }
   // The larger message box of the places.
@@ -127,7 +127,7 @@ void ADVKorvane::ShowTownMap() {
   messageRect_ = kMessageLabelMap;
   messageCaption_.clear();
   // The plain town picture erases the zoom and every drawn text.
-  picture1_ = pictures_.town.copy();
+  picture1_ = pictures_.Town().copy();
   pictureLog_.ClearToArt(ArtKind::Town);
   ++pictureRevision_;
   Form_Paint();
@@ -159,9 +159,9 @@ void ADVKorvane::Form_Paint() {
   {
     ++pictureRevision_;
     QPainter p(&picture1_);
-    p.drawImage(box.topLeft(), pictures_.town, box);
+    p.drawImage(box.topLeft(), pictures_.Town(), box);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    p.drawImage(box, pictures_.lightTile);
+    p.drawImage(box, pictures_.LightTile());
     pictureLog_.Box(box);
   }
   boxRect_ = box;

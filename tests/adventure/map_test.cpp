@@ -165,7 +165,7 @@ TEST_F(AdventureTest, EnteringAPlaceZoomsAndShowsWhoLivesThere) {
   // The zoom: the top left of the picture shows the top left of the hot spot's piece.
   const QRect spot = kClickerRects[1].Pixels();
   EXPECT_EQ(QColor(adv->Picture1().pixel(0, 0)).rgb(),
-            QColor(adv->Pictures().town.pixel(spot.topLeft())).rgb());
+            QColor(adv->Pictures().Town().pixel(spot.topLeft())).rgb());
   // The box is light: every channel at least 235 where no text is drawn.
   const QRect box = adv->MessageLabelRect().Pixels();
   const QColor light = adv->Picture1().pixel(box.right() - 1, box.bottom() - 1);
