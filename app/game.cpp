@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
@@ -191,6 +192,35 @@ void Game::Show() {
   if (!window_) return;
   window_->show();
   window_->StartTimer();
+  ReadAheadOncePainted();
+}
+
+// The title shows none of the duel's pictures, the town or the portraits. Once it has painted,
+// they are read on threads of their own, at a low priority, so that the first duel or map finds
+// them waiting; one needed before that is read when it is asked for.
+void Game::ReadAheadOncePainted() {
+  class FirstPaint : public QObject {
+   public:
+    FirstPaint(QWidget* window, std::function<void()> then)
+        : QObject(window), then_(std::move(then)) {
+      window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // After the paint and its flush to the screen.
+        QTimer::singleShot(0, this, [this] { then_(); });
+      }
+      return false;
+    }
+
+   private:
+    std::function<void()> then_;
+  };
+  new FirstPaint(window_.get(), [this] {
+    pictures_->ReadAhead();
+    adventure_->Pictures().ReadAhead();
+  });
 }
 
 KorvaneWindow* Game::DuelWindow() const { return opener_->Opened(); }

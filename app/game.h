@@ -97,6 +97,7 @@ class Game {
   Game(GameSetup setup, CardTable cards);
   void WireDuel();
   void WireAdventure();
+  void ReadAheadOncePainted();
   void DuelSettled(const DuelReport& report);
 
   GameSetup setup_;
