@@ -96,7 +96,7 @@ void ADVKorvane::EnterPlace(int place) {
   // Zoom into the place.
   {
     ++pictureRevision_;
-    QPainter p(&picture1_);
+    QPainter p(&Canvas());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(picture1_.rect(), pictures_.Town(), kClickerRects[place].Pixels());
     pictureLog_.ZoomIn(place, kClickerRects[place].Pixels());
@@ -154,7 +154,7 @@ void ADVKorvane::HidePortrait(bool alsoFrame) {
 
 // The empty message box: the unzoomed map under the box, brightened by OR-ing the light tile.
 void ADVKorvane::Form_Paint() {
-  const QRect box = messageRect_.Pixels().intersected(picture1_.rect());
+  const QRect box = messageRect_.Pixels().intersected(Canvas().rect());
   if (box.isEmpty()) return;
   {
     ++pictureRevision_;
