@@ -53,7 +53,7 @@ class Game::DuelOpener : public AdventureHost {
   explicit DuelOpener(Game& game) : game_(game) {}
 
   void OpenDuelWindow(bool tutorial) override {
-    Korvane& duel = *game_.duel_;
+    Korvane& duel = game_.Duel();
     if (!game_.setup_.windows || !game_.window_) {
       duel.Form_Load();
       if (tutorial) ShowTutorialControls(duel, *game_.sound_);
@@ -114,19 +114,27 @@ Game::Game(GameSetup setup, CardTable cards)
   statisticsProblem_ = statistics_->Load();
   record_ = std::make_unique<DuelRecordFile>(store_.Directory());
   recordProblem_ = record_->Load();
-  duel_ = std::make_unique<Korvane>(state_, *sound_, cards_, *platform_, *rng_, *pictures_);
   opener_ = std::make_unique<DuelOpener>(*this);
   adventure_ = std::make_unique<ADVKorvane>(
       state_, store_, *sound_, *platform_, *opener_,
       setup_.windows ? LoadAdventurePictures(setup_.dataDir) : PlaceholderPictures(), &cards_);
   adventure_->SetRandom(rng_);
-  WireDuel();
   WireAdventure();
 }
 
 Game::~Game() {
   if (duel_) duel_->OnClosed = nullptr;
   window_.reset();
+}
+
+// The duel's logic paints its board as it is made, which needs the duel's pictures: it is made
+// when the first duel or the tutorial opens, not before the title.
+Korvane& Game::Duel() {
+  if (!duel_) {
+    duel_ = std::make_unique<Korvane>(state_, *sound_, cards_, *platform_, *rng_, *pictures_);
+    WireDuel();
+  }
+  return *duel_;
 }
 
 void Game::WireDuel() {
