@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
@@ -21,6 +23,7 @@
 #include "state/preferences.h"
 #include "state/statistics.h"
 #include "ui/card_pictures.h"
+#include "ui/fonts.h"
 #include "ui/qt_platform.h"
 #include "ui/sharp_art.h"
 #include "ui/view_zoom.h"
@@ -203,20 +206,22 @@ void Game::Show() {
   ReadAheadOncePainted();
 }
 
-// The title shows none of the duel's pictures, the town or the portraits. Once it has painted,
-// they are read on threads of their own, at a low priority, so that the first duel or map finds
-// them waiting; one needed before that is read when it is asked for.
+// The title shows none of the duel's pictures, the town or the portraits. Once it is on the
+// screen, they are read on threads of their own, at a low priority, so that the first duel or
+// map finds them waiting; one needed before that is read when it is asked for.
 void Game::ReadAheadOncePainted() {
-  class FirstPaint : public QObject {
+  // The window's own widget gets no paint of its own (its stage covers it): the native window's
+  // first expose, which paints and shows the widgets in it, is watched instead.
+  class FirstExpose : public QObject {
    public:
-    FirstPaint(QWidget* window, std::function<void()> then)
+    FirstExpose(QWidget* window, std::function<void()> then)
         : QObject(window), then_(std::move(then)) {
-      window->installEventFilter(this);
+      window->windowHandle()->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
-      if (event->type() == QEvent::Paint) {
+      if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
         watched->removeEventFilter(this);
-        // After the paint and its flush to the screen.
+        // After the expose has painted the window.
         QTimer::singleShot(0, this, [this] { then_(); });
       }
       return false;
@@ -225,9 +230,15 @@ void Game::ReadAheadOncePainted() {
    private:
     std::function<void()> then_;
   };
-  new FirstPaint(window_.get(), [this] {
+  if (!window_->windowHandle()) return;
+  new FirstExpose(window_.get(), [this] {
     pictures_->ReadAhead();
     adventure_->Pictures().ReadAhead();
+    // The title writes nothing in the messages' handwriting face: it is opened now, while the
+    // player reads the title, rather than by the first message on the map.
+    QImage scratch(32, 32, QImage::Format_RGB32);
+    QPainter p(&scratch);
+    DrawPictureText(p, 0, 0, QStringLiteral("あ字A"), Qt::black);
   });
 }
 
