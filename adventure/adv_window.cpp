@@ -88,6 +88,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const Shar
                        static_cast<QWidget*>(picture4_)})
       w->update();
   };
+  zoomed_ = true;
   UseZoom(zoom, art);
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, [this] { Tick(); });
@@ -383,6 +384,8 @@ void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const 
 }
 
 void ADVKorvaneWindow::ShowLogo() {
+  // Read and scaled once, at the zoom the window opens at, not first at 1x.
+  if (!zoomed_) return;
   const double ratio = devicePixelRatioF();
   const int k = SharpArt::ArtScaleFor(zoom_->Zoom() * ratio);
   // The English edition's logo says its line under the title in English.
