@@ -17,6 +17,9 @@
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
 #include "engine/random.h"
+#include "review/record_list.h"
+#include "review/review_window.h"
+#include "review/review_worker.h"
 #include "sound/sound.h"
 #include "state/data_files.h"
 #include "state/duel_record.h"
@@ -68,6 +71,9 @@ class Game::DuelOpener : public AdventureHost {
     w->UseZoom(game_.zoom_.get(), game_.art_.get());
     w->OnAlbum = [this](QWidget* at, const GameState& shown, double zoom) {
       return game_.OpenAlbum(at, shown, zoom);
+    };
+    w->OnReview = [this](QWidget* at, const DuelRecord& duel, double zoom) {
+      return game_.OpenReview(at, duel, zoom);
     };
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel, *game_.sound_);
@@ -126,6 +132,7 @@ Game::Game(GameSetup setup, CardTable cards)
 }
 
 Game::~Game() {
+  reviews_.reset();  // the review under way stops before what it reports to goes
   if (duel_) duel_->OnClosed = nullptr;
   window_.reset();
 }
@@ -158,6 +165,7 @@ void Game::WireDuel() {
     if (!record_->Append(r, &problem) && !problem.isEmpty()) {
       std::fprintf(stderr, "korvane: %s\n", qPrintable(problem));
     }
+    ReviewForStatistics(r);
   };
   duel.OnHintShown = [this](int opponent) { statistics_->CountHint(opponent); };
   duel.OnClosed = [this] {
@@ -170,6 +178,24 @@ void Game::WireDuel() {
 }
 
 void Game::DuelSettled(const DuelReport& report) { statistics_->Record(report); }
+
+// Every recorded duel is reviewed in the background, and its accuracy, mistakes and blunders go
+// into the statistics against that opponent once the review is ready. Only the real game does
+// it (a duel's review costs about a second of a low-priority thread).
+void Game::ReviewForStatistics(const DuelRecord& r) {
+  if (!setup_.windows || r.Forfeit || r.Practice) return;
+  if (!reviews_) {
+    reviews_ = std::make_unique<ReviewWorker>();
+    reviewReceiver_ = std::make_unique<QObject>();
+  }
+  const int opponent = r.Opponent;
+  reviews_->Review(PlayedDuel{r.PlayerHand, r.EnemyHand, r.PlayerFirst, r.Moves}, cards_,
+                   reviewReceiver_.get(), [this, opponent](DuelReview d) {
+                     if (const std::optional<double> accuracy = d.Accuracy()) {
+                       statistics_->RecordReview(opponent, *accuracy, d.mistakes, d.blunders);
+                     }
+                   });
+}
 
 void Game::WireAdventure() {
   adventure_->OnNewGame = [this] { (void)statistics_->StartNewGame(); };
@@ -248,7 +274,22 @@ KorvaneWindow* Game::DuelWindow() const { return opener_->Opened(); }
 QWidget* Game::OpenAlbum(QWidget* over, const GameState& shown, double zoom) {
   if (!setup_.windows) return nullptr;
   // It opens at the zoom its window shows and follows the zoom keys from then on.
-  return ShowAlbum(over, shown, *statistics_, *pictures_, cards_, zoom, art_.get(), zoom_.get());
+  AlbumWindow* album =
+      ShowAlbum(over, shown, *statistics_, *pictures_, cards_, zoom, art_.get(), zoom_.get());
+  // The recorded duels, newest first, each opening its review board over the list.
+  album->SetRecordedDuels([this](QWidget* at) {
+    const double zoom = zoom_->ZoomOn(at->screen() ? at->screen()->geometry().size() : QSize());
+    ShowRecordList(
+        at, record_->Duels(),
+        [this, zoom](QWidget* list, const DuelRecord& duel) { OpenReview(list, duel, zoom); },
+        zoom);
+  });
+  return album;
+}
+
+QWidget* Game::OpenReview(QWidget* over, const DuelRecord& duel, double zoom) {
+  if (!setup_.windows) return nullptr;
+  return ShowReview(over, duel, cards_, *art_, zoom, zoom_.get());
 }
 
 }  // namespace korvane

@@ -39,10 +39,12 @@ class Platform;
 class PreferenceStore;
 class QtPlatform;
 class RandomSource;
+class ReviewWorker;
 class SharpArt;
 class SoundSystem;
 class Statistics;
 class ViewZoom;
+struct DuelRecord;
 struct DuelReport;
 
 struct GameSetup {
@@ -95,6 +97,8 @@ class Game {
 
   // The album over `over`, showing `shown` at `zoom`; null without windows.
   QWidget* OpenAlbum(QWidget* over, const GameState& shown, double zoom);
+  // The review board of `duel` over `over` at `zoom`; null without windows.
+  QWidget* OpenReview(QWidget* over, const DuelRecord& duel, double zoom);
 
  private:
   class DuelOpener;
@@ -103,6 +107,7 @@ class Game {
   void WireAdventure();
   void ReadAheadOncePainted();
   void DuelSettled(const DuelReport& report);
+  void ReviewForStatistics(const DuelRecord& r);
 
   GameSetup setup_;
   CardTable cards_;
@@ -123,6 +128,8 @@ class Game {
   std::unique_ptr<DuelOpener> opener_;
   std::unique_ptr<ADVKorvane> adventure_;
   std::unique_ptr<ADVKorvaneWindow> window_;
+  std::unique_ptr<ReviewWorker> reviews_;
+  std::unique_ptr<QObject> reviewReceiver_;
 };
 
 // The data folder: next to the executable in the build tree, or in the installed share folder.

@@ -316,7 +316,6 @@ int Korvane::OpponentIndex() const { return PersonIndex(game_.OpponentName); }
 void Korvane::Report(const DuelReport& report) {
   if (game_.TutorialMode != 0 || report.Opponent <= 0) return;
   if (OnDuelSettled) OnDuelSettled(report);
-  if (!OnDuelRecorded) return;
   DuelRecord r;
   for (int i = 0; i < kHandSize; ++i) {
     r.PlayerHand[i] = Duel.PlayerHand[i];
@@ -331,7 +330,8 @@ void Korvane::Report(const DuelReport& report) {
   r.PlayerScore = report.PlayerScore;
   r.EnemyScore = report.EnemyScore;
   r.When = QDateTime::currentDateTimeUtc();
-  OnDuelRecorded(r);
+  LastRecord = r;
+  if (OnDuelRecorded) OnDuelRecorded(r);
 }
 
 void Korvane::WriteBackStock() {

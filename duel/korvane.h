@@ -28,6 +28,7 @@
 #include "engine/duel_model.h"
 #include "engine/duel_state.h"
 #include "solver/hint.h"
+#include "state/duel_record.h"
 #include "state/game_state.h"
 #include "state/preferences.h"
 #include "ui/card_pictures.h"
@@ -40,7 +41,6 @@ class CardTable;
 class HintWorker;
 class MusicDevice;
 class SoundSystem;
-struct DuelRecord;
 struct DuelReport;
 
 // One control of the window: what the view shows. Positions are in pixels from the top left of
@@ -215,6 +215,10 @@ class Korvane {
   // The same duels for the record: the hands, who began and every placement (told just after
   // OnDuelSettled).
   std::function<void(const DuelRecord&)> OnDuelRecorded;
+  // The duel recorded last in this opening of the window, for its review board.
+  std::optional<DuelRecord> LastRecord;
+  // The review board may open: the deck selection waits for the player after a recorded duel.
+  bool ReviewAllowed() const { return LastRecord.has_value() && AlbumAllowed(); }
   void SetAdventureMusic(MusicDevice* device) { adventureMusic_ = device; }
   MusicDevice& Music() { return *music_; }
 

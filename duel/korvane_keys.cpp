@@ -68,6 +68,8 @@ DuelKeys::Action DuelKeys::Press(int key, Qt::KeyboardModifiers modifiers) {
       return Action::Handled;
     case Qt::Key_A:
       return k_.AlbumAllowed() ? Action::Album : Action::Ignored;
+    case Qt::Key_V:
+      return k_.ReviewAllowed() ? Action::Review : Action::Ignored;
     case Qt::Key_H:
       k_.RequestHint();
       return Action::Handled;
@@ -249,6 +251,8 @@ QString DuelKeyHelp(Pace pace) {
       {"Q", QCoreApplication::translate("Duel", "終わり")},
       {"A",
        QCoreApplication::translate("Keys", "カードアルバム（左下の「アルバム」ボタンと同じ）")},
+      {"V", QCoreApplication::translate(
+                "Keys", "対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）")},
       {nullptr, QCoreApplication::translate("Keys", "勝負")},
       {QT_TRANSLATE_NOOP("Keys", "1 ～ 5"), QCoreApplication::translate("Keys", "手札を選ぶ")},
       {"← → ↑ ↓", QCoreApplication::translate("Keys", "マスを選ぶ")},
@@ -357,6 +361,9 @@ void KorvaneWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case DuelKeys::Action::Album:
       OpenAlbum();
+      break;
+    case DuelKeys::Action::Review:
+      OpenReview();
       break;
   }
   event->accept();

@@ -27,7 +27,7 @@ namespace korvane {
 class DuelKeys {
  public:
   // What the view does after a key: the logic's handlers have already run.
-  enum class Action { Ignored, Handled, Close, Help, PaceChanged, Album };
+  enum class Action { Ignored, Handled, Close, Help, PaceChanged, Album, Review };
 
   explicit DuelKeys(Korvane& logic) : k_(logic) {}
   Action Press(int key, Qt::KeyboardModifiers modifiers);

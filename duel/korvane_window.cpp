@@ -191,6 +191,13 @@ void KorvaneWindow::BuildButtons(QWidget* stage) {
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
   albumButton_->hide();
   connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
+  reviewButton_ = new QPushButton(QCoreApplication::translate("Review", "振り返り"), stage);
+  zoom_->Place(reviewButton_, kReviewButton);
+  zoom_->SetFont(reviewButton_, GothicFont(10));
+  reviewButton_->setToolTip(
+      QCoreApplication::translate("Review", "今の対戦を一手ずつ振り返る（V キー）"));
+  reviewButton_->hide();
+  connect(reviewButton_, &QPushButton::clicked, this, [this] { OpenReview(); });
 }
 
 // Both timers run from the opening; each tick decides for itself whether to act.
@@ -226,6 +233,7 @@ void KorvaneWindow::NameControls() {
   lText_->setObjectName(QStringLiteral("LText"));
   lButton_->setObjectName(QStringLiteral("LButton"));
   albumButton_->setObjectName(QStringLiteral("AlbumButton"));
+  reviewButton_->setObjectName(QStringLiteral("ReviewButton"));
 }
 
 // Every picture follows the zoom; the view's marks are drawn over the pictures (the enemy's last
@@ -307,6 +315,7 @@ void KorvaneWindow::Mirror() {
   lButton_->setText(c.LButton.Caption);
   Place(*zoom_, lButton_, c.LButton);
   albumButton_->setVisible(OnAlbum && logic_.AlbumAllowed());
+  reviewButton_->setVisible(OnReview && logic_.ReviewAllowed());
   if (flipAnime_->interval() != logic_.FlipAnimeIntervalMs()) {
     flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   }
@@ -323,6 +332,11 @@ void KorvaneWindow::OpenAlbum() {
   // One album at a time, and only over a deck selection that waits for the player.
   if (!OnAlbum || album_ || closed_ || !logic_.AlbumAllowed()) return;
   album_ = OnAlbum(this, logic_.AlbumState(), Zoom());
+}
+
+void KorvaneWindow::OpenReview() {
+  if (!OnReview || review_ || album_ || closed_ || !logic_.ReviewAllowed()) return;
+  review_ = OnReview(this, *logic_.LastRecord, Zoom());
 }
 
 QImage KorvaneWindow::SharpPicture(const PaintLog& log, const QImage& small, double scale) const {

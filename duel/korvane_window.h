@@ -47,6 +47,10 @@ class KorvaneWindow : public QWidget {
   // The album's small button, at 1x inside the client area: the corner below the list that the
   // deck selection leaves free.
   static constexpr QRect kAlbumButton{2, 370, 44, 30};
+  // The review board of the duel just played, by its button (above the album's) or the V key.
+  ReviewOpener OnReview;
+  void OpenReview();
+  static constexpr QRect kReviewButton{2, 336, 44, 30};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -84,6 +88,8 @@ class KorvaneWindow : public QWidget {
   QLabel* lText_ = nullptr;  // LText, read-only
   QPushButton* albumButton_ = nullptr;
   QPointer<QWidget> album_;
+  QPushButton* reviewButton_ = nullptr;
+  QPointer<QWidget> review_;
   QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
 };
 

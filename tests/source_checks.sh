@@ -23,7 +23,7 @@ declare -A ALLOWED=(
   [adventure]="ui sound state cast engine"
   [app]="adventure duel album review ui solver ai sound state cast engine"
   [tools]="ui solver ai state cast engine"
-  [bench]="solver ai sound state cast engine"
+  [bench]="app ui solver ai sound state cast engine"
   [fuzz]="state engine"
 )
 for layer in "${!ALLOWED[@]}"; do

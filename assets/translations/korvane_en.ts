@@ -128,6 +128,26 @@
         <source>カードアルバムと対戦成績（A キー）</source>
         <translation>Card album and record of duels (A key)</translation>
     </message>
+    <message>
+        <source>正確さ</source>
+        <translation>Accur.</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>Mist.</translation>
+    </message>
+    <message>
+        <source>大悪手</source>
+        <translation>Blund.</translation>
+    </message>
+    <message>
+        <source>対戦の記録</source>
+        <translation>Recorded duels</translation>
+    </message>
+    <message>
+        <source>記録した対戦を振り返る（D キー）</source>
+        <translation>Review a recorded duel (D key)</translation>
+    </message>
 </context>
 <context>
     <name>Duel</name>
@@ -529,6 +549,10 @@ The damaged file was kept as %1.</translation>
         <source>参考手</source>
         <translation>Advice</translation>
     </message>
+    <message>
+        <source>対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）</source>
+        <translation>Review the duel just played (after a duel; the same as the "Review" button at the bottom left)</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -729,6 +753,133 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>速水 結</source>
         <translation>Hayami Yui</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>最善</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>唯一</source>
+        <translation>only</translation>
+    </message>
+    <message>
+        <source>緩手</source>
+        <translation>inaccuracy</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>mistake</translation>
+    </message>
+    <message>
+        <source>大悪手</source>
+        <translation>blunder</translation>
+    </message>
+    <message>
+        <source>：%1枚目</source>
+        <translation>: card %1</translation>
+    </message>
+    <message>
+        <source>%1. 相手：「%2」を%3</source>
+        <translation>%1. Opponent: &quot;%2&quot; at %3</translation>
+    </message>
+    <message>
+        <source>%1. あなた：「%2」を%3</source>
+        <translation>%1. You: &quot;%2&quot; at %3</translation>
+    </message>
+    <message>
+        <source>（最善は「%1」を%2）</source>
+        <translation> (best: &quot;%1&quot; at %2)</translation>
+    </message>
+    <message>
+        <source>不戦敗</source>
+        <translation>forfeit</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>lost</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>drawn</translation>
+    </message>
+    <message>
+        <source>%1戦&#x3000;%2 %3 対 %4</source>
+        <translation>Against %1: %2, %3 to %4</translation>
+    </message>
+    <message>
+        <source>&#x3000;正確さ %1%（悪手 %2、大悪手 %3）</source>
+        <translation>   accuracy %1% (mistakes %2, blunders %3)</translation>
+    </message>
+    <message>
+        <source>読み切り中・・・</source>
+        <translation>Solving...</translation>
+    </message>
+    <message>
+        <source>振り返り</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>ここからやり直す</source>
+        <translation>Play on from here</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>配られた手札</source>
+        <translation>The deal</translation>
+    </message>
+    <message>
+        <source>やり直しの結果：%1 対 %2（記録には残りません）</source>
+        <translation>Played on: %1 to %2 (not recorded)</translation>
+    </message>
+    <message>
+        <source>やり直し中：1～5 でカード、矢印と Enter でマス（R で記録に戻る）</source>
+        <translation>Playing on: 1-5 choose a card, arrows and Enter a square (R: back to the record)</translation>
+    </message>
+    <message>
+        <source>記録に戻る</source>
+        <translation>Back to the record</translation>
+    </message>
+    <message>
+        <source>← → で一手ずつ、Home / End で最初と最後</source>
+        <translation>← → one placement at a time, Home / End the first and the last</translation>
+    </message>
+    <message>
+        <source>今の対戦を一手ずつ振り返る（V キー）</source>
+        <translation>Go through the duel just played, placement by placement (V key)</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2&#x3000;%3 %4 対 %5</source>
+        <translation>%1   %2   %3 %4 to %5</translation>
+    </message>
+    <message>
+        <source>（マスター）</source>
+        <translation> (master)</translation>
+    </message>
+    <message>
+        <source>（練習）</source>
+        <translation> (practice)</translation>
+    </message>
+    <message>
+        <source>対戦の記録</source>
+        <translation>Recorded duels</translation>
+    </message>
+    <message>
+        <source>まだ記録した対戦がありません。</source>
+        <translation>No duel has been recorded yet.</translation>
+    </message>
+    <message>
+        <source>↑ ↓ で選び、Enter で振り返る（Esc で閉じる）</source>
+        <translation>↑ ↓ choose, Enter reviews (Esc closes)</translation>
     </message>
 </context>
 <context>
