@@ -229,6 +229,16 @@ void ADVKorvaneWindow::BuildTitle() {
   language_->setFocusPolicy(Qt::NoFocus);  // F3 is its key; the title's Tab chain stays as it was
   language_->setVisible(false);
   connect(language_, &QPushButton::clicked, this, [this] { SwitchLanguage(); });
+  // Practice duels, beside it: F4 is its key.
+  practice_ = new QPushButton(stage);
+  zoom_->Place(practice_, kPracticeRect);
+  zoom_->SetFont(practice_, GothicPoints(9));
+  practice_->setObjectName(QStringLiteral("Practice"));
+  practice_->setFocusPolicy(Qt::NoFocus);
+  practice_->setVisible(false);
+  connect(practice_, &QPushButton::clicked, this, [this] {
+    if (OnPractice && logic_.Picture5().visible) OnPractice(this);
+  });
   Retranslate();
   // The title layer lies over the picture; the switches stay on top in the player's house.
   commands_[3]->raise();
@@ -249,6 +259,8 @@ void ADVKorvaneWindow::Retranslate() {
   combo1_->setItemText(1, QCoreApplication::translate("Title", "女"));
   // The switch names the edition it leads to, in that edition's own words.
   language_->setText(EnglishEdition() ? QStringLiteral("日本語") : QStringLiteral("English"));
+  practice_->setText(QCoreApplication::translate("Practice", "練習試合"));
+  practice_->setToolTip(QCoreApplication::translate("Practice", "物語の外で練習する（F4 キー）"));
   albumButton_->setText(QCoreApplication::translate("Album", "アルバム"));
   albumButton_->setToolTip(
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
@@ -281,6 +293,7 @@ void ADVKorvaneWindow::Sync() {
     commands_[i]->setVisible(c.visible);
   }
   language_->setVisible(ChooseLanguage && logic_.Picture5().visible);
+  practice_->setVisible(OnPractice && logic_.Picture5().visible && !logic_.Frame1Visible());
   if (logic_.Frame1Visible() && !frame1_->isVisible()) {
     frame1_->setVisible(true);
     text1_->setFocus();  // the name is typed at once

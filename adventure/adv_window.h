@@ -48,6 +48,8 @@ class ADVKorvaneWindow : public QWidget {
   // The title's language switch: asks the program for the edition "ja" or "en" and returns
   // whether it is in use now. Without it the title offers no switch.
   std::function<bool(const QString& language)> ChooseLanguage;
+  // Practice duels from the title (a small button beside the edition's, and F4).
+  std::function<void(QWidget* over)> OnPractice;
   // The other edition, as the title's switch and its key (F3) choose it.
   void SwitchLanguage();
   // The album, by its button or the A key, while the town map waits for the player.
@@ -96,6 +98,7 @@ class ADVKorvaneWindow : public QWidget {
   QLabel* label2_ = nullptr;
   QComboBox* combo1_ = nullptr;
   QPushButton* language_ = nullptr;
+  QPushButton* practice_ = nullptr;
   std::array<PictureView*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
   QPushButton* albumButton_ = nullptr;

@@ -195,7 +195,7 @@ class AlbumPage : public QWidget {
     }
     p.drawText(QRect(kMargin + 80, kRecordTop, AlbumWindow::kWidth - 2 * kMargin - 170, 20),
                Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, AlbumWindow::kWidth - 300));
+               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, AlbumWindow::kWidth - 390));
 
     const int top = kRecordTop + 24, rowHeight = 20, nameWidth = 112;
     const int columnWidth = (AlbumWindow::kWidth - 2 * kMargin - nameWidth) / kRecordColumns;
@@ -300,6 +300,15 @@ void AlbumWindow::Build() {
   close->setFocusPolicy(Qt::NoFocus);
   close->setGeometry(at(kWidth - kMargin - 81, kRecordTop - 4, 81, 26));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  if (onPractice_) {
+    auto* practice = new QPushButton(QCoreApplication::translate("Practice", "練習試合"), page);
+    practice->setObjectName(QStringLiteral("AlbumPractice"));
+    practice->setFont(font(12));
+    practice->setFocusPolicy(Qt::NoFocus);
+    practice->setToolTip(QCoreApplication::translate("Practice", "物語の外で練習する（P キー）"));
+    practice->setGeometry(at(kWidth - kMargin - 81 - 6 - 100 - 6 - 90, kRecordTop - 4, 90, 26));
+    connect(practice, &QPushButton::clicked, this, [this] { onPractice_(this); });
+  }
   if (onRecordedDuels_) {
     auto* duels = new QPushButton(QCoreApplication::translate("Album", "対戦の記録"), page);
     duels->setObjectName(QStringLiteral("AlbumDuels"));
@@ -314,6 +323,11 @@ void AlbumWindow::Build() {
 
 void AlbumWindow::SetRecordedDuels(std::function<void(QWidget* over)> open) {
   onRecordedDuels_ = std::move(open);
+  Relayout();
+}
+
+void AlbumWindow::SetPractice(std::function<void(QWidget* over)> open) {
+  onPractice_ = std::move(open);
   Relayout();
 }
 
@@ -368,6 +382,9 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_D:
       if (onRecordedDuels_) onRecordedDuels_(this);
+      break;
+    case Qt::Key_P:
+      if (onPractice_) onPractice_(this);
       break;
     case Qt::Key_PageDown:
     case Qt::Key_Space:

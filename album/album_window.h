@@ -47,6 +47,8 @@ class AlbumWindow : public QDialog {
   void SetZoom(double zoom);
   // A button (and the D key) beside 閉じる opens the list of recorded duels over the album.
   void SetRecordedDuels(std::function<void(QWidget* over)> open);
+  // Another (and the P key) opens the practice set-up.
+  void SetPractice(std::function<void(QWidget* over)> open);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +67,7 @@ class AlbumWindow : public QDialog {
   QScrollArea* scroll_ = nullptr;
   QPointer<ViewZoom> follow_;
   std::function<void(QWidget* over)> onRecordedDuels_;
+  std::function<void(QWidget* over)> onPractice_;
 };
 
 // Opens the album window-modal over `parent` at the windows' `zoom` and returns at once; the

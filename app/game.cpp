@@ -13,6 +13,7 @@
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "album/album_window.h"
+#include "app/practice_setup.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
@@ -65,29 +66,11 @@ class Game::DuelOpener : public AdventureHost {
       if (tutorial) ShowTutorialControls(duel, *game_.sound_);
       return;
     }
-    ADVKorvaneWindow& over = *game_.window_;
-    auto* w = new KorvaneWindow(duel);
-    w->setWindowIcon(over.windowIcon());
-    w->UseZoom(game_.zoom_.get(), game_.art_.get());
-    w->OnAlbum = [this](QWidget* at, const GameState& shown, double zoom) {
-      return game_.OpenAlbum(at, shown, zoom);
-    };
-    w->OnReview = [this](QWidget* at, const DuelRecord& duel, double zoom) {
-      return game_.OpenReview(at, duel, zoom);
-    };
+    KorvaneWindow* w = game_.MakeDuelWindow(duel);
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel, *game_.sound_);
-    w->Mirror();
     // Over the adventure window, which hides itself as the duel begins.
-    if (!game_.zoom_->FullScreen()) {
-      const QScreen* screen = over.screen();
-      const QRect place =
-          CentredOver(w->size(), over.geometry(), screen ? screen->availableGeometry() : QRect());
-      w->setGeometry(place);
-      (new KeepPlace(w))->Expect(place);
-    }
-    w->show();
-    w->activateWindow();
+    game_.ShowDuelWindow(w, *game_.window_);
   }
   void Quit() override {
     if (game_.window_) game_.window_->hide();
@@ -204,6 +187,7 @@ void Game::WireAdventure() {
   window_->OnAlbum = [this](QWidget* over, const GameState& shown, double zoom) {
     return OpenAlbum(over, shown, zoom);
   };
+  window_->OnPractice = [this](QWidget* over) { OpenPracticeSetup(over); };
   if (ownPlatform_) {
     ADVKorvaneWindow* window = window_.get();
     ownPlatform_->BeforeEvents = [window] { window->Sync(); };
@@ -276,6 +260,10 @@ QWidget* Game::OpenAlbum(QWidget* over, const GameState& shown, double zoom) {
   // It opens at the zoom its window shows and follows the zoom keys from then on.
   AlbumWindow* album =
       ShowAlbum(over, shown, *statistics_, *pictures_, cards_, zoom, art_.get(), zoom_.get());
+  // Practice duels from the album over the map (not over a duel window, which holds a duel).
+  if (!qobject_cast<KorvaneWindow*>(over)) {
+    album->SetPractice([this](QWidget* at) { OpenPracticeSetup(at); });
+  }
   // The recorded duels, newest first, each opening its review board over the list.
   album->SetRecordedDuels([this](QWidget* at) {
     const double zoom = zoom_->ZoomOn(at->screen() ? at->screen()->geometry().size() : QSize());
@@ -285,6 +273,32 @@ QWidget* Game::OpenAlbum(QWidget* over, const GameState& shown, double zoom) {
         zoom);
   });
   return album;
+}
+
+KorvaneWindow* Game::MakeDuelWindow(Korvane& duel) {
+  auto* w = new KorvaneWindow(duel);
+  if (window_) w->setWindowIcon(window_->windowIcon());
+  w->UseZoom(zoom_.get(), art_.get());
+  w->OnAlbum = [this](QWidget* at, const GameState& shown, double zoom) {
+    return OpenAlbum(at, shown, zoom);
+  };
+  w->OnReview = [this](QWidget* at, const DuelRecord& record, double zoom) {
+    return OpenReview(at, record, zoom);
+  };
+  return w;
+}
+
+void Game::ShowDuelWindow(KorvaneWindow* w, const QWidget& over) {
+  w->Mirror();
+  if (!zoom_->FullScreen()) {
+    const QScreen* screen = over.screen();
+    const QRect place =
+        CentredOver(w->size(), over.geometry(), screen ? screen->availableGeometry() : QRect());
+    w->setGeometry(place);
+    (new KeepPlace(w))->Expect(place);
+  }
+  w->show();
+  w->activateWindow();
 }
 
 QWidget* Game::OpenReview(QWidget* over, const DuelRecord& duel, double zoom) {

@@ -45,6 +45,7 @@ class SoundSystem;
 class Statistics;
 class ViewZoom;
 struct DuelRecord;
+struct PracticeChoice;
 struct DuelReport;
 
 struct GameSetup {
@@ -97,6 +98,17 @@ class Game {
 
   // The album over `over`, showing `shown` at `zoom`; null without windows.
   QWidget* OpenAlbum(QWidget* over, const GameState& shown, double zoom);
+  // The opponents a practice duel may be against: those the player has duelled (the statistics
+  // or the record name them), person indices in order.
+  std::vector<int> PracticeOpponents() const;
+  // A practice duel (練習試合) on a copy of the game's state: of it only the record keeps
+  // anything (the duel marked as practice). A duel window over `over`, or without windows the
+  // duel logic alone. Refused (null) while a practice or a story duel is open.
+  Korvane* StartPractice(const PracticeChoice& choice, QWidget* over = nullptr);
+  Korvane* PracticeDuel() { return practice_.get(); }
+  // The practice set-up over `over` (the title's control and F4, the album's button).
+  void OpenPracticeSetup(QWidget* over);
+
   // The review board of `duel` over `over` at `zoom`; null without windows.
   QWidget* OpenReview(QWidget* over, const DuelRecord& duel, double zoom);
 
@@ -108,6 +120,9 @@ class Game {
   void ReadAheadOncePainted();
   void DuelSettled(const DuelReport& report);
   void ReviewForStatistics(const DuelRecord& r);
+  // A duel window on `duel`, wired to the album and the review board; shown centred over `over`.
+  KorvaneWindow* MakeDuelWindow(Korvane& duel);
+  void ShowDuelWindow(KorvaneWindow* w, const QWidget& over);
 
   GameSetup setup_;
   CardTable cards_;
@@ -130,6 +145,9 @@ class Game {
   std::unique_ptr<ADVKorvaneWindow> window_;
   std::unique_ptr<ReviewWorker> reviews_;
   std::unique_ptr<QObject> reviewReceiver_;
+  GameState practiceState_;
+  std::unique_ptr<Korvane> practice_;
+  QPointer<KorvaneWindow> practiceWindow_;
 };
 
 // The data folder: next to the executable in the build tree, or in the installed share folder.

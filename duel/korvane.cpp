@@ -325,6 +325,7 @@ void Korvane::Report(const DuelReport& report) {
   r.Moves = Model.Moves();
   r.Opponent = report.Opponent;
   r.Master = IsMasterName(game_.PlayerName);
+  r.Practice = Practice;
   r.Forfeit = report.Forfeit;
   r.Result = report.Result;
   r.PlayerScore = report.PlayerScore;

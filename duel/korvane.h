@@ -25,8 +25,10 @@
 #include <vector>
 
 #include "ai/ai.h"
+#include "ai/practice.h"
 #include "engine/duel_model.h"
 #include "engine/duel_state.h"
+#include "engine/random.h"
 #include "solver/hint.h"
 #include "state/duel_record.h"
 #include "state/game_state.h"
@@ -190,6 +192,15 @@ class Korvane {
   // switch it off.
   const Analyst* DuelAnalyst() const { return analyst_.get(); }
   bool UseAnalyst = true;
+  // A practice duel (練習試合): the window works on a copy of the game's state, no card changes
+  // hands, the special result never comes, and the record marks the duel. The opponent plays at
+  // PracticeStrength; 手加減's mistakes come from PracticeSeed; 達人 waits for its analyst up
+  // to MasterBudgetMs of each turn before it plays 本気's move (and says so, once).
+  bool Practice = false;
+  Strength PracticeStrength = Strength::Full;
+  void SeedPractice(uint64_t seed) { mistakes_ = SeededRandom(seed); }
+  int64_t MasterBudgetMs = 5000;
+  bool MasterFellBack = false;
   std::function<void(int opponent)> OnHintShown;  // person 1..6
 
   // --- The album, opened over the deck selection by the view ---
@@ -300,6 +311,8 @@ class Korvane {
   std::optional<int64_t> thinkingSince_;
 
   std::shared_ptr<Analyst> analyst_;
+  SeededRandom mistakes_{1};
+  std::optional<EnemyMove> ChooseMove();
   std::vector<std::future<void>> retiring_;  // analysts of ended duels, stopping
   std::unique_ptr<HintWorker> hintWorker_;
   uint64_t position_ = 0;  // counts the changes of position a hint must not outlive

@@ -551,7 +551,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）</source>
-        <translation>Review the duel just played (after a duel; the same as the "Review" button at the bottom left)</translation>
+        <translation>Review the duel just played (after a duel; the same as the &quot;Review&quot; button at the bottom left)</translation>
     </message>
 </context>
 <context>
@@ -753,6 +753,79 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>速水 結</source>
         <translation>Hayami Yui</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>練習試合</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>物語の外で練習する（F4 キー）</source>
+        <translation>Practise outside the story (F4 key)</translation>
+    </message>
+    <message>
+        <source>物語の外で練習する（P キー）</source>
+        <translation>Practise outside the story (P key)</translation>
+    </message>
+    <message>
+        <source>達人の読みが間に合わないため、この手は本気の手です。</source>
+        <translation>The master could not finish reading in time, so this move is the ordinary opponent's.</translation>
+    </message>
+    <message>
+        <source>勝ち %1 対 %2</source>
+        <translation>Won %1 to %2</translation>
+    </message>
+    <message>
+        <source>負け %1 対 %2</source>
+        <translation>Lost %1 to %2</translation>
+    </message>
+    <message>
+        <source>
+（練習試合なのでカードは移りません）</source>
+        <translation>
+(A practice duel: no card changes hands.)</translation>
+    </message>
+    <message>
+        <source>手加減</source>
+        <translation>Gentle</translation>
+    </message>
+    <message>
+        <source>本気</source>
+        <translation>In earnest</translation>
+    </message>
+    <message>
+        <source>達人</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>いつもの考え方で、ときどき失敗する</source>
+        <translation>plays its usual way, with the odd mistake</translation>
+    </message>
+    <message>
+        <source>物語の中と同じ相手</source>
+        <translation>the opponent exactly as in the story</translation>
+    </message>
+    <message>
+        <source>最後まで読み切って打つ</source>
+        <translation>plays perfectly, reading to the last card</translation>
+    </message>
+    <message>
+        <source>対戦したことのある相手と練習できます。</source>
+        <translation>You can practise against anyone you have duelled.</translation>
+    </message>
+    <message>
+        <source>相手と強さを選んでください。カードは移らず、物語も進みません。</source>
+        <translation>Choose an opponent and a strength. No card changes hands and the story does not move.</translation>
+    </message>
+    <message>
+        <source>↑ ↓ 相手&#x3000;← → 強さ&#x3000;Enter 始める&#x3000;Esc 閉じる</source>
+        <translation>↑ ↓ opponent   ← → strength   Enter start   Esc close</translation>
+    </message>
+    <message>
+        <source>始める</source>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
