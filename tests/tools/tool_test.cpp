@@ -585,4 +585,13 @@ TEST_F(ToolTest, PuzzlesGeneratedHoldAndAlteredFilesFail) {
       QJsonDocument::fromJson(QByteArray::fromStdString(list.out)).object()["puzzles"].toArray();
   ASSERT_EQ(listed.size(), 4);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(listed[i].toObject(), puzzles[i]);
+
+  // Without a file: the set the build put beside the tool, at least 300 puzzles.
+  const ToolRun shipped = RunTool({"puzzles", "list", "--json"});
+  ASSERT_EQ(shipped.status, 0) << shipped.err;
+  EXPECT_GE(QJsonDocument::fromJson(QByteArray::fromStdString(shipped.out))
+                .object()["puzzles"]
+                .toArray()
+                .size(),
+            300);
 }
