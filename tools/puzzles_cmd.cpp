@@ -1,5 +1,7 @@
 // `puzzles`: 詰めKORVANE. `generate` mines puzzles from seeded self-play, `check` proves every
 // puzzle of a file, `list` prints the set the game ships.
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
@@ -16,6 +18,8 @@
 #include "solver/puzzle.h"
 #include "solver/puzzle_file.h"
 #include "solver/review.h"
+#include "state/duel_record.h"
+#include "state/save_files.h"
 #include "tools/tool_common.h"
 
 namespace korvane::tool {
@@ -31,6 +35,11 @@ struct GenerateArgs {
 
 struct CheckArgs {
   std::string file, carddata;
+};
+
+struct MineArgs {
+  std::string file, carddata;
+  int maxLeft = 7;
 };
 
 struct ListArgs {
@@ -180,6 +189,51 @@ void Check(const CheckArgs& args) {
   if (failed > 0) throw ToolError(std::to_string(failed) + " puzzles do not hold");
 }
 
+// The game's record: duels.jsonl in the player's data folder (as `review` finds it).
+QString DefaultRecordPath() {
+  QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+  return QFileInfo(SaveStore::DefaultDirectory() + QLatin1Char('/') +
+                   QString::fromLatin1(DuelRecordFile::kFileName))
+      .absoluteFilePath();
+}
+
+// The player's own puzzles: in every recorded duel, the positions right after the opponent's
+// placements (where its mistakes leave the player a single good placement) that qualify.
+void Mine(const MineArgs& args) {
+  if (args.maxLeft < 1 || args.maxLeft > 2 * kHandSize) throw UsageError("--max-left is 1..10");
+  const QString path = args.file.empty() ? DefaultRecordPath() : QString::fromStdString(args.file);
+  const QFileInfo info(path);
+  if (!args.file.empty() && !info.exists()) throw UsageError(args.file + ": no such file");
+  const CardTable cards = LoadCardTable(args.carddata);
+  DuelRecordFile record(info.absolutePath(), info.fileName());
+  const QString told = record.Load(DuelRecordFile::Damage::LeaveAlone);
+  if (!told.isEmpty()) std::cerr << "korvane-tool: " << told.toStdString() << "\n";
+  int made = 0;
+  const std::vector<DuelRecord>& duels = record.Duels();
+  for (size_t d = 0; d < duels.size(); ++d) {
+    const DuelRecord& r = duels[d];
+    if (!ReplayRecord(r, cards).legal) continue;
+    PlayedDuel duel{r.PlayerHand, r.EnemyHand, r.PlayerFirst, r.Moves};
+    DuelState s = DealOf(duel, cards);
+    for (size_t i = 0; i < r.Moves.size(); ++i) {
+      PlayPlacement(s, r.Moves[i]);
+      if (!r.Moves[i].enemy || s.Turn != TurnState::Player || CardsLeft(s) > args.maxLeft) continue;
+      const PuzzleAnalysis a = AnalysePuzzle(s);
+      if (!a.qualifies) continue;
+      Puzzle p;
+      p.id = "duel" + std::to_string(d + 1) + "-" + std::to_string(i + 1);
+      p.level = GradePuzzle(a);
+      p.player = r.PlayerHand;
+      p.enemy = r.EnemyHand;
+      p.moves.assign(r.Moves.begin(), r.Moves.begin() + i + 1);
+      p.solution = a.solution;
+      std::cout << PuzzleLine(p) << "\n" << std::flush;
+      ++made;
+    }
+  }
+  std::cerr << "korvane-tool: " << made << " puzzles from " << duels.size() << " duels\n";
+}
+
 // The shipped set: <dir of this executable>/data/puzzles.jsonl, or the share folder of an
 // installation, beside the card file.
 std::string ShippedSetPath(const std::string& explicitPath) {
@@ -231,6 +285,15 @@ void AddPuzzlesCommand(CLI::App& app) {
   checkCmd->add_option("FILE", check->file, "puzzle file (JSON lines)")->required();
   checkCmd->add_option("--carddata", check->carddata, "card file (default: the game's data)");
   checkCmd->callback([check] { Check(*check); });
+
+  auto mine = std::make_shared<MineArgs>();
+  CLI::App* mineCmd = puzzles->add_subcommand(
+      "mine", "The player's own puzzles from the recorded duels, as JSON lines");
+  mineCmd->add_option("FILE", mine->file,
+                      "record file (default: duels.jsonl in the game's data folder)");
+  mineCmd->add_option("--max-left", mine->maxLeft, "most cards still to place (default 7)");
+  mineCmd->add_option("--carddata", mine->carddata, "card file (default: the game's data)");
+  mineCmd->callback([mine] { Mine(*mine); });
 
   auto list = std::make_shared<ListArgs>();
   CLI::App* listCmd = puzzles->add_subcommand("list", "Print the puzzles the game ships");

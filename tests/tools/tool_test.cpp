@@ -586,6 +586,22 @@ TEST_F(ToolTest, PuzzlesGeneratedHoldAndAlteredFilesFail) {
   ASSERT_EQ(listed.size(), 4);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(listed[i].toObject(), puzzles[i]);
 
+  // The player's own puzzles from a record: each one holds.
+  const std::string record = Scratch("puzzles_record.jsonl");
+  std::remove(record.c_str());
+  ASSERT_EQ(RunTool({"selfplay", "--opponent", "横田 真央", "--games", "30", "--seed", "5",
+                     "--player", "ai:真道 祐樹", "--record", record, "--carddata", cardFile_})
+                .status,
+            0);
+  const ToolRun mined =
+      RunTool({"puzzles", "mine", record, "--max-left", "6", "--carddata", cardFile_});
+  ASSERT_EQ(mined.status, 0) << mined.err;
+  const std::string minedFile = Scratch("puzzles_mined.jsonl");
+  std::ofstream(minedFile) << mined.out;
+  const ToolRun minedCheck = RunTool({"puzzles", "check", minedFile, "--carddata", cardFile_});
+  EXPECT_EQ(minedCheck.status, 0) << minedCheck.out;
+  EXPECT_NE(minedCheck.out.find(" hold, 0 fail"), std::string::npos) << minedCheck.out;
+
   // Without a file: the set the build put beside the tool, at least 300 puzzles.
   const ToolRun shipped = RunTool({"puzzles", "list", "--json"});
   ASSERT_EQ(shipped.status, 0) << shipped.err;
