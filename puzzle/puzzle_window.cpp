@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "engine/card_table.h"
@@ -66,12 +67,20 @@ void PuzzleWindow::Build() {
   };
   title_ = label("PuzzleTitle", 8, 40, 14, true);
   prompt_ = label("PuzzlePrompt", 56, 60, 16, true);
-  status_ = label("PuzzleStatus", 124, 150, 13, false);
-  rating_ = label("PuzzleRating", 282, 60, 12, false);
+  status_ = label("PuzzleStatus", 124, 120, 13, false);
+  rating_ = label("PuzzleRating", 250, 40, 12, true);
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("PuzzleList"));
+  list_->setGeometry(at(603, 296, 289, 222));
+  list_->setFont(font(12));
+  list_->setFocusPolicy(Qt::NoFocus);
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && row != index_) OpenPuzzle(row);
+  });
 
   const auto button = [&](const QString& text, int x, int w) {
     auto* b = new QPushButton(text, this);
-    b->setGeometry(at(x, 400, w, 30));
+    b->setGeometry(at(x, 528, w, 26));
     b->setFont(font(12, true));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
@@ -105,7 +114,24 @@ void PuzzleWindow::OpenPuzzle(int index) {
 
 QString PuzzleWindow::StatusText() const { return status_ ? status_->text() : QString(); }
 
+void PuzzleWindow::FillList() {
+  const QSignalBlocker quiet(list_);
+  list_->clear();
+  for (const Puzzle& p : puzzles_) {
+    const bool done = progress_ && progress_->Solved(p.id);
+    list_->addItem(QCoreApplication::translate("Puzzle", "%1 %2　レベル %3")
+                       .arg(done ? QStringLiteral("✓") : QStringLiteral("　"))
+                       .arg(QString::fromStdString(p.id))
+                       .arg(p.level ? QString::number(*p.level) : QStringLiteral("-")));
+  }
+}
+
 void PuzzleWindow::Show() {
+  {
+    const QSignalBlocker quiet(list_);
+    if (list_->count() != static_cast<int>(puzzles_.size())) FillList();
+    list_->setCurrentRow(puzzles_.empty() ? -1 : index_);
+  }
   if (!session_) {
     title_->setText(puzzles_.empty() ? QCoreApplication::translate("Puzzle", "問題がありません")
                                      : QString());
@@ -194,6 +220,7 @@ void PuzzleWindow::Solved() {
   const Puzzle& p = session_->Of();
   const bool firstTry = session_->Wrong() == 0;
   if (progress_) progress_->Record(p.id, p.level.value_or(3), firstTry);
+  FillList();
   message_ =
       firstTry ? QCoreApplication::translate("Puzzle", "正解！ 一度で解けました。N で次の問題へ。")
                : QCoreApplication::translate("Puzzle", "正解！ 解けました。N で次の問題へ。");
@@ -235,6 +262,8 @@ void PuzzleWindow::keyPressEvent(QKeyEvent* event) {
       return retry_->click();
     case Qt::Key_N:
       return OpenPuzzle(index_ + 1);
+    case Qt::Key_P:
+      return OpenPuzzle(index_ - 1);
     case Qt::Key_F1:
       return ShowKeyHelp(
           this, KeyTable({{"1-5", QCoreApplication::translate("Puzzle", "手札のカードを選ぶ")},
@@ -242,6 +271,7 @@ void PuzzleWindow::keyPressEvent(QKeyEvent* event) {
                           {"Enter", QCoreApplication::translate("Puzzle", "選んだマスに置く")},
                           {"R", QCoreApplication::translate("Puzzle", "もう一度")},
                           {"N", QCoreApplication::translate("Puzzle", "次の問題")},
+                          {"P", QCoreApplication::translate("Puzzle", "前の問題")},
                           {"Esc", QCoreApplication::translate("Puzzle", "閉じる")}}));
     default:
       QDialog::keyPressEvent(event);  // Esc closes

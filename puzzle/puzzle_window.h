@@ -3,8 +3,9 @@
 // opponent's refutation played out to the last card, then the player tries again; a right one
 // plays the opponent's reply and asks for the next, until the puzzle is solved. A solved puzzle
 // joins the player's solved list and moves the rating (PuzzleProgress). Keyboard throughout:
-//   1-5 a hand card, the arrows a square, Enter places, R again, N the next puzzle, F1 the keys,
-//   Esc closes.
+//   1-5 a hand card, the arrows a square, Enter places, R again, N / P the next and the previous
+//   puzzle, F1 the keys, Esc closes. The list of puzzles beside the board shows each one's level
+//   and a mark for those solved; clicking one opens it.
 #pragma once
 
 #include <QDialog>
@@ -17,6 +18,7 @@
 #include "solver/puzzle.h"
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 namespace korvane {
@@ -28,7 +30,7 @@ class SharpArt;
 
 class PuzzleWindow : public QDialog {
  public:
-  static constexpr QSize kSize{900, 440};
+  static constexpr QSize kSize{900, 560};
 
   // `puzzles` to go through from `first`; `progress` (may be null) keeps the solved list and the
   // rating and must outlive the window.
@@ -50,6 +52,7 @@ class PuzzleWindow : public QDialog {
  private:
   void Build();
   void Show();
+  void FillList();
   void StepRefutation();
   void Solved();
   void MoveCursor(int dc, int dr);
@@ -65,6 +68,7 @@ class PuzzleWindow : public QDialog {
   QString message_;
   BoardView* board_ = nullptr;
   QLabel *title_ = nullptr, *prompt_ = nullptr, *status_ = nullptr, *rating_ = nullptr;
+  QListWidget* list_ = nullptr;  // every puzzle with its level and whether it is solved
   QPushButton *retry_ = nullptr, *next_ = nullptr, *close_ = nullptr;
   int slot_ = -1;
   std::pair<int, int> cursor_{3, 3};

@@ -835,6 +835,14 @@ What could not be read was kept as “%1”.</translation>
         <source>次の問題</source>
         <translation>Next puzzle</translation>
     </message>
+    <message>
+        <source>%1 %2&#x3000;レベル %3</source>
+        <translation>%1 %2  Level %3</translation>
+    </message>
+    <message>
+        <source>前の問題</source>
+        <translation>Previous puzzle</translation>
+    </message>
 </context>
 <context>
     <name>Story</name>

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,6 +125,16 @@ TEST(PuzzleWindowTest, SolvedByKeyboardAfterAWrongTry) {
   EXPECT_TRUE(progress.Solved(p.id));
   EXPECT_LT(progress.Rating().rating, 1500);  // solved after a wrong try: a loss
   QTest::keyClick(&window, Qt::Key_N);
+  EXPECT_EQ(window.Index(), 0);
+  // The list marks the solved puzzle; choosing a row opens that puzzle.
+  auto* list = window.findChild<QListWidget*>(QStringLiteral("PuzzleList"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("✓")));
+  EXPECT_FALSE(list->item(0)->text().startsWith(QStringLiteral("✓")));
+  list->setCurrentRow(1);
+  EXPECT_EQ(window.Index(), 1);
+  QTest::keyClick(&window, Qt::Key_P);
   EXPECT_EQ(window.Index(), 0);
 }
 
