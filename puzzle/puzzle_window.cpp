@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 
 #include "engine/card_table.h"
 #include "engine/rules.h"
@@ -278,10 +279,31 @@ void PuzzleWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void PuzzleWindow::Follow(ViewZoom* zoom) {
+  if (follow_ || !zoom) return;
+  follow_ = zoom;
+  AddZoomKeys(this, zoom);
+  connect(zoom, &ViewZoom::Changed, this, [this] {
+    const QScreen* s = screen();
+    SetZoom(follow_->ZoomOn(s ? s->geometry().size() : QSize(1920, 1080)));
+  });
+}
+
+void PuzzleWindow::SetZoom(double zoom) {
+  if (zoom <= 0 || zoom == zoom_) return;
+  zoom_ = zoom;
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    delete child;
+  }
+  Build();
+  Show();
+}
+
 PuzzleWindow* ShowPuzzles(QWidget* parent, std::vector<Puzzle> puzzles, int first,
                           const CardTable& cards, const SharpArt& art, PuzzleProgress* progress,
-                          double zoom) {
+                          double zoom, ViewZoom* follow) {
   auto* window = new PuzzleWindow(std::move(puzzles), first, cards, art, progress, parent, zoom);
+  window->Follow(follow);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->open();
   return window;

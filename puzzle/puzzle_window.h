@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <optional>
 #include <utility>
@@ -27,6 +28,7 @@ class BoardView;
 class CardTable;
 class PuzzleProgress;
 class SharpArt;
+class ViewZoom;
 
 class PuzzleWindow : public QDialog {
  public:
@@ -40,6 +42,10 @@ class PuzzleWindow : public QDialog {
   const PuzzleSession* Session() const { return session_ ? &*session_ : nullptr; }
   int Index() const { return index_; }
   QString StatusText() const;
+
+  // Follows the windows' zoom keys from now on.
+  void Follow(ViewZoom* zoom);
+  void SetZoom(double zoom);
 
   void OpenPuzzle(int index);
   // As a click on the square with the selected hand card.
@@ -70,6 +76,7 @@ class PuzzleWindow : public QDialog {
   QLabel *title_ = nullptr, *prompt_ = nullptr, *status_ = nullptr, *rating_ = nullptr;
   QListWidget* list_ = nullptr;  // every puzzle with its level and whether it is solved
   QPushButton *retry_ = nullptr, *next_ = nullptr, *close_ = nullptr;
+  QPointer<ViewZoom> follow_;
   int slot_ = -1;
   std::pair<int, int> cursor_{3, 3};
 };
@@ -78,6 +85,6 @@ class PuzzleWindow : public QDialog {
 // itself when closed.
 PuzzleWindow* ShowPuzzles(QWidget* parent, std::vector<Puzzle> puzzles, int first,
                           const CardTable& cards, const SharpArt& art, PuzzleProgress* progress,
-                          double zoom = 1);
+                          double zoom = 1, ViewZoom* follow = nullptr);
 
 }  // namespace korvane

@@ -136,6 +136,11 @@ TEST(PuzzleWindowTest, SolvedByKeyboardAfterAWrongTry) {
   EXPECT_EQ(window.Index(), 1);
   QTest::keyClick(&window, Qt::Key_P);
   EXPECT_EQ(window.Index(), 0);
+  // At another zoom the window is built again at that size, on the same puzzle.
+  window.SetZoom(2);
+  EXPECT_EQ(window.size(), 2 * PuzzleWindow::kSize);
+  EXPECT_EQ(window.Index(), 0);
+  EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("PuzzleList"))->currentRow(), 0);
 }
 
 }  // namespace
