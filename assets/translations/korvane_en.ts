@@ -374,6 +374,16 @@ The damaged file was kept as %1.</translation>
         <source>名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。</source>
         <translation>The name is too long (%1 bytes). A saved name holds at most %2 bytes.</translation>
     </message>
+    <message>
+        <source>内容が読めません</source>
+        <translation>the contents cannot be read</translation>
+    </message>
+    <message>
+        <source>詰めKORVANE の記録のファイルが壊れていたため、新しく記録を始めます。
+（%1）</source>
+        <translation>The KORVANE puzzle record was damaged, so a new record is started.
+(%1)</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>
@@ -2259,6 +2269,109 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。</source>
         <translation>Let me explain KORVANE. Press the “I see” button.</translation>
+    </message>
+</context>
+<context>
+    <name>Puzzle</name>
+    <message>
+        <source>詰めKORVANE</source>
+        <translation>KORVANE Puzzles</translation>
+    </message>
+    <message>
+        <source>もう一度 (R)</source>
+        <translation>Again (R)</translation>
+    </message>
+    <message>
+        <source>次の問題 (N)</source>
+        <translation>Next (N)</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>この問題は読めません。N で次の問題へ。</source>
+        <translation>This puzzle cannot be read. N for the next one.</translation>
+    </message>
+    <message>
+        <source>問題がありません</source>
+        <translation>No puzzles</translation>
+    </message>
+    <message>
+        <source>問題 %1&#x3000;レベル %2%3</source>
+        <translation>Puzzle %1  Level %2%3</translation>
+    </message>
+    <message>
+        <source>（解いた）</source>
+        <translation> (solved)</translation>
+    </message>
+    <message>
+        <source>あなたの番：勝てる一手は？</source>
+        <translation>Your move: which placement wins?</translation>
+    </message>
+    <message>
+        <source>あなたの番：引き分けに持ち込む一手は？</source>
+        <translation>Your move: which placement holds the draw?</translation>
+    </message>
+    <message>
+        <source>1～5 でカード、矢印と Enter でマス（クリックでも置けます）</source>
+        <translation>1-5 a card, the arrows and Enter a square (or click)</translation>
+    </message>
+    <message>
+        <source>レーティング %1 ± %2&#x3000;解いた問題 %3</source>
+        <translation>Rating %1 ± %2  Solved %3</translation>
+    </message>
+    <message>
+        <source>応手</source>
+        <translation>reply</translation>
+    </message>
+    <message>
+        <source>残念、その一手では届きません。相手の応手を最後まで見てください。</source>
+        <translation>Not quite: that placement falls short. Watch the opponent&apos;s answer to the end.</translation>
+    </message>
+    <message>
+        <source>正解！ 相手はこう応じました。次の一手は？（%1 / %2）</source>
+        <translation>Right! The opponent answered so. Your next placement? (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>相手の応手で %1 対 %2 になりました。R でもう一度。</source>
+        <translation>The opponent&apos;s answer made it %1 to %2. R to try again.</translation>
+    </message>
+    <message>
+        <source>正解！ 一度で解けました。N で次の問題へ。</source>
+        <translation>Right! Solved at the first try. N for the next puzzle.</translation>
+    </message>
+    <message>
+        <source>正解！ 解けました。N で次の問題へ。</source>
+        <translation>Right! Solved. N for the next puzzle.</translation>
+    </message>
+    <message>
+        <source>手札のカードを選ぶ</source>
+        <translation>Choose a card of your hand</translation>
+    </message>
+    <message>
+        <source>マスを選ぶ</source>
+        <translation>Choose a square</translation>
+    </message>
+    <message>
+        <source>選んだマスに置く</source>
+        <translation>Place on the chosen square</translation>
+    </message>
+    <message>
+        <source>もう一度</source>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>次の問題</source>
+        <translation>Next puzzle</translation>
+    </message>
+    <message>
+        <source>%1 %2&#x3000;レベル %3</source>
+        <translation>%1 %2  Level %3</translation>
+    </message>
+    <message>
+        <source>前の問題</source>
+        <translation>Previous puzzle</translation>
     </message>
 </context>
 </TS>
