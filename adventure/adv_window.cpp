@@ -16,6 +16,7 @@
 #include "adventure/story/player_name.h"
 #include "state/language.h"
 #include "ui/fonts.h"
+#include "ui/card_pictures.h"
 #include "ui/log_painter.h"
 #include "ui/picture_view.h"
 #include "ui/qt_platform.h"
@@ -115,7 +116,7 @@ void ADVKorvaneWindow::BuildPicture() {
     c->setCursor(Qt::PointingHandCursor);
     c->OnMove = [this, i] { Forward([this, i] { logic_.Clicker_MouseMove(i); }); };
     c->OnClick = [this, i] { Forward([this, i] { logic_.Clicker_Click(i); }); };
-    c->OnPaint = [this, i, c](QPainter& p) { PaintMapCursor(p, i, c->size()); };
+    c->OnPaint = [this, i, c](QPainter& p) { PaintHotSpot(p, i, c->size()); };
     c->setObjectName(QStringLiteral("Clicker%1").arg(i));
     clickers_[i] = c;
   }
@@ -298,6 +299,8 @@ void ADVKorvaneWindow::Sync() {
                         kFramePixels, kFramePixels)));
   picture2_->setVisible(logic_.Picture2Visible());
   picture4_->setVisible(logic_.Picture4Visible());
+  SyncChoiceSelection();
+  SyncMapHelp();
   // Repaint only what changed: this runs on every 10-ms tick.
   int playerPic = -1;
   for (int sx = 0; sx < 2; ++sx) {
@@ -334,31 +337,32 @@ void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
   const double z = zoom_->Zoom();
   const double ratio = picture1_->devicePixelRatioF();
   const double scale = z * ratio;
-  if (!sharpArt_ && scale == 1) {
-    p.drawImage(0, 0, logic_.Picture1());
-    return;
-  }
-  // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures),
-  // once per change, at the screen's own pixels; the typed lines go on top at every paint.
   const PaintLog& log = logic_.Picture1Log();
-  if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
-    if (sharpArt_) {
+  // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures, the
+  // message box as a clean light box), once per change, at the screen's own pixels; the typed
+  // lines go on top at every paint. Without sharp art the 1x pictures serve.
+  if (log.Complete() && log.Base() == ArtKind::Town) {
+    if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
+      static const CardPictures noCards;
+      static const SharpArt noSharpArt(noCards, QString());
       const TownArt town{&logic_.Pictures().town, &logic_.Pictures().lightTile};
-      sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, *sharpArt_, scale, town);
-    } else {
-      // No sharp art: the logic's own picture, enlarged.
-      sharp_ = logic_.Picture1().scaled(int(std::ceil(kPictureWidth * scale)),
-                                        int(std::ceil(kPictureHeight * scale)),
-                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, sharpArt_ ? *sharpArt_ : noSharpArt,
+                          scale, town);
+      sharp_.setDevicePixelRatio(ratio);
+      sharpSteps_ = log.Revision();
+      sharpScale_ = scale;
     }
-    sharp_.setDevicePixelRatio(ratio);
-    sharpSteps_ = sharpArt_ ? log.Revision() : ~uint64_t(0);
-    sharpScale_ = scale;
+    p.drawImage(QPoint(0, 0), sharp_);
+    p.scale(z, z);
+    PaintLines(p, log.Lines());
+  } else if (scale == 1) {
+    p.drawImage(0, 0, logic_.Picture1());
+  } else {
+    // A picture the log cannot name: the logic's own, enlarged.
+    p.drawImage(QRectF(0, 0, kPictureWidth * z, kPictureHeight * z), logic_.Picture1());
+    p.scale(z, z);
   }
-  p.drawImage(QPoint(0, 0), sharp_);
-  if (!sharpArt_) return;
-  p.scale(z, z);
-  PaintLines(p, log.Lines());
+  PaintFirstTimeLine(p);
 }
 
 void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const QString& name) {

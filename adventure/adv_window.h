@@ -57,6 +57,18 @@ class ADVKorvaneWindow : public QWidget {
   // the places and the message box.
   static constexpr QRect kAlbumButton{512, 4, 60, 22};
 
+  // The marks on the map over the places where something happens now (story::PlacesWorthAVisit),
+  // a help of the view that the player can switch off with M; the choice is told to
+  // OnMapMarksChosen to be remembered.
+  void SetMapMarks(bool on);
+  bool MapMarks() const { return mapMarks_; }
+  std::function<void(bool on)> OnMapMarksChosen;
+  // The places marked now: none unless the map waits for the player and the marks are on.
+  std::array<bool, 9> MarkedPlaces() const;
+  // The line under the map's message box that tells a new player how to go in: shown on the map
+  // until the first place has been entered.
+  bool FirstTimeLineShown() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   // The keyboard (adventure/adv_keys.cpp): keys for this window are looked at before the
@@ -70,8 +82,14 @@ class ADVKorvaneWindow : public QWidget {
   bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
   bool MapKey(int key);
   bool ChoiceKey(int key);
+  void PaintHotSpot(QPainter& p, int place, QSize size) const;
   void PaintMapCursor(QPainter& p, int place, QSize size) const;
   void SetMapCursor(int place);
+  // adventure/adv_map_marks.cpp: the marks and the first-time line follow the logic.
+  void SyncMapHelp();
+  void PaintFirstTimeLine(QPainter& p) const;
+  // A new question starts with no answer selected, whatever had the keyboard's focus before.
+  void SyncChoiceSelection();
   void BuildTitle();
   void Retranslate();
   void BuildPicture();
@@ -115,6 +133,11 @@ class ADVKorvaneWindow : public QWidget {
   double sharpScale_ = 0;
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
   int mapCursor_ = -1;                         // the place chosen on the map by key
+  bool mapMarks_ = true;
+  std::array<bool, 9> worth_{};  // the places worth a visit, as the map was last arrived at
+  bool wasOnMap_ = false;
+  bool enteredOnce_ = false;  // a place has been entered in this run
+  bool asking_ = false;       // the choices were up at the last Sync
 };
 
 }  // namespace korvane

@@ -166,6 +166,15 @@ void Game::WireAdventure() {
   window_->OnAlbum = [this](QWidget* over, const GameState& shown, double zoom) {
     return OpenAlbum(over, shown, zoom);
   };
+  // The map's marks are the player's to switch off (M), remembered beside the settings.
+  if (setup_.preferences) {
+    window_->SetMapMarks(setup_.preferences->Load().mapMarks);
+    window_->OnMapMarksChosen = [this](bool on) {
+      Preferences chosen = setup_.preferences->Load();
+      chosen.mapMarks = on;
+      (void)setup_.preferences->Save(chosen);
+    };
+  }
   if (ownPlatform_) {
     ADVKorvaneWindow* window = window_.get();
     ownPlatform_->BeforeEvents = [window] { window->Sync(); };

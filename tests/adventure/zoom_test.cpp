@@ -23,12 +23,13 @@ using korvane::testing::MeanDifference;
 
 const bool kArt = QDir(KORVANE_DATA_DIR "/adventure").exists();
 
-// Picture1 as the view draws it at 1x from the log, with the 1x town and no close-ups.
+// Picture1 painted again at 1x from the log, with the 1x town, no close-ups and the message box as
+// the logic paints it.
 QImage Replay(const ADVKorvane& adv) {
   static const CardPictures noCards;
   const SharpArt noSharpArt(noCards, QString());
   QImage out = PaintLogAt(adv.Picture1Log(), {kPictureWidth, kPictureHeight}, noSharpArt, 1.0,
-                          {&adv.Pictures().town, &adv.Pictures().lightTile});
+                          {&adv.Pictures().town, &adv.Pictures().lightTile, true});
   QPainter p(&out);
   PaintLines(p, adv.Picture1Log().Lines());
   return out;
