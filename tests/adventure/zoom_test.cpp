@@ -29,7 +29,7 @@ QImage Replay(const ADVKorvane& adv) {
   static const CardPictures noCards;
   const SharpArt noSharpArt(noCards, QString());
   QImage out = PaintLogAt(adv.Picture1Log(), {kPictureWidth, kPictureHeight}, noSharpArt, 1.0,
-                          {&adv.Pictures().town, &adv.Pictures().lightTile, true});
+                          {&adv.Pictures().Town(), &adv.Pictures().LightTile(), true});
   QPainter p(&out);
   PaintLines(p, adv.Picture1Log().Lines());
   return out;
