@@ -127,18 +127,18 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void ADVKorvaneWindow::SyncChoiceSelection() {
   const bool asking = logic_.Choiser(0).visible || logic_.Choiser(1).visible;
-  // The button of the last answer may keep the keyboard's focus, hidden, until the next question
-  // shows it again: the question begins with no selection, so that the first Enter or Space only
-  // shows one, on every question alike.
+  // The button of the last answer (or a switch of the player's house) may keep the keyboard's
+  // focus, hidden, until the next question shows it again: the question begins with no selection,
+  // so that the first Enter or Space only shows one, on every question alike. The window's focus
+  // widget is asked, not hasFocus(): after a duel the window need not be the active one.
   if (asking && !asking_) {
-    for (QPushButton* choice : choisers_) {
-      if (choice->hasFocus()) choice->clearFocus();
-    }
+    if (QWidget* focus = focusWidget()) focus->clearFocus();
   }
   asking_ = asking;
 }
 
 bool ADVKorvaneWindow::ChoiceKey(int key) {
+  Sync();  // the buttons as the logic has them, a question just asked included
   if (key == Qt::Key_1 || key == Qt::Key_2) {
     const int index = key - Qt::Key_1;
     Forward([this, index] { logic_.Choiser_Click(index); });

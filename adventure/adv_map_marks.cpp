@@ -59,7 +59,8 @@ void ADVKorvaneWindow::SetMapMarks(bool on) {
 std::array<bool, 9> ADVKorvaneWindow::MarkedPlaces() const {
   std::array<bool, 9> marked{};
   if (!mapMarks_ || !logic_.OnTownMap()) return marked;
-  for (int place = 0; place < 9; ++place) marked[place] = worth_[place] && logic_.ClickerVisible(place);
+  for (int place = 0; place < 9; ++place)
+    marked[place] = worth_[place] && logic_.ClickerVisible(place);
   return marked;
 }
 
@@ -93,8 +94,8 @@ void ADVKorvaneWindow::PaintHotSpot(QPainter& p, int place, QSize size) const {
 // On a painter in Picture1's 1x pixels.
 void ADVKorvaneWindow::PaintFirstTimeLine(QPainter& p) const {
   if (!FirstTimeLineShown()) return;
-  const QString goIn = QCoreApplication::translate(
-      "Map", "家を指してクリックで中へ（キーは矢印で選んで Enter）");
+  const QString goIn =
+      QCoreApplication::translate("Map", "家を指してクリックで中へ（キーは矢印で選んで Enter）");
   const QString marks =
       QCoreApplication::translate("Map", "この印の場所で、いま何かが起こります（M キーで消す）");
   const QFont font = GothicPoints(8.5);

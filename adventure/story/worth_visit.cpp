@@ -109,7 +109,8 @@ bool WorthAVisit(const GameState& g, int place) {
 
 std::array<bool, 9> PlacesWorthAVisit(const GameState& g) {
   std::array<bool, 9> worth{};
-  for (int place = 0; place < 9; ++place) worth[place] = OnTheMap(g, place) && WorthAVisit(g, place);
+  for (int place = 0; place < 9; ++place)
+    worth[place] = OnTheMap(g, place) && WorthAVisit(g, place);
   return worth;
 }
 
