@@ -51,14 +51,22 @@ void Print(std::FILE* stream, const QString& text) {
 // written with two dashes): those followed by a value, those that stand alone, and those written
 // with "=" and their value.
 const QStringList kQtOptionsWithValue = {
-    QStringLiteral("platform"),   QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"), QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("title"),
-    QStringLiteral("qwindowicon"), QStringLiteral("icon"),
-    QStringLiteral("session"),    QStringLiteral("display"),
-    QStringLiteral("name"),       QStringLiteral("visual"),
-    QStringLiteral("style"),      QStringLiteral("stylesheet"),
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("title"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),
+    QStringLiteral("session"),
+    QStringLiteral("display"),
+    QStringLiteral("name"),
+    QStringLiteral("visual"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
 };
 const QStringList kQtFlags = {
     QStringLiteral("reverse"), QStringLiteral("testability"), QStringLiteral("sync"),
