@@ -10,13 +10,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <cmath>
 #include <functional>
 
 #include "adventure/story/player_name.h"
 #include "state/language.h"
-#include "ui/fonts.h"
 #include "ui/card_pictures.h"
+#include "ui/fonts.h"
 #include "ui/log_painter.h"
 #include "ui/picture_view.h"
 #include "ui/qt_platform.h"
@@ -83,6 +84,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const Shar
   zoom_->OnZoom = [this] {
     border_->setLineWidth(std::max(1, int(std::lround(2 * zoom_->Zoom()))));
     ShowLogo();
+    KeepCentre();
     shownRevision_ = -1;
     Sync();
     for (QWidget* w : {static_cast<QWidget*>(picture1_), static_cast<QWidget*>(picture2_),
@@ -329,7 +331,37 @@ void ADVKorvaneWindow::Sync() {
 void ADVKorvaneWindow::UseZoom(ViewZoom* zoom, const SharpArt* art) {
   sharpArt_ = art;
   sharp_ = QImage();
+  if (zoomSource_) disconnect(zoomSource_, nullptr, this, nullptr);
+  zoomSource_ = zoom;
+  // Connected before the stage, so that it runs before the window takes its new size: where the
+  // window stands then is where it stays centred. A full screen keeps the place from before it.
+  if (zoom) {
+    connect(zoom, &ViewZoom::Changed, this, [this] {
+      if (isVisible() && !shownFull_) centre_ = geometry().center();
+    });
+  }
   zoom_->Attach(zoom);
+}
+
+void ADVKorvaneWindow::KeepCentre() {
+  // The zoom's own word: the window system may take a moment to tell the window's new state.
+  shownFull_ = zoomSource_ && zoomSource_->FullScreen();
+  if (!isVisible() || shownFull_) return;
+  const QScreen* screen = this->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect();
+  // Never placed yet (the game started in full screen): the middle of the screen.
+  const QPoint centre = centre_ ? *centre_ : room.isValid() ? room.center() : geometry().center();
+  const QRect at = CentredOver(size(), QRect(centre, QSize(1, 1)), room);
+  auto place = [this, at] {
+    if (shownFull_ || !isVisible()) return;
+    if (at.topLeft() != geometry().topLeft()) move(pos() + at.topLeft() - geometry().topLeft());
+  };
+  place();
+  // A window coming out of a full screen gets its frame back from the window system a moment
+  // later, which moves it again: put right once that has happened.
+  QTimer::singleShot(0, this, place);
+  QTimer::singleShot(150, this, place);
+  centre_ = at.center();
 }
 
 double ADVKorvaneWindow::Zoom() const { return zoom_->Zoom(); }

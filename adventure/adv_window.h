@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "adventure/adv_korvane.h"
 #include "ui/window_links.h"
@@ -97,6 +98,9 @@ class ADVKorvaneWindow : public QWidget {
   void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);
   void ShowLogo();
   void Tick();
+  // After a change of the zoom or the end of a full screen: the window centred where it stood
+  // before the change, inside the screen, not left at the corner the full screen had it in.
+  void KeepCentre();
   // Runs a handler of the logic, then mirrors it. A fault of the game's arithmetic ends the
   // program with a report.
   void Forward(const std::function<void()>& handler);
@@ -140,6 +144,9 @@ class ADVKorvaneWindow : public QWidget {
   bool wasOnMap_ = false;
   bool enteredOnce_ = false;  // a place has been entered in this run
   bool asking_ = false;       // the choices were up at the last Sync
+  QPointer<ViewZoom> zoomSource_;
+  std::optional<QPoint> centre_;  // the window's centre before the last change of the zoom
+  bool shownFull_ = false;        // the window was last laid out for a full screen
 };
 
 }  // namespace korvane

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "adv_test_support.h"
 #include "adventure/adv_window.h"
@@ -179,6 +180,34 @@ TEST_F(ZoomWindowTest, TheWindowComesBackWhereItWasAfterADuel) {
   window->Sync();
   ASSERT_TRUE(window->isVisible());
   EXPECT_EQ(window->geometry(), before);
+}
+
+// A change of the zoom keeps the window centred where it stood; the end of a full screen brings it
+// back to the middle it had before, not to the screen's corner.
+TEST_F(ZoomWindowTest, TheWindowStaysCentredThroughZoomsAndAFullScreen) {
+  ASSERT_NO_FATAL_FAILURE(Open(1, false));
+  view.SetDefault(1);  // Ctrl+0 goes back to 1x
+  window->move(110, 150);
+  const QPoint centre = window->geometry().center();
+  const QSize zoomed(725, 513);  // at 1.25
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    QSize size;  // the window's size after it, empty for a full screen
+  } changes[] = {
+      {"zoom 1.25", [&] { view.SetZoom(1.25); }, zoomed},
+      {"full screen", [&] { view.SetFullScreen(true); }, {}},
+      {"full screen off", [&] { view.SetFullScreen(false); }, zoomed},
+      {"Ctrl+0", [&] { view.ResetZoom(); }, {580, 410}},
+  };
+  for (const auto& c : changes) {
+    c.change();
+    QTest::qWait(200);
+    EXPECT_EQ(window->isFullScreen(), c.size.isEmpty()) << c.what;
+    if (c.size.isEmpty()) continue;
+    EXPECT_EQ(window->size(), c.size) << c.what;
+    EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 1) << c.what;
+  }
 }
 
 }  // namespace
