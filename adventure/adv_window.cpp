@@ -245,8 +245,9 @@ void ADVKorvaneWindow::Retranslate() {
   setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
   frame1_->setTitle(QCoreApplication::translate("Title", "自分のプロフィール"));
   label1_->setText(QCoreApplication::translate("Title", "名前："));
-  // The name box covers the label's right part: "Name" takes a point less to stay whole.
-  zoom_->SetFont(label1_, GothicPoints(EnglishEdition() ? 8 : 9));
+  // The name box covers the label's right part: "Name:" takes a point and a half less to stay
+  // whole.
+  zoom_->SetFont(label1_, GothicPoints(EnglishEdition() ? 7.5 : 9));
   label2_->setText(QCoreApplication::translate("Title", "性別："));
   combo1_->setItemText(0, QCoreApplication::translate("Title", "男"));
   combo1_->setItemText(1, QCoreApplication::translate("Title", "女"));

@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>マスターなら%1</source>
-        <translation>As master: %1</translation>
+        <translation>For a master: %1</translation>
     </message>
     <message>
         <source>誰も持っていない</source>
@@ -90,11 +90,11 @@
     </message>
     <message>
         <source>マスターだけが出会える</source>
-        <translation>Only a master meets it</translation>
+        <translation>Found only by a master</translation>
     </message>
     <message>
         <source>エンディングの一覧に載る（あと%1種類）</source>
-        <translation>Listed at the ending (%1 kinds to go)</translation>
+        <translation>Named in the ending&apos;s list of missing cards (%1 still missing)</translation>
     </message>
     <message>
         <source>辺は上・右・下・左</source>
@@ -363,7 +363,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>名前、性別、ボタン、スイッチの順に移る</source>
-        <translation>Move through name, sex, buttons and switches</translation>
+        <translation>Move through the name, sex, buttons and switches</translation>
     </message>
     <message>
         <source>選んだボタンを押す</source>
@@ -379,11 +379,11 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>場所を選ぶ（名前が出ます）</source>
-        <translation>Choose a place (its name shows)</translation>
+        <translation>Choose a place (its name appears)</translation>
     </message>
     <message>
         <source>その場所に入る</source>
-        <translation>Go in</translation>
+        <translation>Go into the place</translation>
     </message>
     <message>
         <source>会話</source>
@@ -391,7 +391,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>次へ進む</source>
-        <translation>Go on</translation>
+        <translation>Continue</translation>
     </message>
     <message>
         <source>選択肢</source>
@@ -399,7 +399,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>左 / 右の答えを選ぶ</source>
-        <translation>Take the left / right answer</translation>
+        <translation>Answer with the left / right choice</translation>
     </message>
     <message>
         <source>← → と Enter / Space</source>
@@ -407,7 +407,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>答えを選んで決める</source>
-        <translation>Select an answer and take it</translation>
+        <translation>Select an answer, then confirm it</translation>
     </message>
     <message>
         <source>いつでも</source>
@@ -419,7 +419,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>このキー一覧（勝負の画面では勝負のキー）</source>
-        <translation>This list of keys (the duel&apos;s keys in the duel window)</translation>
+        <translation>This list of keys (in the duel window, the duel&apos;s keys)</translation>
     </message>
     <message>
         <source>Ctrl + プラス / マイナス</source>
@@ -451,7 +451,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>カードを選ぶ（ページも送る）</source>
-        <translation>Move between the cards (and the pages)</translation>
+        <translation>Move from card to card (turning the pages)</translation>
     </message>
     <message>
         <source>ページ送り</source>
@@ -459,11 +459,11 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>カードを押す（手札の枠に仮に置く）</source>
-        <translation>Press the card (shows it in a hand slot)</translation>
+        <translation>Try the card in a hand slot (not taken yet)</translation>
     </message>
     <message>
         <source>ダブルクリックと同じ（カードを決める）</source>
-        <translation>As a double-click (takes the card)</translation>
+        <translation>Take the card (as a double-click does)</translation>
     </message>
     <message>
         <source>勝負</source>
@@ -475,7 +475,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>手札を選ぶ</source>
-        <translation>Choose a card of your hand</translation>
+        <translation>Choose a card from your hand</translation>
     </message>
     <message>
         <source>マスを選ぶ</source>
@@ -495,7 +495,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>勝負の速さ ふつう / はやい（いまは「%1」）</source>
-        <translation>Duel pace normal / fast (now “%1”)</translation>
+        <translation>Duel speed: normal / fast (now “%1”)</translation>
     </message>
     <message>
         <source>キー操作</source>
@@ -503,23 +503,23 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>勝負の速さ：</source>
-        <translation>Duel pace: </translation>
+        <translation>Duel speed: </translation>
     </message>
     <message>
         <source>カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）</source>
-        <translation>Card album and record of duels (as the “Album” button at the top right)</translation>
+        <translation>Card album and record of duels (like the “Album” button at the top right)</translation>
     </message>
     <message>
         <source>カードアルバム（左下の「アルバム」ボタンと同じ）</source>
-        <translation>Card album (as the “Album” button at the bottom left)</translation>
+        <translation>Card album (like the “Album” button at the bottom left)</translation>
     </message>
     <message>
         <source>ヒント：置くとよいカードとマスに緑の印（カードは置きません）</source>
-        <translation>Hint: green marks on a good card and square (nothing is placed)</translation>
+        <translation>Hint: green marks show a good card and square (nothing is placed)</translation>
     </message>
     <message>
         <source>「最善手」は読み切った最善の手、「参考手」は相手の考え方で選んだ手</source>
-        <translation>“Best”: the best move, read to the end; “Advice”: chosen the opponent’s way</translation>
+        <translation>“Best”: the best move, worked out to the end of the duel; “Advice”: the move the opponent’s way of thinking would pick</translation>
     </message>
     <message>
         <source>最善手</source>
@@ -528,6 +528,10 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>参考手</source>
         <translation>Advice</translation>
+    </message>
+    <message>
+        <source>いま何かが起こる場所の印を出す / 消す</source>
+        <translation>Show / hide the marks on the places where something happens now</translation>
     </message>
 </context>
 <context>
@@ -583,6 +587,14 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>ここは私の家</source>
         <translation>This is my house</translation>
+    </message>
+    <message>
+        <source>家を指してクリックで中へ（キーは矢印で選んで Enter）</source>
+        <translation>Click a house to go in (or choose it with the arrows and press Enter)</translation>
+    </message>
+    <message>
+        <source>この印の場所で、いま何かが起こります（M キーで消す）</source>
+        <translation>Something happens now where this mark is (M hides the marks)</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1368,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>あ、いらっしゃ～い。{name}よね。さっき真道君から電話があったんだ～。私、高原 良絵ってゆ～の。</source>
-        <translation>Oh, welco~me! You&apos;re {name}, right? Shindo just called me~. I&apos;m Takahara Yoshie~.</translation>
+        <translation>Oh, welcome! You&apos;re {name}, right? Shindo just called me. I&apos;m Takahara Yoshie!</translation>
     </message>
     <message>
         <source>ふふ。んじゃ、さっそく。勝負勝負。</source>
@@ -1895,7 +1907,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>名前：</source>
-        <translation>Name</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>性別：</source>
@@ -1950,7 +1962,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>このカードを使って､根本的には陣の取り合いをします。陣のことをフィールドといいます。</source>
-        <translation>With these cards you basically fight over ground. Your ground is called your field.</translation>
+        <translation>With these cards you fight, at heart, over territory. Your territory is called your field.</translation>
     </message>
     <message>
         <source>自分のフィールドは青く、敵のフィールドは赤く表示され、両方のフィールドが交錯したところは混ざって紫になります。</source>
@@ -1974,11 +1986,11 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>数字の場合は、カードを置いた場所から、数字のある向きに数字の分だけのフィールドを作ることが出来ます。</source>
-        <translation>A number makes field from where the card lies, that many squares in the direction it points.</translation>
+        <translation>A number extends your field from the card&apos;s square, that many squares in the direction it points.</translation>
     </message>
     <message>
         <source>そして、相手のカードがある場所に自分のフィールドを作ると、相手のカードを裏返すことが出来ます。</source>
-        <translation>And if you make field where an enemy card lies, you turn that card face down.</translation>
+        <translation>And when your field reaches a square where an enemy card lies, that card turns face down.</translation>
     </message>
     <message>
         <source>ひっくり返ったカードは完全に能力を失い、作っていたフィールドが消えます。</source>
