@@ -28,7 +28,7 @@ struct TownArt {
   const QImage* lightTile = nullptr;
   bool describedBox = false;
 };
-constexpr double kBoxVeil = 0.85;
+constexpr double kBoxVeil = 0.9;
 constexpr QRgb kBoxGrey = 0xffebebeb;  // 235, 235, 235
 
 // The picture of `size` 1x pixels painted `scale` times larger, without the typed lines. Cards are
