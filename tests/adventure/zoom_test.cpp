@@ -182,6 +182,40 @@ TEST_F(ZoomWindowTest, TheWindowComesBackWhereItWasAfterADuel) {
   EXPECT_EQ(window->geometry(), before);
 }
 
+// The message box over the map is a clean light box at every zoom: the map under it veiled
+// smoothly towards the light grey, where OR-ing the grey would leave bands of 239, 251 and 255.
+TEST_F(ZoomWindowTest, TheMessageBoxIsACleanLightBox) {
+  if (!kArt) GTEST_SKIP() << "no generated art";
+  for (double zoom : {1.0, 2.0}) {
+    ASSERT_NO_FATAL_FAILURE(Open(zoom, true));
+    adv->Command1_Click();
+    adv->SetText1(QStringLiteral("太郎"));
+    adv->Command2_Click();
+    window->Sync();
+    const QImage shown =
+        Find(QStringLiteral("Picture1"))->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& town = adv->Pictures().Town();
+    // The box's last rows, below the one line of "どこに行こうかな？".
+    const QRect box = kMessageLabelMap.Pixels();
+    const double veil = 235 * kBoxVeil;
+    int off = 0, checked = 0;
+    for (int y = box.bottom() - 12; y < box.bottom() - 1; ++y) {
+      for (int x = box.left() + 1; x < box.right(); ++x) {
+        const QRgb s = shown.pixel(int(x * zoom), int(y * zoom));
+        const QRgb t = town.pixel(x, y);
+        for (auto [got, under] : {std::pair{qRed(s), qRed(t)}, std::pair{qGreen(s), qGreen(t)},
+                                  std::pair{qBlue(s), qBlue(t)}}) {
+          ++checked;
+          // At 2x the map is the sharp art, close to the 1x town but not the same pixels.
+          if (std::abs(got - (veil + (1 - kBoxVeil) * under)) > (zoom == 1 ? 2 : 8)) ++off;
+        }
+      }
+    }
+    EXPECT_GT(checked, 5000);
+    EXPECT_LT(off, checked / 100) << "at " << zoom << "x";
+  }
+}
+
 // A change of the zoom keeps the window centred where it stood; the end of a full screen brings it
 // back to the middle it had before, not to the screen's corner.
 TEST_F(ZoomWindowTest, TheWindowStaysCentredThroughZoomsAndAFullScreen) {
