@@ -867,7 +867,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>あげないよ～。へへへ。それとも・・・。</source>
-        <translation>Not giving you any~! Hehehe. Unless...</translation>
+        <translation>Not giving you any! Hehehe. Unless...</translation>
     </message>
     <message>
         <source>そうなの？じゃあ僕にはなんの用事？あ、わかった。</source>
@@ -895,7 +895,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>やったぁ！まいどあり～。</source>
-        <translation>Yay! Pleasure doing business~!</translation>
+        <translation>Yay! Pleasure doing business!</translation>
     </message>
     <message>
         <source>う～ん・・・くやしいなあ。</source>
@@ -931,7 +931,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>そ～か～。やっぱいないのかな～。</source>
-        <translation>Awww~. Maybe they really aren&apos;t~.</translation>
+        <translation>Awww. Maybe they really aren&apos;t...</translation>
     </message>
     <message>
         <source>でもね、僕がたまに会う金髪の男の人がいるんだけどね、その人はいるかもしれないって言ってたよ。</source>
@@ -1376,7 +1376,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>ん～。また来てね～。</source>
-        <translation>Mm~. Come again~.</translation>
+        <translation>Mmm. Come again!</translation>
     </message>
     <message>
         <source>勝負しよっか？</source>
@@ -1384,15 +1384,15 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>なかなか良い勝負ね～。</source>
-        <translation>What a close game~.</translation>
+        <translation>What a close game!</translation>
     </message>
     <message>
         <source>私の勝ち～♪これって結構珍しいことよね。</source>
-        <translation>I wo~n♪ That doesn&apos;t happen very often, you know.</translation>
+        <translation>I woooon♪ That doesn&apos;t happen very often, you know.</translation>
     </message>
     <message>
         <source>なんだ～、結構強いんだ～。これなら真道君とも良い勝負できるんじゃない？</source>
-        <translation>Wow~, you&apos;re pretty strong~. I bet you could give Shindo a good game!</translation>
+        <translation>Wow, you&apos;re pretty strong! I bet you could give Shindo a good game!</translation>
     </message>
     <message>
         <source>え？私の作った強いカード？私は強いカードは描かないよ。</source>
@@ -1400,11 +1400,11 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>弱い方がかわいいもん。私の描いたかわいいカードまだあるんだけど、まだ見せてあげないよ～。</source>
-        <translation>Weak ones are cuter! I&apos;ve drawn more cute cards, but I&apos;m not showing you yet~.</translation>
+        <translation>Weak ones are cuter! I&apos;ve drawn more cute cards, but I&apos;m not showing you yet!</translation>
     </message>
     <message>
         <source>でも、そうねぇ。強いカードって誰が描いてるんだろ。</source>
-        <translation>But hmm~, who draws the strong cards, I wonder?</translation>
+        <translation>But hmm, who draws the strong cards, I wonder?</translation>
     </message>
     <message>
         <source>真道君何か知ってるんじゃないのかな？真道君カード通だし。</source>
@@ -1420,7 +1420,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>いらっしゃ～い。勝負する？</source>
-        <translation>Welco~me! Wanna duel?</translation>
+        <translation>Hiii, welcome! Wanna duel?</translation>
     </message>
     <message>
         <source>じゃ、また今度遊ぼうね。</source>
@@ -1432,35 +1432,35 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>あれ？勝っちゃった♪やった～♪</source>
-        <translation>Oh? I won♪ Yay~♪</translation>
+        <translation>Oh? I won♪ Yaaay♪</translation>
     </message>
     <message>
         <source>やっぱり勝てないや～。</source>
-        <translation>I just can&apos;t win~.</translation>
+        <translation>I just can&apos;t win!</translation>
     </message>
     <message>
         <source>またいつでも来てね～。</source>
-        <translation>Come back anytime~.</translation>
+        <translation>Come back anytime!</translation>
     </message>
     <message>
         <source>あ、いらしゃ～い。</source>
-        <translation>Oh, welco~me.</translation>
+        <translation>Oh, hi, welcome!</translation>
     </message>
     <message>
         <source>惜しかったな～。強いカード作ったんだけどね、さっき横田さんが来たからあげちゃった～。</source>
-        <translation>Aww, too bad~. I did make a strong card, but Yokota came by just now, so I gave it to her~.</translation>
+        <translation>Aww, too bad! I did make a strong card, but Yokota came by just now, so I gave it to her.</translation>
     </message>
     <message>
         <source>横田さんのとこに行ってみたら？でも、横田さん見かけに寄らず攻撃的な人だから気をつけてね～。</source>
-        <translation>Why not go see Yokota? But careful~, she&apos;s fiercer than she looks~.</translation>
+        <translation>Why not go see Yokota? But careful, she&apos;s fiercer than she looks!</translation>
     </message>
     <message>
         <source>あれ～？パーフェクト負けだ～。本当に強いね～、{name}。</source>
-        <translation>Whaa~? A perfect loss~. You&apos;re really strong~, {name}.</translation>
+        <translation>Whaaat? A perfect loss? You&apos;re really strong, {name}!</translation>
     </message>
     <message>
         <source>{name}にならあげても良いかな～。これ、あげる。</source>
-        <translation>I guess I could give this to you, {name}~. Here, it&apos;s yours.</translation>
+        <translation>I guess I could give this to you, {name}. Here, it&apos;s yours.</translation>
     </message>
     <message>
         <source>「ワーキャット」カードを手に入れた。</source>
@@ -1508,7 +1508,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>ふ～～う。なかなかやるじゃん。</source>
-        <translation>Phew~. Not bad at all.</translation>
+        <translation>Phew. Not bad at all.</translation>
     </message>
     <message>
         <source>まだ俺の方が強いかな。</source>
@@ -1564,7 +1564,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>ふ～う、やっぱおまえ強いなぁ。</source>
-        <translation>Phew~, you really are strong.</translation>
+        <translation>Phew, you really are strong.</translation>
     </message>
     <message>
         <source>また来てくれよ。</source>
