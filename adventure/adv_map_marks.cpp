@@ -1,4 +1,4 @@
-// The view's help on the town map, beside the described game: a mark over every place where
+// The view's help on the town map, beside the game itself: a mark over every place where
 // going in brings something now (story::PlacesWorthAVisit decides), switched by M and remembered
 // by the program, and one line under the message box that tells a new player how to go in. Both
 // are painted by the view over Picture1 and its hot spots; the logic's canvas never sees them.

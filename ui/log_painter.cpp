@@ -85,7 +85,7 @@ void PaintPictureOp(QPainter& p, const PaintOp& op, const SharpArt& art, const Q
     case PaintOp::Kind::Box:
       // The unzoomed map under the box, lightened: a clean veil of light grey, or the logic's OR.
       p.drawImage(QRectF(op.rect), town, fromTown(op.rect));
-      if (!townArt.describedBox) {
+      if (!townArt.logicBox) {
         QColor veil = QColor::fromRgb(kBoxGrey);
         veil.setAlphaF(float(kBoxVeil));
         p.fillRect(QRectF(op.rect), veil);

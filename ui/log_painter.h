@@ -21,12 +21,12 @@ class SharpArt;
 //
 // The message box: the logic lightens the map under it by OR-ing the light grey tile, which on
 // shaded art leaves bands of posterised colour; a view paints a clean light box instead, the map
-// under it blended kBoxVeil of the way towards the tile's grey. `describedBox` paints it as the
+// under it blended kBoxVeil of the way towards the tile's grey. `logicBox` paints it as the
 // logic does (to check that the log misses nothing).
 struct TownArt {
   const QImage* town = nullptr;
   const QImage* lightTile = nullptr;
-  bool describedBox = false;
+  bool logicBox = false;
 };
 constexpr double kBoxVeil = 0.9;
 constexpr QRgb kBoxGrey = 0xffebebeb;  // 235, 235, 235
