@@ -188,6 +188,15 @@ void Game::WireAdventure() {
     return OpenAlbum(over, shown, zoom);
   };
   window_->OnPractice = [this](QWidget* over) { OpenPracticeSetup(over); };
+  // The map's marks are the player's to switch off (M), remembered beside the settings.
+  if (setup_.preferences) {
+    window_->SetMapMarks(setup_.preferences->Load().mapMarks);
+    window_->OnMapMarksChosen = [this](bool on) {
+      Preferences chosen = setup_.preferences->Load();
+      chosen.mapMarks = on;
+      (void)setup_.preferences->Save(chosen);
+    };
+  }
   if (ownPlatform_) {
     ADVKorvaneWindow* window = window_.get();
     ownPlatform_->BeforeEvents = [window] { window->Sync(); };

@@ -563,6 +563,10 @@ The damaged file was kept as %1.</translation>
         <source>対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）</source>
         <translation>Review the duel just played (after a duel; the same as the &quot;Review&quot; button at the bottom left)</translation>
     </message>
+    <message>
+        <source>いま何かが起こる場所の印を出す / 消す</source>
+        <translation>Show / hide the marks on the places where something happens now</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -617,6 +621,14 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>ここは私の家</source>
         <translation>This is my house</translation>
+    </message>
+    <message>
+        <source>家を指してクリックで中へ（キーは矢印で選んで Enter）</source>
+        <translation>Click a house to go in (or choose it with the arrows and press Enter)</translation>
+    </message>
+    <message>
+        <source>この印の場所で、いま何かが起こります（M キーで消す）</source>
+        <translation>Something happens now where this mark is (M hides the marks)</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "adventure/adv_pictures.h"
 #include "adventure/adv_window.h"
 #include "album/album_window.h"
+#include "app/translations.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
@@ -66,7 +67,7 @@ void TypeOut(ADVKorvane& a, ADVKorvaneWindow& w, int limit = 2000) {
   w.Sync();
 }
 
-void AdventureShots(const QString& data, double z, const QString& tag) {
+void AdventureShots(const QString& data, double z, const QString& tag, bool english = false) {
   QTemporaryDir dir;
   SaveStore store(dir.path());
   GameState state;
@@ -85,13 +86,20 @@ void AdventureShots(const QString& data, double z, const QString& tag) {
   QApplication::processEvents();
   Save(w, "title_" + tag);
   adv.Command1_Click();
-  adv.SetText1(QStringLiteral("太郎"));
+  adv.SetText1(english ? QStringLiteral("Taro") : QStringLiteral("太郎"));
   adv.SetCombo1(QStringLiteral("男"));
   adv.Command2_Click();
   adv.Picture1_MouseMove();
   TypeOut(adv, w);
   QApplication::processEvents();
   Save(w, "map_" + tag);
+  if (english) {
+    // The map's marks switched off: the first-time line keeps only how to go in.
+    w.SetMapMarks(false);
+    QApplication::processEvents();
+    Save(w, "map_nomarks_" + tag);
+    w.SetMapMarks(true);
+  }
   // 真道's house: his greeting, the cards he gives, back on the map, then in again for a duel.
   for (int n = 0; n < 80 && !adv.Choiser(0).visible; ++n) {
     if (adv.MapShowing()) {
@@ -244,6 +252,14 @@ int main(int argc, char** argv) {
     AdventureShots(data, z, tag);
     DuelShots(data, z, tag);
   }
+  // The adventure in the English edition, under names of its own.
+  Edition edition(data);
+  QString error;
+  if (!edition.Use(QStringLiteral("en"), &error)) {
+    std::fprintf(stderr, "no English edition: %s\n", qPrintable(error));
+    return 1;
+  }
+  for (double z : {1.0, 2.0}) AdventureShots(data, z, z == 1 ? "en_1x" : "en_2x", true);
   std::printf("%d shots\n", gCount);
   return 0;
 }
