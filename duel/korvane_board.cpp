@@ -127,6 +127,7 @@ void Korvane::PlaceOnSquare(int c, int r) {
   StartFlips(Model.Place(false, c, r).flips);
   PositionChanged();  // the hint's mark goes with the move
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
+  EnemyAtOnce.reset();
   SyncPlayedHands();
   DrawBoard();
   // The analyst works the new position out while the enemy thinks.
@@ -140,8 +141,11 @@ void Korvane::PlaceOnSquare(int c, int r) {
 
 void Korvane::EnemyPlaces(int slot, int c, int r) {
   Duel.SelectedSlot = static_cast<int16_t>(slot);
-  StartFlips(Model.Place(true, c, r).flips);
+  const MoveReport report = Model.Place(true, c, r);
+  StartFlips(report.flips);
   PositionChanged();
+  EnemyAtOnce.reset();
+  if (report.flippedAtOnce && IsValidSlot(slot)) EnemyAtOnce = Duel.EnemyHand[slot];
   if (IsPlayable(c, r)) EnemyMark = BoardSquare{c, r};
   SyncPlayedHands();
   DrawBoard();
@@ -226,28 +230,65 @@ void Korvane::TogglePace() {
   if (OnPaceChosen) OnPaceChosen(DuelPace);
 }
 
+void Korvane::ToggleScore() {
+  ScoreShown = !ScoreShown;
+  // Without the score there is no result line: a line still up gives way to the messages.
+  if (!ScoreShown) DismissResult();
+  if (OnHelpChosen) OnHelpChosen(ScoreShown, PreviewShown);
+}
+
+void Korvane::TogglePreview() {
+  PreviewShown = !PreviewShown;
+  if (OnHelpChosen) OnHelpChosen(ScoreShown, PreviewShown);
+}
+
+void Korvane::DismissResult() {
+  if (!ResultLine) return;
+  resultDismissed_ = true;
+  // The line has been read: the messages follow now, not at the next tick.
+  if (!enemyMoving_ && !asking_) SettleDuel();
+}
+
 void Korvane::SettleDuel() {
   if (!open_ || settling_) return;
+  if (ResultLine) {
+    // The duel has been decided already; its line stays up for a while.
+    if (!resultDismissed_ && Clock() - resultSince_ < kResultLineMs) return;
+    const DuelOutcome out = *ResultLine;
+    ResultLine.reset();
+    FinishDuel(out);
+    return;
+  }
   const std::optional<DuelOutcome> out = EndTest(Duel);
   if (!out) return;
-  DuelReport report{OpponentIndex(), out->result, out->PlayerScore, out->EnemyScore, false, 0, 0};
+  if (ScoreShown && game_.TutorialMode == 0) {
+    ResultLine = *out;
+    resultSince_ = Clock();
+    resultDismissed_ = false;
+    return;
+  }
+  FinishDuel(*out);
+}
+
+void Korvane::FinishDuel(const DuelOutcome& out) {
+  DuelReport report{OpponentIndex(), out.result, out.PlayerScore, out.EnemyScore, false, 0, 0};
   {
     FlagScope settling(settling_);
     const bool hayami = OpponentIndex() == kHayami;
-    if (out->result == DuelResult::PlayerWon) {
+    if (out.result == DuelResult::PlayerWon) {
       AddTo(game_.SeriesWins, 1);
       bool card15 = false;
       for (int16_t id : Duel.PlayerHand) card15 = card15 || id == 15;
       int held15 = 0;
       for (int p = 0; p < kPersons; ++p) held15 += game_.Collections[p][15];
-      if (out->PlayerScore == 5 && out->EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
+      if (out.PlayerScore == 5 && out.EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
           held15 == 0 && OpponentIndex() == kTakahara) {
         game_.SeriesWins = -1;
       }
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, -(s + 1))) report.CardsWon += TransferCard(true, s);
       }
-    } else if (out->result == DuelResult::EnemyWon) {
+    } else if (out.result == DuelResult::EnemyWon) {
       AddTo(game_.SeriesLosses, 1);
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, s + 1)) report.CardsLost += TransferCard(false, s);
