@@ -44,7 +44,7 @@ void ADVKorvane::TypeOneCharacter() {
 void ADVKorvane::DrawMessageLines() {
   const QRect box = messageRect_.Pixels();
   ++pictureRevision_;
-  QPainter p(&picture1_);
+  QPainter p(&Canvas());
   if (!boxBackground_.isNull()) p.drawImage(boxRect_.topLeft(), boxBackground_);
   p.setClipRect(box);
   MessageLines lines{box, textColor_, {}};

@@ -38,11 +38,6 @@ ADVKorvane::ADVKorvane(GameState& state, SaveStore& files, SoundSystem& sound, P
       cards_(cards),
       runner_(&RunPlaceStep),
       music_(sound.CreateMusicDevice()) {
-  pictures_.town = pictures_.town.convertToFormat(QImage::Format_RGB32);
-  if (pictures_.town.size() != QSize(kPictureWidth, kPictureHeight)) {
-    pictures_.town = pictures_.town.scaled(kPictureWidth, kPictureHeight);
-  }
-  picture1_ = pictures_.town.copy();
   pictureLog_.ClearToArt(ArtKind::Town);
   commands_[0] = {true, kNewGame};
   commands_[1] = {true, kContinue};
@@ -54,6 +49,11 @@ ADVKorvane::ADVKorvane(GameState& state, SaveStore& files, SoundSystem& sound, P
   clickerVisible_[6] = true;
   music_->SetFileName(QStringLiteral("opening.mid"));
   music_->OnDone = [this] { MMControl1_Done(); };
+}
+
+QImage& ADVKorvane::Canvas() const {
+  if (picture1_.isNull()) picture1_ = pictures_.Town().copy();
+  return picture1_;
 }
 
 ADVKorvane::~ADVKorvane() {
@@ -323,8 +323,8 @@ QString ADVKorvane::CardName(int cardId) {
 
 void ADVKorvane::FillLightGrey() {
   ++pictureRevision_;
-  QPainter p(&picture1_);
-  p.drawImage(picture1_.rect(), pictures_.lightTile);
+  QPainter p(&Canvas());
+  p.drawImage(picture1_.rect(), pictures_.LightTile());
   pictureLog_.Fill();
 }
 
@@ -333,7 +333,7 @@ void ADVKorvane::DrawTextAt(int xTwips, int yTwips, const QString& text) {
   const int y = yTwips / kTwipsPerPixel;
   {
     ++pictureRevision_;
-    QPainter p(&picture1_);
+    QPainter p(&Canvas());
     DrawPictureText(p, x, y, text, textColor_);
   }
   pictureLog_.Text(QPoint(x, y), text, textColor_);

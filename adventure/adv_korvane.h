@@ -129,7 +129,7 @@ class ADVKorvane : public ScriptHost {
   bool WindowVisible() const { return windowVisible_; }
   bool Ended() const { return ended_; }
   int Timer1Interval() const { return timerInterval_; }
-  const QImage& Picture1() const { return picture1_; }
+  const QImage& Picture1() const { return Canvas(); }
   // Changes whenever Picture1 is drawn on, so the view repaints only then.
   int PictureRevision() const { return pictureRevision_; }
   // What Picture1 shows, step by step, for a view that draws it at its zoom.
@@ -175,6 +175,8 @@ class ADVKorvane : public ScriptHost {
 
  private:
   void TypeOneCharacter();
+  // Picture1's surface: the town until it is first drawn on or shown, and read only then.
+  QImage& Canvas() const;
   void DrawMessageLines();
   const std::vector<TextSpan>& WrappedMessage();
   bool TurnPage();
@@ -208,9 +210,9 @@ class ADVKorvane : public ScriptHost {
 
   // Map, scene and message box.
   bool picture1Visible_ = false;
-  QImage picture1_;       // the persistent drawing surface
-  QImage boxBackground_;  // the empty light box, kept so typing can redraw its lines cleanly
-  QRect boxRect_;         // where boxBackground_ lies on Picture1
+  mutable QImage picture1_;  // the persistent drawing surface (see Canvas)
+  QImage boxBackground_;     // the empty light box, kept so typing can redraw its lines cleanly
+  QRect boxRect_;            // where boxBackground_ lies on Picture1
   PaintLog pictureLog_;
   int pictureRevision_ = 0;
   std::array<bool, 9> clickerVisible_{};

@@ -88,6 +88,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const Shar
                        static_cast<QWidget*>(picture4_)})
       w->update();
   };
+  zoomed_ = true;
   UseZoom(zoom, art);
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, [this] { Tick(); });
@@ -127,7 +128,7 @@ void ADVKorvaneWindow::BuildPicture() {
     QString name;
     for (int s = 0; s < 2; ++s) {
       if (logic_.PlayerPicVisible(s)) {
-        pic = &logic_.Pictures().player[s];
+        pic = &logic_.Pictures().Player(s);
         name = QStringLiteral("PlayerPic%1.png").arg(s);
       }
     }
@@ -140,7 +141,7 @@ void ADVKorvaneWindow::BuildPicture() {
   zoom_->Place(picture4_, kPicture4Rect.Pixels());
   picture4_->OnPaint = [this](QPainter& p) {
     const int shown = logic_.ShownOppPic();
-    PaintPortrait(p, shown >= 0 ? &logic_.Pictures().opponent[shown] : nullptr,
+    PaintPortrait(p, shown >= 0 ? &logic_.Pictures().Opponent(shown) : nullptr,
                   QStringLiteral("OppPic%1.png").arg(shown));
   };
   picture4_->OnClick = [this] { Forward([this] { logic_.Picture4_Click(); }); };
@@ -343,7 +344,7 @@ void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
   const PaintLog& log = logic_.Picture1Log();
   if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
     if (sharpArt_) {
-      const TownArt town{&logic_.Pictures().town, &logic_.Pictures().lightTile};
+      const TownArt town{&logic_.Pictures().Town(), &logic_.Pictures().LightTile()};
       sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, *sharpArt_, scale, town);
     } else {
       // No sharp art: the logic's own picture, enlarged.
@@ -383,6 +384,8 @@ void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const 
 }
 
 void ADVKorvaneWindow::ShowLogo() {
+  // Read and scaled once, at the zoom the window opens at, not first at 1x.
+  if (!zoomed_) return;
   const double ratio = devicePixelRatioF();
   const int k = SharpArt::ArtScaleFor(zoom_->Zoom() * ratio);
   // The English edition's logo says its line under the title in English.
@@ -391,7 +394,7 @@ void ADVKorvaneWindow::ShowLogo() {
   const QImage* sharp =
       sharpArt_ ? sharpArt_->File(kAdventureFolder, name, {302, 189}, k) : nullptr;
   const QImage& logo =
-      sharp ? *sharp : (english ? logic_.Pictures().logoEnglish : logic_.Pictures().logo);
+      sharp ? *sharp : (english ? logic_.Pictures().LogoEnglish() : logic_.Pictures().Logo());
   QPixmap pixmap = QPixmap::fromImage(
       logo.scaled(picture5_->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   pixmap.setDevicePixelRatio(ratio);

@@ -113,6 +113,8 @@ class ADVKorvaneWindow : public QWidget {
   std::map<QString, PortraitCache> portraits_;  // the portraits at the zoom
   uint64_t sharpSteps_ = ~uint64_t(0);
   double sharpScale_ = 0;
+  // Until the window has its zoom (the end of its construction) there is no logo to show yet.
+  bool zoomed_ = false;
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
   int mapCursor_ = -1;                         // the place chosen on the map by key
 };

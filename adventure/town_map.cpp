@@ -96,9 +96,9 @@ void ADVKorvane::EnterPlace(int place) {
   // Zoom into the place.
   {
     ++pictureRevision_;
-    QPainter p(&picture1_);
+    QPainter p(&Canvas());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(picture1_.rect(), pictures_.town, kClickerRects[place].Pixels());
+    p.drawImage(picture1_.rect(), pictures_.Town(), kClickerRects[place].Pixels());
     pictureLog_.ZoomIn(place, kClickerRects[place].Pixels());
   }
   // The larger message box of the places.
@@ -127,7 +127,7 @@ void ADVKorvane::ShowTownMap() {
   messageRect_ = kMessageLabelMap;
   messageCaption_.clear();
   // The plain town picture erases the zoom and every drawn text.
-  picture1_ = pictures_.town.copy();
+  picture1_ = pictures_.Town().copy();
   pictureLog_.ClearToArt(ArtKind::Town);
   ++pictureRevision_;
   Form_Paint();
@@ -154,14 +154,14 @@ void ADVKorvane::HidePortrait(bool alsoFrame) {
 
 // The empty message box: the unzoomed map under the box, brightened by OR-ing the light tile.
 void ADVKorvane::Form_Paint() {
-  const QRect box = messageRect_.Pixels().intersected(picture1_.rect());
+  const QRect box = messageRect_.Pixels().intersected(Canvas().rect());
   if (box.isEmpty()) return;
   {
     ++pictureRevision_;
     QPainter p(&picture1_);
-    p.drawImage(box.topLeft(), pictures_.town, box);
+    p.drawImage(box.topLeft(), pictures_.Town(), box);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    p.drawImage(box, pictures_.lightTile);
+    p.drawImage(box, pictures_.LightTile());
     pictureLog_.Box(box);
   }
   boxRect_ = box;

@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
@@ -20,6 +23,7 @@
 #include "state/preferences.h"
 #include "state/statistics.h"
 #include "ui/card_pictures.h"
+#include "ui/fonts.h"
 #include "ui/qt_platform.h"
 #include "ui/sharp_art.h"
 #include "ui/view_zoom.h"
@@ -52,7 +56,7 @@ class Game::DuelOpener : public AdventureHost {
   explicit DuelOpener(Game& game) : game_(game) {}
 
   void OpenDuelWindow(bool tutorial) override {
-    Korvane& duel = *game_.duel_;
+    Korvane& duel = game_.Duel();
     if (!game_.setup_.windows || !game_.window_) {
       duel.Form_Load();
       if (tutorial) ShowTutorialControls(duel, *game_.sound_);
@@ -113,19 +117,27 @@ Game::Game(GameSetup setup, CardTable cards)
   statisticsProblem_ = statistics_->Load();
   record_ = std::make_unique<DuelRecordFile>(store_.Directory());
   recordProblem_ = record_->Load();
-  duel_ = std::make_unique<Korvane>(state_, *sound_, cards_, *platform_, *rng_, *pictures_);
   opener_ = std::make_unique<DuelOpener>(*this);
   adventure_ = std::make_unique<ADVKorvane>(
       state_, store_, *sound_, *platform_, *opener_,
       setup_.windows ? LoadAdventurePictures(setup_.dataDir) : PlaceholderPictures(), &cards_);
   adventure_->SetRandom(rng_);
-  WireDuel();
   WireAdventure();
 }
 
 Game::~Game() {
   if (duel_) duel_->OnClosed = nullptr;
   window_.reset();
+}
+
+// The duel's logic paints its board as it is made, which needs the duel's pictures: it is made
+// when the first duel or the tutorial opens, not before the title.
+Korvane& Game::Duel() {
+  if (!duel_) {
+    duel_ = std::make_unique<Korvane>(state_, *sound_, cards_, *platform_, *rng_, *pictures_);
+    WireDuel();
+  }
+  return *duel_;
 }
 
 void Game::WireDuel() {
@@ -192,6 +204,43 @@ void Game::Show() {
   window_->Sync();  // what Load made of the title, before the first frame
   window_->show();
   window_->StartTimer();
+  ReadAheadOncePainted();
+}
+
+// The title shows none of the duel's pictures, the town or the portraits. Once it is on the
+// screen, they are read on threads of their own, at a low priority, so that the first duel or
+// map finds them waiting; one needed before that is read when it is asked for.
+void Game::ReadAheadOncePainted() {
+  // The window's own widget gets no paint of its own (its stage covers it): the native window's
+  // first expose, which paints and shows the widgets in it, is watched instead.
+  class FirstExpose : public QObject {
+   public:
+    FirstExpose(QWidget* window, std::function<void()> then)
+        : QObject(window), then_(std::move(then)) {
+      window->windowHandle()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+        watched->removeEventFilter(this);
+        // After the expose has painted the window.
+        QTimer::singleShot(0, this, [this] { then_(); });
+      }
+      return false;
+    }
+
+   private:
+    std::function<void()> then_;
+  };
+  if (!window_->windowHandle()) return;
+  new FirstExpose(window_.get(), [this] {
+    pictures_->ReadAhead();
+    adventure_->Pictures().ReadAhead();
+    // The title writes nothing in the messages' handwriting face: it is opened now, while the
+    // player reads the title, rather than by the first message on the map.
+    QImage scratch(32, 32, QImage::Format_RGB32);
+    QPainter p(&scratch);
+    DrawPictureText(p, 0, 0, QStringLiteral("あ字A"), Qt::black);
+  });
 }
 
 KorvaneWindow* Game::DuelWindow() const { return opener_->Opened(); }

@@ -8,6 +8,10 @@
 // pictures and one sharp-art cache, the duel window's logic (whose variables outlive its windows),
 // the zoom of both windows, and the adventure's logic and window. The duel window itself is made
 // for every duel and for the tutorial, and the album for every opening.
+//
+// Only what the title shows is made ready before it: the duel's logic is made when the first duel
+// opens, and the pictures are read when first asked for, or in the background once the title has
+// painted.
 #pragma once
 
 #include <QPointer>
@@ -77,7 +81,7 @@ class Game {
   SaveStore& Files() { return store_; }
   SoundSystem& Sound() { return *sound_; }
   Platform& GamePlatform() { return *platform_; }
-  Korvane& Duel() { return *duel_; }
+  Korvane& Duel();  // made when first needed
   ADVKorvane& Adventure() { return *adventure_; }
   ADVKorvaneWindow* Window() { return window_.get(); }
   KorvaneWindow* DuelWindow() const;
@@ -97,6 +101,7 @@ class Game {
   Game(GameSetup setup, CardTable cards);
   void WireDuel();
   void WireAdventure();
+  void ReadAheadOncePainted();
   void DuelSettled(const DuelReport& report);
 
   GameSetup setup_;

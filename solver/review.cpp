@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/rules.h"
+#include "solver/analyst.h"
 #include "solver/solver.h"
 
 namespace korvane {
@@ -72,17 +73,30 @@ std::optional<double> DuelReview::Accuracy() const {
   return static_cast<double>(playerKept) / playerMoves;
 }
 
+DuelState DealOf(const PlayedDuel& duel, const CardTable& cards) {
+  DuelModel model;
+  DuelModel::Hand player{}, enemy{};
+  for (int k = 0; k < kHandSize; ++k) {
+    player[k] = static_cast<int16_t>(duel.player[k]);
+    enemy[k] = static_cast<int16_t>(duel.enemy[k]);
+  }
+  model.Deal(player, enemy, cards);
+  return model.State;
+}
+
+PositionSolver AnalystSolver(Analyst& analyst) {
+  return [&analyst](const DuelState& s) {
+    SolveLimits limits;
+    limits.allBest = true;
+    limits.principalLine = false;
+    SolveResult r = analyst.Query(s, limits);
+    return PositionValue{r.margin, std::move(r.best)};
+  };
+}
+
 std::optional<DuelReview> ReviewDuel(const PlayedDuel& duel, const CardTable& cards,
                                      std::string* error, const PositionSolver& solve) {
-  DuelState s;
-  for (int k = 0; k < kHandSize; ++k) {
-    s.PlayerHand[k] = static_cast<int16_t>(duel.player[k]);
-    s.EnemyHand[k] = static_cast<int16_t>(duel.enemy[k]);
-  }
-  ResetBoard(s);
-  LoadHandSides(s, cards);
-  ComputeFields(s);
-  DecideFirstTurn(s);
+  DuelState s = DealOf(duel, cards);
   if ((s.Turn == TurnState::Player) != duel.playerFirst) {
     Fail(error, std::string("the hands give the first placement to the ") +
                     (s.Turn == TurnState::Player ? "player" : "enemy"));

@@ -80,6 +80,14 @@ struct PlayedDuel {
   std::vector<Placement> moves;
 };
 
+// The duel's deal: the board of a new duel with its hands, the fields and the first turn.
+DuelState DealOf(const PlayedDuel& duel, const CardTable& cards);
+
+class Analyst;
+// A PositionSolver that answers from an analyst which has solved this duel from its deal (every
+// best move proved, from its kept table): a whole review then costs little more than one solve.
+PositionSolver AnalystSolver(Analyst& analyst);
+
 // Reviews every placement. nullopt, with *error (English), when the first mover is not the one
 // the hands give or a placement cannot be made where it was recorded.
 std::optional<DuelReview> ReviewDuel(const PlayedDuel& duel, const CardTable& cards,

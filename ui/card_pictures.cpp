@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <memory>
+#include <optional>
 
 #include "engine/card_table.h"
 #include "state/data_files.h"
@@ -33,47 +35,115 @@ QString SideText(char code) {
   return QString(QChar(code));
 }
 
-}  // namespace
+// What the reader of the pictures works from: the folders (none: every picture generated) and a
+// copy of the card table for the stand-ins' side codes and names, taken when the set is made.
+struct PictureSource {
+  bool files = false;
+  QString cardDir, duelDir;
+  std::optional<CardTable> cards;
+};
 
-CardPictures::CardPictures(const CardTable* cards) { Generate(cards); }
-
-// Stand-ins are drawn only for files that are missing: drawing all of them first would hold the
-// first window back for nothing.
-CardPictures::CardPictures(const QString& dataDir, const CardTable* cards) {
-  const QString cardDir = dataDir + QStringLiteral("/cards");
-  const QString duelDir = dataDir + QStringLiteral("/duel");
-  for (int k = 0; k <= kCardBack; ++k) {
-    const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-    card_[k] = Load(cardDir, QStringLiteral("CardPic%1.png").arg(nn), kCard, kCard, kBlack,
-                    [&] { return PlaceholderCard(k, false, cards); });
-    enemyCard_[k] = Load(cardDir, QStringLiteral("ECardPic%1.png").arg(nn), kCard, kCard, kBlack,
-                         [&] { return PlaceholderCard(k, true, cards); });
-  }
-  mask_ = Load(cardDir, QStringLiteral("CardMask.png"), kCard, kCard, kWhite, PlaceholderMask);
-  myField_ = Load(duelDir, QStringLiteral("MyField.png"), kCard, kCard, kBlack,
-                  [] { return BlankImage(10, 10, qRgb(0, 0, 255)); });
-  enemyField_ = Load(duelDir, QStringLiteral("EnemyField.png"), kCard, kCard, kBlack,
-                     [] { return BlankImage(10, 10, qRgb(255, 0, 0)); });
-  cornerMask_ = Load(duelDir, QStringLiteral("CornerMask.png"), kCard, kCard, kBlack,
-                     [] { return PlaceholderCorners(false); });
-  cornerFrame_ = Load(duelDir, QStringLiteral("CornerFrame.png"), kCard, kCard, kWhite,
-                      [] { return PlaceholderCorners(true); });
-  board_ = Load(duelDir, QStringLiteral("Board.png"), 402, 402, kBlack, PlaceholderBoard);
-}
-
-QImage CardPictures::Load(const QString& dir, const QString& name, int w, int h, QRgb base,
-                          const std::function<QImage()>& fallback) {
+// A picture file laid over the colour the painting rule expects outside the shape, at w x h.
+LazyPictures::Read ReadFile(const QString& dir, const QString& name, int w, int h, QRgb base) {
   const QString path = FindFileNoCase(dir, name);
   QImage read;
-  if (path.isEmpty() || !read.load(path) || read.isNull()) {
-    missing_ << name;
-    return fallback();
-  }
-  // Any transparency is laid over the colour the painting rule expects outside the shape.
+  if (path.isEmpty() || !read.load(path) || read.isNull()) return {QImage(), true};
   QImage out = BlankImage(w, h, base);
   QPainter p(&out);
   p.drawImage(QRect(0, 0, w, h), read);
-  return out;
+  return {out, false};
+}
+
+std::shared_ptr<const PictureSource> MakeSource(const QString* dataDir, const CardTable* cards) {
+  auto source = std::make_shared<PictureSource>();
+  if (dataDir) {
+    source->files = true;
+    source->cardDir = *dataDir + QStringLiteral("/cards");
+    source->duelDir = *dataDir + QStringLiteral("/duel");
+  }
+  if (cards) source->cards = *cards;
+  return source;
+}
+
+}  // namespace
+
+CardPictures::CardPictures(const CardTable* cards) : CardPictures(nullptr, cards) {}
+
+CardPictures::CardPictures(const QString& dataDir, const CardTable* cards)
+    : CardPictures(&dataDir, cards) {}
+
+// Stand-ins are drawn only for files that are missing, and only when their picture is first
+// needed: drawing all of them first would hold the first window back for nothing.
+CardPictures::CardPictures(const QString* dataDir, const CardTable* cards)
+    : pictures_(kCount, [source = MakeSource(dataDir, cards)](int index) {
+        const CardTable* table = source->cards ? &*source->cards : nullptr;
+        const int k = index < kEnemy ? index : index - kEnemy;
+        std::function<QImage()> fallback;
+        QString dir = source->duelDir;
+        int size = kCard;
+        QRgb base = kBlack;
+        if (index < kMask) {
+          dir = source->cardDir;
+          fallback = [k, table, enemy = index >= kEnemy] {
+            return PlaceholderCard(k, enemy, table);
+          };
+        } else if (index == kMask) {
+          dir = source->cardDir;
+          base = kWhite;
+          fallback = PlaceholderMask;
+        } else if (index == kMyField || index == kEnemyField) {
+          const QRgb colour = index == kMyField ? qRgb(0, 0, 255) : qRgb(255, 0, 0);
+          fallback = [colour] { return BlankImage(10, 10, colour); };
+        } else if (index == kCornerMask || index == kCornerFrame) {
+          if (index == kCornerFrame) base = kWhite;
+          fallback = [frame = index == kCornerFrame] { return PlaceholderCorners(frame); };
+        } else {
+          size = 402;
+          fallback = PlaceholderBoard;
+        }
+        if (!source->files) return LazyPictures::Read{fallback(), false};
+        LazyPictures::Read read = ReadFile(dir, FileName(index), size, size, base);
+        if (read.missing) read.picture = fallback();
+        return read;
+      }) {}
+
+QString CardPictures::FileName(int index) {
+  if (index < kMask) {
+    const int k = index < kEnemy ? index : index - kEnemy;
+    return QStringLiteral("%1CardPic%2.png")
+        .arg(index < kEnemy ? QString() : QStringLiteral("E"))
+        .arg(k, 2, 10, QLatin1Char('0'));
+  }
+  switch (index) {
+    case kMask:
+      return QStringLiteral("CardMask.png");
+    case kMyField:
+      return QStringLiteral("MyField.png");
+    case kEnemyField:
+      return QStringLiteral("EnemyField.png");
+    case kCornerMask:
+      return QStringLiteral("CornerMask.png");
+    case kCornerFrame:
+      return QStringLiteral("CornerFrame.png");
+    default:
+      return QStringLiteral("Board.png");
+  }
+}
+
+QStringList CardPictures::Missing() const {
+  QStringList names;
+  for (int index : pictures_.Missing()) names << FileName(index);
+  return names;
+}
+
+void CardPictures::ReadAhead() const {
+  std::vector<int> order{kBoard,      kMask,        kMyField,  kEnemyField,
+                         kCornerMask, kCornerFrame, kCardBack, kEnemy + kCardBack};
+  for (int k = 0; k < kCardBack; ++k) {
+    order.push_back(k);
+    order.push_back(kEnemy + k);
+  }
+  pictures_.ReadAhead(std::move(order));
 }
 
 const QImage& CardPictures::Get(ArtRef ref) const {
@@ -83,53 +153,35 @@ const QImage& CardPictures::Get(ArtRef ref) const {
     case ArtKind::EnemyCard:
       return EnemyCard(ref.index);
     case ArtKind::Mask:
-      return mask_;
+      return Mask();
     case ArtKind::MyField:
-      return myField_;
+      return MyField();
     case ArtKind::EnemyField:
-      return enemyField_;
+      return EnemyField();
     case ArtKind::CornerMask:
-      return cornerMask_;
+      return CornerMask();
     case ArtKind::CornerFrame:
-      return cornerFrame_;
-    case ArtKind::Board:
-    case ArtKind::None:
+      return CornerFrame();
+    default:
       break;
   }
-  return board_;
+  return Board();
 }
 
+// By address: the paint logs name the picture that was drawn, not one that looks the same.
 ArtRef CardPictures::Identify(const QImage& picture) const {
-  const QImage* p = &picture;
-  if (p >= &card_.front() && p <= &card_.back()) return {ArtKind::Card, int(p - &card_.front())};
-  if (p >= &enemyCard_.front() && p <= &enemyCard_.back())
-    return {ArtKind::EnemyCard, int(p - &enemyCard_.front())};
-  const std::pair<const QImage*, ArtKind> single[] = {
-      {&board_, ArtKind::Board},           {&mask_, ArtKind::Mask},
-      {&myField_, ArtKind::MyField},       {&enemyField_, ArtKind::EnemyField},
-      {&cornerMask_, ArtKind::CornerMask}, {&cornerFrame_, ArtKind::CornerFrame}};
-  for (const auto& [image, kind] : single) {
-    if (p == image) return {kind, 0};
-  }
-  return {};
+  const std::ptrdiff_t index = &picture - pictures_.First();
+  if (index < 0 || index >= kCount) return {};
+  if (index < kEnemy) return {ArtKind::Card, int(index)};
+  if (index < kMask) return {ArtKind::EnemyCard, int(index - kEnemy)};
+  constexpr ArtKind kRest[] = {ArtKind::Mask,       ArtKind::MyField,     ArtKind::EnemyField,
+                               ArtKind::CornerMask, ArtKind::CornerFrame, ArtKind::Board};
+  return {kRest[index - kMask], 0};
 }
 
 void CardPictures::SetCard(int k, const QImage& player, const QImage& enemy) {
-  card_[Index(k)] = player.convertToFormat(QImage::Format_RGB32);
-  enemyCard_[Index(k)] = enemy.convertToFormat(QImage::Format_RGB32);
-}
-
-void CardPictures::Generate(const CardTable* cards) {
-  for (int k = 0; k <= kCardBack; ++k) {
-    card_[k] = PlaceholderCard(k, false, cards);
-    enemyCard_[k] = PlaceholderCard(k, true, cards);
-  }
-  mask_ = PlaceholderMask();
-  myField_ = BlankImage(10, 10, qRgb(0, 0, 255));
-  enemyField_ = BlankImage(10, 10, qRgb(255, 0, 0));
-  cornerMask_ = PlaceholderCorners(false);
-  cornerFrame_ = PlaceholderCorners(true);
-  board_ = PlaceholderBoard();
+  pictures_.Put(Index(k), player.convertToFormat(QImage::Format_RGB32));
+  pictures_.Put(kEnemy + Index(k), enemy.convertToFormat(QImage::Format_RGB32));
 }
 
 QImage CardPictures::PlaceholderCard(int k, bool enemy, const CardTable* cards) {

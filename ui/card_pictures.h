@@ -2,16 +2,19 @@
 // field tiles, the corner frame pair and the board image. Read from the data directory; a file
 // that is missing or unreadable is replaced by a plain generated picture of the right size, so the
 // window works the same with or without the artwork.
+//
+// Nothing is read or drawn when the set is made: each picture is read the first time it is asked
+// for, or ahead of that by ReadAhead, on a thread of its own (see ui/lazy_pictures.h). The title
+// shows none of them, so the game opens without waiting for them.
 #pragma once
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <functional>
 
 #include "engine/types.h"
 #include "state/data_files.h"
+#include "ui/lazy_pictures.h"
 #include "ui/paint_log.h"
 
 namespace korvane {
@@ -26,15 +29,15 @@ class CardPictures {
   CardPictures(const QString& dataDir, const CardTable* cards);
 
   // CardPic(k): the player's face of card k, k 0..39; 40 the back with the blue frame.
-  const QImage& Card(int k) const { return card_[Index(k)]; }
+  const QImage& Card(int k) const { return pictures_.Get(Index(k)); }
   // ECardPic(k): the enemy's face (red frame, turned 180 degrees); 40 the red back.
-  const QImage& EnemyCard(int k) const { return enemyCard_[Index(k)]; }
-  const QImage& Mask() const { return mask_; }                // CardMask
-  const QImage& MyField() const { return myField_; }          // pure blue
-  const QImage& EnemyField() const { return enemyField_; }    // pure red
-  const QImage& CornerMask() const { return cornerMask_; }    // Picture3
-  const QImage& CornerFrame() const { return cornerFrame_; }  // Picture2
-  const QImage& Board() const { return board_; }              // 402 x 402
+  const QImage& EnemyCard(int k) const { return pictures_.Get(kEnemy + Index(k)); }
+  const QImage& Mask() const { return pictures_.Get(kMask); }                // CardMask
+  const QImage& MyField() const { return pictures_.Get(kMyField); }          // pure blue
+  const QImage& EnemyField() const { return pictures_.Get(kEnemyField); }    // pure red
+  const QImage& CornerMask() const { return pictures_.Get(kCornerMask); }    // Picture3
+  const QImage& CornerFrame() const { return pictures_.Get(kCornerFrame); }  // Picture2
+  const QImage& Board() const { return pictures_.Get(kBoard); }              // 402 x 402
 
   // The picture a reference names, and the reference of one of these pictures (ArtKind::None for
   // any other image): how the paint logs name their sources.
@@ -43,8 +46,12 @@ class CardPictures {
 
   // Tests put their own pictures in.
   void SetCard(int k, const QImage& player, const QImage& enemy);
-  // Names of the files that were not found or could not be read.
-  const QStringList& Missing() const { return missing_; }
+  // Names of the files that were not found or could not be read, of those looked at so far.
+  QStringList Missing() const;
+  // Reads every picture not read yet on a thread of its own, at a low priority: the board, the
+  // mask, the tiles and the backs first, then the faces. Meanwhile any picture asked for is read
+  // at once, as without it.
+  void ReadAhead() const;
 
   // The generated stand-ins.
   static QImage PlaceholderCard(int k, bool enemy, const CardTable* cards);
@@ -53,14 +60,21 @@ class CardPictures {
   static QImage PlaceholderCorners(bool frame);
 
  private:
+  // Where each picture lies in the set: the player's faces and back, the enemy's, then the rest.
+  static constexpr int kEnemy = kCardBack + 1;
+  static constexpr int kMask = 2 * kEnemy;
+  static constexpr int kMyField = kMask + 1;
+  static constexpr int kEnemyField = kMask + 2;
+  static constexpr int kCornerMask = kMask + 3;
+  static constexpr int kCornerFrame = kMask + 4;
+  static constexpr int kBoard = kMask + 5;
+  static constexpr int kCount = kBoard + 1;
   static int Index(int k) { return k >= 0 && k <= kCardBack ? k : kCardBack; }
-  void Generate(const CardTable* cards);
-  QImage Load(const QString& dir, const QString& name, int w, int h, QRgb base,
-              const std::function<QImage()>& fallback);
+  static QString FileName(int index);
 
-  std::array<QImage, kCardKinds + 1> card_, enemyCard_;
-  QImage mask_, myField_, enemyField_, cornerMask_, cornerFrame_, board_;
-  QStringList missing_;
+  CardPictures(const QString* dataDir, const CardTable* cards);
+
+  LazyPictures pictures_;
 };
 
 }  // namespace korvane

@@ -61,6 +61,16 @@ struct PaintOp {
   QPoint at;
   QString text;
   QColor colour;
+
+  // An operation on a picture: a sprite, a combination or the board put back.
+  static PaintOp OnArt(Kind kind, ArtRef art, RasterOp op, const QRect& rect) {
+    PaintOp o;
+    o.kind = kind;
+    o.art = art;
+    o.op = op;
+    o.rect = rect;
+    return o;
+  }
 };
 
 // Lines of text drawn over everything, clipped to a box: the message being typed.

@@ -1,4 +1,6 @@
 // The town map: hot spots, hover texts, entering a place, the player's house and the return.
+#include <QFile>
+
 #include "adv_test_support.h"
 
 namespace korvane {
@@ -165,7 +167,7 @@ TEST_F(AdventureTest, EnteringAPlaceZoomsAndShowsWhoLivesThere) {
   // The zoom: the top left of the picture shows the top left of the hot spot's piece.
   const QRect spot = kClickerRects[1].Pixels();
   EXPECT_EQ(QColor(adv->Picture1().pixel(0, 0)).rgb(),
-            QColor(adv->Pictures().town.pixel(spot.topLeft())).rgb());
+            QColor(adv->Pictures().Town().pixel(spot.topLeft())).rgb());
   // The box is light: every channel at least 235 where no text is drawn.
   const QRect box = adv->MessageLabelRect().Pixels();
   const QColor light = adv->Picture1().pixel(box.right() - 1, box.bottom() - 1);
@@ -302,6 +304,45 @@ TEST_F(AdventureTest, OldHouseSaveWritesItsVariantOrTellsTheFailure) {
   EXPECT_FALSE(other.SaveGameOldHouse());
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].Line().startsWith(QStringLiteral("セーブ失敗|")));
+}
+
+// The pictures are read when first asked for, each from its file or else generated at its size;
+// copies share them, and reading ahead on another thread gives the same pictures.
+TEST(AdventurePicturesTest, ReadWhenAskedForWithGeneratedOnesForMissingOrDamagedFiles) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkpath("adventure"));
+  const QString folder = dir.path() + "/adventure/";
+  QFile bad(folder + "Town.png");
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("not a picture");
+  bad.close();
+  QImage logo(302, 189, QImage::Format_RGB32);
+  logo.fill(qRgb(200, 10, 10));
+  ASSERT_TRUE(logo.save(folder + "logo.PNG"));  // names matched without case
+  QImage small(50, 50, QImage::Format_RGB32);
+  small.fill(qRgb(10, 10, 200));
+  ASSERT_TRUE(small.save(folder + "PlayerPic1.png"));
+
+  const AdventurePictures generated = PlaceholderPictures();
+  const AdventurePictures read = LoadAdventurePictures(dir.path());
+  const AdventurePictures copy = read;
+  EXPECT_EQ(&copy.Town(), &read.Town());
+  EXPECT_EQ(read.Town().size(), QSize(kPictureWidth, kPictureHeight));
+  EXPECT_EQ(read.Town().format(), QImage::Format_RGB32);
+  EXPECT_EQ(read.Town(), generated.Town());
+  EXPECT_EQ(read.Logo().pixel(150, 90), qRgb(200, 10, 10));
+  EXPECT_EQ(read.LogoEnglish(), read.Logo());  // the English logo falls back on the Japanese
+  EXPECT_EQ(read.Player(1).size(), QSize(100, 100));
+  EXPECT_EQ(read.Player(1).pixel(50, 50), qRgb(10, 10, 200));
+  EXPECT_EQ(read.Player(0), generated.Player(0));
+  EXPECT_EQ(read.LightTile(), generated.LightTile());
+
+  const AdventurePictures ahead = LoadAdventurePictures(dir.path());
+  ahead.ReadAhead();
+  for (int i = 5; i >= 0; --i) EXPECT_EQ(ahead.Opponent(i), generated.Opponent(i)) << i;
+  EXPECT_EQ(ahead.Player(1), read.Player(1));
+  EXPECT_EQ(ahead.Town(), read.Town());
+  EXPECT_EQ(ahead.LogoEnglish(), read.LogoEnglish());
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ QImage Replay(const ADVKorvane& adv) {
   static const CardPictures noCards;
   const SharpArt noSharpArt(noCards, QString());
   QImage out = PaintLogAt(adv.Picture1Log(), {kPictureWidth, kPictureHeight}, noSharpArt, 1.0,
-                          {&adv.Pictures().town, &adv.Pictures().lightTile});
+                          {&adv.Pictures().Town(), &adv.Pictures().LightTile()});
   QPainter p(&out);
   PaintLines(p, adv.Picture1Log().Lines());
   return out;

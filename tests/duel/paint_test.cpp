@@ -265,17 +265,49 @@ TEST_F(PaintTest, PicturesFromFilesWithPlaceholdersForMissingOrDamagedOnes) {
   bad.close();
   BlankImage(40, 40, qRgb(0, 0, 255)).save(dir.path() + "/duel/MyField.png");
   CardPictures read(dir.path(), &cards);
+  // Each picture is read when it is first asked for, and only then counted as missing.
+  EXPECT_TRUE(read.Missing().isEmpty());
   EXPECT_EQ(read.Card(3).pixel(40, 40), qRgb(10, 200, 30));  // name matched without case
   EXPECT_EQ(read.Card(3).format(), QImage::Format_RGB32);
   EXPECT_EQ(read.MyField().size(), QSize(80, 80));
   EXPECT_EQ(read.Board().size(), QSize(402, 402));  // damaged: the generated board
-  EXPECT_TRUE(read.Missing().contains("Board.png"));
-  EXPECT_TRUE(read.Missing().contains("CardPic04.png"));
-  EXPECT_FALSE(read.Missing().contains("CardPic03.png"));
+  EXPECT_EQ(read.Board().pixel(5, 5), CardPictures::PlaceholderBoard().pixel(5, 5));
+  EXPECT_EQ(read.Missing(), QStringList{"Board.png"});
   // The generated pictures keep the painting rule: black outside the card, white outside the mask.
   EXPECT_EQ(read.Card(4).pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(read.Card(4), CardPictures::PlaceholderCard(4, false, &cards));
   EXPECT_EQ(read.Mask().pixel(0, 0), qRgb(255, 255, 255));
   EXPECT_EQ(read.Mask().pixel(40, 40), qRgb(0, 0, 0));
+  EXPECT_TRUE(read.Missing().contains("CardPic04.png"));
+  EXPECT_TRUE(read.Missing().contains("CardMask.png"));
+  EXPECT_FALSE(read.Missing().contains("CardPic03.png"));
+  EXPECT_FALSE(read.Missing().contains("ECardPic04.png"));  // not looked at yet
+
+  // Read ahead on a thread of its own while this one asks for the same pictures from the other
+  // end: each comes out as read on demand, and the paint logs still name them.
+  CardPictures ahead(dir.path(), &cards);
+  ahead.ReadAhead();
+  for (int k = kCardBack; k >= 0; --k) {
+    ASSERT_EQ(ahead.EnemyCard(k), read.EnemyCard(k)) << k;
+    ASSERT_EQ(ahead.Card(k), read.Card(k)) << k;
+    EXPECT_EQ(ahead.Identify(ahead.EnemyCard(k)), (ArtRef{ArtKind::EnemyCard, k}));
+  }
+  for (ArtKind kind : {ArtKind::Mask, ArtKind::MyField, ArtKind::EnemyField, ArtKind::CornerMask,
+                       ArtKind::CornerFrame, ArtKind::Board}) {
+    EXPECT_EQ(ahead.Get({kind, 0}), read.Get({kind, 0}));
+    EXPECT_EQ(ahead.Identify(ahead.Get({kind, 0})), (ArtRef{kind, 0}));
+  }
+  EXPECT_EQ(ahead.Identify(read.Board()), ArtRef{});
+  // Every file was looked at by now: all but the two good ones are missing.
+  EXPECT_EQ(ahead.Missing().size(), 2 * (kCardBack + 1) + 6 - 2);
+  EXPECT_FALSE(ahead.Missing().contains("MyField.png"));
+
+  // A new set put in place keeps the pictures where they were: references stay good.
+  const QImage& third = ahead.Card(3);
+  ahead = CardPictures(&cards);
+  EXPECT_EQ(&ahead.Card(3), &third);
+  EXPECT_EQ(third, CardPictures::PlaceholderCard(3, false, &cards));
+  EXPECT_TRUE(ahead.Missing().isEmpty());
 }
 
 }  // namespace

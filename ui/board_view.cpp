@@ -1,0 +1,136 @@
+#include "ui/board_view.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "ui/duel_painter.h"
+#include "ui/fonts.h"
+#include "ui/log_painter.h"
+#include "ui/picture_view.h"
+#include "ui/sharp_art.h"
+#include "ui/view_zoom.h"
+
+namespace korvane {
+namespace {
+
+// Where the duel window puts the board and the hands while a duel runs (1x pixels).
+constexpr QRect kField{88, 0, 406, 406};
+QRect EnemyHandRect(int i) { return {0, 80 * i, 81, 81}; }
+QRect PlayerHandRect(int i) { return {502, 81 * i + 3, 81, 81}; }
+
+}  // namespace
+
+BoardView::BoardView(QWidget* parent, const SharpArt& art) : QWidget(parent), art_(art) {
+  setAutoFillBackground(true);
+  QPalette grey = palette();
+  grey.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(grey);
+  field_ = new PictureView(
+      this, [this]() -> const QImage& { return board_; }, 2);
+  field_->Sharp = [this](double scale) { return Sharp(boardLog_, board_, scale); };
+  field_->Revision = [this] { return boardLog_.Revision(); };
+  field_->OnPress = [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint p) {
+    if (p.x() < 0 || p.y() < 0 || p.x() >= 400 || p.y() >= 400 || !OnSquare) return;
+    OnSquare(p.x() / 80 + 1, p.y() / 80 + 1);
+  };
+  field_->OnOverlay = [this](QPainter& p) { PaintBoardMarks(p); };
+  for (int i = 0; i < kHandSize; ++i) {
+    enemyHand_[i] = new PictureView(this, [this, i]() -> const QImage& { return enemyPic_[i]; });
+    enemyHand_[i]->Sharp = [this, i](double s) { return Sharp(enemyLog_[i], enemyPic_[i], s); };
+    enemyHand_[i]->Revision = [this, i] { return enemyLog_[i].Revision(); };
+    playerHand_[i] = new PictureView(this, [this, i]() -> const QImage& { return playerPic_[i]; });
+    playerHand_[i]->Sharp = [this, i](double s) { return Sharp(playerLog_[i], playerPic_[i], s); };
+    playerHand_[i]->Revision = [this, i] { return playerLog_[i].Revision(); };
+    playerHand_[i]->OnPress = [this, i](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+      if (OnHand) OnHand(i);
+    };
+    playerHand_[i]->OnOverlay = [this, i](QPainter& p) {
+      if (selected_ != i) return;
+      p.setPen(QPen(QColor(255, 255, 0), 4));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(QRect(2, 2, 76, 76));
+    };
+  }
+  SetPosition(state_);
+  Layout();
+}
+
+void BoardView::SetPosition(const DuelState& s) {
+  state_ = s;
+  PaintBoardState(board_, &boardLog_, art_.Small(), s);
+  for (int i = 0; i < kHandSize; ++i) {
+    PaintHandCard(playerPic_[i], &playerLog_[i], art_.Small(), s.PlayerHand[i], false);
+    PaintHandCard(enemyPic_[i], &enemyLog_[i], art_.Small(), s.EnemyHand[i], true);
+    // A placed card's picture is hidden, as in the duel.
+    playerHand_[i]->setVisible(!s.PlayerPlayed[i] && IsValidCardId(s.PlayerHand[i]));
+    enemyHand_[i]->setVisible(!s.EnemyPlayed[i] && IsValidCardId(s.EnemyHand[i]));
+    playerHand_[i]->update();
+    enemyHand_[i]->update();
+  }
+  field_->update();
+}
+
+void BoardView::SetMarks(std::vector<Mark> marks) {
+  marks_ = std::move(marks);
+  field_->update();
+}
+
+void BoardView::SetSelectedSlot(int slot) {
+  selected_ = slot;
+  for (PictureView* v : playerHand_) v->update();
+}
+
+void BoardView::SetCursor(std::optional<std::pair<int, int>> square) {
+  cursor_ = square;
+  field_->update();
+}
+
+void BoardView::SetZoom(double zoom) {
+  if (zoom <= 0) return;
+  zoom_ = zoom;
+  Layout();
+}
+
+void BoardView::Layout() {
+  setFixedSize(ZoomRect(QRect(QPoint(0, 0), kSize), zoom_).size());
+  field_->setGeometry(ZoomRect(kField, zoom_));
+  field_->SetZoom(zoom_);
+  for (int i = 0; i < kHandSize; ++i) {
+    enemyHand_[i]->setGeometry(ZoomRect(EnemyHandRect(i), zoom_));
+    playerHand_[i]->setGeometry(ZoomRect(PlayerHandRect(i), zoom_));
+    enemyHand_[i]->SetZoom(zoom_);
+    playerHand_[i]->SetZoom(zoom_);
+  }
+}
+
+QImage BoardView::Sharp(const PaintLog& log, const QImage& small, double scale) const {
+  if (!log.Complete()) return {};
+  return PaintLogAt(log, small.size(), art_, scale);
+}
+
+void BoardView::PaintBoardMarks(QPainter& p) const {
+  p.save();
+  p.setBrush(Qt::NoBrush);
+  for (const Mark& m : marks_) {
+    const QRect r(80 * (m.column - 1), 80 * (m.row - 1), 80, 80);
+    p.setPen(QPen(m.colour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(r.adjusted(2, 2, -3, -3));
+    if (m.tag.isEmpty()) continue;
+    const QRect tag(r.x() + 10, r.y() + 50, 60, 16);
+    p.fillRect(tag, m.colour);
+    p.setFont(GothicFont(11, true));
+    p.setPen(Qt::white);
+    p.drawText(tag, Qt::AlignCenter, m.tag);
+  }
+  if (cursor_) {
+    const QRect r =
+        QRect(80 * (cursor_->first - 1), 80 * (cursor_->second - 1), 80, 80).adjusted(8, 8, -9, -9);
+    p.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(r);
+    p.setPen(QPen(Qt::white, 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(r);
+  }
+  p.restore();
+}
+
+}  // namespace korvane
