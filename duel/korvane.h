@@ -179,18 +179,18 @@ class Korvane {
   // game sets the player's choice, so that the rules keep their own timing wherever nobody asks.
   bool ScoreShown = false;
   bool PreviewShown = false;
-  // The player switched one of them (by key); the game remembers both through OnHelpChosen.
-  void ToggleScore();
-  void TogglePreview();
-  std::function<void(bool score, bool preview)> OnHelpChosen;
   // With the score shown, a duel that has just ended shows its outcome first: the line stays
   // kResultLineMs, or until DismissResult (a click or a key), and only then do the counters move
   // and the result's messages come. Outside this pause it is empty.
   std::optional<DuelOutcome> ResultLine;
   void DismissResult();
-  // The enemy's card that went down face down at once with its last placement: its face shows
-  // only for a moment, so the score names it until the next placement.
+  // The enemy's card that went down face down at once with its last placement, and when: the
+  // view shows its face for a moment and the score names it until the next placement.
   std::optional<int> EnemyAtOnce;
+  int64_t EnemyAtOnceSince = 0;
+  // The player may be shown what placing the selected card would do: the player's turn of a
+  // running duel outside the tutorial, a card chosen, nothing waiting for an answer.
+  bool PreviewAllowed() const;
 
   // --- The move hint (korvane_hint.cpp) ---
   // The best move for the player: a hand slot and a square, marked by the view until the

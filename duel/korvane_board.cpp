@@ -145,7 +145,10 @@ void Korvane::EnemyPlaces(int slot, int c, int r) {
   StartFlips(report.flips);
   PositionChanged();
   EnemyAtOnce.reset();
-  if (report.flippedAtOnce && IsValidSlot(slot)) EnemyAtOnce = Duel.EnemyHand[slot];
+  if (report.flippedAtOnce && IsValidSlot(slot)) {
+    EnemyAtOnce = Duel.EnemyHand[slot];
+    EnemyAtOnceSince = Clock();
+  }
   if (IsPlayable(c, r)) EnemyMark = BoardSquare{c, r};
   SyncPlayedHands();
   DrawBoard();
@@ -230,16 +233,10 @@ void Korvane::TogglePace() {
   if (OnPaceChosen) OnPaceChosen(DuelPace);
 }
 
-void Korvane::ToggleScore() {
-  ScoreShown = !ScoreShown;
-  // Without the score there is no result line: a line still up gives way to the messages.
-  if (!ScoreShown) DismissResult();
-  if (OnHelpChosen) OnHelpChosen(ScoreShown, PreviewShown);
-}
-
-void Korvane::TogglePreview() {
-  PreviewShown = !PreviewShown;
-  if (OnHelpChosen) OnHelpChosen(ScoreShown, PreviewShown);
+bool Korvane::PreviewAllowed() const {
+  return PreviewShown && open_ && Ctl.Field.Visible && game_.TutorialMode == 0 && !asking_ &&
+         !settling_ && !enemyMoving_ && Duel.Turn == TurnState::Player &&
+         IsValidSlot(Duel.SelectedSlot) && !Duel.PlayerPlayed[Duel.SelectedSlot];
 }
 
 void Korvane::DismissResult() {
