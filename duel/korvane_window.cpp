@@ -157,7 +157,7 @@ void KorvaneWindow::BuildBoard(QWidget* stage) {
     };
     pHand_[i]->Revision = [this, i] { return logic_.PHandLog[i].Revision(); };
     pHand_[i]->OnPress = [this, i](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-      Forward([&] { logic_.PHand_Click(i); });
+      Forward([&] { logic_.ResultLine ? logic_.DismissResult() : logic_.PHand_Click(i); });
     };
   }
 }

@@ -259,3 +259,28 @@ TEST(DuelViewsTest, BackspaceGivesBackOneToFourTakenCards) {
 
 }  // namespace
 }  // namespace korvane::testing
+
+namespace korvane::testing {
+namespace {
+
+TEST(DuelViewsTest, AnEnemyCardPlacedFaceDownIsNamedUntilTheNextPlacement) {
+  Rig rig;
+  Korvane& k = rig.k;
+  rig.Give(0, {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {10, 2}});
+  rig.Open(kShindo);
+  ASSERT_NO_FATAL_FAILURE(rig.StartDuel());
+  int64_t now = 5000;
+  k.Clock = [&now] { return now; };
+  // The player's home lies in the player's field: the enemy's card goes down face down there.
+  k.EnemyPlaces(0, 3, 5);
+  ASSERT_EQ(k.Duel.BoardCard[3][5], kFlippedEnemyCard);
+  EXPECT_EQ(k.EnemyAtOnce, std::optional<int>(k.Duel.EnemyHand[0]));
+  EXPECT_EQ(k.EnemyAtOnceSince, 5000);
+  // A card that lands face up names nothing.
+  k.EnemyPlaces(1, 3, 2);
+  ASSERT_NE(k.Duel.BoardCard[3][2], kFlippedEnemyCard);
+  EXPECT_FALSE(k.EnemyAtOnce);
+}
+
+}  // namespace
+}  // namespace korvane::testing
