@@ -157,7 +157,7 @@ void PaintAtOnceFace(QPainter& p, BoardSquare square, const QImage& face) {
   const QRect sq = SquareRect(square.column, square.row);
   p.drawImage(sq, face);
   p.save();
-  const QRectF tag(sq.left() + 10, sq.top() + 32, 60, 16);
+  const QRectF tag(sq.left() + 5, sq.top() + 32, 70, 16);
   Panel(p, tag, 230);
   p.setFont(GothicFont(11, true));
   p.setPen(QColor(255, 230, 150));

@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>相手の「%1」は伏せて置かれた</source>
-        <translation>Their %1 went down face down</translation>
+        <translation>Their %1 was placed face down</translation>
     </message>
     <message>
         <source>押す：試しに見る&#x3000;ダブルクリック/Enter：手札に取る&#x3000;矢印：選ぶ&#x3000;Backspace：取り直す</source>

@@ -300,6 +300,22 @@ void HelpShots(const QString& data, double z, const QString& tag) {
   k.Hint = Korvane::HintMark{slot, BoardSquare{3, 3}, true};
   shot("help_hint_selected");
   k.Hint.reset();
+  // An enemy card put into the player's field: its face shows for a moment, and the score names
+  // it. The square is given to the player's field for the picture (the board has none free).
+  int enemySlot = 0;
+  while (enemySlot < kHandSize && k.Duel.EnemyPlayed[enemySlot]) ++enemySlot;
+  for (int r = 1; r <= kBoardSize && enemySlot < kHandSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      if (IsPlayable(c, r) && k.Duel.BoardCard[c][r] == kEmptySquare) {
+        k.Duel.PlayerFieldMap[c][r] = 1;
+        k.EnemyPlaces(enemySlot, c, r);
+        r = kBoardSize;
+        break;
+      }
+    }
+  }
+  for (int i = 0; i < 20; ++i) k.FlipAnime_Timer();
+  shot("help_enemy_face_down");
   w->SetHoverSquare(std::nullopt);
   test::DuelActions(k).Finish(
       test::Board("  a  "
