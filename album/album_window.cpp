@@ -13,6 +13,7 @@
 #include "album/album.h"
 #include "ui/card_pictures.h"
 #include "ui/fonts.h"
+#include "ui/rules_page.h"
 #include "ui/sharp_art.h"
 #include "ui/view_zoom.h"
 
@@ -395,6 +396,9 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_End:
       bar->setValue(bar->maximum());
+      break;
+    case Qt::Key_F3:  // the rules at a glance, as in the duel
+      ShowRulesPage(this, pictures_, &cards_, zoom_);
       break;
     default:
       QDialog::keyPressEvent(event);  // Esc closes

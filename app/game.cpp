@@ -135,7 +135,10 @@ void Game::WireDuel() {
   duel.SetAdventureMusic(&adventure_->Music());
   // The pace of the duels is the player's own choice, remembered beside the settings.
   if (setup_.preferences) {
-    duel.DuelPace = setup_.preferences->Load().pace;
+    const Preferences prefs = setup_.preferences->Load();
+    duel.DuelPace = prefs.pace;
+    duel.ScoreShown = prefs.score;  // the views' help, each switched off in the preferences
+    duel.PreviewShown = prefs.preview;
     duel.OnPaceChosen = [this](Pace pace) {
       Preferences chosen = setup_.preferences->Load();
       chosen.pace = pace;

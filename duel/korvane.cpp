@@ -97,6 +97,8 @@ void Korvane::Form_Load() {
   settling_ = asking_ = enemyMoving_ = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  EnemyAtOnce.reset();
+  ResultLine.reset();
   PositionChanged();
 
   // A fresh random sequence for this opening, from the clock; the selection is cleared.
@@ -161,6 +163,11 @@ bool Korvane::Form_Unload() {
   if (!open_) return true;
   // The result is being shown, or the question is already up: that is finished first.
   if (settling_ || asking_) return false;
+  // The duel has been decided and its line is up: the messages come first, at once.
+  if (ResultLine) {
+    resultDismissed_ = true;
+    return false;
+  }
 
   // Closing a running duel is a perfect loss.
   auto duelInProgress = [this] {
@@ -234,6 +241,8 @@ void Korvane::SetUpDuel() {
   ClearFlipClocks();
   thinkingSince_.reset();
   EnemyMark.reset();
+  EnemyAtOnce.reset();
+  ResultLine.reset();
   PositionChanged();
   ResetCanvas();
   Ctl.Field.Visible = true;
@@ -280,6 +289,7 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   Ctl.Thinking.Visible = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  EnemyAtOnce.reset();
   PositionChanged();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();

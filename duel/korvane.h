@@ -81,6 +81,9 @@ constexpr int kThinkMs = 600;
 constexpr int kNormalFlipFrameMs = 40;
 constexpr int kFastFlipFrameMs = 10;
 
+// How long the result line stays before the result's messages, unless a click or key ends it.
+constexpr int kResultLineMs = 1500;
+
 // The flip animation's clock of each square, [c][r].
 using ClockMap = std::array<std::array<double, kBoardSize + 1>, kBoardSize + 1>;
 
@@ -130,6 +133,11 @@ class Korvane {
   void CardPic_DblClick(int index);
   void VScroll1_Change(int value);
   void Command2_Click();  // "選び直す"
+  // The way back with one to four cards taken (or only a preview shown), which "選び直す" gives
+  // only once all five are: the chosen cards go back to the collection and the hand empties, as
+  // "選び直す" does. Only while the list waits for the player, never in the tutorial.
+  bool CanGiveBackChosen() const;
+  void ChooseAgain();
   void Command1_Click();  // "勝負！"
 
   // --- Board, hands, flips, the enemy and the result (korvane_board.cpp) ---
@@ -167,6 +175,24 @@ class Korvane {
   std::function<void(Pace)> OnPaceChosen;
   // The square of the enemy's last card, marked by the view until the player places again.
   std::optional<BoardSquare> EnemyMark;
+
+  // --- The views' help (korvane_board.cpp) ---
+  // The live score with the result line, and the preview of a placement. Both are off until the
+  // game sets the player's choice, so that the rules keep their own timing wherever nobody asks.
+  bool ScoreShown = false;
+  bool PreviewShown = false;
+  // With the score shown, a duel that has just ended shows its outcome first: the line stays
+  // kResultLineMs, or until DismissResult (a click or a key), and only then do the counters move
+  // and the result's messages come. Outside this pause it is empty.
+  std::optional<DuelOutcome> ResultLine;
+  void DismissResult();
+  // The enemy's card that went down face down at once with its last placement, and when: the
+  // view shows its face for a moment and the score names it until the next placement.
+  std::optional<int> EnemyAtOnce;
+  int64_t EnemyAtOnceSince = 0;
+  // The player may be shown what placing the selected card would do: the player's turn of a
+  // running duel outside the tutorial, a card chosen, nothing waiting for an answer.
+  bool PreviewAllowed() const;
 
   // --- The move hint (korvane_hint.cpp) ---
   // The best move for the player: a hand slot and a square, marked by the view until the
@@ -281,8 +307,11 @@ class Korvane {
   int NextFreeSlot() const;
   int ChosenCount() const;
   void ShowWayOutIfShort();
+  void GiveBackChosen();  // the body of "選び直す"
   void SyncPlayedHands();
   int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
+  // The counters, the transfers and their messages, and the reset: the settled duel's end.
+  void FinishDuel(const DuelOutcome& out);
   // Tells the duel that has just ended (settled, or forfeited with the board as it stands) to
   // the statistics and the record; the tutorial tells nothing.
   void Report(const DuelReport& report);
@@ -309,6 +338,9 @@ class Korvane {
 
   // When the enemy showed its label for the move it is thinking about.
   std::optional<int64_t> thinkingSince_;
+  // When the result line came up, and whether the player has already dismissed it.
+  int64_t resultSince_ = 0;
+  bool resultDismissed_ = false;
 
   std::shared_ptr<Analyst> analyst_;
   SeededRandom mistakes_{1};

@@ -127,6 +127,7 @@ void Korvane::PlaceOnSquare(int c, int r) {
   StartFlips(Model.Place(false, c, r).flips);
   PositionChanged();  // the hint's mark goes with the move
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
+  EnemyAtOnce.reset();
   SyncPlayedHands();
   DrawBoard();
   // The analyst works the new position out while the enemy thinks.
@@ -140,8 +141,14 @@ void Korvane::PlaceOnSquare(int c, int r) {
 
 void Korvane::EnemyPlaces(int slot, int c, int r) {
   Duel.SelectedSlot = static_cast<int16_t>(slot);
-  StartFlips(Model.Place(true, c, r).flips);
+  const MoveReport report = Model.Place(true, c, r);
+  StartFlips(report.flips);
   PositionChanged();
+  EnemyAtOnce.reset();
+  if (report.flippedAtOnce && IsValidSlot(slot)) {
+    EnemyAtOnce = Duel.EnemyHand[slot];
+    EnemyAtOnceSince = Clock();
+  }
   if (IsPlayable(c, r)) EnemyMark = BoardSquare{c, r};
   SyncPlayedHands();
   DrawBoard();
@@ -256,46 +263,77 @@ void Korvane::TogglePace() {
   if (OnPaceChosen) OnPaceChosen(DuelPace);
 }
 
+bool Korvane::PreviewAllowed() const {
+  return PreviewShown && open_ && Ctl.Field.Visible && game_.TutorialMode == 0 && !asking_ &&
+         !settling_ && !enemyMoving_ && Duel.Turn == TurnState::Player &&
+         IsValidSlot(Duel.SelectedSlot) && !Duel.PlayerPlayed[Duel.SelectedSlot];
+}
+
+void Korvane::DismissResult() {
+  if (!ResultLine) return;
+  resultDismissed_ = true;
+  // The line has been read: the messages follow now, not at the next tick.
+  if (!enemyMoving_ && !asking_) SettleDuel();
+}
+
 void Korvane::SettleDuel() {
   if (!open_ || settling_) return;
+  if (ResultLine) {
+    // The duel has been decided already; its line stays up for a while.
+    if (!resultDismissed_ && Clock() - resultSince_ < kResultLineMs) return;
+    const DuelOutcome out = *ResultLine;
+    ResultLine.reset();
+    FinishDuel(out);
+    return;
+  }
   const std::optional<DuelOutcome> out = EndTest(Duel);
   if (!out) return;
-  DuelReport report{OpponentIndex(), out->result, out->PlayerScore, out->EnemyScore, false, 0, 0};
+  if (ScoreShown && game_.TutorialMode == 0) {
+    ResultLine = *out;
+    resultSince_ = Clock();
+    resultDismissed_ = false;
+    return;
+  }
+  FinishDuel(*out);
+}
+
+void Korvane::FinishDuel(const DuelOutcome& out) {
+  DuelReport report{OpponentIndex(), out.result, out.PlayerScore, out.EnemyScore, false, 0, 0};
   {
     FlagScope settling(settling_);
     // No card changes hands against 速水 結, nor in a practice duel.
     const bool hayami = OpponentIndex() == kHayami || Practice;
-    if (out->result == DuelResult::PlayerWon) {
+    if (out.result == DuelResult::PlayerWon) {
       AddTo(game_.SeriesWins, 1);
       bool card15 = false;
       for (int16_t id : Duel.PlayerHand) card15 = card15 || id == 15;
       int held15 = 0;
       for (int p = 0; p < kPersons; ++p) held15 += game_.Collections[p][15];
-      if (out->PlayerScore == 5 && out->EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
+      if (out.PlayerScore == 5 && out.EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
           held15 == 0 && OpponentIndex() == kTakahara && !Practice) {
         game_.SeriesWins = -1;
       }
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, -(s + 1))) report.CardsWon += TransferCard(true, s);
       }
-    } else if (out->result == DuelResult::EnemyWon) {
+    } else if (out.result == DuelResult::EnemyWon) {
       AddTo(game_.SeriesLosses, 1);
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, s + 1)) report.CardsLost += TransferCard(false, s);
       }
     }
-    if (Practice && out->result != DuelResult::Draw) {
+    if (Practice && out.result != DuelResult::Draw) {
       if (Changed) Changed();
       platform_.ShowOk(
           QCoreApplication::translate("Practice", "練習試合"),
-          (out->result == DuelResult::PlayerWon
+          (out.result == DuelResult::PlayerWon
                ? QCoreApplication::translate("Practice", "勝ち %1 対 %2")
                : QCoreApplication::translate("Practice", "負け %1 対 %2"))
-                  .arg(out->PlayerScore)
-                  .arg(out->EnemyScore) +
+                  .arg(out.PlayerScore)
+                  .arg(out.EnemyScore) +
               QCoreApplication::translate("Practice", "\n（練習試合なのでカードは移りません）"));
     }
-    if (out->result == DuelResult::Draw) {
+    if (out.result == DuelResult::Draw) {
       AddTo(game_.SeriesDraws, 1);
       if (Changed) Changed();
       platform_.ShowOk(QStringLiteral("End of the Game"),

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "duel/korvane.h"
 #include "duel/korvane_keys.h"
@@ -51,10 +52,16 @@ class KorvaneWindow : public QWidget {
   ReviewOpener OnReview;
   void OpenReview();
   static constexpr QRect kReviewButton{2, 336, 44, 30};
+  // The square the pointer is over on the board, for the placement preview (tests set it).
+  void SetHoverSquare(std::optional<BoardSquare> square);
+  // The rules page (F3), over the window.
+  void OpenRules();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;  // duel/korvane_keys.cpp
+  void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
@@ -67,6 +74,10 @@ class KorvaneWindow : public QWidget {
   void BuildTimers();
   void NameControls();
   void FollowZoomAndMarks();
+  // The view's extras (duel/korvane_window_extras.cpp).
+  void BuildExtras(QWidget* stage);
+  void MirrorExtras();
+  void PaintBoardExtras(QPainter& p);
 
   Korvane& logic_;
   DuelKeys keys_{logic_};
@@ -90,6 +101,11 @@ class KorvaneWindow : public QWidget {
   QPointer<QWidget> album_;
   QPushButton* reviewButton_ = nullptr;
   QPointer<QWidget> review_;
+  QPointer<QWidget> rules_;
+  QLabel* deckLine_ = nullptr;  // the deck selection's instruction
+  std::optional<BoardSquare> hover_;
+  bool fieldWasShown_ = false;
+  bool atOnceRepaint_ = false;  // a repaint waits for the end of an enemy card's face
   QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
 };
 

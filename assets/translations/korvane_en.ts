@@ -567,6 +567,14 @@ The damaged file was kept as %1.</translation>
         <source>いま何かが起こる場所の印を出す / 消す</source>
         <translation>Show / hide the marks on the places where something happens now</translation>
     </message>
+    <message>
+        <source>取ったカードを戻す（1～4枚でも。「選び直す」と同じ）</source>
+        <translation>Put the taken cards back (any number; as “Choose again” does)</translation>
+    </message>
+    <message>
+        <source>ルールの早見（辺の記号と裏返り）</source>
+        <translation>The rules at a glance (side codes and flipping)</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -2384,6 +2392,120 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>前の問題</source>
         <translation>Previous puzzle</translation>
+    </message>
+</context>
+<context>
+    <name>DuelViews</name>
+    <message>
+        <source>勝ち %1 対 %2</source>
+        <translation>Won %1 to %2</translation>
+    </message>
+    <message>
+        <source>負け %1 対 %2</source>
+        <translation>Lost %1 to %2</translation>
+    </message>
+    <message>
+        <source>引き分け %1 対 %2</source>
+        <translation>Draw, %1 to %2</translation>
+    </message>
+    <message>
+        <source>あなた %1 − %2 相手</source>
+        <translation>You %1 – %2 Them</translation>
+    </message>
+    <message>
+        <source>あなたの番</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>相手の番</source>
+        <translation>Their turn</translation>
+    </message>
+    <message>
+        <source>相手の「%1」は伏せて置かれた</source>
+        <translation>Their %1 was placed face down</translation>
+    </message>
+    <message>
+        <source>押す：試しに見る&#x3000;ダブルクリック/Enter：手札に取る&#x3000;矢印：選ぶ&#x3000;Backspace：取り直す</source>
+        <translation>Click: try in hand · Double-click/Enter: take · Arrows: move · Backspace: put back</translation>
+    </message>
+    <message>
+        <source>お試し</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>すぐ裏返る</source>
+        <translation>Face down</translation>
+    </message>
+    <message>
+        <source>自分のも裏に</source>
+        <translation>Yours flips</translation>
+    </message>
+    <message>
+        <source>伏せ</source>
+        <translation>Face down</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>ルールの早見</source>
+        <translation>The rules at a glance</translation>
+    </message>
+    <message>
+        <source>Esc・F3・クリックで閉じる</source>
+        <translation>Esc, F3 or a click closes</translation>
+    </message>
+    <message>
+        <source>カードの辺の記号（上の辺の例。青は陣地になるマス）</source>
+        <translation>The codes on a card’s sides (shown on the top side; blue: the squares it claims)</translation>
+    </message>
+    <message>
+        <source>S（スプリット）</source>
+        <translation>S (split)</translation>
+    </message>
+    <message>
+        <source>2つ前のマスだけを陣地にする。すぐ前のマスは飛び越す。</source>
+        <translation>Claims only the square two ahead, jumping the square just ahead.</translation>
+    </message>
+    <message>
+        <source>A（アーク）</source>
+        <translation>A (arc)</translation>
+    </message>
+    <message>
+        <source>すぐ前と、その左右のななめ前の3マスを陣地にする。</source>
+        <translation>Claims the square just ahead and the two squares diagonally ahead.</translation>
+    </message>
+    <message>
+        <source>B（ボム）</source>
+        <translation>B (bomb)</translation>
+    </message>
+    <message>
+        <source>陣地は作らない。置いたとき、2つ前を中心にした十字の5マスのカードを、自分のものも相手のものも裏返す（すぐ裏返った時は爆発しない）。</source>
+        <translation>Claims nothing. When the card is placed, every card on the cross of five squares centred two ahead turns face down, yours and theirs alike (not if the bomb card itself goes down face down).</translation>
+    </message>
+    <message>
+        <source>×（なし）</source>
+        <translation>× (none)</translation>
+    </message>
+    <message>
+        <source>何も起こらない。×の多い側が先に置く（同じならあなたが先）。</source>
+        <translation>Does nothing. The side with more × sides places first (on a tie, you do).</translation>
+    </message>
+    <message>
+        <source>数字 1～9</source>
+        <translation>A digit 1 to 9</translation>
+    </message>
+    <message>
+        <source>まっすぐ前へ、その数のマスまで陣地にする（例は 2）。盤の端か、最初にカードのあるマスで止まる。</source>
+        <translation>Claims that many squares straight ahead (here 2), stopping at the board’s edge or at the first square that holds a card.</translation>
+    </message>
+    <message>
+        <source>裏返り</source>
+        <translation>Turning face down</translation>
+    </message>
+    <message>
+        <source>相手の陣地（赤）にあるカードは裏返って力を失う。相手の陣地に置いたカードはすぐ裏返る。10枚置き終えたとき表のカードが多い方が勝ち、負けた側の裏返ったカードは勝った側のものになる。</source>
+        <translation>A card inside the other side’s field (red) turns face down and loses its power; a card placed there goes down face down at once. After ten cards the side with more cards face up wins and takes the loser’s face-down cards.</translation>
     </message>
 </context>
 </TS>
