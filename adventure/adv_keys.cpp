@@ -100,6 +100,10 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     OnPractice(this);
     return true;
   }
+  if (key == Qt::Key_F5 && logic_.Picture5().visible && !logic_.Frame1Visible() && OnPuzzles) {
+    OnPuzzles(this);
+    return true;
+  }
   if (logic_.Ended() || !logic_.WindowVisible()) return false;
   // A button with the focus (title, choices, the switches) is pressed by Enter too.
   auto* button = qobject_cast<QPushButton*>(focusWidget());

@@ -45,6 +45,7 @@ constexpr TwipRect kCombo1Rect{2880, 240, 615, 300};
 // of the described controls.
 constexpr QRect kLanguageRect{506, 8, 66, 22};
 constexpr QRect kPracticeRect{436, 8, 66, 22};
+constexpr QRect kPuzzlesRect{338, 8, 94, 22};
 
 // Script engine.
 constexpr TwipRect kMessageLabelStart{1680, 120, 4335, 975};

@@ -242,6 +242,16 @@ void ADVKorvaneWindow::BuildTitle() {
   connect(practice_, &QPushButton::clicked, this, [this] {
     if (OnPractice && logic_.Picture5().visible) OnPractice(this);
   });
+  // The puzzles, beside that: F5.
+  puzzles_ = new QPushButton(stage);
+  zoom_->Place(puzzles_, kPuzzlesRect);
+  zoom_->SetFont(puzzles_, GothicPoints(9));
+  puzzles_->setObjectName(QStringLiteral("Puzzles"));
+  puzzles_->setFocusPolicy(Qt::NoFocus);
+  puzzles_->setVisible(false);
+  connect(puzzles_, &QPushButton::clicked, this, [this] {
+    if (OnPuzzles && logic_.Picture5().visible) OnPuzzles(this);
+  });
   Retranslate();
   // The title layer lies over the picture; the switches stay on top in the player's house.
   commands_[3]->raise();
@@ -265,6 +275,8 @@ void ADVKorvaneWindow::Retranslate() {
   language_->setText(EnglishEdition() ? QStringLiteral("日本語") : QStringLiteral("English"));
   practice_->setText(QCoreApplication::translate("Practice", "練習試合"));
   practice_->setToolTip(QCoreApplication::translate("Practice", "物語の外で練習する（F4 キー）"));
+  puzzles_->setText(QCoreApplication::translate("Puzzle", "詰めKORVANE"));
+  puzzles_->setToolTip(QCoreApplication::translate("Puzzle", "勝てる一手を探す問題（F5 キー）"));
   albumButton_->setText(QCoreApplication::translate("Album", "アルバム"));
   albumButton_->setToolTip(
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
@@ -298,6 +310,7 @@ void ADVKorvaneWindow::Sync() {
   }
   language_->setVisible(ChooseLanguage && logic_.Picture5().visible);
   practice_->setVisible(OnPractice && logic_.Picture5().visible && !logic_.Frame1Visible());
+  puzzles_->setVisible(OnPuzzles && logic_.Picture5().visible && !logic_.Frame1Visible());
   if (logic_.Frame1Visible() && !frame1_->isVisible()) {
     frame1_->setVisible(true);
     text1_->setFocus();  // the name is typed at once

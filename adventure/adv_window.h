@@ -51,6 +51,8 @@ class ADVKorvaneWindow : public QWidget {
   std::function<bool(const QString& language)> ChooseLanguage;
   // Practice duels from the title (a small button beside the edition's, and F4).
   std::function<void(QWidget* over)> OnPractice;
+  // The puzzles (詰めKORVANE) from the title: a small button beside that, and F5.
+  std::function<void(QWidget* over)> OnPuzzles;
   // The other edition, as the title's switch and its key (F3) choose it.
   void SwitchLanguage();
   // The album, by its button or the A key, while the town map waits for the player.
@@ -121,6 +123,7 @@ class ADVKorvaneWindow : public QWidget {
   QComboBox* combo1_ = nullptr;
   QPushButton* language_ = nullptr;
   QPushButton* practice_ = nullptr;
+  QPushButton* puzzles_ = nullptr;
   std::array<PictureView*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
   QPushButton* albumButton_ = nullptr;

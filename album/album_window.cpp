@@ -327,6 +327,10 @@ void AlbumWindow::SetRecordedDuels(std::function<void(QWidget* over)> open) {
   Relayout();
 }
 
+void AlbumWindow::SetPuzzles(std::function<void(QWidget* over)> open) {
+  onPuzzles_ = std::move(open);
+}
+
 void AlbumWindow::SetPractice(std::function<void(QWidget* over)> open) {
   onPractice_ = std::move(open);
   Relayout();
@@ -386,6 +390,9 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_P:
       if (onPractice_) onPractice_(this);
+      break;
+    case Qt::Key_Z:
+      if (onPuzzles_) onPuzzles_(this);
       break;
     case Qt::Key_PageDown:
     case Qt::Key_Space:

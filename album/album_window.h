@@ -49,6 +49,8 @@ class AlbumWindow : public QDialog {
   void SetRecordedDuels(std::function<void(QWidget* over)> open);
   // Another (and the P key) opens the practice set-up.
   void SetPractice(std::function<void(QWidget* over)> open);
+  // The Z key opens the puzzles (詰めKORVANE).
+  void SetPuzzles(std::function<void(QWidget* over)> open);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -68,6 +70,7 @@ class AlbumWindow : public QDialog {
   QPointer<ViewZoom> follow_;
   std::function<void(QWidget* over)> onRecordedDuels_;
   std::function<void(QWidget* over)> onPractice_;
+  std::function<void(QWidget* over)> onPuzzles_;
 };
 
 // Opens the album window-modal over `parent` at the windows' `zoom` and returns at once; the

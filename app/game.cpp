@@ -18,6 +18,7 @@
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
 #include "engine/random.h"
+#include "puzzle/puzzle_window.h"
 #include "review/record_list.h"
 #include "review/review_window.h"
 #include "review/review_worker.h"
@@ -25,6 +26,7 @@
 #include "state/data_files.h"
 #include "state/duel_record.h"
 #include "state/preferences.h"
+#include "state/puzzle_progress.h"
 #include "state/statistics.h"
 #include "ui/card_pictures.h"
 #include "ui/fonts.h"
@@ -191,6 +193,7 @@ void Game::WireAdventure() {
     return OpenAlbum(over, shown, zoom);
   };
   window_->OnPractice = [this](QWidget* over) { OpenPracticeSetup(over); };
+  window_->OnPuzzles = [this](QWidget* over) { OpenPuzzles(over); };
   // The map's marks are the player's to switch off (M), remembered beside the settings.
   if (setup_.preferences) {
     window_->SetMapMarks(setup_.preferences->Load().mapMarks);
@@ -275,6 +278,7 @@ QWidget* Game::OpenAlbum(QWidget* over, const GameState& shown, double zoom) {
   // Practice duels from the album over the map (not over a duel window, which holds a duel).
   if (!qobject_cast<KorvaneWindow*>(over)) {
     album->SetPractice([this](QWidget* at) { OpenPracticeSetup(at); });
+    album->SetPuzzles([this](QWidget* at) { OpenPuzzles(at); });
   }
   // The recorded duels, newest first, each opening its review board over the list.
   album->SetRecordedDuels([this](QWidget* at) {

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "engine/card_table.h"
+#include "solver/puzzle.h"
 #include "state/game_state.h"
 #include "state/save_files.h"
 
@@ -38,6 +39,7 @@ class KorvaneWindow;
 class Platform;
 class PreferenceStore;
 class QtPlatform;
+class PuzzleProgress;
 class RandomSource;
 class ReviewWorker;
 class SharpArt;
@@ -108,6 +110,9 @@ class Game {
   Korvane* PracticeDuel() { return practice_.get(); }
   // The practice set-up over `over` (the title's control and F4, the album's button).
   void OpenPracticeSetup(QWidget* over);
+  // The puzzles window over `over`, at the puzzle of the day; the shipped set is read once, and
+  // the player's progress is kept beside the save.
+  void OpenPuzzles(QWidget* over);
 
   // The review board of `duel` over `over` at `zoom`; null without windows.
   QWidget* OpenReview(QWidget* over, const DuelRecord& duel, double zoom);
@@ -148,6 +153,9 @@ class Game {
   GameState practiceState_;
   std::unique_ptr<Korvane> practice_;
   QPointer<KorvaneWindow> practiceWindow_;
+  std::unique_ptr<PuzzleProgress> puzzleProgress_;
+  std::vector<Puzzle> puzzles_;
+  QPointer<QWidget> puzzleWindow_;
 };
 
 // The data folder: next to the executable in the build tree, or in the installed share folder.

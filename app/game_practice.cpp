@@ -1,7 +1,11 @@
-// Practice duels (練習試合), outside the story: a duel window of their own on a copy of the
-// game's state, so that no collection, counter, story step or save can change; only the duel
-// record keeps them, marked as practice, and the story's statistics leave them out.
+// Practice duels (練習試合) and puzzles (詰めKORVANE), outside the story. Practice duels: a duel
+// window of their own on a copy of the game's state, so that no collection, counter, story step or
+// save can change; only the duel record keeps them, marked as practice, and the story's statistics
+// leave them out.
+#include <QCoreApplication>
+#include <QDate>
 #include <QDateTime>
+#include <QDir>
 #include <QScreen>
 #include <QWidget>
 #include <set>
@@ -12,7 +16,11 @@
 #include "app/practice_setup.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
+#include "puzzle/puzzle_session.h"
+#include "puzzle/puzzle_window.h"
+#include "solver/puzzle_file.h"
 #include "state/duel_record.h"
+#include "state/puzzle_progress.h"
 #include "state/statistics.h"
 #include "ui/view_zoom.h"
 
@@ -81,6 +89,30 @@ void Game::OpenPracticeSetup(QWidget* over) {
       PracticeOpponents(), [this, at](const PracticeChoice& c) { StartPractice(c, at); }, at, zoom);
   setup->setAttribute(Qt::WA_DeleteOnClose);
   setup->open();
+}
+
+void Game::OpenPuzzles(QWidget* over) {
+  if (!setup_.windows || puzzleWindow_) return;
+  QWidget* at = over ? over : window_.get();
+  if (!puzzleProgress_) {
+    std::string error;
+    const std::optional<PuzzleFile> file =
+        ReadPuzzleFile(QDir(setup_.dataDir).filePath(QStringLiteral("puzzles.jsonl")), &error);
+    if (file) puzzles_ = file->puzzles;
+    puzzleProgress_ = std::make_unique<PuzzleProgress>(setup_.saveDir);
+    const QString told = puzzleProgress_->Load();
+    if (!told.isEmpty())
+      platform_->ShowOk(QCoreApplication::translate("Puzzle", "詰めKORVANE"), told);
+  }
+  if (puzzles_.empty()) {
+    platform_->ShowOk(QCoreApplication::translate("Puzzle", "詰めKORVANE"),
+                      QCoreApplication::translate("Puzzle", "問題のファイルが見つかりません。"));
+    return;
+  }
+  const double zoom = zoom_->ZoomOn(at && at->screen() ? at->screen()->geometry().size() : QSize());
+  const int first = PuzzleOfTheDay(QDate::currentDate(), static_cast<int>(puzzles_.size()));
+  puzzleWindow_ =
+      ShowPuzzles(at, puzzles_, first, cards_, *art_, puzzleProgress_.get(), zoom, zoom_.get());
 }
 
 }  // namespace korvane

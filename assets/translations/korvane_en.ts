@@ -213,6 +213,57 @@
     </message>
 </context>
 <context>
+    <name>DuelViews</name>
+    <message>
+        <source>勝ち %1 対 %2</source>
+        <translation>Won %1 to %2</translation>
+    </message>
+    <message>
+        <source>負け %1 対 %2</source>
+        <translation>Lost %1 to %2</translation>
+    </message>
+    <message>
+        <source>引き分け %1 対 %2</source>
+        <translation>Draw, %1 to %2</translation>
+    </message>
+    <message>
+        <source>あなた %1 − %2 相手</source>
+        <translation>You %1 – %2 Them</translation>
+    </message>
+    <message>
+        <source>あなたの番</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>相手の番</source>
+        <translation>Their turn</translation>
+    </message>
+    <message>
+        <source>相手の「%1」は伏せて置かれた</source>
+        <translation>Their %1 was placed face down</translation>
+    </message>
+    <message>
+        <source>押す：試しに見る&#x3000;ダブルクリック/Enter：手札に取る&#x3000;矢印：選ぶ&#x3000;Backspace：取り直す</source>
+        <translation>Click: try in hand · Double-click/Enter: take · Arrows: move · Backspace: put back</translation>
+    </message>
+    <message>
+        <source>お試し</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>すぐ裏返る</source>
+        <translation>Face down</translation>
+    </message>
+    <message>
+        <source>自分のも裏に</source>
+        <translation>Yours flips</translation>
+    </message>
+    <message>
+        <source>伏せ</source>
+        <translation>Face down</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>%1 はファイルではなくフォルダです。</source>
@@ -801,7 +852,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>達人の読みが間に合わないため、この手は本気の手です。</source>
-        <translation>The master could not finish reading in time, so this move is the ordinary opponent's.</translation>
+        <translation>The master could not finish reading in time, so this move is the ordinary opponent&apos;s.</translation>
     </message>
     <message>
         <source>勝ち %1 対 %2</source>
@@ -856,6 +907,117 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>始める</source>
         <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>Puzzle</name>
+    <message>
+        <source>詰めKORVANE</source>
+        <translation>KORVANE Puzzles</translation>
+    </message>
+    <message>
+        <source>もう一度 (R)</source>
+        <translation>Again (R)</translation>
+    </message>
+    <message>
+        <source>次の問題 (N)</source>
+        <translation>Next (N)</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>この問題は読めません。N で次の問題へ。</source>
+        <translation>This puzzle cannot be read. N for the next one.</translation>
+    </message>
+    <message>
+        <source>問題がありません</source>
+        <translation>No puzzles</translation>
+    </message>
+    <message>
+        <source>問題 %1&#x3000;レベル %2%3</source>
+        <translation>Puzzle %1  Level %2%3</translation>
+    </message>
+    <message>
+        <source>（解いた）</source>
+        <translation> (solved)</translation>
+    </message>
+    <message>
+        <source>あなたの番：勝てる一手は？</source>
+        <translation>Your move: which placement wins?</translation>
+    </message>
+    <message>
+        <source>あなたの番：引き分けに持ち込む一手は？</source>
+        <translation>Your move: which placement holds the draw?</translation>
+    </message>
+    <message>
+        <source>1～5 でカード、矢印と Enter でマス（クリックでも置けます）</source>
+        <translation>1-5 a card, the arrows and Enter a square (or click)</translation>
+    </message>
+    <message>
+        <source>レーティング %1 ± %2&#x3000;解いた問題 %3</source>
+        <translation>Rating %1 ± %2  Solved %3</translation>
+    </message>
+    <message>
+        <source>応手</source>
+        <translation>reply</translation>
+    </message>
+    <message>
+        <source>残念、その一手では届きません。相手の応手を最後まで見てください。</source>
+        <translation>Not quite: that placement falls short. Watch the opponent&apos;s answer to the end.</translation>
+    </message>
+    <message>
+        <source>正解！ 相手はこう応じました。次の一手は？（%1 / %2）</source>
+        <translation>Right! The opponent answered so. Your next placement? (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>相手の応手で %1 対 %2 になりました。R でもう一度。</source>
+        <translation>The opponent&apos;s answer made it %1 to %2. R to try again.</translation>
+    </message>
+    <message>
+        <source>正解！ 一度で解けました。N で次の問題へ。</source>
+        <translation>Right! Solved at the first try. N for the next puzzle.</translation>
+    </message>
+    <message>
+        <source>正解！ 解けました。N で次の問題へ。</source>
+        <translation>Right! Solved. N for the next puzzle.</translation>
+    </message>
+    <message>
+        <source>手札のカードを選ぶ</source>
+        <translation>Choose a card of your hand</translation>
+    </message>
+    <message>
+        <source>マスを選ぶ</source>
+        <translation>Choose a square</translation>
+    </message>
+    <message>
+        <source>選んだマスに置く</source>
+        <translation>Place on the chosen square</translation>
+    </message>
+    <message>
+        <source>もう一度</source>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>次の問題</source>
+        <translation>Next puzzle</translation>
+    </message>
+    <message>
+        <source>%1 %2&#x3000;レベル %3</source>
+        <translation>%1 %2  Level %3</translation>
+    </message>
+    <message>
+        <source>前の問題</source>
+        <translation>Previous puzzle</translation>
+    </message>
+    <message>
+        <source>勝てる一手を探す問題（F5 キー）</source>
+        <translation>Puzzles: find the winning placement (F5 key)</translation>
+    </message>
+    <message>
+        <source>問題のファイルが見つかりません。</source>
+        <translation>The puzzle file cannot be found.</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1145,69 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>↑ ↓ で選び、Enter で振り返る（Esc で閉じる）</source>
         <translation>↑ ↓ choose, Enter reviews (Esc closes)</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>ルールの早見</source>
+        <translation>The rules at a glance</translation>
+    </message>
+    <message>
+        <source>Esc・F3・クリックで閉じる</source>
+        <translation>Esc, F3 or a click closes</translation>
+    </message>
+    <message>
+        <source>カードの辺の記号（上の辺の例。青は陣地になるマス）</source>
+        <translation>The codes on a card’s sides (shown on the top side; blue: the squares it claims)</translation>
+    </message>
+    <message>
+        <source>S（スプリット）</source>
+        <translation>S (split)</translation>
+    </message>
+    <message>
+        <source>2つ前のマスだけを陣地にする。すぐ前のマスは飛び越す。</source>
+        <translation>Claims only the square two ahead, jumping the square just ahead.</translation>
+    </message>
+    <message>
+        <source>A（アーク）</source>
+        <translation>A (arc)</translation>
+    </message>
+    <message>
+        <source>すぐ前と、その左右のななめ前の3マスを陣地にする。</source>
+        <translation>Claims the square just ahead and the two squares diagonally ahead.</translation>
+    </message>
+    <message>
+        <source>B（ボム）</source>
+        <translation>B (bomb)</translation>
+    </message>
+    <message>
+        <source>陣地は作らない。置いたとき、2つ前を中心にした十字の5マスのカードを、自分のものも相手のものも裏返す（すぐ裏返った時は爆発しない）。</source>
+        <translation>Claims nothing. When the card is placed, every card on the cross of five squares centred two ahead turns face down, yours and theirs alike (not if the bomb card itself goes down face down).</translation>
+    </message>
+    <message>
+        <source>×（なし）</source>
+        <translation>× (none)</translation>
+    </message>
+    <message>
+        <source>何も起こらない。×の多い側が先に置く（同じならあなたが先）。</source>
+        <translation>Does nothing. The side with more × sides places first (on a tie, you do).</translation>
+    </message>
+    <message>
+        <source>数字 1～9</source>
+        <translation>A digit 1 to 9</translation>
+    </message>
+    <message>
+        <source>まっすぐ前へ、その数のマスまで陣地にする（例は 2）。盤の端か、最初にカードのあるマスで止まる。</source>
+        <translation>Claims that many squares straight ahead (here 2), stopping at the board’s edge or at the first square that holds a card.</translation>
+    </message>
+    <message>
+        <source>裏返り</source>
+        <translation>Turning face down</translation>
+    </message>
+    <message>
+        <source>相手の陣地（赤）にあるカードは裏返って力を失う。相手の陣地に置いたカードはすぐ裏返る。10枚置き終えたとき表のカードが多い方が勝ち、負けた側の裏返ったカードは勝った側のものになる。</source>
+        <translation>A card inside the other side’s field (red) turns face down and loses its power; a card placed there goes down face down at once. After ten cards the side with more cards face up wins and takes the loser’s face-down cards.</translation>
     </message>
 </context>
 <context>
@@ -2289,223 +2514,6 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。</source>
         <translation>Let me explain KORVANE. Press the “I see” button.</translation>
-    </message>
-</context>
-<context>
-    <name>Puzzle</name>
-    <message>
-        <source>詰めKORVANE</source>
-        <translation>KORVANE Puzzles</translation>
-    </message>
-    <message>
-        <source>もう一度 (R)</source>
-        <translation>Again (R)</translation>
-    </message>
-    <message>
-        <source>次の問題 (N)</source>
-        <translation>Next (N)</translation>
-    </message>
-    <message>
-        <source>閉じる</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>この問題は読めません。N で次の問題へ。</source>
-        <translation>This puzzle cannot be read. N for the next one.</translation>
-    </message>
-    <message>
-        <source>問題がありません</source>
-        <translation>No puzzles</translation>
-    </message>
-    <message>
-        <source>問題 %1&#x3000;レベル %2%3</source>
-        <translation>Puzzle %1  Level %2%3</translation>
-    </message>
-    <message>
-        <source>（解いた）</source>
-        <translation> (solved)</translation>
-    </message>
-    <message>
-        <source>あなたの番：勝てる一手は？</source>
-        <translation>Your move: which placement wins?</translation>
-    </message>
-    <message>
-        <source>あなたの番：引き分けに持ち込む一手は？</source>
-        <translation>Your move: which placement holds the draw?</translation>
-    </message>
-    <message>
-        <source>1～5 でカード、矢印と Enter でマス（クリックでも置けます）</source>
-        <translation>1-5 a card, the arrows and Enter a square (or click)</translation>
-    </message>
-    <message>
-        <source>レーティング %1 ± %2&#x3000;解いた問題 %3</source>
-        <translation>Rating %1 ± %2  Solved %3</translation>
-    </message>
-    <message>
-        <source>応手</source>
-        <translation>reply</translation>
-    </message>
-    <message>
-        <source>残念、その一手では届きません。相手の応手を最後まで見てください。</source>
-        <translation>Not quite: that placement falls short. Watch the opponent&apos;s answer to the end.</translation>
-    </message>
-    <message>
-        <source>正解！ 相手はこう応じました。次の一手は？（%1 / %2）</source>
-        <translation>Right! The opponent answered so. Your next placement? (%1 / %2)</translation>
-    </message>
-    <message>
-        <source>相手の応手で %1 対 %2 になりました。R でもう一度。</source>
-        <translation>The opponent&apos;s answer made it %1 to %2. R to try again.</translation>
-    </message>
-    <message>
-        <source>正解！ 一度で解けました。N で次の問題へ。</source>
-        <translation>Right! Solved at the first try. N for the next puzzle.</translation>
-    </message>
-    <message>
-        <source>正解！ 解けました。N で次の問題へ。</source>
-        <translation>Right! Solved. N for the next puzzle.</translation>
-    </message>
-    <message>
-        <source>手札のカードを選ぶ</source>
-        <translation>Choose a card of your hand</translation>
-    </message>
-    <message>
-        <source>マスを選ぶ</source>
-        <translation>Choose a square</translation>
-    </message>
-    <message>
-        <source>選んだマスに置く</source>
-        <translation>Place on the chosen square</translation>
-    </message>
-    <message>
-        <source>もう一度</source>
-        <translation>Again</translation>
-    </message>
-    <message>
-        <source>次の問題</source>
-        <translation>Next puzzle</translation>
-    </message>
-    <message>
-        <source>%1 %2&#x3000;レベル %3</source>
-        <translation>%1 %2  Level %3</translation>
-    </message>
-    <message>
-        <source>前の問題</source>
-        <translation>Previous puzzle</translation>
-    </message>
-</context>
-<context>
-    <name>DuelViews</name>
-    <message>
-        <source>勝ち %1 対 %2</source>
-        <translation>Won %1 to %2</translation>
-    </message>
-    <message>
-        <source>負け %1 対 %2</source>
-        <translation>Lost %1 to %2</translation>
-    </message>
-    <message>
-        <source>引き分け %1 対 %2</source>
-        <translation>Draw, %1 to %2</translation>
-    </message>
-    <message>
-        <source>あなた %1 − %2 相手</source>
-        <translation>You %1 – %2 Them</translation>
-    </message>
-    <message>
-        <source>あなたの番</source>
-        <translation>Your turn</translation>
-    </message>
-    <message>
-        <source>相手の番</source>
-        <translation>Their turn</translation>
-    </message>
-    <message>
-        <source>相手の「%1」は伏せて置かれた</source>
-        <translation>Their %1 was placed face down</translation>
-    </message>
-    <message>
-        <source>押す：試しに見る&#x3000;ダブルクリック/Enter：手札に取る&#x3000;矢印：選ぶ&#x3000;Backspace：取り直す</source>
-        <translation>Click: try in hand · Double-click/Enter: take · Arrows: move · Backspace: put back</translation>
-    </message>
-    <message>
-        <source>お試し</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>すぐ裏返る</source>
-        <translation>Face down</translation>
-    </message>
-    <message>
-        <source>自分のも裏に</source>
-        <translation>Yours flips</translation>
-    </message>
-    <message>
-        <source>伏せ</source>
-        <translation>Face down</translation>
-    </message>
-</context>
-<context>
-    <name>Rules</name>
-    <message>
-        <source>ルールの早見</source>
-        <translation>The rules at a glance</translation>
-    </message>
-    <message>
-        <source>Esc・F3・クリックで閉じる</source>
-        <translation>Esc, F3 or a click closes</translation>
-    </message>
-    <message>
-        <source>カードの辺の記号（上の辺の例。青は陣地になるマス）</source>
-        <translation>The codes on a card’s sides (shown on the top side; blue: the squares it claims)</translation>
-    </message>
-    <message>
-        <source>S（スプリット）</source>
-        <translation>S (split)</translation>
-    </message>
-    <message>
-        <source>2つ前のマスだけを陣地にする。すぐ前のマスは飛び越す。</source>
-        <translation>Claims only the square two ahead, jumping the square just ahead.</translation>
-    </message>
-    <message>
-        <source>A（アーク）</source>
-        <translation>A (arc)</translation>
-    </message>
-    <message>
-        <source>すぐ前と、その左右のななめ前の3マスを陣地にする。</source>
-        <translation>Claims the square just ahead and the two squares diagonally ahead.</translation>
-    </message>
-    <message>
-        <source>B（ボム）</source>
-        <translation>B (bomb)</translation>
-    </message>
-    <message>
-        <source>陣地は作らない。置いたとき、2つ前を中心にした十字の5マスのカードを、自分のものも相手のものも裏返す（すぐ裏返った時は爆発しない）。</source>
-        <translation>Claims nothing. When the card is placed, every card on the cross of five squares centred two ahead turns face down, yours and theirs alike (not if the bomb card itself goes down face down).</translation>
-    </message>
-    <message>
-        <source>×（なし）</source>
-        <translation>× (none)</translation>
-    </message>
-    <message>
-        <source>何も起こらない。×の多い側が先に置く（同じならあなたが先）。</source>
-        <translation>Does nothing. The side with more × sides places first (on a tie, you do).</translation>
-    </message>
-    <message>
-        <source>数字 1～9</source>
-        <translation>A digit 1 to 9</translation>
-    </message>
-    <message>
-        <source>まっすぐ前へ、その数のマスまで陣地にする（例は 2）。盤の端か、最初にカードのあるマスで止まる。</source>
-        <translation>Claims that many squares straight ahead (here 2), stopping at the board’s edge or at the first square that holds a card.</translation>
-    </message>
-    <message>
-        <source>裏返り</source>
-        <translation>Turning face down</translation>
-    </message>
-    <message>
-        <source>相手の陣地（赤）にあるカードは裏返って力を失う。相手の陣地に置いたカードはすぐ裏返る。10枚置き終えたとき表のカードが多い方が勝ち、負けた側の裏返ったカードは勝った側のものになる。</source>
-        <translation>A card inside the other side’s field (red) turns face down and loses its power; a card placed there goes down face down at once. After ten cards the side with more cards face up wins and takes the loser’s face-down cards.</translation>
     </message>
 </context>
 </TS>
