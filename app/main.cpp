@@ -17,6 +17,7 @@
 #include "app/translations.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
+#include "ui/controller.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
 
@@ -94,6 +95,8 @@ int Run(QApplication& app, const CommandLine& options) {
   };
   window.OnClosed = [] { QCoreApplication::exit(0); };
   game->Show();
+  // A game controller plays as the keyboard does, in whichever window is in front.
+  Controller controller;
   if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   return app.exec();
 }
