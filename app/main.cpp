@@ -15,9 +15,11 @@
 #include "app/game_application.h"
 #include "app/signal_closer.h"
 #include "app/translations.h"
+#include "state/key_map.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
 #include "ui/controller.h"
+#include "ui/key_remap.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
 
@@ -81,6 +83,17 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!game->Load()) return 0;  // a signal came during start-up
   if (!editionProblem.isEmpty())
     game->GamePlatform().ShowOk(QStringLiteral("KORVANE"), editionProblem);
+
+  // The player's own keys; a line that makes no sense is told once, and left out.
+  KeyMap keyMap = ReadKeyMap(preferences.Path());
+  for (const QString& problem : keyMap.problems)
+    std::fprintf(stderr, "korvane: %s: %s\n", qUtf8Printable(preferences.Path()),
+                 qUtf8Printable(problem));
+  if (!keyMap.problems.isEmpty())
+    game->GamePlatform().ShowOk(
+        QCoreApplication::translate("KeyMap", "キーの設定"),
+        keyMap.problems.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + preferences.Path());
+  KeyRemap keyRemap(std::move(keyMap.keys));
 
   ADVKorvaneWindow& window = *game->Window();
   window.setWindowIcon(icon);

@@ -2,17 +2,11 @@
 
 #include <SDL.h>
 
-#include <QGuiApplication>
-#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-// Qt's own entry for a key from the window system (exported for Qt's test library): the key goes
-// through the shortcuts, the input method and the focus widget exactly as a typed key does.
-Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type type, int key,
-                                    Qt::KeyboardModifiers modifiers, const QString& text,
-                                    bool autorep, ushort count);
+#include "ui/typed_key.h"
 
 namespace korvane {
 namespace {
@@ -26,24 +20,6 @@ constexpr int kStickRelease = 8000;
 // The triggers count as pulled past half their travel, let go under a quarter.
 constexpr int kTriggerPress = 16000;
 constexpr int kTriggerRelease = 8000;
-
-QString TextFor(PadKey k) {
-  if (k.modifiers & Qt::ControlModifier) return {};
-  switch (k.key) {
-    case Qt::Key_Return:
-      return QStringLiteral("\r");
-    case Qt::Key_Escape:
-      return QStringLiteral("\x1b");
-    case Qt::Key_Tab:
-      return QStringLiteral("\t");
-    case Qt::Key_H:
-      return QStringLiteral("h");
-    case Qt::Key_A:
-      return QStringLiteral("a");
-    default:
-      return {};
-  }
-}
 
 bool IsArrow(int key) {
   return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
@@ -306,10 +282,9 @@ void Controller::Send(bool press, PadKey key, bool repeat) {
   ++delivering;
   if (Deliver) {
     Deliver(press, key, repeat);
-  } else if (QWindow* window = QGuiApplication::focusWindow()) {
+  } else {
     // Only the game's window in front gets keys: a controller used in another program is not ours.
-    qt_handleKeyEvent(window, press ? QEvent::KeyPress : QEvent::KeyRelease, key.key, key.modifiers,
-                      TextFor(key), repeat, 1);
+    TypeKey(press, key.key, key.modifiers, repeat);
   }
   --delivering;
 }

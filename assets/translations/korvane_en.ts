@@ -356,6 +356,29 @@ The damaged file was kept as %1.</translation>
     </message>
 </context>
 <context>
+    <name>KeyMap</name>
+    <message>
+        <source>キーの設定</source>
+        <translation>Key settings</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」という操作はありません（使えるのは %3）</source>
+        <translation>[keys] %1: there is no action “%2” (the actions are %3)</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」は使えません。Ctrl、Alt、Meta のない一つのキーを書いてください</source>
+        <translation>[keys] %1: “%2” cannot be used. Write a single key without Ctrl, Alt or Meta</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」というキーはありません</source>
+        <translation>[keys] %1: there is no key “%2”</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」はもう %3 に使われています</source>
+        <translation>[keys] %1: “%2” is already used for %3</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>タイトル</source>
