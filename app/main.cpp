@@ -19,6 +19,7 @@
 #include "state/preferences.h"
 #include "state/save_files.h"
 #include "ui/controller.h"
+#include "ui/field_patterns.h"
 #include "ui/key_remap.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
@@ -61,6 +62,9 @@ int Run(QApplication& app, const CommandLine& options) {
   }
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
+
+  // Fields with patterns as well as colour, when the player asked for them.
+  SetFieldPatterns(preferences.Load().patterns);
 
   // Termination signals close the game cleanly; made before the sound system (see there).
   SignalCloser signalCloser;
