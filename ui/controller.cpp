@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -90,6 +91,33 @@ FaceGlyphs GlyphsFor(PadMake make) {
       break;
   }
   return {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("X"), QStringLiteral("Y")};
+}
+
+std::vector<PadHelpLine> PadHelp(PadMake make) {
+  const FaceGlyphs face = GlyphsFor(make);
+  struct Names {
+    const char *shoulders, *triggers, *back, *start, *stick;
+  };
+  const Names names =
+      make == PadMake::PlayStation ? Names{"L1 / R1", "L2 / R2", "Create", "Options", "L3"}
+      : make == PadMake::Nintendo  ? Names{"L / R", "ZL / ZR", "−", "+", "L3"}
+                                   : Names{"LB / RB", "LT / RT", "View", "Menu", "L3"};
+  return {
+      {QCoreApplication::translate("Keys", "十字ボタン / 左スティック"),
+       QCoreApplication::translate("Keys", "← → ↑ ↓ と同じ（選ぶ、動かす）")},
+      {face.lower, QCoreApplication::translate("Keys", "Enter（決める、次へ進む）")},
+      {face.right, QCoreApplication::translate("Keys", "Esc（閉じる）")},
+      {face.left, QCoreApplication::translate("Keys", "H（ヒント）")},
+      {face.upper, QCoreApplication::translate("Keys", "A（カードアルバム）")},
+      {QString::fromUtf8(names.shoulders),
+       QCoreApplication::translate("Keys", "PageUp / PageDown（ページ送り）")},
+      {QString::fromUtf8(names.triggers), QCoreApplication::translate("Keys", "縮小 / 拡大")},
+      {QString::fromUtf8(names.back),
+       QCoreApplication::translate("Keys", "Tab（タイトルの次の欄へ）")},
+      {QString::fromUtf8(names.stick),
+       QCoreApplication::translate("Keys", "Shift + Tab（タイトルの前の欄へ）")},
+      {QString::fromUtf8(names.start), QCoreApplication::translate("Keys", "F1（このキー一覧）")},
+  };
 }
 
 int StickKey(int x, int y, int held) {

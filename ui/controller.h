@@ -44,6 +44,12 @@ struct FaceGlyphs {
 };
 FaceGlyphs GlyphsFor(PadMake make);
 
+// The controller's part of the key help: each control as `make` names it, and what it does.
+struct PadHelpLine {
+  QString controls, does;
+};
+std::vector<PadHelpLine> PadHelp(PadMake make);
+
 // The direction of the left stick, with a dead zone: an arrow key or 0. `held` is the key that is
 // held now; it stays held until the stick comes back well inside the dead zone, so a stick at the
 // edge does not flicker.

@@ -552,6 +552,54 @@ The damaged file was kept as %1.</translation>
         <source>参考手</source>
         <translation>Advice</translation>
     </message>
+    <message>
+        <source>十字ボタン / 左スティック</source>
+        <translation>D-pad / left stick</translation>
+    </message>
+    <message>
+        <source>← → ↑ ↓ と同じ（選ぶ、動かす）</source>
+        <translation>as ← → ↑ ↓ (choose, move)</translation>
+    </message>
+    <message>
+        <source>Enter（決める、次へ進む）</source>
+        <translation>Enter (take, go on)</translation>
+    </message>
+    <message>
+        <source>Esc（閉じる）</source>
+        <translation>Esc (close)</translation>
+    </message>
+    <message>
+        <source>H（ヒント）</source>
+        <translation>H (hint)</translation>
+    </message>
+    <message>
+        <source>A（カードアルバム）</source>
+        <translation>A (card album)</translation>
+    </message>
+    <message>
+        <source>PageUp / PageDown（ページ送り）</source>
+        <translation>PageUp / PageDown (turn pages)</translation>
+    </message>
+    <message>
+        <source>縮小 / 拡大</source>
+        <translation>Zoom out / in</translation>
+    </message>
+    <message>
+        <source>Tab（タイトルの次の欄へ）</source>
+        <translation>Tab (next field of the title)</translation>
+    </message>
+    <message>
+        <source>Shift + Tab（タイトルの前の欄へ）</source>
+        <translation>Shift + Tab (previous field of the title)</translation>
+    </message>
+    <message>
+        <source>F1（このキー一覧）</source>
+        <translation>F1 (this list of keys)</translation>
+    </message>
+    <message>
+        <source>コントローラー</source>
+        <translation>Controller</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

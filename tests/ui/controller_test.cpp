@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "ui/key_help.h"
+
 namespace korvane {
 namespace {
 
@@ -185,6 +187,8 @@ TEST_F(ControllerTest, APadPluggedInAndPulledOutMidRun) {
     SCOPED_TRACE(round);
     std::unique_ptr<VirtualPad> pad;
     ASSERT_TRUE(Plug(pad));
+    // The key help has the controller's part while one is attached.
+    EXPECT_TRUE(KeyTable({}).contains(QStringLiteral("十字ボタン")));
     pad->Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
     ASSERT_TRUE(WaitPresses(Qt::Key_Left, round + 1));
     // Pulled out while the direction is held: it is let go and stops repeating.
@@ -192,6 +196,25 @@ TEST_F(ControllerTest, APadPluggedInAndPulledOutMidRun) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return controller.Connected() == 0; }, 3000));
     EXPECT_FALSE(window.seen.back().press);
     EXPECT_EQ(controller.PollInterval(), Controller::kSlowMs);
+    EXPECT_FALSE(KeyTable({}).contains(QStringLiteral("十字ボタン")));
+  }
+}
+
+TEST(PadHelp, EachMakeNamesItsOwnButtons) {
+  struct Row {
+    PadMake make;
+    const char *take, *back, *shoulders;
+  };
+  const Row rows[] = {{PadMake::Xbox, "A", "B", "LB / RB"},
+                      {PadMake::PlayStation, "✕", "○", "L1 / R1"},
+                      {PadMake::Nintendo, "B", "A", "L / R"},
+                      {PadMake::Other, "A", "B", "LB / RB"}};
+  for (const Row& r : rows) {
+    const std::vector<PadHelpLine> help = PadHelp(r.make);
+    ASSERT_GE(help.size(), 6u);
+    EXPECT_EQ(help[1].controls, QString::fromUtf8(r.take));
+    EXPECT_EQ(help[2].controls, QString::fromUtf8(r.back));
+    EXPECT_EQ(help[5].controls, QString::fromUtf8(r.shoulders));
   }
 }
 
