@@ -776,6 +776,37 @@ What could not be read was kept as “%1”.</translation>
     </message>
 </context>
 <context>
+    <name>NamePicker</name>
+    <message>
+        <source>次の文字</source>
+        <translation>Next letters</translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>決定</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>名前を選ぶ</source>
+        <translation>Choose a name</translation>
+    </message>
+    <message>
+        <source>ひらがな</source>
+        <translation>Hiragana</translation>
+    </message>
+    <message>
+        <source>カタカナ</source>
+        <translation>Katakana</translation>
+    </message>
+    <message>
+        <source>英数字</source>
+        <translation>Letters and digits</translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>高原 良絵</source>
