@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/key_help.h"
@@ -198,6 +199,23 @@ TEST_F(ControllerTest, APadPluggedInAndPulledOutMidRun) {
     EXPECT_EQ(controller.PollInterval(), Controller::kSlowMs);
     EXPECT_FALSE(KeyTable({}).contains(QStringLiteral("十字ボタン")));
   }
+}
+
+TEST(ControllerMappings, SdlGameControllerConfigIsReadAtTheStart) {
+  // SDL gives a virtual pad its own mapping whatever the environment says, so the player's
+  // mapping is looked up by its GUID, once the controller has started SDL's subsystem.
+  const char* guid = "03000000aaaa0000bbbb000000000000";
+  qputenv("SDL_GAMECONTROLLERCONFIG",
+          QByteArray(guid) + ",Our own pad,a:b1,b:b0,x:b2,y:b3,platform:Linux,");
+  {
+    Controller controller;
+    ASSERT_TRUE(controller.Available());
+    char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid));
+    ASSERT_NE(mapping, nullptr);
+    EXPECT_NE(std::string(mapping).find("Our own pad,a:b1,b:b0"), std::string::npos) << mapping;
+    SDL_free(mapping);
+  }
+  qunsetenv("SDL_GAMECONTROLLERCONFIG");
 }
 
 TEST(PadHelp, EachMakeNamesItsOwnButtons) {
