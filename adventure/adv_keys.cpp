@@ -4,9 +4,10 @@
 //   title      Tab and Shift+Tab move through name, sex, buttons and switches (Qt's own focus
 //              chain); Enter or Space press the button with the focus
 //   map        arrows or Tab choose a place (its name shows, as when pointing at it), Enter
-//              goes in, A opens the album (its button)
+//              goes in, A opens the album (its button), M shows or hides the map's marks
 //   dialogue   Space or Enter go on (a click on the picture)
-//   choices    1 and 2 choose; arrows select a button and Enter or Space press it
+//   choices    1 and 2 take an answer at once; arrows select one; Enter or Space take the
+//              selected answer, and the first of them on a new question only shows the selection
 //   window     Esc closes as the close button does; F1 shows the keys; F3 switches between the
 //              Japanese and the English edition while the title shows
 #include <QApplication>
@@ -36,6 +37,7 @@ QString AdventureKeyHelp() {
       {nullptr, QCoreApplication::translate("Keys", "町の地図")},
       {"← → ↑ ↓ / Tab", QCoreApplication::translate("Keys", "場所を選ぶ（名前が出ます）")},
       {"Enter", QCoreApplication::translate("Keys", "その場所に入る")},
+      {"M", QCoreApplication::translate("Keys", "いま何かが起こる場所の印を出す / 消す")},
       {"A", QCoreApplication::translate(
                 "Keys", "カードアルバムと対戦成績（右上の「アルバム」ボタンと同じ）")},
       {nullptr, QCoreApplication::translate("Keys", "会話")},
@@ -94,6 +96,10 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     SwitchLanguage();
     return true;
   }
+  if (key == Qt::Key_F4 && logic_.Picture5().visible && !logic_.Frame1Visible() && OnPractice) {
+    OnPractice(this);
+    return true;
+  }
   if (logic_.Ended() || !logic_.WindowVisible()) return false;
   // A button with the focus (title, choices, the switches) is pressed by Enter too.
   auto* button = qobject_cast<QPushButton*>(focusWidget());
@@ -104,6 +110,11 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (!logic_.Picture1Visible()) return false;
+  if (key == Qt::Key_M) {
+    SetMapMarks(!mapMarks_);
+    if (OnMapMarksChosen) OnMapMarksChosen(mapMarks_);
+    return true;
+  }
   // A long English message goes on to its next page first, also under a question.
   if ((IsEnter(key) || key == Qt::Key_Space) && logic_.MessageWaitsForPage()) {
     Forward([this] { logic_.Picture1_Click(); });
@@ -118,7 +129,20 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   return false;
 }
 
+void ADVKorvaneWindow::SyncChoiceSelection() {
+  const bool asking = logic_.Choiser(0).visible || logic_.Choiser(1).visible;
+  // The button of the last answer (or a switch of the player's house) may keep the keyboard's
+  // focus, hidden, until the next question shows it again: the question begins with no selection,
+  // so that the first Enter or Space only shows one, on every question alike. The window's focus
+  // widget is asked, not hasFocus(): after a duel the window need not be the active one.
+  if (asking && !asking_) {
+    if (QWidget* focus = focusWidget()) focus->clearFocus();
+  }
+  asking_ = asking;
+}
+
 bool ADVKorvaneWindow::ChoiceKey(int key) {
+  Sync();  // the buttons as the logic has them, a question just asked included
   if (key == Qt::Key_1 || key == Qt::Key_2) {
     const int index = key - Qt::Key_1;
     Forward([this, index] { logic_.Choiser_Click(index); });

@@ -44,6 +44,7 @@ constexpr TwipRect kCombo1Rect{2880, 240, 615, 300};
 // Our own switch of editions (English / 日本語), in pixels: the title's top right corner, clear
 // of the described controls.
 constexpr QRect kLanguageRect{506, 8, 66, 22};
+constexpr QRect kPracticeRect{436, 8, 66, 22};
 
 // Script engine.
 constexpr TwipRect kMessageLabelStart{1680, 120, 4335, 975};

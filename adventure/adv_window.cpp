@@ -10,11 +10,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <cmath>
 #include <functional>
 
 #include "adventure/story/player_name.h"
 #include "state/language.h"
+#include "ui/card_pictures.h"
 #include "ui/fonts.h"
 #include "ui/log_painter.h"
 #include "ui/picture_view.h"
@@ -82,6 +84,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const Shar
   zoom_->OnZoom = [this] {
     border_->setLineWidth(std::max(1, int(std::lround(2 * zoom_->Zoom()))));
     ShowLogo();
+    KeepCentre();
     shownRevision_ = -1;
     Sync();
     for (QWidget* w : {static_cast<QWidget*>(picture1_), static_cast<QWidget*>(picture2_),
@@ -116,7 +119,7 @@ void ADVKorvaneWindow::BuildPicture() {
     c->setCursor(Qt::PointingHandCursor);
     c->OnMove = [this, i] { Forward([this, i] { logic_.Clicker_MouseMove(i); }); };
     c->OnClick = [this, i] { Forward([this, i] { logic_.Clicker_Click(i); }); };
-    c->OnPaint = [this, i, c](QPainter& p) { PaintMapCursor(p, i, c->size()); };
+    c->OnPaint = [this, i, c](QPainter& p) { PaintHotSpot(p, i, c->size()); };
     c->setObjectName(QStringLiteral("Clicker%1").arg(i));
     clickers_[i] = c;
   }
@@ -229,6 +232,16 @@ void ADVKorvaneWindow::BuildTitle() {
   language_->setFocusPolicy(Qt::NoFocus);  // F3 is its key; the title's Tab chain stays as it was
   language_->setVisible(false);
   connect(language_, &QPushButton::clicked, this, [this] { SwitchLanguage(); });
+  // Practice duels, beside it: F4 is its key.
+  practice_ = new QPushButton(stage);
+  zoom_->Place(practice_, kPracticeRect);
+  zoom_->SetFont(practice_, GothicPoints(9));
+  practice_->setObjectName(QStringLiteral("Practice"));
+  practice_->setFocusPolicy(Qt::NoFocus);
+  practice_->setVisible(false);
+  connect(practice_, &QPushButton::clicked, this, [this] {
+    if (OnPractice && logic_.Picture5().visible) OnPractice(this);
+  });
   Retranslate();
   // The title layer lies over the picture; the switches stay on top in the player's house.
   commands_[3]->raise();
@@ -242,13 +255,16 @@ void ADVKorvaneWindow::Retranslate() {
   setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
   frame1_->setTitle(QCoreApplication::translate("Title", "自分のプロフィール"));
   label1_->setText(QCoreApplication::translate("Title", "名前："));
-  // The name box covers the label's right part: "Name" takes a point less to stay whole.
-  zoom_->SetFont(label1_, GothicPoints(EnglishEdition() ? 8 : 9));
+  // The name box covers the label's right part: "Name:" takes a point and a half less to stay
+  // whole.
+  zoom_->SetFont(label1_, GothicPoints(EnglishEdition() ? 7.5 : 9));
   label2_->setText(QCoreApplication::translate("Title", "性別："));
   combo1_->setItemText(0, QCoreApplication::translate("Title", "男"));
   combo1_->setItemText(1, QCoreApplication::translate("Title", "女"));
   // The switch names the edition it leads to, in that edition's own words.
   language_->setText(EnglishEdition() ? QStringLiteral("日本語") : QStringLiteral("English"));
+  practice_->setText(QCoreApplication::translate("Practice", "練習試合"));
+  practice_->setToolTip(QCoreApplication::translate("Practice", "物語の外で練習する（F4 キー）"));
   albumButton_->setText(QCoreApplication::translate("Album", "アルバム"));
   albumButton_->setToolTip(
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
@@ -281,6 +297,7 @@ void ADVKorvaneWindow::Sync() {
     commands_[i]->setVisible(c.visible);
   }
   language_->setVisible(ChooseLanguage && logic_.Picture5().visible);
+  practice_->setVisible(OnPractice && logic_.Picture5().visible && !logic_.Frame1Visible());
   if (logic_.Frame1Visible() && !frame1_->isVisible()) {
     frame1_->setVisible(true);
     text1_->setFocus();  // the name is typed at once
@@ -299,6 +316,8 @@ void ADVKorvaneWindow::Sync() {
                         kFramePixels, kFramePixels)));
   picture2_->setVisible(logic_.Picture2Visible());
   picture4_->setVisible(logic_.Picture4Visible());
+  SyncChoiceSelection();
+  SyncMapHelp();
   // Repaint only what changed: this runs on every 10-ms tick.
   int playerPic = -1;
   for (int sx = 0; sx < 2; ++sx) {
@@ -326,7 +345,37 @@ void ADVKorvaneWindow::Sync() {
 void ADVKorvaneWindow::UseZoom(ViewZoom* zoom, const SharpArt* art) {
   sharpArt_ = art;
   sharp_ = QImage();
+  if (zoomSource_) disconnect(zoomSource_, nullptr, this, nullptr);
+  zoomSource_ = zoom;
+  // Connected before the stage, so that it runs before the window takes its new size: where the
+  // window stands then is where it stays centred. A full screen keeps the place from before it.
+  if (zoom) {
+    connect(zoom, &ViewZoom::Changed, this, [this] {
+      if (isVisible() && !shownFull_) centre_ = geometry().center();
+    });
+  }
   zoom_->Attach(zoom);
+}
+
+void ADVKorvaneWindow::KeepCentre() {
+  // The zoom's own word: the window system may take a moment to tell the window's new state.
+  shownFull_ = zoomSource_ && zoomSource_->FullScreen();
+  if (!isVisible() || shownFull_) return;
+  const QScreen* screen = this->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect();
+  // Never placed yet (the game started in full screen): the middle of the screen.
+  const QPoint centre = centre_ ? *centre_ : room.isValid() ? room.center() : geometry().center();
+  const QRect at = CentredOver(size(), QRect(centre, QSize(1, 1)), room);
+  auto place = [this, at] {
+    if (shownFull_ || !isVisible()) return;
+    if (at.topLeft() != geometry().topLeft()) move(pos() + at.topLeft() - geometry().topLeft());
+  };
+  place();
+  // A window coming out of a full screen gets its frame back from the window system a moment
+  // later, which moves it again: put right once that has happened.
+  QTimer::singleShot(0, this, place);
+  QTimer::singleShot(150, this, place);
+  centre_ = at.center();
 }
 
 double ADVKorvaneWindow::Zoom() const { return zoom_->Zoom(); }
@@ -335,31 +384,32 @@ void ADVKorvaneWindow::PaintPicture1(QPainter& p) {
   const double z = zoom_->Zoom();
   const double ratio = picture1_->devicePixelRatioF();
   const double scale = z * ratio;
-  if (!sharpArt_ && scale == 1) {
-    p.drawImage(0, 0, logic_.Picture1());
-    return;
-  }
-  // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures),
-  // once per change, at the screen's own pixels; the typed lines go on top at every paint.
   const PaintLog& log = logic_.Picture1Log();
-  if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
-    if (sharpArt_) {
+  // The picture's steps drawn again at the zoom (the close-ups from their own sharp pictures, the
+  // message box as a clean light box), once per change, at the screen's own pixels; the typed
+  // lines go on top at every paint. Without sharp art the 1x pictures serve.
+  if (log.Complete() && log.Base() == ArtKind::Town) {
+    if (sharp_.isNull() || log.Revision() != sharpSteps_ || scale != sharpScale_) {
+      static const CardPictures noCards;
+      static const SharpArt noSharpArt(noCards, QString());
       const TownArt town{&logic_.Pictures().Town(), &logic_.Pictures().LightTile()};
-      sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, *sharpArt_, scale, town);
-    } else {
-      // No sharp art: the logic's own picture, enlarged.
-      sharp_ = logic_.Picture1().scaled(int(std::ceil(kPictureWidth * scale)),
-                                        int(std::ceil(kPictureHeight * scale)),
-                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      sharp_ = PaintLogAt(log, {kPictureWidth, kPictureHeight}, sharpArt_ ? *sharpArt_ : noSharpArt,
+                          scale, town);
+      sharp_.setDevicePixelRatio(ratio);
+      sharpSteps_ = log.Revision();
+      sharpScale_ = scale;
     }
-    sharp_.setDevicePixelRatio(ratio);
-    sharpSteps_ = sharpArt_ ? log.Revision() : ~uint64_t(0);
-    sharpScale_ = scale;
+    p.drawImage(QPoint(0, 0), sharp_);
+    p.scale(z, z);
+    PaintLines(p, log.Lines());
+  } else if (scale == 1) {
+    p.drawImage(0, 0, logic_.Picture1());
+  } else {
+    // A picture the log cannot name: the logic's own, enlarged.
+    p.drawImage(QRectF(0, 0, kPictureWidth * z, kPictureHeight * z), logic_.Picture1());
+    p.scale(z, z);
   }
-  p.drawImage(QPoint(0, 0), sharp_);
-  if (!sharpArt_) return;
-  p.scale(z, z);
-  PaintLines(p, log.Lines());
+  PaintFirstTimeLine(p);
 }
 
 void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const QString& name) {

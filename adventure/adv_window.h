@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "adventure/adv_korvane.h"
 #include "ui/window_links.h"
@@ -48,6 +49,8 @@ class ADVKorvaneWindow : public QWidget {
   // The title's language switch: asks the program for the edition "ja" or "en" and returns
   // whether it is in use now. Without it the title offers no switch.
   std::function<bool(const QString& language)> ChooseLanguage;
+  // Practice duels from the title (a small button beside the edition's, and F4).
+  std::function<void(QWidget* over)> OnPractice;
   // The other edition, as the title's switch and its key (F3) choose it.
   void SwitchLanguage();
   // The album, by its button or the A key, while the town map waits for the player.
@@ -56,6 +59,18 @@ class ADVKorvaneWindow : public QWidget {
   // The album's small button on the map, at 1x inside Picture1: the top right corner, clear of
   // the places and the message box.
   static constexpr QRect kAlbumButton{512, 4, 60, 22};
+
+  // The marks on the map over the places where something happens now (story::PlacesWorthAVisit),
+  // a help of the view that the player can switch off with M; the choice is told to
+  // OnMapMarksChosen to be remembered.
+  void SetMapMarks(bool on);
+  bool MapMarks() const { return mapMarks_; }
+  std::function<void(bool on)> OnMapMarksChosen;
+  // The places marked now: none unless the map waits for the player and the marks are on.
+  std::array<bool, 9> MarkedPlaces() const;
+  // The line under the map's message box that tells a new player how to go in: shown on the map
+  // until the first place has been entered.
+  bool FirstTimeLineShown() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,8 +85,14 @@ class ADVKorvaneWindow : public QWidget {
   bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
   bool MapKey(int key);
   bool ChoiceKey(int key);
+  void PaintHotSpot(QPainter& p, int place, QSize size) const;
   void PaintMapCursor(QPainter& p, int place, QSize size) const;
   void SetMapCursor(int place);
+  // adventure/adv_map_marks.cpp: the marks and the first-time line follow the logic.
+  void SyncMapHelp();
+  void PaintFirstTimeLine(QPainter& p) const;
+  // A new question starts with no answer selected, whatever had the keyboard's focus before.
+  void SyncChoiceSelection();
   void BuildTitle();
   void Retranslate();
   void BuildPicture();
@@ -79,6 +100,9 @@ class ADVKorvaneWindow : public QWidget {
   void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);
   void ShowLogo();
   void Tick();
+  // After a change of the zoom or the end of a full screen: the window centred where it stood
+  // before the change, inside the screen, not left at the corner the full screen had it in.
+  void KeepCentre();
   // Runs a handler of the logic, then mirrors it. A fault of the game's arithmetic ends the
   // program with a report.
   void Forward(const std::function<void()>& handler);
@@ -96,6 +120,7 @@ class ADVKorvaneWindow : public QWidget {
   QLabel* label2_ = nullptr;
   QComboBox* combo1_ = nullptr;
   QPushButton* language_ = nullptr;
+  QPushButton* practice_ = nullptr;
   std::array<PictureView*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
   QPushButton* albumButton_ = nullptr;
@@ -117,6 +142,14 @@ class ADVKorvaneWindow : public QWidget {
   bool zoomed_ = false;
   std::array<int, 2> shownPortraits_{-2, -2};  // the player's and the other portrait painted
   int mapCursor_ = -1;                         // the place chosen on the map by key
+  bool mapMarks_ = true;
+  std::array<bool, 9> worth_{};  // the places worth a visit, as the map was last arrived at
+  bool wasOnMap_ = false;
+  bool enteredOnce_ = false;  // a place has been entered in this run
+  bool asking_ = false;       // the choices were up at the last Sync
+  QPointer<ViewZoom> zoomSource_;
+  std::optional<QPoint> centre_;  // the window's centre before the last change of the zoom
+  bool shownFull_ = false;        // the window was last laid out for a full screen
 };
 
 }  // namespace korvane

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "adventure/adv_korvane.h"
+#include "adventure/story/worth_visit.h"
 #include "state/game_state.h"
 
 namespace korvane {
@@ -31,31 +32,7 @@ QString ADVKorvane::PlaceText(int place) const {
   return QCoreApplication::translate("Map", kPlaces[place]);
 }
 
-bool ADVKorvane::HotSpotCondition(int place) const {
-  const GameState& g = state_;
-  switch (place) {
-    case 0:
-      return g.ShindoStep >= 1;
-    case 1:
-      return true;
-    case 2:
-      return g.ShindoStep >= 31 && g.TakaharaStep >= 31;
-    case 3:
-      return g.PlaceUnlocked[3] != 0;
-    case 4:
-      return g.YokotaStep >= 3;
-    case 5:
-      return g.PlaceUnlocked[4] != 0;
-    case 6:
-      return true;
-    case 7:
-      return g.PlaceUnlocked[1] != 0;
-    case 8:
-      return g.PlaceUnlocked[3] != 0;
-    default:
-      return false;
-  }
-}
+bool ADVKorvane::HotSpotCondition(int place) const { return story::OnTheMap(state_, place); }
 
 bool ADVKorvane::OnTownMap() const {
   return MapShowing() && !enteringPlace_ && !choiser_[0].visible && !choiser_[1].visible;

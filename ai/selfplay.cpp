@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ai/practice.h"
 #include "cast/cast.h"
 
 namespace korvane {
@@ -84,7 +85,8 @@ DuelOutcome PlaySelfPlayDuel(const CardTable& cards, const SelfPlaySide& enemy,
   for (int move = 0; move <= 2 * kHandSize; ++move) {
     if (auto outcome = EndTest(s)) return *outcome;
     if (s.Turn == TurnState::Enemy) {
-      const EnemyMove m = ChooseEnemyMove(s, enemyWeights, rng);
+      const EnemyMove m = enemy.mistakes ? ChooseGentleMove(s, enemyWeights, rng, *enemy.mistakes)
+                                         : ChooseEnemyMove(s, enemyWeights, rng);
       s.SelectedSlot = static_cast<int16_t>(m.slot);
       PlaceEnemyCard(s, m.column, m.row);
       if (log) log->moves.push_back({true, m.slot, m.column, m.row});

@@ -25,6 +25,8 @@ DuelState MirrorSides(const DuelState& s);
 struct SelfPlaySide {
   std::string name;  // opponent name: weights, starting collection, draw rule
   bool isAi = true;  // false: random hand, random moves (player side only)
+  // The enemy side at 手加減: its mistakes drawn from here (the other draws stay the same).
+  RandomSource* mistakes = nullptr;
 };
 
 struct SelfPlayTally {

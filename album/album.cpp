@@ -100,7 +100,8 @@ std::vector<AlbumRecordRow> Album::RecordRows() const {
 QString Album::SidesText(const AlbumCard& card) {
   QStringList sides;
   for (char code : card.Sides) {
-    sides << (code == '0' ? QStringLiteral("×") : QString(QLatin1Char(code)));
+    // Drawn as the card faces draw them: capitals for the letters.
+    sides << (code == '0' ? QStringLiteral("×") : QString(QLatin1Char(code)).toUpper());
   }
   return sides.join(Separator());
 }

@@ -13,6 +13,7 @@
 #include "album/album.h"
 #include "ui/card_pictures.h"
 #include "ui/fonts.h"
+#include "ui/rules_page.h"
 #include "ui/sharp_art.h"
 #include "ui/view_zoom.h"
 
@@ -126,11 +127,13 @@ class CardGrid : public QWidget {
 };
 
 const char* const kRecordHeads[] = {
-    QT_TRANSLATE_NOOP("Album", "対戦"),  QT_TRANSLATE_NOOP("Album", "勝ち"),
-    QT_TRANSLATE_NOOP("Album", "負け"),  QT_TRANSLATE_NOOP("Album", "引分"),
-    QT_TRANSLATE_NOOP("Album", "完勝"),  QT_TRANSLATE_NOOP("Album", "完敗"),
-    QT_TRANSLATE_NOOP("Album", "獲得"),  QT_TRANSLATE_NOOP("Album", "喪失"),
-    QT_TRANSLATE_NOOP("Album", "ヒント")};
+    QT_TRANSLATE_NOOP("Album", "対戦"),   QT_TRANSLATE_NOOP("Album", "勝ち"),
+    QT_TRANSLATE_NOOP("Album", "負け"),   QT_TRANSLATE_NOOP("Album", "引分"),
+    QT_TRANSLATE_NOOP("Album", "完勝"),   QT_TRANSLATE_NOOP("Album", "完敗"),
+    QT_TRANSLATE_NOOP("Album", "獲得"),   QT_TRANSLATE_NOOP("Album", "喪失"),
+    QT_TRANSLATE_NOOP("Album", "ヒント"), QT_TRANSLATE_NOOP("Album", "正確さ"),
+    QT_TRANSLATE_NOOP("Album", "悪手"),   QT_TRANSLATE_NOOP("Album", "大悪手")};
+constexpr int kRecordColumns = sizeof(kRecordHeads) / sizeof(kRecordHeads[0]);
 
 }  // namespace
 
@@ -193,11 +196,11 @@ class AlbumPage : public QWidget {
     }
     p.drawText(QRect(kMargin + 80, kRecordTop, AlbumWindow::kWidth - 2 * kMargin - 170, 20),
                Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, AlbumWindow::kWidth - 260));
+               QFontMetrics(p.font()).elidedText(note, Qt::ElideRight, AlbumWindow::kWidth - 390));
 
     const int top = kRecordTop + 24, rowHeight = 20, nameWidth = 112;
-    const int columnWidth = (AlbumWindow::kWidth - 2 * kMargin - nameWidth) / 9;
-    const int tableWidth = nameWidth + 9 * columnWidth;
+    const int columnWidth = (AlbumWindow::kWidth - 2 * kMargin - nameWidth) / kRecordColumns;
+    const int tableWidth = nameWidth + kRecordColumns * columnWidth;
     const std::vector<AlbumRecordRow> rows = album.RecordRows();
     p.fillRect(kMargin, top, tableWidth, rowHeight * static_cast<int>(rows.size() + 1), Qt::white);
     p.fillRect(kMargin, top, tableWidth, rowHeight, QColor(0, 0, 128));
@@ -205,7 +208,7 @@ class AlbumPage : public QWidget {
     p.setFont(GothicFont(12, true));
     p.drawText(QRect(kMargin + 4, top, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QCoreApplication::translate("Album", "相手"));
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < kRecordColumns; ++i) {
       p.drawText(QRect(kMargin + nameWidth + i * columnWidth, top, columnWidth - 6, rowHeight),
                  Qt::AlignRight | Qt::AlignVCenter,
                  QCoreApplication::translate("Album", kRecordHeads[i]));
@@ -221,11 +224,23 @@ class AlbumPage : public QWidget {
       p.drawText(QRect(kMargin + 4, y, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                  rows[r].Name);
       const OpponentRecord& o = rows[r].Record;
-      const int figures[9] = {o.Duels,         o.Wins,     o.Losses,    o.Draws, o.PerfectWins,
-                              o.PerfectLosses, o.CardsWon, o.CardsLost, o.Hints};
-      for (int i = 0; i < 9; ++i) {
+      const std::optional<double> accuracy = o.AverageAccuracy();
+      const QString figures[kRecordColumns] = {
+          QString::number(o.Duels),
+          QString::number(o.Wins),
+          QString::number(o.Losses),
+          QString::number(o.Draws),
+          QString::number(o.PerfectWins),
+          QString::number(o.PerfectLosses),
+          QString::number(o.CardsWon),
+          QString::number(o.CardsLost),
+          QString::number(o.Hints),
+          accuracy ? QStringLiteral("%1%").arg(qRound(*accuracy * 100)) : QStringLiteral("－"),
+          QString::number(o.Mistakes),
+          QString::number(o.Blunders)};
+      for (int i = 0; i < kRecordColumns; ++i) {
         p.drawText(QRect(kMargin + nameWidth + i * columnWidth, y, columnWidth - 6, rowHeight),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(figures[i]));
+                   Qt::AlignRight | Qt::AlignVCenter, figures[i]);
       }
     }
     p.setPen(Qt::black);
@@ -286,7 +301,35 @@ void AlbumWindow::Build() {
   close->setFocusPolicy(Qt::NoFocus);
   close->setGeometry(at(kWidth - kMargin - 81, kRecordTop - 4, 81, 26));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  if (onPractice_) {
+    auto* practice = new QPushButton(QCoreApplication::translate("Practice", "練習試合"), page);
+    practice->setObjectName(QStringLiteral("AlbumPractice"));
+    practice->setFont(font(12));
+    practice->setFocusPolicy(Qt::NoFocus);
+    practice->setToolTip(QCoreApplication::translate("Practice", "物語の外で練習する（P キー）"));
+    practice->setGeometry(at(kWidth - kMargin - 81 - 6 - 100 - 6 - 90, kRecordTop - 4, 90, 26));
+    connect(practice, &QPushButton::clicked, this, [this] { onPractice_(this); });
+  }
+  if (onRecordedDuels_) {
+    auto* duels = new QPushButton(QCoreApplication::translate("Album", "対戦の記録"), page);
+    duels->setObjectName(QStringLiteral("AlbumDuels"));
+    duels->setFont(font(12));
+    duels->setFocusPolicy(Qt::NoFocus);
+    duels->setToolTip(QCoreApplication::translate("Album", "記録した対戦を振り返る（D キー）"));
+    duels->setGeometry(at(kWidth - kMargin - 81 - 6 - 100, kRecordTop - 4, 100, 26));
+    connect(duels, &QPushButton::clicked, this, [this] { onRecordedDuels_(this); });
+  }
   page->show();
+}
+
+void AlbumWindow::SetRecordedDuels(std::function<void(QWidget* over)> open) {
+  onRecordedDuels_ = std::move(open);
+  Relayout();
+}
+
+void AlbumWindow::SetPractice(std::function<void(QWidget* over)> open) {
+  onPractice_ = std::move(open);
+  Relayout();
 }
 
 void AlbumWindow::Follow(ViewZoom* zoom) {
@@ -302,11 +345,15 @@ void AlbumWindow::Follow(ViewZoom* zoom) {
 
 void AlbumWindow::SetZoom(double zoom) {
   if (zoom <= 0 || zoom == zoom_) return;
+  zoom_ = zoom;
+  Relayout();
+}
+
+void AlbumWindow::Relayout() {
   const QScrollBar* bar = scroll_->verticalScrollBar();
   const double place = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0;
   const QPoint centre = geometry().center();
   delete page_;
-  zoom_ = zoom;
   Build();
   QScrollBar* moved = scroll_->verticalScrollBar();
   moved->setValue(int(std::lround(place * moved->maximum())));
@@ -334,6 +381,12 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageUp:
       bar->triggerAction(QAbstractSlider::SliderPageStepSub);
       break;
+    case Qt::Key_D:
+      if (onRecordedDuels_) onRecordedDuels_(this);
+      break;
+    case Qt::Key_P:
+      if (onPractice_) onPractice_(this);
+      break;
     case Qt::Key_PageDown:
     case Qt::Key_Space:
       bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -343,6 +396,9 @@ void AlbumWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_End:
       bar->setValue(bar->maximum());
+      break;
+    case Qt::Key_F3:  // the rules at a glance, as in the duel
+      ShowRulesPage(this, pictures_, &cards_, zoom_);
       break;
     default:
       QDialog::keyPressEvent(event);  // Esc closes

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QSize>
+#include <functional>
 
 #include "state/game_state.h"
 
@@ -44,12 +45,17 @@ class AlbumWindow : public QDialog {
   void Follow(ViewZoom* zoom);
   // Lays the album out again at `zoom`, at the same place in the list and around the same centre.
   void SetZoom(double zoom);
+  // A button (and the D key) beside 閉じる opens the list of recorded duels over the album.
+  void SetRecordedDuels(std::function<void(QWidget* over)> open);
+  // Another (and the P key) opens the practice set-up.
+  void SetPractice(std::function<void(QWidget* over)> open);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Build();  // the page, the card list and the close button at zoom_
+  void Relayout();  // Build again at zoom_, keeping the place in the list and the centre
+  void Build();     // the page, the card list and the close button at zoom_
 
   GameState game_;  // what the album shows, as it was when it opened
   const Statistics* statistics_;
@@ -60,6 +66,8 @@ class AlbumWindow : public QDialog {
   QWidget* page_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   QPointer<ViewZoom> follow_;
+  std::function<void(QWidget* over)> onRecordedDuels_;
+  std::function<void(QWidget* over)> onPractice_;
 };
 
 // Opens the album window-modal over `parent` at the windows' `zoom` and returns at once; the

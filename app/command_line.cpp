@@ -47,13 +47,36 @@ void Print(std::FILE* stream, const QString& text) {
   std::fflush(stream);
 }
 
-}  // namespace
+// Qt's options, as QGuiApplication, QApplication and the X11 platform take them (each also
+// written with two dashes): those followed by a value, those that stand alone, and those written
+// with "=" and their value.
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("title"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),
+    QStringLiteral("session"),
+    QStringLiteral("display"),
+    QStringLiteral("name"),
+    QStringLiteral("visual"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+};
+const QStringList kQtFlags = {
+    QStringLiteral("reverse"), QStringLiteral("testability"), QStringLiteral("sync"),
+    QStringLiteral("nograb"),  QStringLiteral("dograb"),      QStringLiteral("widgetcount"),
+};
+const QStringList kQtJoined = {QStringLiteral("style"), QStringLiteral("stylesheet"),
+                               QStringLiteral("qmljsdebugger")};
 
-std::optional<int> AnswerInfoOptions(int& argc, char** argv) {
-  // A console-only application gives the help text the program's name without a display.
-  QCoreApplication core(argc, argv);
-  Options o;
-  o.parser.parse(core.arguments());  // unknown options are judged after QApplication
+// --help and --version; the parser has seen the whole command line.
+std::optional<int> AnswerInfo(Options& o, QCoreApplication& core) {
   if (o.parser.isSet(QStringLiteral("help-all"))) o.parser.process(core);  // prints, exits 0
   if (o.parser.isSet(o.help)) {
     Print(stdout, o.parser.helpText());
@@ -65,6 +88,47 @@ std::optional<int> AnswerInfoOptions(int& argc, char** argv) {
     return 0;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+  QStringList out;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    const bool dashed = a.startsWith(QLatin1Char('-')) && a.size() > 1 && a != QLatin1String("--");
+    if (i == 0 || !dashed) {
+      out << a;
+      continue;
+    }
+    const QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+    if (kQtOptionsWithValue.contains(name) && i + 1 < arguments.size()) {
+      ++i;  // its value goes with it
+      continue;
+    }
+    if (kQtFlags.contains(name)) continue;
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    if (equals > 0 && kQtJoined.contains(name.left(equals))) continue;
+    out << a;
+  }
+  return out;
+}
+
+std::optional<int> ReadCommandLine(int& argc, char** argv, CommandLine* out) {
+  // A console-only application reads the arguments as Qt does and gives the help text the
+  // program's name, with no display.
+  QCoreApplication core(argc, argv);
+  Options o;
+  o.parser.parse(WithoutQtOptions(core.arguments()));
+  if (const auto status = AnswerInfo(o, core)) return status;
+  return ParseCommandLine(WithoutQtOptions(core.arguments()), out);
+}
+
+std::optional<int> AnswerInfoOptions(int& argc, char** argv) {
+  QCoreApplication core(argc, argv);
+  Options o;
+  o.parser.parse(WithoutQtOptions(core.arguments()));
+  return AnswerInfo(o, core);
 }
 
 std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine* out) {

@@ -24,12 +24,23 @@ struct CommandLine {
   QString language;             // --lang: "ja" or "en"; empty when not given
 };
 
-// --help and --version, answered before a QApplication (and so a display) exists. Returns the
-// exit status when one of them was given; anything else is left for ParseCommandLine.
+// The whole command line, read before a QApplication (and so a display) exists: --help and
+// --version are answered, a wrong option or argument is told on standard error, and Qt's own
+// options (-platform, -display, -style ...) are left for the QApplication to take. Returns the
+// exit status when the program is to stop (0 after --help or --version, 2 for a wrong command
+// line); otherwise fills `out`.
+std::optional<int> ReadCommandLine(int& argc, char** argv, CommandLine* out);
+
+// --help and --version alone, answered before a QApplication exists. Returns the exit status when
+// one of them was given.
 std::optional<int> AnswerInfoOptions(int& argc, char** argv);
 
-// The whole command line, after QApplication has taken out its own options (-platform ...).
-// Returns the exit status when the program is to stop (2 for an unknown option).
+// The command line without Qt's own options (the program's name stays first): what the game's
+// options are checked against.
+QStringList WithoutQtOptions(const QStringList& arguments);
+
+// The game's options in `arguments` (Qt's own taken out already). Returns the exit status when
+// the program is to stop (2 for an unknown option, a stray argument or a wrong value).
 std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine* out);
 
 }  // namespace korvane

@@ -13,10 +13,14 @@
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
 #include "album/album_window.h"
+#include "app/practice_setup.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
 #include "engine/random.h"
+#include "review/record_list.h"
+#include "review/review_window.h"
+#include "review/review_worker.h"
 #include "sound/sound.h"
 #include "state/data_files.h"
 #include "state/duel_record.h"
@@ -62,26 +66,11 @@ class Game::DuelOpener : public AdventureHost {
       if (tutorial) ShowTutorialControls(duel, *game_.sound_);
       return;
     }
-    ADVKorvaneWindow& over = *game_.window_;
-    auto* w = new KorvaneWindow(duel);
-    w->setWindowIcon(over.windowIcon());
-    w->UseZoom(game_.zoom_.get(), game_.art_.get());
-    w->OnAlbum = [this](QWidget* at, const GameState& shown, double zoom) {
-      return game_.OpenAlbum(at, shown, zoom);
-    };
+    KorvaneWindow* w = game_.MakeDuelWindow(duel);
     opened_ = w;
     if (tutorial) ShowTutorialControls(duel, *game_.sound_);
-    w->Mirror();
     // Over the adventure window, which hides itself as the duel begins.
-    if (!game_.zoom_->FullScreen()) {
-      const QScreen* screen = over.screen();
-      const QRect place =
-          CentredOver(w->size(), over.geometry(), screen ? screen->availableGeometry() : QRect());
-      w->setGeometry(place);
-      (new KeepPlace(w))->Expect(place);
-    }
-    w->show();
-    w->activateWindow();
+    game_.ShowDuelWindow(w, *game_.window_);
   }
   void Quit() override {
     if (game_.window_) game_.window_->hide();
@@ -126,6 +115,7 @@ Game::Game(GameSetup setup, CardTable cards)
 }
 
 Game::~Game() {
+  reviews_.reset();  // the review under way stops before what it reports to goes
   if (duel_) duel_->OnClosed = nullptr;
   window_.reset();
 }
@@ -145,7 +135,10 @@ void Game::WireDuel() {
   duel.SetAdventureMusic(&adventure_->Music());
   // The pace of the duels is the player's own choice, remembered beside the settings.
   if (setup_.preferences) {
-    duel.DuelPace = setup_.preferences->Load().pace;
+    const Preferences prefs = setup_.preferences->Load();
+    duel.DuelPace = prefs.pace;
+    duel.ScoreShown = prefs.score;  // the views' help, each switched off in the preferences
+    duel.PreviewShown = prefs.preview;
     duel.OnPaceChosen = [this](Pace pace) {
       Preferences chosen = setup_.preferences->Load();
       chosen.pace = pace;
@@ -158,6 +151,7 @@ void Game::WireDuel() {
     if (!record_->Append(r, &problem) && !problem.isEmpty()) {
       std::fprintf(stderr, "korvane: %s\n", qPrintable(problem));
     }
+    ReviewForStatistics(r);
   };
   duel.OnHintShown = [this](int opponent) { statistics_->CountHint(opponent); };
   duel.OnClosed = [this] {
@@ -171,6 +165,24 @@ void Game::WireDuel() {
 
 void Game::DuelSettled(const DuelReport& report) { statistics_->Record(report); }
 
+// Every recorded duel is reviewed in the background, and its accuracy, mistakes and blunders go
+// into the statistics against that opponent once the review is ready. Only the real game does
+// it (a duel's review costs about a second of a low-priority thread).
+void Game::ReviewForStatistics(const DuelRecord& r) {
+  if (!setup_.windows || r.Forfeit || r.Practice) return;
+  if (!reviews_) {
+    reviews_ = std::make_unique<ReviewWorker>();
+    reviewReceiver_ = std::make_unique<QObject>();
+  }
+  const int opponent = r.Opponent;
+  reviews_->Review(PlayedDuel{r.PlayerHand, r.EnemyHand, r.PlayerFirst, r.Moves}, cards_,
+                   reviewReceiver_.get(), [this, opponent](DuelReview d) {
+                     if (const std::optional<double> accuracy = d.Accuracy()) {
+                       statistics_->RecordReview(opponent, *accuracy, d.mistakes, d.blunders);
+                     }
+                   });
+}
+
 void Game::WireAdventure() {
   adventure_->OnNewGame = [this] { (void)statistics_->StartNewGame(); };
   if (!setup_.windows) return;
@@ -178,6 +190,16 @@ void Game::WireAdventure() {
   window_->OnAlbum = [this](QWidget* over, const GameState& shown, double zoom) {
     return OpenAlbum(over, shown, zoom);
   };
+  window_->OnPractice = [this](QWidget* over) { OpenPracticeSetup(over); };
+  // The map's marks are the player's to switch off (M), remembered beside the settings.
+  if (setup_.preferences) {
+    window_->SetMapMarks(setup_.preferences->Load().mapMarks);
+    window_->OnMapMarksChosen = [this](bool on) {
+      Preferences chosen = setup_.preferences->Load();
+      chosen.mapMarks = on;
+      (void)setup_.preferences->Save(chosen);
+    };
+  }
   if (ownPlatform_) {
     ADVKorvaneWindow* window = window_.get();
     ownPlatform_->BeforeEvents = [window] { window->Sync(); };
@@ -248,7 +270,52 @@ KorvaneWindow* Game::DuelWindow() const { return opener_->Opened(); }
 QWidget* Game::OpenAlbum(QWidget* over, const GameState& shown, double zoom) {
   if (!setup_.windows) return nullptr;
   // It opens at the zoom its window shows and follows the zoom keys from then on.
-  return ShowAlbum(over, shown, *statistics_, *pictures_, cards_, zoom, art_.get(), zoom_.get());
+  AlbumWindow* album =
+      ShowAlbum(over, shown, *statistics_, *pictures_, cards_, zoom, art_.get(), zoom_.get());
+  // Practice duels from the album over the map (not over a duel window, which holds a duel).
+  if (!qobject_cast<KorvaneWindow*>(over)) {
+    album->SetPractice([this](QWidget* at) { OpenPracticeSetup(at); });
+  }
+  // The recorded duels, newest first, each opening its review board over the list.
+  album->SetRecordedDuels([this](QWidget* at) {
+    const double zoom = zoom_->ZoomOn(at->screen() ? at->screen()->geometry().size() : QSize());
+    ShowRecordList(
+        at, record_->Duels(),
+        [this, zoom](QWidget* list, const DuelRecord& duel) { OpenReview(list, duel, zoom); },
+        zoom);
+  });
+  return album;
+}
+
+KorvaneWindow* Game::MakeDuelWindow(Korvane& duel) {
+  auto* w = new KorvaneWindow(duel);
+  if (window_) w->setWindowIcon(window_->windowIcon());
+  w->UseZoom(zoom_.get(), art_.get());
+  w->OnAlbum = [this](QWidget* at, const GameState& shown, double zoom) {
+    return OpenAlbum(at, shown, zoom);
+  };
+  w->OnReview = [this](QWidget* at, const DuelRecord& record, double zoom) {
+    return OpenReview(at, record, zoom);
+  };
+  return w;
+}
+
+void Game::ShowDuelWindow(KorvaneWindow* w, const QWidget& over) {
+  w->Mirror();
+  if (!zoom_->FullScreen()) {
+    const QScreen* screen = over.screen();
+    const QRect place =
+        CentredOver(w->size(), over.geometry(), screen ? screen->availableGeometry() : QRect());
+    w->setGeometry(place);
+    (new KeepPlace(w))->Expect(place);
+  }
+  w->show();
+  w->activateWindow();
+}
+
+QWidget* Game::OpenReview(QWidget* over, const DuelRecord& duel, double zoom) {
+  if (!setup_.windows) return nullptr;
+  return ShowReview(over, duel, cards_, *art_, zoom, zoom_.get());
 }
 
 }  // namespace korvane

@@ -39,10 +39,13 @@ class Platform;
 class PreferenceStore;
 class QtPlatform;
 class RandomSource;
+class ReviewWorker;
 class SharpArt;
 class SoundSystem;
 class Statistics;
 class ViewZoom;
+struct DuelRecord;
+struct PracticeChoice;
 struct DuelReport;
 
 struct GameSetup {
@@ -95,6 +98,19 @@ class Game {
 
   // The album over `over`, showing `shown` at `zoom`; null without windows.
   QWidget* OpenAlbum(QWidget* over, const GameState& shown, double zoom);
+  // The opponents a practice duel may be against: those the player has duelled (the statistics
+  // or the record name them), person indices in order.
+  std::vector<int> PracticeOpponents() const;
+  // A practice duel (練習試合) on a copy of the game's state: of it only the record keeps
+  // anything (the duel marked as practice). A duel window over `over`, or without windows the
+  // duel logic alone. Refused (null) while a practice or a story duel is open.
+  Korvane* StartPractice(const PracticeChoice& choice, QWidget* over = nullptr);
+  Korvane* PracticeDuel() { return practice_.get(); }
+  // The practice set-up over `over` (the title's control and F4, the album's button).
+  void OpenPracticeSetup(QWidget* over);
+
+  // The review board of `duel` over `over` at `zoom`; null without windows.
+  QWidget* OpenReview(QWidget* over, const DuelRecord& duel, double zoom);
 
  private:
   class DuelOpener;
@@ -103,6 +119,10 @@ class Game {
   void WireAdventure();
   void ReadAheadOncePainted();
   void DuelSettled(const DuelReport& report);
+  void ReviewForStatistics(const DuelRecord& r);
+  // A duel window on `duel`, wired to the album and the review board; shown centred over `over`.
+  KorvaneWindow* MakeDuelWindow(Korvane& duel);
+  void ShowDuelWindow(KorvaneWindow* w, const QWidget& over);
 
   GameSetup setup_;
   CardTable cards_;
@@ -123,6 +143,11 @@ class Game {
   std::unique_ptr<DuelOpener> opener_;
   std::unique_ptr<ADVKorvane> adventure_;
   std::unique_ptr<ADVKorvaneWindow> window_;
+  std::unique_ptr<ReviewWorker> reviews_;
+  std::unique_ptr<QObject> reviewReceiver_;
+  GameState practiceState_;
+  std::unique_ptr<Korvane> practice_;
+  QPointer<KorvaneWindow> practiceWindow_;
 };
 
 // The data folder: next to the executable in the build tree, or in the installed share folder.

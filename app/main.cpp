@@ -123,10 +123,11 @@ int Run(QApplication& app, const CommandLine& options) {
 
 int main(int argc, char** argv) {
   korvane::SetApplicationIdentity();
-  if (const auto status = korvane::AnswerInfoOptions(argc, argv)) return *status;
-  korvane::GameApplication app(argc, argv);
+  // The command line is judged before the QApplication opens the display: a wrong option is told
+  // with status 2 also where there is no display to open.
   korvane::CommandLine options;
-  if (const auto status = korvane::ParseCommandLine(app.arguments(), &options)) return *status;
+  if (const auto status = korvane::ReadCommandLine(argc, argv, &options)) return *status;
+  korvane::GameApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   return korvane::Run(app, options);
 }

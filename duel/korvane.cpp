@@ -97,6 +97,8 @@ void Korvane::Form_Load() {
   settling_ = asking_ = enemyMoving_ = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  EnemyAtOnce.reset();
+  ResultLine.reset();
   PositionChanged();
 
   // A fresh random sequence for this opening, from the clock; the selection is cleared.
@@ -161,6 +163,11 @@ bool Korvane::Form_Unload() {
   if (!open_) return true;
   // The result is being shown, or the question is already up: that is finished first.
   if (settling_ || asking_) return false;
+  // The duel has been decided and its line is up: the messages come first, at once.
+  if (ResultLine) {
+    resultDismissed_ = true;
+    return false;
+  }
 
   // Closing a running duel is a perfect loss.
   auto duelInProgress = [this] {
@@ -234,6 +241,8 @@ void Korvane::SetUpDuel() {
   ClearFlipClocks();
   thinkingSince_.reset();
   EnemyMark.reset();
+  EnemyAtOnce.reset();
+  ResultLine.reset();
   PositionChanged();
   ResetCanvas();
   Ctl.Field.Visible = true;
@@ -280,6 +289,7 @@ void Korvane::ResetAfterDuel(bool returnHandCards) {
   Ctl.Thinking.Visible = false;
   thinkingSince_.reset();
   EnemyMark.reset();
+  EnemyAtOnce.reset();
   PositionChanged();
   Duel.SelectedSlot = -1;
   const DuelControls design = DesignLayout();
@@ -316,7 +326,6 @@ int Korvane::OpponentIndex() const { return PersonIndex(game_.OpponentName); }
 void Korvane::Report(const DuelReport& report) {
   if (game_.TutorialMode != 0 || report.Opponent <= 0) return;
   if (OnDuelSettled) OnDuelSettled(report);
-  if (!OnDuelRecorded) return;
   DuelRecord r;
   for (int i = 0; i < kHandSize; ++i) {
     r.PlayerHand[i] = Duel.PlayerHand[i];
@@ -326,12 +335,14 @@ void Korvane::Report(const DuelReport& report) {
   r.Moves = Model.Moves();
   r.Opponent = report.Opponent;
   r.Master = IsMasterName(game_.PlayerName);
+  r.Practice = Practice;
   r.Forfeit = report.Forfeit;
   r.Result = report.Result;
   r.PlayerScore = report.PlayerScore;
   r.EnemyScore = report.EnemyScore;
   r.When = QDateTime::currentDateTimeUtc();
-  OnDuelRecorded(r);
+  LastRecord = r;
+  if (OnDuelRecorded) OnDuelRecorded(r);
 }
 
 void Korvane::WriteBackStock() {

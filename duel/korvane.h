@@ -25,9 +25,12 @@
 #include <vector>
 
 #include "ai/ai.h"
+#include "ai/practice.h"
 #include "engine/duel_model.h"
 #include "engine/duel_state.h"
+#include "engine/random.h"
 #include "solver/hint.h"
+#include "state/duel_record.h"
 #include "state/game_state.h"
 #include "state/preferences.h"
 #include "ui/card_pictures.h"
@@ -40,7 +43,6 @@ class CardTable;
 class HintWorker;
 class MusicDevice;
 class SoundSystem;
-struct DuelRecord;
 struct DuelReport;
 
 // One control of the window: what the view shows. Positions are in pixels from the top left of
@@ -78,6 +80,9 @@ constexpr int kHandPixels = 81;
 constexpr int kThinkMs = 600;
 constexpr int kNormalFlipFrameMs = 40;
 constexpr int kFastFlipFrameMs = 10;
+
+// How long the result line stays before the result's messages, unless a click or key ends it.
+constexpr int kResultLineMs = 1500;
 
 // The flip animation's clock of each square, [c][r].
 using ClockMap = std::array<std::array<double, kBoardSize + 1>, kBoardSize + 1>;
@@ -128,6 +133,11 @@ class Korvane {
   void CardPic_DblClick(int index);
   void VScroll1_Change(int value);
   void Command2_Click();  // "選び直す"
+  // The way back with one to four cards taken (or only a preview shown), which "選び直す" gives
+  // only once all five are: the chosen cards go back to the collection and the hand empties, as
+  // "選び直す" does. Only while the list waits for the player, never in the tutorial.
+  bool CanGiveBackChosen() const;
+  void ChooseAgain();
   void Command1_Click();  // "勝負！"
 
   // --- Board, hands, flips, the enemy and the result (korvane_board.cpp) ---
@@ -166,6 +176,24 @@ class Korvane {
   // The square of the enemy's last card, marked by the view until the player places again.
   std::optional<BoardSquare> EnemyMark;
 
+  // --- The views' help (korvane_board.cpp) ---
+  // The live score with the result line, and the preview of a placement. Both are off until the
+  // game sets the player's choice, so that the rules keep their own timing wherever nobody asks.
+  bool ScoreShown = false;
+  bool PreviewShown = false;
+  // With the score shown, a duel that has just ended shows its outcome first: the line stays
+  // kResultLineMs, or until DismissResult (a click or a key), and only then do the counters move
+  // and the result's messages come. Outside this pause it is empty.
+  std::optional<DuelOutcome> ResultLine;
+  void DismissResult();
+  // The enemy's card that went down face down at once with its last placement, and when: the
+  // view shows its face for a moment and the score names it until the next placement.
+  std::optional<int> EnemyAtOnce;
+  int64_t EnemyAtOnceSince = 0;
+  // The player may be shown what placing the selected card would do: the player's turn of a
+  // running duel outside the tutorial, a card chosen, nothing waiting for an answer.
+  bool PreviewAllowed() const;
+
   // --- The move hint (korvane_hint.cpp) ---
   // The best move for the player: a hand slot and a square, marked by the view until the
   // position changes. Nothing is ever placed for the player.
@@ -190,6 +218,15 @@ class Korvane {
   // switch it off.
   const Analyst* DuelAnalyst() const { return analyst_.get(); }
   bool UseAnalyst = true;
+  // A practice duel (練習試合): the window works on a copy of the game's state, no card changes
+  // hands, the special result never comes, and the record marks the duel. The opponent plays at
+  // PracticeStrength; 手加減's mistakes come from PracticeSeed; 達人 waits for its analyst up
+  // to MasterBudgetMs of each turn before it plays 本気's move (and says so, once).
+  bool Practice = false;
+  Strength PracticeStrength = Strength::Full;
+  void SeedPractice(uint64_t seed) { mistakes_ = SeededRandom(seed); }
+  int64_t MasterBudgetMs = 5000;
+  bool MasterFellBack = false;
   std::function<void(int opponent)> OnHintShown;  // person 1..6
 
   // --- The album, opened over the deck selection by the view ---
@@ -215,6 +252,10 @@ class Korvane {
   // The same duels for the record: the hands, who began and every placement (told just after
   // OnDuelSettled).
   std::function<void(const DuelRecord&)> OnDuelRecorded;
+  // The duel recorded last in this opening of the window, for its review board.
+  std::optional<DuelRecord> LastRecord;
+  // The review board may open: the deck selection waits for the player after a recorded duel.
+  bool ReviewAllowed() const { return LastRecord.has_value() && AlbumAllowed(); }
   void SetAdventureMusic(MusicDevice* device) { adventureMusic_ = device; }
   MusicDevice& Music() { return *music_; }
 
@@ -266,8 +307,11 @@ class Korvane {
   int NextFreeSlot() const;
   int ChosenCount() const;
   void ShowWayOutIfShort();
+  void GiveBackChosen();  // the body of "選び直す"
   void SyncPlayedHands();
   int TransferCard(bool toPlayer, int slot);  // 1 when a card moved
+  // The counters, the transfers and their messages, and the reset: the settled duel's end.
+  void FinishDuel(const DuelOutcome& out);
   // Tells the duel that has just ended (settled, or forfeited with the board as it stands) to
   // the statistics and the record; the tutorial tells nothing.
   void Report(const DuelReport& report);
@@ -294,8 +338,13 @@ class Korvane {
 
   // When the enemy showed its label for the move it is thinking about.
   std::optional<int64_t> thinkingSince_;
+  // When the result line came up, and whether the player has already dismissed it.
+  int64_t resultSince_ = 0;
+  bool resultDismissed_ = false;
 
   std::shared_ptr<Analyst> analyst_;
+  SeededRandom mistakes_{1};
+  std::optional<EnemyMove> ChooseMove();
   std::vector<std::future<void>> retiring_;  // analysts of ended duels, stopping
   std::unique_ptr<HintWorker> hintWorker_;
   uint64_t position_ = 0;  // counts the changes of position a hint must not outlive

@@ -127,6 +127,7 @@ void Korvane::PlaceOnSquare(int c, int r) {
   StartFlips(Model.Place(false, c, r).flips);
   PositionChanged();  // the hint's mark goes with the move
   EnemyMark.reset();  // the enemy's last card is marked until the player places again
+  EnemyAtOnce.reset();
   SyncPlayedHands();
   DrawBoard();
   // The analyst works the new position out while the enemy thinks.
@@ -140,8 +141,14 @@ void Korvane::PlaceOnSquare(int c, int r) {
 
 void Korvane::EnemyPlaces(int slot, int c, int r) {
   Duel.SelectedSlot = static_cast<int16_t>(slot);
-  StartFlips(Model.Place(true, c, r).flips);
+  const MoveReport report = Model.Place(true, c, r);
+  StartFlips(report.flips);
   PositionChanged();
+  EnemyAtOnce.reset();
+  if (report.flippedAtOnce && IsValidSlot(slot)) {
+    EnemyAtOnce = Duel.EnemyHand[slot];
+    EnemyAtOnceSince = Clock();
+  }
   if (IsPlayable(c, r)) EnemyMark = BoardSquare{c, r};
   SyncPlayedHands();
   DrawBoard();
@@ -214,11 +221,41 @@ void Korvane::Timer1_Timer() {
   // At the normal pace the label stays up for a while; the following ticks look again, and
   // the window goes on handling events meanwhile.
   if (DuelPace == Pace::Normal && Clock() - *thinkingSince_ < kThinkMs) return;
+  std::optional<EnemyMove> move = ChooseMove();
+  if (!move) return;  // 達人 waits for its analyst a little longer
   thinkingSince_.reset();
-  const EnemyMove move = ChooseEnemyMove(Duel, Weights, rng_);
-  EnemyPlaces(move.slot, move.column, move.row);
+  EnemyPlaces(move->slot, move->column, move->row);
   Ctl.Thinking.Visible = false;
   PlayEffect("Youdid.wav");
+}
+
+// The opponent's move: the described one, or at a practice duel's strength.
+std::optional<EnemyMove> Korvane::ChooseMove() {
+  if (!Practice || PracticeStrength == Strength::Full) return ChooseEnemyMove(Duel, Weights, rng_);
+  if (PracticeStrength == Strength::Gentle) {
+    return ChooseGentleMove(Duel, Weights, rng_, mistakes_);
+  }
+  // 達人: perfect play from the analyst's table; while it is still solving the deal the
+  // opponent thinks on, until the budget runs out and 本気's move is played instead (told once).
+  if (analyst_ && analyst_->Ready()) {
+    SolveLimits limits;
+    limits.allBest = false;
+    limits.principalLine = false;
+    limits.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(400);
+    const SolveResult r = analyst_->Query(Duel, limits);
+    if (r.finished && !r.best.empty()) {
+      return EnemyMove{r.best.front().slot, r.best.front().column, r.best.front().row};
+    }
+  } else if (analyst_ && Clock() - *thinkingSince_ < MasterBudgetMs) {
+    return std::nullopt;
+  }
+  if (!MasterFellBack) {
+    MasterFellBack = true;
+    platform_.ShowOk(QCoreApplication::translate("Practice", "練習試合"),
+                     QCoreApplication::translate(
+                         "Practice", "達人の読みが間に合わないため、この手は本気の手です。"));
+  }
+  return ChooseEnemyMove(Duel, Weights, rng_);
 }
 
 void Korvane::TogglePace() {
@@ -226,33 +263,77 @@ void Korvane::TogglePace() {
   if (OnPaceChosen) OnPaceChosen(DuelPace);
 }
 
+bool Korvane::PreviewAllowed() const {
+  return PreviewShown && open_ && Ctl.Field.Visible && game_.TutorialMode == 0 && !asking_ &&
+         !settling_ && !enemyMoving_ && Duel.Turn == TurnState::Player &&
+         IsValidSlot(Duel.SelectedSlot) && !Duel.PlayerPlayed[Duel.SelectedSlot];
+}
+
+void Korvane::DismissResult() {
+  if (!ResultLine) return;
+  resultDismissed_ = true;
+  // The line has been read: the messages follow now, not at the next tick.
+  if (!enemyMoving_ && !asking_) SettleDuel();
+}
+
 void Korvane::SettleDuel() {
   if (!open_ || settling_) return;
+  if (ResultLine) {
+    // The duel has been decided already; its line stays up for a while.
+    if (!resultDismissed_ && Clock() - resultSince_ < kResultLineMs) return;
+    const DuelOutcome out = *ResultLine;
+    ResultLine.reset();
+    FinishDuel(out);
+    return;
+  }
   const std::optional<DuelOutcome> out = EndTest(Duel);
   if (!out) return;
-  DuelReport report{OpponentIndex(), out->result, out->PlayerScore, out->EnemyScore, false, 0, 0};
+  if (ScoreShown && game_.TutorialMode == 0) {
+    ResultLine = *out;
+    resultSince_ = Clock();
+    resultDismissed_ = false;
+    return;
+  }
+  FinishDuel(*out);
+}
+
+void Korvane::FinishDuel(const DuelOutcome& out) {
+  DuelReport report{OpponentIndex(), out.result, out.PlayerScore, out.EnemyScore, false, 0, 0};
   {
     FlagScope settling(settling_);
-    const bool hayami = OpponentIndex() == kHayami;
-    if (out->result == DuelResult::PlayerWon) {
+    // No card changes hands against 速水 結, nor in a practice duel.
+    const bool hayami = OpponentIndex() == kHayami || Practice;
+    if (out.result == DuelResult::PlayerWon) {
       AddTo(game_.SeriesWins, 1);
       bool card15 = false;
       for (int16_t id : Duel.PlayerHand) card15 = card15 || id == 15;
       int held15 = 0;
       for (int p = 0; p < kPersons; ++p) held15 += game_.Collections[p][15];
-      if (out->PlayerScore == 5 && out->EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
-          held15 == 0 && OpponentIndex() == kTakahara) {
+      if (out.PlayerScore == 5 && out.EnemyScore == 0 && game_.TakaharaStep >= 30 && !card15 &&
+          held15 == 0 && OpponentIndex() == kTakahara && !Practice) {
         game_.SeriesWins = -1;
       }
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, -(s + 1))) report.CardsWon += TransferCard(true, s);
       }
-    } else if (out->result == DuelResult::EnemyWon) {
+    } else if (out.result == DuelResult::EnemyWon) {
       AddTo(game_.SeriesLosses, 1);
       for (int s = 0; s < kHandSize && !hayami; ++s) {
         if (!HoldsCode(Duel, s + 1)) report.CardsLost += TransferCard(false, s);
       }
-    } else {
+    }
+    if (Practice && out.result != DuelResult::Draw) {
+      if (Changed) Changed();
+      platform_.ShowOk(
+          QCoreApplication::translate("Practice", "練習試合"),
+          (out.result == DuelResult::PlayerWon
+               ? QCoreApplication::translate("Practice", "勝ち %1 対 %2")
+               : QCoreApplication::translate("Practice", "負け %1 対 %2"))
+                  .arg(out.PlayerScore)
+                  .arg(out.EnemyScore) +
+              QCoreApplication::translate("Practice", "\n（練習試合なのでカードは移りません）"));
+    }
+    if (out.result == DuelResult::Draw) {
       AddTo(game_.SeriesDraws, 1);
       if (Changed) Changed();
       platform_.ShowOk(QStringLiteral("End of the Game"),

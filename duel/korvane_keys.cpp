@@ -57,6 +57,11 @@ DuelKeys::Action DuelKeys::Press(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_F2:
       k_.TogglePace();
       return Action::PaceChanged;
+    case Qt::Key_F3:
+      return Action::Rules;
+    case Qt::Key_Backspace:
+      k_.ChooseAgain();
+      return Action::Handled;
     case Qt::Key_S:
       k_.Command1_Click();
       return Action::Handled;
@@ -68,6 +73,8 @@ DuelKeys::Action DuelKeys::Press(int key, Qt::KeyboardModifiers modifiers) {
       return Action::Handled;
     case Qt::Key_A:
       return k_.AlbumAllowed() ? Action::Album : Action::Ignored;
+    case Qt::Key_V:
+      return k_.ReviewAllowed() ? Action::Review : Action::Ignored;
     case Qt::Key_H:
       k_.RequestHint();
       return Action::Handled;
@@ -246,9 +253,13 @@ QString DuelKeyHelp(Pace pace) {
       {"Enter", QCoreApplication::translate("Keys", "ダブルクリックと同じ（カードを決める）")},
       {"S", QCoreApplication::translate("Duel", "勝負！")},
       {"R", QCoreApplication::translate("Duel", "選び直す")},
+      {"Backspace",
+       QCoreApplication::translate("Keys", "取ったカードを戻す（1～4枚でも。「選び直す」と同じ）")},
       {"Q", QCoreApplication::translate("Duel", "終わり")},
       {"A",
        QCoreApplication::translate("Keys", "カードアルバム（左下の「アルバム」ボタンと同じ）")},
+      {"V", QCoreApplication::translate(
+                "Keys", "対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）")},
       {nullptr, QCoreApplication::translate("Keys", "勝負")},
       {QT_TRANSLATE_NOOP("Keys", "1 ～ 5"), QCoreApplication::translate("Keys", "手札を選ぶ")},
       {"← → ↑ ↓", QCoreApplication::translate("Keys", "マスを選ぶ")},
@@ -262,6 +273,7 @@ QString DuelKeyHelp(Pace pace) {
       {nullptr, QCoreApplication::translate("Keys", "いつでも")},
       {"Esc", QCoreApplication::translate("Keys", "ウィンドウを閉じる（閉じるボタンと同じ）")},
       {"F1", QCoreApplication::translate("Keys", "このキー一覧")},
+      {"F3", QCoreApplication::translate("Keys", "ルールの早見（辺の記号と裏返り）")},
       {"F2", QCoreApplication::translate("Keys", "勝負の速さ ふつう / はやい（いまは「%1」）")
                  .arg(PaceName(pace))},
   });
@@ -294,7 +306,18 @@ QString HintCaption(bool exact) {
 void PaintHintCard(QPainter& p, const Korvane::HintMark& hint) {
   p.save();
   p.setBrush(Qt::NoBrush);
-  PaintHintFrame(p, 0, 0, hint.exact);
+  // Along the edges but clear of the corners, where the yellow frame of the selected card lies.
+  p.setPen(QPen(kHintColour, 4, Qt::SolidLine, Qt::FlatCap));
+  constexpr int kCorner = 24, kEdge = 4, kFar = 76;
+  p.drawLine(kCorner, kEdge, 80 - kCorner, kEdge);
+  p.drawLine(kCorner, kFar, 80 - kCorner, kFar);
+  p.drawLine(kEdge, kCorner, kEdge, 80 - kCorner);
+  p.drawLine(kFar, kCorner, kFar, 80 - kCorner);
+  const QRect tag(15, 50, 50, 16);
+  p.fillRect(tag, kHintColour);
+  p.setFont(GothicFont(11, true));
+  p.setPen(Qt::white);
+  p.drawText(tag, Qt::AlignCenter, HintCaption(hint.exact));
   p.restore();
 }
 
@@ -336,6 +359,12 @@ void PaintListCursor(QPainter& p) {
 // --- The window's key hook ---
 
 void KorvaneWindow::keyPressEvent(QKeyEvent* event) {
+  // Any key ends the result line, and does nothing else.
+  if (logic_.ResultLine && !event->isAutoRepeat()) {
+    Forward([&] { logic_.DismissResult(); });
+    event->accept();
+    return;
+  }
   DuelKeys::Action action = DuelKeys::Action::Ignored;
   Forward([&] { action = keys_.Press(event->key(), event->modifiers()); });
   switch (action) {
@@ -357,6 +386,11 @@ void KorvaneWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case DuelKeys::Action::Album:
       OpenAlbum();
+      break;
+    case DuelKeys::Action::Review:
+      OpenReview();
+    case DuelKeys::Action::Rules:
+      OpenRules();
       break;
   }
   event->accept();

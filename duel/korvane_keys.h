@@ -4,11 +4,13 @@
 //
 //   deck list   arrows move the list cursor (the page follows), PageUp/PageDown turn the page,
 //               Space presses the card (preview), Enter presses and double-clicks it (takes it)
-//   buttons     S "勝負！", R "選び直す", Q "終わり"; A the album (its button)
+//   buttons     S "勝負！", R "選び直す", Q "終わり"; A the album (its button); Backspace gives
+//               the taken cards back with one to four taken, as "選び直す" does with five
 //   board       1-5 choose a hand card, arrows move the square cursor, Enter or Space place on
 //               its square as a click there does; H the move hint
 //   tutorial    Enter or Space press "ふむふむ"
-//   window      Esc closes as the close button does, F1 shows the keys, F2 switches the pace
+//   window      Esc closes as the close button does, F1 shows the keys, F2 switches the pace,
+//               F3 shows the rules page; while the result line is up any key only ends it
 #pragma once
 
 #include <QString>
@@ -27,7 +29,7 @@ namespace korvane {
 class DuelKeys {
  public:
   // What the view does after a key: the logic's handlers have already run.
-  enum class Action { Ignored, Handled, Close, Help, PaceChanged, Album };
+  enum class Action { Ignored, Handled, Close, Help, PaceChanged, Album, Review, Rules };
 
   explicit DuelKeys(Korvane& logic) : k_(logic) {}
   Action Press(int key, Qt::KeyboardModifiers modifiers);

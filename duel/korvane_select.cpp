@@ -124,6 +124,24 @@ void Korvane::VScroll1_Change(int value) {
 
 void Korvane::Command2_Click() {
   if (!open_ || !Ctl.Command2.Visible) return;
+  GiveBackChosen();
+}
+
+bool Korvane::CanGiveBackChosen() const {
+  if (!open_ || !Ctl.Picture1.Visible || Ctl.Field.Visible || TutorialLocksInput()) return false;
+  if (game_.TutorialMode != 0 || Duel.EnemyHand[0] != -1) return false;
+  // Cards taken, or a preview showing in the first free slot.
+  for (const DuelControl& hand : Ctl.PHand) {
+    if (hand.Visible) return true;
+  }
+  return false;
+}
+
+void Korvane::ChooseAgain() {
+  if (CanGiveBackChosen()) GiveBackChosen();
+}
+
+void Korvane::GiveBackChosen() {
   for (int i = 0; i < kHandSize; ++i) {
     if (IsValidCardId(Duel.PlayerHand[i])) AddTo(game_.Collections[0][Duel.PlayerHand[i]], 1);
     Duel.PlayerHand[i] = -1;

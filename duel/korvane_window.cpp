@@ -13,6 +13,7 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "duel/korvane_extras.h"
 #include "state/language.h"
 #include "ui/fonts.h"
 #include "ui/log_painter.h"
@@ -65,6 +66,7 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   BuildList(stage);
   BuildBoard(stage);
   BuildButtons(stage);
+  BuildExtras(stage);
   BuildTimers();
   NameControls();
   FollowZoomAndMarks();
@@ -132,7 +134,11 @@ void KorvaneWindow::BuildBoard(QWidget* stage) {
   };
   field_->Revision = [this] { return logic_.CanvasLog.Revision(); };
   field_->OnPress = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
-    Forward([&] { logic_.Field_MouseDown(VbButton(b), VbShift(m), p.x(), p.y()); });
+    Forward([&] {
+      // A click during the result line ends it (no square is chosen: nobody's turn).
+      if (logic_.ResultLine) return logic_.DismissResult();
+      logic_.Field_MouseDown(VbButton(b), VbShift(m), p.x(), p.y());
+    });
   };
   thinking_ = new QLabel(field_);
   zoom_->SetFont(thinking_, GothicFont(21));
@@ -151,7 +157,7 @@ void KorvaneWindow::BuildBoard(QWidget* stage) {
     };
     pHand_[i]->Revision = [this, i] { return logic_.PHandLog[i].Revision(); };
     pHand_[i]->OnPress = [this, i](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-      Forward([&] { logic_.PHand_Click(i); });
+      Forward([&] { logic_.ResultLine ? logic_.DismissResult() : logic_.PHand_Click(i); });
     };
   }
 }
@@ -191,6 +197,13 @@ void KorvaneWindow::BuildButtons(QWidget* stage) {
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
   albumButton_->hide();
   connect(albumButton_, &QPushButton::clicked, this, [this] { OpenAlbum(); });
+  reviewButton_ = new QPushButton(QCoreApplication::translate("Review", "振り返り"), stage);
+  zoom_->Place(reviewButton_, kReviewButton);
+  zoom_->SetFont(reviewButton_, GothicFont(10));
+  reviewButton_->setToolTip(
+      QCoreApplication::translate("Review", "今の対戦を一手ずつ振り返る（V キー）"));
+  reviewButton_->hide();
+  connect(reviewButton_, &QPushButton::clicked, this, [this] { OpenReview(); });
 }
 
 // Both timers run from the opening; each tick decides for itself whether to act.
@@ -226,6 +239,7 @@ void KorvaneWindow::NameControls() {
   lText_->setObjectName(QStringLiteral("LText"));
   lButton_->setObjectName(QStringLiteral("LButton"));
   albumButton_->setObjectName(QStringLiteral("AlbumButton"));
+  reviewButton_->setObjectName(QStringLiteral("ReviewButton"));
 }
 
 // Every picture follows the zoom; the view's marks are drawn over the pictures (the enemy's last
@@ -245,10 +259,17 @@ void KorvaneWindow::FollowZoomAndMarks() {
   // Marks the view draws over the pictures: the enemy's last card, the keyboard's cursors.
   field_->OnOverlay = [this](QPainter& p) {
     PaintBoardMarks(p, logic_.EnemyMark, keys_.BoardCursor(), logic_.Hint);
+    PaintBoardExtras(p);
   };
   for (int i = 0; i < kHandSize; ++i) {
     pHand_[i]->OnOverlay = [this, i](QPainter& p) {
       if (logic_.Hint && logic_.Hint->slot == i) PaintHintCard(p, *logic_.Hint);
+      // In the deck selection a slot whose card is not taken shows only the one-press preview.
+      const DuelControls& c = logic_.Ctl;
+      if (c.Picture1.Visible && !c.Field.Visible && logic_.Duel.PlayerHand[i] == -1 &&
+          logic_.Game().TutorialMode == 0) {
+        PaintDeckPreviewMark(p);
+      }
     };
   }
   for (int k = 0; k < kCardKinds; ++k) {
@@ -307,6 +328,8 @@ void KorvaneWindow::Mirror() {
   lButton_->setText(c.LButton.Caption);
   Place(*zoom_, lButton_, c.LButton);
   albumButton_->setVisible(OnAlbum && logic_.AlbumAllowed());
+  reviewButton_->setVisible(OnReview && logic_.ReviewAllowed());
+  MirrorExtras();
   if (flipAnime_->interval() != logic_.FlipAnimeIntervalMs()) {
     flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   }
@@ -323,6 +346,11 @@ void KorvaneWindow::OpenAlbum() {
   // One album at a time, and only over a deck selection that waits for the player.
   if (!OnAlbum || album_ || closed_ || !logic_.AlbumAllowed()) return;
   album_ = OnAlbum(this, logic_.AlbumState(), Zoom());
+}
+
+void KorvaneWindow::OpenReview() {
+  if (!OnReview || review_ || album_ || closed_ || !logic_.ReviewAllowed()) return;
+  review_ = OnReview(this, *logic_.LastRecord, Zoom());
 }
 
 QImage KorvaneWindow::SharpPicture(const PaintLog& log, const QImage& small, double scale) const {

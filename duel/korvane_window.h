@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "duel/korvane.h"
 #include "duel/korvane_keys.h"
@@ -47,10 +48,20 @@ class KorvaneWindow : public QWidget {
   // The album's small button, at 1x inside the client area: the corner below the list that the
   // deck selection leaves free.
   static constexpr QRect kAlbumButton{2, 370, 44, 30};
+  // The review board of the duel just played, by its button (above the album's) or the V key.
+  ReviewOpener OnReview;
+  void OpenReview();
+  static constexpr QRect kReviewButton{2, 336, 44, 30};
+  // The square the pointer is over on the board, for the placement preview (tests set it).
+  void SetHoverSquare(std::optional<BoardSquare> square);
+  // The rules page (F3), over the window.
+  void OpenRules();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;  // duel/korvane_keys.cpp
+  void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Runs a handler of the logic, then mirrors; errors of the game's arithmetic end the program
@@ -63,6 +74,10 @@ class KorvaneWindow : public QWidget {
   void BuildTimers();
   void NameControls();
   void FollowZoomAndMarks();
+  // The view's extras (duel/korvane_window_extras.cpp).
+  void BuildExtras(QWidget* stage);
+  void MirrorExtras();
+  void PaintBoardExtras(QPainter& p);
 
   Korvane& logic_;
   DuelKeys keys_{logic_};
@@ -84,6 +99,13 @@ class KorvaneWindow : public QWidget {
   QLabel* lText_ = nullptr;  // LText, read-only
   QPushButton* albumButton_ = nullptr;
   QPointer<QWidget> album_;
+  QPushButton* reviewButton_ = nullptr;
+  QPointer<QWidget> review_;
+  QPointer<QWidget> rules_;
+  QLabel* deckLine_ = nullptr;  // the deck selection's instruction
+  std::optional<BoardSquare> hover_;
+  bool fieldWasShown_ = false;
+  bool atOnceRepaint_ = false;  // a repaint waits for the end of an enemy card's face
   QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
 };
 

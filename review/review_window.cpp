@@ -6,13 +6,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QThreadPool>
-#include <atomic>
-#include <thread>
 
 #include "engine/card_table.h"
+#include "review/review_worker.h"
 #include "review/value_chart.h"
-#include "solver/analyst.h"
 #include "ui/board_view.h"
 #include "ui/fonts.h"
 #include "ui/sharp_art.h"
@@ -20,59 +17,18 @@
 
 namespace korvane {
 
-// Works the review out on a thread of its own: the analyst solves the duel from its deal, then
-// every position is answered from its table. The window never waits; closing it stops the work.
-class ReviewWindow::Worker {
- public:
-  Worker(const PlayedDuel& duel, const CardTable& cards, ReviewWindow* window) {
-    pool_.setMaxThreadCount(1);
-    QPointer<ReviewWindow> target(window);
-    pool_.start([this, duel, &cards, target] {
-      std::string error;
-      analyst_.Start(DealOf(duel, cards));
-      while (!analyst_.Ready() && !stop_.load()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-      }
-      if (stop_.load()) return;
-      std::optional<DuelReview> review = ReviewDuel(duel, cards, &error, AnalystSolver(analyst_));
-      analyst_.Stop();
-      if (!review || stop_.load()) return;
-      QMetaObject::invokeMethod(
-          target,
-          [target, review = std::move(*review)]() mutable {
-            if (!target) return;
-            target->session_.SetReview(std::move(review));
-            target->Show();
-          },
-          Qt::QueuedConnection);
-    });
-  }
-  ~Worker() {
-    stop_.store(true);
-    analyst_.Stop();
-    pool_.waitForDone();
-  }
-
- private:
-  QThreadPool pool_;
-  Analyst analyst_;
-  std::atomic<bool> stop_{false};
-};
-
-namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("Review", text); }
-
-}  // namespace
-
 ReviewWindow::ReviewWindow(DuelRecord record, const CardTable& cards, const SharpArt& art,
                            QWidget* parent, double zoom)
     : QDialog(parent), session_(std::move(record), cards), art_(art), zoom_(zoom > 0 ? zoom : 1) {
-  setWindowTitle(Tr("振り返り"));
+  setWindowTitle(QCoreApplication::translate("Review", "振り返り"));
   setObjectName(QStringLiteral("ReviewWindow"));
   Build();
   session_.GoTo(session_.Moves());
-  worker_ = std::make_unique<Worker>(session_.Played(), cards, this);
+  worker_ = std::make_unique<ReviewWorker>();
+  worker_->Review(session_.Played(), cards, this, [this](DuelReview review) {
+    session_.SetReview(std::move(review));
+    Show();
+  });
   Show();
 }
 
@@ -131,9 +87,9 @@ void ReviewWindow::Build() {
   };
   back_ = button(QStringLiteral("◀"), 8, 40);
   next_ = button(QStringLiteral("▶"), 52, 40);
-  retry_ = button(Tr("ここからやり直す"), 100, 150);
+  retry_ = button(QCoreApplication::translate("Review", "ここからやり直す"), 100, 150);
   retry_->setObjectName(QStringLiteral("ReviewRetry"));
-  close_ = button(Tr("閉じる"), kSize.width() - 8 - 81, 81);
+  close_ = button(QCoreApplication::translate("Review", "閉じる"), kSize.width() - 8 - 81, 81);
   connect(back_, &QPushButton::clicked, this, [this] { StepTo(session_.Step() - 1); });
   connect(next_, &QPushButton::clicked, this, [this] { StepTo(session_.Step() + 1); });
   connect(retry_, &QPushButton::clicked, this, [this] { ToggleRetry(); });
@@ -145,7 +101,7 @@ void ReviewWindow::Show() {
   if (moves_->count() != session_.Moves() + 1 || session_.Review()) {
     const QSignalBlocker quiet(moves_);
     moves_->clear();
-    moves_->addItem(Tr("配られた手札"));
+    moves_->addItem(QCoreApplication::translate("Review", "配られた手札"));
     for (int step = 1; step <= session_.Moves(); ++step) {
       auto* item = new QListWidgetItem(session_.MoveLine(step));
       if (session_.Review()) {
@@ -172,13 +128,15 @@ void ReviewWindow::Show() {
     board_->SetSelectedSlot(slot_);
     board_->SetCursor(cursor_);
     if (const std::optional<DuelOutcome> out = session_.RetryOutcome()) {
-      status_->setText(Tr("やり直しの結果：%1 対 %2（記録には残りません）")
-                           .arg(out->PlayerScore)
-                           .arg(out->EnemyScore));
+      status_->setText(
+          QCoreApplication::translate("Review", "やり直しの結果：%1 対 %2（記録には残りません）")
+              .arg(out->PlayerScore)
+              .arg(out->EnemyScore));
     } else {
-      status_->setText(Tr("やり直し中：1～5 でカード、矢印と Enter でマス（R で記録に戻る）"));
+      status_->setText(QCoreApplication::translate(
+          "Review", "やり直し中：1～5 でカード、矢印と Enter でマス（R で記録に戻る）"));
     }
-    retry_->setText(Tr("記録に戻る"));
+    retry_->setText(QCoreApplication::translate("Review", "記録に戻る"));
     return;
   }
   board_->SetPosition(session_.Position());
@@ -189,9 +147,10 @@ void ReviewWindow::Show() {
   board_->SetMarks(std::move(marks));
   board_->SetSelectedSlot(-1);
   board_->SetCursor(std::nullopt);
-  status_->setText(session_.Review() ? Tr("← → で一手ずつ、Home / End で最初と最後")
-                                     : Tr("読み切り中・・・"));
-  retry_->setText(Tr("ここからやり直す"));
+  status_->setText(session_.Review() ? QCoreApplication::translate(
+                                           "Review", "← → で一手ずつ、Home / End で最初と最後")
+                                     : QCoreApplication::translate("Review", "読み切り中・・・"));
+  retry_->setText(QCoreApplication::translate("Review", "ここからやり直す"));
 }
 
 void ReviewWindow::StepTo(int step) {

@@ -21,6 +21,7 @@ class QPushButton;
 namespace korvane {
 
 class BoardView;
+class ReviewWorker;
 class CardTable;
 class SharpArt;
 class ValueChart;
@@ -45,7 +46,6 @@ class ReviewWindow : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  class Worker;
   void Build();
   void Show();  // the session's state onto the widgets
   void StepTo(int step);
@@ -56,7 +56,7 @@ class ReviewWindow : public QDialog {
   ReviewSession session_;
   const SharpArt& art_;
   double zoom_;
-  std::unique_ptr<Worker> worker_;
+  std::unique_ptr<ReviewWorker> worker_;
   BoardView* board_ = nullptr;
   ValueChart* chart_ = nullptr;
   QListWidget* moves_ = nullptr;

@@ -42,6 +42,8 @@ struct GameState {
   const int16_t* StepCounter(int place) const;
   // Sum of a person's card counts.
   int TotalCards(int person) const;
+
+  bool operator==(const GameState&) const = default;
 };
 
 // A name that begins with "※" is the master's: the mark can only be earned.

@@ -4,24 +4,30 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace korvane {
 namespace {
 
 // The first line names the format and its version; the last line says the file is whole.
-constexpr const char* kHeader = "KORVANE statistics 1";
+// Version 2 adds the reviews' four columns; a version 1 file is read with them at zero.
+constexpr const char* kHeader = "KORVANE statistics 2";
+constexpr const char* kHeaderOne = "KORVANE statistics 1";
 constexpr const char* kColumns =
     "# person\tduels\twins\tlosses\tdraws\tperfect wins\tperfect losses\tcards won\tcards "
-    "lost\thints";
+    "lost\thints\treviewed\taccuracy sum (1/1000)\tmistakes\tblunders";
 constexpr const char* kEnd = "end";
 constexpr qint64 kLongestFile = 64 * 1024;
 constexpr int kLargestCount = 1000000000;
-constexpr int kFields = 9;
+constexpr int kFieldsOne = 9;
+constexpr int kFields = 13;
 
 std::array<int*, kFields> Fields(OpponentRecord& r) {
   return {&r.Duels,         &r.Wins,     &r.Losses,    &r.Draws, &r.PerfectWins,
-          &r.PerfectLosses, &r.CardsWon, &r.CardsLost, &r.Hints};
+          &r.PerfectLosses, &r.CardsWon, &r.CardsLost, &r.Hints, &r.Reviewed,
+          &r.AccuracySum,   &r.Mistakes, &r.Blunders};
 }
 
 void Bump(int& count, int by = 1) {
@@ -69,7 +75,9 @@ bool Statistics::Decode(const std::string& text, std::array<OpponentRecord, kPer
   }
   while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
   lines.removeIf([](const QString& line) { return line.startsWith(QLatin1Char('#')); });
-  if (lines.isEmpty() || lines.first() != QLatin1String(kHeader)) {
+  const bool versionOne = !lines.isEmpty() && lines.first() == QLatin1String(kHeaderOne);
+  const int fieldCount = versionOne ? kFieldsOne : kFields;
+  if (lines.isEmpty() || (lines.first() != QLatin1String(kHeader) && !versionOne)) {
     return fail(QCoreApplication::translate("Files", "先頭の行が統計ファイルのものではありません"));
   }
   if (lines.size() != kPersons + 1 || lines.last() != QLatin1String(kEnd)) {
@@ -79,11 +87,11 @@ bool Statistics::Decode(const std::string& text, std::array<OpponentRecord, kPer
   std::array<OpponentRecord, kPersons> read{};
   for (int p = 1; p < kPersons; ++p) {
     const QStringList cells = lines[p].split(QLatin1Char('\t'));
-    if (cells.size() != kFields + 1 || cells[0] != PersonName(p)) {
+    if (cells.size() != fieldCount + 1 || cells[0] != PersonName(p)) {
       return fail(QCoreApplication::translate("Files", "%1 行目が読めません").arg(p + 2));
     }
     std::array<int*, kFields> fields = Fields(read[p]);
-    for (int i = 0; i < kFields; ++i) {
+    for (int i = 0; i < fieldCount; ++i) {
       const std::string cell = cells[i + 1].toStdString();
       int value = -1;
       const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
@@ -96,7 +104,7 @@ bool Statistics::Decode(const std::string& text, std::array<OpponentRecord, kPer
     }
     const OpponentRecord& r = read[p];
     if (r.Wins + r.Losses + r.Draws != r.Duels || r.PerfectWins > r.Wins ||
-        r.PerfectLosses > r.Losses) {
+        r.PerfectLosses > r.Losses || r.AccuracySum > 1000LL * r.Reviewed) {
       return fail(QCoreApplication::translate("Files", "%1 行目の数が食い違っています").arg(p + 2));
     }
   }
@@ -153,6 +161,21 @@ void Statistics::CountHint(int opponent) {
   if (opponent < 1 || opponent >= kPersons) return;
   Bump(records_[opponent].Hints);
   Write();
+}
+
+void Statistics::RecordReview(int opponent, double accuracy, int mistakes, int blunders) {
+  if (opponent < 1 || opponent >= kPersons) return;
+  OpponentRecord& r = records_[opponent];
+  Bump(r.Reviewed);
+  Bump(r.AccuracySum, static_cast<int>(std::lround(std::clamp(accuracy, 0.0, 1.0) * 1000)));
+  Bump(r.Mistakes, std::max(mistakes, 0));
+  Bump(r.Blunders, std::max(blunders, 0));
+  Write();
+}
+
+std::optional<double> OpponentRecord::AverageAccuracy() const {
+  if (Reviewed <= 0) return std::nullopt;
+  return AccuracySum / (1000.0 * Reviewed);
 }
 
 FileResult Statistics::StartNewGame() {

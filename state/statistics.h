@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "engine/rules.h"
 #include "state/game_state.h"
@@ -45,6 +46,14 @@ struct OpponentRecord {
   int CardsWon = 0;
   int CardsLost = 0;
   int Hints = 0;
+  // From the reviews of the duels (worked out after each one): how many were reviewed, the sum
+  // of their accuracies in thousandths, and the player's mistakes (悪手) and blunders (大悪手).
+  int Reviewed = 0;
+  int AccuracySum = 0;
+  int Mistakes = 0;
+  int Blunders = 0;
+  // The average accuracy of the reviewed duels, 0..1; nullopt before the first.
+  std::optional<double> AverageAccuracy() const;
 
   bool operator==(const OpponentRecord&) const = default;
 };
@@ -67,6 +76,9 @@ class Statistics {
   void Record(const DuelReport& report);
   // Counts one hint asked for against the opponent (person 1..6) and writes the file.
   void CountHint(int opponent);
+  // Counts the review of a duel against the opponent (person 1..6): the player's accuracy (0..1),
+  // mistakes and blunders.
+  void RecordReview(int opponent, double accuracy, int mistakes, int blunders);
   // A new game: the old file, when it holds anything, becomes the previous game's; the
   // statistics start fresh and are written.
   FileResult StartNewGame();

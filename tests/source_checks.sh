@@ -19,11 +19,12 @@ declare -A ALLOWED=(
   [ui]="state cast engine"
   [album]="ui solver state cast engine"
   [review]="ui solver ai state cast engine"
+  [puzzle]="ui solver ai state cast engine"
   [duel]="ui solver ai sound state cast engine"
   [adventure]="ui sound state cast engine"
-  [app]="adventure duel album review ui solver ai sound state cast engine"
+  [app]="adventure duel album review puzzle ui solver ai sound state cast engine"
   [tools]="ui solver ai state cast engine"
-  [bench]="solver ai sound state cast engine"
+  [bench]="app ui solver ai sound state cast engine"
   [fuzz]="state engine"
 )
 for layer in "${!ALLOWED[@]}"; do
@@ -54,6 +55,6 @@ faces=$(grep -rnE '"(IPAPGothic|Klee One)"' --include='*.cpp' --include='*.h' . 
 if [ -n "$faces" ]; then echo "a face named outside ui/fonts.cpp:"; echo "$faces"; status=1; fi
 
 steps=$(grep -rnE '//\s*Steps?\s+[0-9]' --include='*.cpp' --include='*.h' \
-  engine cast ai state solver sound ui duel album adventure app tools tests bench fuzz 2>/dev/null)
+  engine cast ai state solver sound ui duel album review puzzle adventure app tools tests bench fuzz 2>/dev/null)
 if [ -n "$steps" ]; then echo "bare step numbers:"; echo "$steps"; status=1; fi
 exit $status

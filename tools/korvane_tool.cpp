@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
   AddReviewCommand(app);
   AddSelfPlayCommand(app);
   AddSolveCommand(app);
+  AddPuzzlesCommand(app);
 #ifdef KORVANE_HAVE_SAVE_CMD
   AddSaveCommands(app);
 #endif

@@ -36,5 +36,6 @@ void AddReplayCommand(CLI::App& app);
 void AddReviewCommand(CLI::App& app);
 void AddSelfPlayCommand(CLI::App& app);
 void AddSolveCommand(CLI::App& app);
+void AddPuzzlesCommand(CLI::App& app);
 
 }  // namespace korvane::tool

@@ -65,7 +65,8 @@ void PaintDuelOp(QPainter& p, const PaintOp& op, const SharpArt& art, int k, con
 
 // The adventure's operations: the zoom into a place, the light boxes, texts and the light grey.
 void PaintPictureOp(QPainter& p, const PaintOp& op, const SharpArt& art, const QImage& town,
-                    const QImage* lightTile, QSize size) {
+                    const TownArt& townArt, QSize size) {
+  const QImage* lightTile = townArt.lightTile;
   const double townScale = double(town.width()) / size.width();
   auto fromTown = [townScale](const QRect& r) {
     return QRectF(r.x() * townScale, r.y() * townScale, r.width() * townScale,
@@ -83,9 +84,13 @@ void PaintPictureOp(QPainter& p, const PaintOp& op, const SharpArt& art, const Q
       break;
     }
     case PaintOp::Kind::Box:
-      // The unzoomed map under the box, brightened by OR-ing the light tile.
+      // The unzoomed map under the box, lightened: a clean veil of light grey, or the logic's OR.
       p.drawImage(QRectF(op.rect), town, fromTown(op.rect));
-      if (lightTile) {
+      if (!townArt.logicBox) {
+        QColor veil = QColor::fromRgb(kBoxGrey);
+        veil.setAlphaF(float(kBoxVeil));
+        p.fillRect(QRectF(op.rect), veil);
+      } else if (lightTile) {
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
         p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
@@ -126,7 +131,7 @@ QImage PaintLogAt(const PaintLog& log, QSize size, const SharpArt& art, double s
     p.scale(double(device.width()) / size.width(), double(device.height()) / size.height());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), *town);
-    for (const PaintOp& op : log.Ops()) PaintPictureOp(p, op, art, *town, townArt.lightTile, size);
+    for (const PaintOp& op : log.Ops()) PaintPictureOp(p, op, art, *town, townArt, size);
     return out;
   }
   const QImage& board = art.Get({ArtKind::Board, 0}, k);

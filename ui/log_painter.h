@@ -18,10 +18,18 @@ class SharpArt;
 
 // The adventure's own 1x pictures, for a log that starts from the town: the town stands in where
 // its sharp copy is missing; the light tile is always laid at its own size.
+//
+// The message box: the logic lightens the map under it by OR-ing the light grey tile, which on
+// shaded art leaves bands of posterised colour; a view paints a clean light box instead, the map
+// under it blended kBoxVeil of the way towards the tile's grey. `logicBox` paints it as the
+// logic does (to check that the log misses nothing).
 struct TownArt {
   const QImage* town = nullptr;
   const QImage* lightTile = nullptr;
+  bool logicBox = false;
 };
+constexpr double kBoxVeil = 0.9;
+constexpr QRgb kBoxGrey = 0xffebebeb;  // 235, 235, 235
 
 // The picture of `size` 1x pixels painted `scale` times larger, without the typed lines. Cards are
 // laid with their outline as alpha, so their edges stay smooth at every size; the field tiles and

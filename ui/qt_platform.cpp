@@ -38,13 +38,12 @@ std::unique_ptr<QMessageBox> QtPlatform::MakeOkBox(const QString& title, const Q
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(sharp.isNull() ? 1.0 : ratio);
     box->setIconPixmap(pixmap);
-    // The box wraps its text once it grows past a fixed width, which the enlarged card reaches:
-    // the short text beside it keeps to its lines.
-    if (zoom > 1) {
-      box->setTextFormat(Qt::RichText);
-      box->setText(QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
-                   QStringLiteral("</p>"));
-    }
+    // The box wraps its text once it grows past a width of its own (half a small screen, less
+    // the card), and Japanese wraps between any two characters ("カー" / "ド"): the short text
+    // beside the card keeps to its own lines at every zoom.
+    box->setTextFormat(Qt::RichText);
+    box->setText(QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
+                 QStringLiteral("</p>"));
   } else {
     box->setIcon(QMessageBox::Information);
   }

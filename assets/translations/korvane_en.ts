@@ -128,6 +128,26 @@
         <source>カードアルバムと対戦成績（A キー）</source>
         <translation>Card album and record of duels (A key)</translation>
     </message>
+    <message>
+        <source>正確さ</source>
+        <translation>Accur.</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>Mist.</translation>
+    </message>
+    <message>
+        <source>大悪手</source>
+        <translation>Blund.</translation>
+    </message>
+    <message>
+        <source>対戦の記録</source>
+        <translation>Recorded duels</translation>
+    </message>
+    <message>
+        <source>記録した対戦を振り返る（D キー）</source>
+        <translation>Review a recorded duel (D key)</translation>
+    </message>
 </context>
 <context>
     <name>Duel</name>
@@ -353,6 +373,16 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>名前が長すぎます（%1 バイト）。セーブに入る名前は %2 バイトまでです。</source>
         <translation>The name is too long (%1 bytes). A saved name holds at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>内容が読めません</source>
+        <translation>the contents cannot be read</translation>
+    </message>
+    <message>
+        <source>詰めKORVANE の記録のファイルが壊れていたため、新しく記録を始めます。
+（%1）</source>
+        <translation>The KORVANE puzzle record was damaged, so a new record is started.
+(%1)</translation>
     </message>
 </context>
 <context>
@@ -600,6 +630,22 @@ The damaged file was kept as %1.</translation>
         <source>コントローラー</source>
         <translation>Controller</translation>
     </message>
+    <message>
+        <source>対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）</source>
+        <translation>Review the duel just played (after a duel; the same as the &quot;Review&quot; button at the bottom left)</translation>
+    </message>
+    <message>
+        <source>いま何かが起こる場所の印を出す / 消す</source>
+        <translation>Show / hide the marks on the places where something happens now</translation>
+    </message>
+    <message>
+        <source>取ったカードを戻す（1～4枚でも。「選び直す」と同じ）</source>
+        <translation>Put the taken cards back (any number; as “Choose again” does)</translation>
+    </message>
+    <message>
+        <source>ルールの早見（辺の記号と裏返り）</source>
+        <translation>The rules at a glance (side codes and flipping)</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -654,6 +700,14 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>ここは私の家</source>
         <translation>This is my house</translation>
+    </message>
+    <message>
+        <source>家を指してクリックで中へ（キーは矢印で選んで Enter）</source>
+        <translation>Click a house to go in (or choose it with the arrows and press Enter)</translation>
+    </message>
+    <message>
+        <source>この印の場所で、いま何かが起こります（M キーで消す）</source>
+        <translation>Something happens now where this mark is (M hides the marks)</translation>
     </message>
 </context>
 <context>
@@ -831,6 +885,206 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>速水 結</source>
         <translation>Hayami Yui</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>練習試合</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>物語の外で練習する（F4 キー）</source>
+        <translation>Practise outside the story (F4 key)</translation>
+    </message>
+    <message>
+        <source>物語の外で練習する（P キー）</source>
+        <translation>Practise outside the story (P key)</translation>
+    </message>
+    <message>
+        <source>達人の読みが間に合わないため、この手は本気の手です。</source>
+        <translation>The master could not finish reading in time, so this move is the ordinary opponent's.</translation>
+    </message>
+    <message>
+        <source>勝ち %1 対 %2</source>
+        <translation>Won %1 to %2</translation>
+    </message>
+    <message>
+        <source>負け %1 対 %2</source>
+        <translation>Lost %1 to %2</translation>
+    </message>
+    <message>
+        <source>
+（練習試合なのでカードは移りません）</source>
+        <translation>
+(A practice duel: no card changes hands.)</translation>
+    </message>
+    <message>
+        <source>手加減</source>
+        <translation>Gentle</translation>
+    </message>
+    <message>
+        <source>本気</source>
+        <translation>In earnest</translation>
+    </message>
+    <message>
+        <source>達人</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>いつもの考え方で、ときどき失敗する</source>
+        <translation>plays its usual way, with the odd mistake</translation>
+    </message>
+    <message>
+        <source>物語の中と同じ相手</source>
+        <translation>the opponent exactly as in the story</translation>
+    </message>
+    <message>
+        <source>最後まで読み切って打つ</source>
+        <translation>plays perfectly, reading to the last card</translation>
+    </message>
+    <message>
+        <source>対戦したことのある相手と練習できます。</source>
+        <translation>You can practise against anyone you have duelled.</translation>
+    </message>
+    <message>
+        <source>相手と強さを選んでください。カードは移らず、物語も進みません。</source>
+        <translation>Choose an opponent and a strength. No card changes hands and the story does not move.</translation>
+    </message>
+    <message>
+        <source>↑ ↓ 相手&#x3000;← → 強さ&#x3000;Enter 始める&#x3000;Esc 閉じる</source>
+        <translation>↑ ↓ opponent   ← → strength   Enter start   Esc close</translation>
+    </message>
+    <message>
+        <source>始める</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>最善</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>唯一</source>
+        <translation>only</translation>
+    </message>
+    <message>
+        <source>緩手</source>
+        <translation>inaccuracy</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>mistake</translation>
+    </message>
+    <message>
+        <source>大悪手</source>
+        <translation>blunder</translation>
+    </message>
+    <message>
+        <source>：%1枚目</source>
+        <translation>: card %1</translation>
+    </message>
+    <message>
+        <source>%1. 相手：「%2」を%3</source>
+        <translation>%1. Opponent: &quot;%2&quot; at %3</translation>
+    </message>
+    <message>
+        <source>%1. あなた：「%2」を%3</source>
+        <translation>%1. You: &quot;%2&quot; at %3</translation>
+    </message>
+    <message>
+        <source>（最善は「%1」を%2）</source>
+        <translation> (best: &quot;%1&quot; at %2)</translation>
+    </message>
+    <message>
+        <source>不戦敗</source>
+        <translation>forfeit</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>lost</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>drawn</translation>
+    </message>
+    <message>
+        <source>%1戦&#x3000;%2 %3 対 %4</source>
+        <translation>Against %1: %2, %3 to %4</translation>
+    </message>
+    <message>
+        <source>&#x3000;正確さ %1%（悪手 %2、大悪手 %3）</source>
+        <translation>   accuracy %1% (mistakes %2, blunders %3)</translation>
+    </message>
+    <message>
+        <source>読み切り中・・・</source>
+        <translation>Solving...</translation>
+    </message>
+    <message>
+        <source>振り返り</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>ここからやり直す</source>
+        <translation>Play on from here</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>配られた手札</source>
+        <translation>The deal</translation>
+    </message>
+    <message>
+        <source>やり直しの結果：%1 対 %2（記録には残りません）</source>
+        <translation>Played on: %1 to %2 (not recorded)</translation>
+    </message>
+    <message>
+        <source>やり直し中：1～5 でカード、矢印と Enter でマス（R で記録に戻る）</source>
+        <translation>Playing on: 1-5 choose a card, arrows and Enter a square (R: back to the record)</translation>
+    </message>
+    <message>
+        <source>記録に戻る</source>
+        <translation>Back to the record</translation>
+    </message>
+    <message>
+        <source>← → で一手ずつ、Home / End で最初と最後</source>
+        <translation>← → one placement at a time, Home / End the first and the last</translation>
+    </message>
+    <message>
+        <source>今の対戦を一手ずつ振り返る（V キー）</source>
+        <translation>Go through the duel just played, placement by placement (V key)</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2&#x3000;%3 %4 対 %5</source>
+        <translation>%1   %2   %3 %4 to %5</translation>
+    </message>
+    <message>
+        <source>（マスター）</source>
+        <translation> (master)</translation>
+    </message>
+    <message>
+        <source>（練習）</source>
+        <translation> (practice)</translation>
+    </message>
+    <message>
+        <source>対戦の記録</source>
+        <translation>Recorded duels</translation>
+    </message>
+    <message>
+        <source>まだ記録した対戦がありません。</source>
+        <translation>No duel has been recorded yet.</translation>
+    </message>
+    <message>
+        <source>↑ ↓ で選び、Enter で振り返る（Esc で閉じる）</source>
+        <translation>↑ ↓ choose, Enter reviews (Esc closes)</translation>
     </message>
 </context>
 <context>
@@ -2137,6 +2391,223 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>ＫＯＲＶＡＮＥの説明を始めます。ふむふむボタンを押してください。</source>
         <translation>Let me explain KORVANE. Press the “I see” button.</translation>
+    </message>
+</context>
+<context>
+    <name>Puzzle</name>
+    <message>
+        <source>詰めKORVANE</source>
+        <translation>KORVANE Puzzles</translation>
+    </message>
+    <message>
+        <source>もう一度 (R)</source>
+        <translation>Again (R)</translation>
+    </message>
+    <message>
+        <source>次の問題 (N)</source>
+        <translation>Next (N)</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>この問題は読めません。N で次の問題へ。</source>
+        <translation>This puzzle cannot be read. N for the next one.</translation>
+    </message>
+    <message>
+        <source>問題がありません</source>
+        <translation>No puzzles</translation>
+    </message>
+    <message>
+        <source>問題 %1&#x3000;レベル %2%3</source>
+        <translation>Puzzle %1  Level %2%3</translation>
+    </message>
+    <message>
+        <source>（解いた）</source>
+        <translation> (solved)</translation>
+    </message>
+    <message>
+        <source>あなたの番：勝てる一手は？</source>
+        <translation>Your move: which placement wins?</translation>
+    </message>
+    <message>
+        <source>あなたの番：引き分けに持ち込む一手は？</source>
+        <translation>Your move: which placement holds the draw?</translation>
+    </message>
+    <message>
+        <source>1～5 でカード、矢印と Enter でマス（クリックでも置けます）</source>
+        <translation>1-5 a card, the arrows and Enter a square (or click)</translation>
+    </message>
+    <message>
+        <source>レーティング %1 ± %2&#x3000;解いた問題 %3</source>
+        <translation>Rating %1 ± %2  Solved %3</translation>
+    </message>
+    <message>
+        <source>応手</source>
+        <translation>reply</translation>
+    </message>
+    <message>
+        <source>残念、その一手では届きません。相手の応手を最後まで見てください。</source>
+        <translation>Not quite: that placement falls short. Watch the opponent&apos;s answer to the end.</translation>
+    </message>
+    <message>
+        <source>正解！ 相手はこう応じました。次の一手は？（%1 / %2）</source>
+        <translation>Right! The opponent answered so. Your next placement? (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>相手の応手で %1 対 %2 になりました。R でもう一度。</source>
+        <translation>The opponent&apos;s answer made it %1 to %2. R to try again.</translation>
+    </message>
+    <message>
+        <source>正解！ 一度で解けました。N で次の問題へ。</source>
+        <translation>Right! Solved at the first try. N for the next puzzle.</translation>
+    </message>
+    <message>
+        <source>正解！ 解けました。N で次の問題へ。</source>
+        <translation>Right! Solved. N for the next puzzle.</translation>
+    </message>
+    <message>
+        <source>手札のカードを選ぶ</source>
+        <translation>Choose a card of your hand</translation>
+    </message>
+    <message>
+        <source>マスを選ぶ</source>
+        <translation>Choose a square</translation>
+    </message>
+    <message>
+        <source>選んだマスに置く</source>
+        <translation>Place on the chosen square</translation>
+    </message>
+    <message>
+        <source>もう一度</source>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>次の問題</source>
+        <translation>Next puzzle</translation>
+    </message>
+    <message>
+        <source>%1 %2&#x3000;レベル %3</source>
+        <translation>%1 %2  Level %3</translation>
+    </message>
+    <message>
+        <source>前の問題</source>
+        <translation>Previous puzzle</translation>
+    </message>
+</context>
+<context>
+    <name>DuelViews</name>
+    <message>
+        <source>勝ち %1 対 %2</source>
+        <translation>Won %1 to %2</translation>
+    </message>
+    <message>
+        <source>負け %1 対 %2</source>
+        <translation>Lost %1 to %2</translation>
+    </message>
+    <message>
+        <source>引き分け %1 対 %2</source>
+        <translation>Draw, %1 to %2</translation>
+    </message>
+    <message>
+        <source>あなた %1 − %2 相手</source>
+        <translation>You %1 – %2 Them</translation>
+    </message>
+    <message>
+        <source>あなたの番</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>相手の番</source>
+        <translation>Their turn</translation>
+    </message>
+    <message>
+        <source>相手の「%1」は伏せて置かれた</source>
+        <translation>Their %1 was placed face down</translation>
+    </message>
+    <message>
+        <source>押す：試しに見る&#x3000;ダブルクリック/Enter：手札に取る&#x3000;矢印：選ぶ&#x3000;Backspace：取り直す</source>
+        <translation>Click: try in hand · Double-click/Enter: take · Arrows: move · Backspace: put back</translation>
+    </message>
+    <message>
+        <source>お試し</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>すぐ裏返る</source>
+        <translation>Face down</translation>
+    </message>
+    <message>
+        <source>自分のも裏に</source>
+        <translation>Yours flips</translation>
+    </message>
+    <message>
+        <source>伏せ</source>
+        <translation>Face down</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>ルールの早見</source>
+        <translation>The rules at a glance</translation>
+    </message>
+    <message>
+        <source>Esc・F3・クリックで閉じる</source>
+        <translation>Esc, F3 or a click closes</translation>
+    </message>
+    <message>
+        <source>カードの辺の記号（上の辺の例。青は陣地になるマス）</source>
+        <translation>The codes on a card’s sides (shown on the top side; blue: the squares it claims)</translation>
+    </message>
+    <message>
+        <source>S（スプリット）</source>
+        <translation>S (split)</translation>
+    </message>
+    <message>
+        <source>2つ前のマスだけを陣地にする。すぐ前のマスは飛び越す。</source>
+        <translation>Claims only the square two ahead, jumping the square just ahead.</translation>
+    </message>
+    <message>
+        <source>A（アーク）</source>
+        <translation>A (arc)</translation>
+    </message>
+    <message>
+        <source>すぐ前と、その左右のななめ前の3マスを陣地にする。</source>
+        <translation>Claims the square just ahead and the two squares diagonally ahead.</translation>
+    </message>
+    <message>
+        <source>B（ボム）</source>
+        <translation>B (bomb)</translation>
+    </message>
+    <message>
+        <source>陣地は作らない。置いたとき、2つ前を中心にした十字の5マスのカードを、自分のものも相手のものも裏返す（すぐ裏返った時は爆発しない）。</source>
+        <translation>Claims nothing. When the card is placed, every card on the cross of five squares centred two ahead turns face down, yours and theirs alike (not if the bomb card itself goes down face down).</translation>
+    </message>
+    <message>
+        <source>×（なし）</source>
+        <translation>× (none)</translation>
+    </message>
+    <message>
+        <source>何も起こらない。×の多い側が先に置く（同じならあなたが先）。</source>
+        <translation>Does nothing. The side with more × sides places first (on a tie, you do).</translation>
+    </message>
+    <message>
+        <source>数字 1～9</source>
+        <translation>A digit 1 to 9</translation>
+    </message>
+    <message>
+        <source>まっすぐ前へ、その数のマスまで陣地にする（例は 2）。盤の端か、最初にカードのあるマスで止まる。</source>
+        <translation>Claims that many squares straight ahead (here 2), stopping at the board’s edge or at the first square that holds a card.</translation>
+    </message>
+    <message>
+        <source>裏返り</source>
+        <translation>Turning face down</translation>
+    </message>
+    <message>
+        <source>相手の陣地（赤）にあるカードは裏返って力を失う。相手の陣地に置いたカードはすぐ裏返る。10枚置き終えたとき表のカードが多い方が勝ち、負けた側の裏返ったカードは勝った側のものになる。</source>
+        <translation>A card inside the other side’s field (red) turns face down and loses its power; a card placed there goes down face down at once. After ten cards the side with more cards face up wins and takes the loser’s face-down cards.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,12 @@ class AdventureKeysTest : public RealWindowTest {
     QWidget* to = window->focusWidget();
     QTest::keyClick(to && to->isVisible() ? to : window, static_cast<Qt::Key>(key));
   }
+  // The map's key cursor moved onto `place` by Tab.
+  void SetMapCursorTo(int place) {
+    const QString name = adv->PlaceText(place);
+    for (int n = 0; n < 9 && adv->MessageText() != name; ++n) Key(Qt::Key_Tab);
+    ASSERT_EQ(adv->MessageText(), name);
+  }
   // Space and Enter through the place's dialogue, until a choice or the map.
   void ReadOn() {
     for (int n = 0; n < 60; ++n) {
@@ -163,6 +169,79 @@ TEST_F(AdventureKeysTest, TheAlbumOpensFromTheMapOnly) {
   ASSERT_TRUE(adv->OnTownMap());
   Key(Qt::Key_A);
   EXPECT_EQ(opened.size(), 3u);
+}
+
+// Every question of the story takes its keys alike, whatever answered the question before it:
+// the first Enter or Space only shows the selection, Enter or Space on a shown selection takes
+// it, and 1 or 2 take an answer at once. Both ways a question comes: from a place's script (真道's
+// "勝負するかい？") and from the player's own house; each after a question answered by keys,
+// which leaves the keyboard's focus on a button that the next question shows again.
+TEST_F(AdventureKeysTest, EveryQuestionTakesTheSameKeys) {
+  enum Path { kScript, kHouse };
+  struct Case {
+    Path path;
+    std::vector<int> keys;
+    int taken;  // the answer the last key takes; none before it
+  };
+  const Case cases[] = {
+      {kScript, {Qt::Key_Space, Qt::Key_Space}, 0},
+      {kScript, {Qt::Key_Return, Qt::Key_Return}, 0},
+      {kScript, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Enter}, 1},
+      {kScript, {Qt::Key_2}, 1},
+      {kScript, {Qt::Key_Space, Qt::Key_1}, 0},
+      {kHouse, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space}, 1},
+      {kHouse, {Qt::Key_Return, Qt::Key_Down, Qt::Key_Return}, 1},
+      {kHouse, {Qt::Key_2}, 1},
+      {kHouse, {Qt::Key_Return, Qt::Key_Return}, 0},  // "終わる": saved, and the game ends
+  };
+  test::StartNewGame(*adv);
+  window->Sync();
+  auto enter = [&](int place) {
+    SetMapCursorTo(place);
+    Key(Qt::Key_Return);
+    ASSERT_EQ(adv->CurrentPlace(), place);
+    ViewTick();
+  };
+  // 真道's greeting and his cards first; then, for each case, a question answered by keys
+  // (the house's "まだまだ" by the arrow and Enter), then the question under test.
+  ASSERT_NO_FATAL_FAILURE(enter(1));
+  ASSERT_NO_FATAL_FAILURE(ReadOn());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    ASSERT_TRUE(adv->OnTownMap());
+    ASSERT_NO_FATAL_FAILURE(enter(6));
+    ASSERT_TRUE(adv->Choiser(1).visible);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Return);
+    ASSERT_EQ(adv->CurrentPlace(), -1);
+    ASSERT_NO_FATAL_FAILURE(enter(c.path == kScript ? 1 : 6));
+    if (c.path == kScript) ASSERT_NO_FATAL_FAILURE(ReadOn());
+    ASSERT_TRUE(adv->Choiser(0).visible);
+    const int16_t step = state->ShindoStep;
+    for (size_t k = 0; k + 1 < c.keys.size(); ++k) {
+      Key(c.keys[k]);
+      ASSERT_TRUE(adv->Choiser(0).visible) << "taken by key " << k;
+      EXPECT_TRUE(Focus().startsWith(QStringLiteral("Choiser"))) << "no selection shown";
+    }
+    Key(c.keys.back());
+    ASSERT_TRUE(!adv->Choiser(0).visible || adv->Ended());
+    if (c.path == kScript) {
+      EXPECT_EQ(state->ShindoStep, step + c.taken);
+      // "また今度" says goodbye and returns to the map; "勝負！" opens the duel: left unplayed.
+      ViewTick();
+      if (c.taken == 0) {
+        ASSERT_TRUE(duel->IsOpen());
+        ASSERT_TRUE(duel->Unload());
+        ViewTick();
+      }
+      ASSERT_NO_FATAL_FAILURE(ReadOn());
+    } else {
+      EXPECT_EQ(adv->Ended(), c.taken == 0);
+      if (adv->Ended()) break;
+      EXPECT_EQ(adv->CurrentPlace(), -1);
+    }
+  }
+  EXPECT_TRUE(adv->Ended());
 }
 
 }  // namespace

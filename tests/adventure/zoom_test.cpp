@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "adv_test_support.h"
 #include "adventure/adv_window.h"
@@ -23,12 +24,13 @@ using korvane::testing::MeanDifference;
 
 const bool kArt = QDir(KORVANE_DATA_DIR "/adventure").exists();
 
-// Picture1 as the view draws it at 1x from the log, with the 1x town and no close-ups.
+// Picture1 painted again at 1x from the log, with the 1x town, no close-ups and the message box as
+// the logic paints it.
 QImage Replay(const ADVKorvane& adv) {
   static const CardPictures noCards;
   const SharpArt noSharpArt(noCards, QString());
   QImage out = PaintLogAt(adv.Picture1Log(), {kPictureWidth, kPictureHeight}, noSharpArt, 1.0,
-                          {&adv.Pictures().Town(), &adv.Pictures().LightTile()});
+                          {&adv.Pictures().Town(), &adv.Pictures().LightTile(), true});
   QPainter p(&out);
   PaintLines(p, adv.Picture1Log().Lines());
   return out;
@@ -178,6 +180,68 @@ TEST_F(ZoomWindowTest, TheWindowComesBackWhereItWasAfterADuel) {
   window->Sync();
   ASSERT_TRUE(window->isVisible());
   EXPECT_EQ(window->geometry(), before);
+}
+
+// The message box over the map is a clean light box at every zoom: the map under it veiled
+// smoothly towards the light grey, where OR-ing the grey would leave bands of 239, 251 and 255.
+TEST_F(ZoomWindowTest, TheMessageBoxIsACleanLightBox) {
+  if (!kArt) GTEST_SKIP() << "no generated art";
+  for (double zoom : {1.0, 2.0}) {
+    ASSERT_NO_FATAL_FAILURE(Open(zoom, true));
+    adv->Command1_Click();
+    adv->SetText1(QStringLiteral("太郎"));
+    adv->Command2_Click();
+    window->Sync();
+    const QImage shown =
+        Find(QStringLiteral("Picture1"))->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& town = adv->Pictures().Town();
+    // The box's last rows, below the one line of "どこに行こうかな？".
+    const QRect box = kMessageLabelMap.Pixels();
+    const double veil = 235 * kBoxVeil;
+    int off = 0, checked = 0;
+    for (int y = box.bottom() - 12; y < box.bottom() - 1; ++y) {
+      for (int x = box.left() + 1; x < box.right(); ++x) {
+        const QRgb s = shown.pixel(int(x * zoom), int(y * zoom));
+        const QRgb t = town.pixel(x, y);
+        for (auto [got, under] : {std::pair{qRed(s), qRed(t)}, std::pair{qGreen(s), qGreen(t)},
+                                  std::pair{qBlue(s), qBlue(t)}}) {
+          ++checked;
+          // At 2x the map is the sharp art, close to the 1x town but not the same pixels.
+          if (std::abs(got - (veil + (1 - kBoxVeil) * under)) > (zoom == 1 ? 2 : 8)) ++off;
+        }
+      }
+    }
+    EXPECT_GT(checked, 5000);
+    EXPECT_LT(off, checked / 100) << "at " << zoom << "x";
+  }
+}
+
+// A change of the zoom keeps the window centred where it stood; the end of a full screen brings it
+// back to the middle it had before, not to the screen's corner.
+TEST_F(ZoomWindowTest, TheWindowStaysCentredThroughZoomsAndAFullScreen) {
+  ASSERT_NO_FATAL_FAILURE(Open(1, false));
+  view.SetDefault(1);  // Ctrl+0 goes back to 1x
+  window->move(110, 150);
+  const QPoint centre = window->geometry().center();
+  const QSize zoomed(725, 513);  // at 1.25
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    QSize size;  // the window's size after it, empty for a full screen
+  } changes[] = {
+      {"zoom 1.25", [&] { view.SetZoom(1.25); }, zoomed},
+      {"full screen", [&] { view.SetFullScreen(true); }, {}},
+      {"full screen off", [&] { view.SetFullScreen(false); }, zoomed},
+      {"Ctrl+0", [&] { view.ResetZoom(); }, {580, 410}},
+  };
+  for (const auto& c : changes) {
+    c.change();
+    QTest::qWait(200);
+    EXPECT_EQ(window->isFullScreen(), c.size.isEmpty()) << c.what;
+    if (c.size.isEmpty()) continue;
+    EXPECT_EQ(window->size(), c.size) << c.what;
+    EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 1) << c.what;
+  }
 }
 
 }  // namespace

@@ -82,8 +82,8 @@ TEST_F(AlbumTest, OwnersMarksAndTextsOfEachCard) {
     EXPECT_EQ(card.EndingMissing(), c.endingMissing) << what;
     EXPECT_EQ(Album::HoldersText(card), QString::fromUtf8(c.holdersText)) << what;
   }
-  EXPECT_EQ(Album::SidesText(Album(game, cards).Card(14)), QStringLiteral("×・×・s・s"));
-  EXPECT_EQ(Album::SidesText(Album(game, cards).Card(37)), QStringLiteral("×・2・b・2"));
+  EXPECT_EQ(Album::SidesText(Album(game, cards).Card(14)), QStringLiteral("×・×・S・S"));
+  EXPECT_EQ(Album::SidesText(Album(game, cards).Card(37)), QStringLiteral("×・2・B・2"));
 }
 
 TEST_F(AlbumTest, TotalsMasterCardsAndRecordRows) {

@@ -219,9 +219,15 @@ TEST_F(CompanionTest, TheAlbumOpensOnlyOverADeckSelectionThatWaits) {
   ASSERT_NO_FATAL_FAILURE(OpenWindow());
   auto* button = w->findChild<QPushButton*>(QStringLiteral("AlbumButton"));
   ASSERT_TRUE(button);
+  std::vector<DuelRecord> reviews;
+  w->OnReview = [&](QWidget*, const DuelRecord& r, double) -> QWidget* {
+    reviews.push_back(r);
+    return nullptr;
+  };
   // The list as it opens, by key and by the button.
   EXPECT_TRUE(button->isVisible());
   Key(Qt::Key_A);
+  Key(Qt::Key_V);  // no duel played yet: nothing to review
   QTest::mouseClick(button, Qt::LeftButton);
   ASSERT_EQ(albums.size(), 2u);
   EXPECT_EQ(albums[0].Collections, game.Collections);
@@ -248,6 +254,16 @@ TEST_F(CompanionTest, TheAlbumOpensOnlyOverADeckSelectionThatWaits) {
   Key(Qt::Key_A);
   EXPECT_EQ(albums.size(), 4u);
   EXPECT_EQ(albums[3].Collections[kKazamiIndex], k.OpponentStock);
+  // The review board of the duel just played waits there too, by the V key and its button; never
+  // before a duel has been played.
+  EXPECT_TRUE(reviews.empty());
+  Key(Qt::Key_V);
+  ASSERT_EQ(reviews.size(), 1u);
+  EXPECT_EQ(reviews[0].Moves.size(), 10u);
+  EXPECT_EQ(reviews[0], *k.LastRecord);
+  auto* review = w->findChild<QPushButton*>(QStringLiteral("ReviewButton"));
+  ASSERT_TRUE(review);
+  EXPECT_TRUE(review->isVisible());
   // One album at a time: while one is open the key opens no other.
   QWidget* open = new QWidget;
   w->OnAlbum = [&](QWidget*, const GameState&, double) -> QWidget* {

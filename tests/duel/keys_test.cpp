@@ -1,7 +1,7 @@
 // The real duel window driven by keys alone, offscreen, with its own timers running: a series
 // (choosing, choosing again, the duel to its end, the result, "終わり"), the tutorial by its
-// button key at the normal pace, the help box, the pace key and Esc. Keys for hidden controls do
-// nothing. Waits are on conditions, never on fixed times.
+// button key at the normal pace, the help box, the rules page, the pace key, Esc and the result
+// line. Keys for hidden controls do nothing. Waits are on conditions, never on fixed times.
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -162,11 +162,17 @@ TEST_F(KeysTest, HelpPaceAndEscape) {
   Key(Qt::Key_F1);
   auto* help = w->findChild<QMessageBox*>(QStringLiteral("KeyHelp"));
   ASSERT_TRUE(help && help->isVisible());
-  for (const char* listed :
-       {"Esc", "F2", "「はやい」", "Ctrl + 0", "F11", "勝負！", "ヒント", "アルバム"})
+  for (const char* listed : {"Esc", "F2", "「はやい」", "Ctrl + 0", "F11", "勝負！", "ヒント",
+                             "アルバム", "F3", "Backspace"})
     EXPECT_TRUE(help->text().contains(QString::fromUtf8(listed))) << listed;
   QTest::keyClick(help, Qt::Key_Escape);
   EXPECT_TRUE(WaitFor([this] { return !w->findChild<QMessageBox*>(QStringLiteral("KeyHelp")); }));
+  // F3: the rules page, closed by its own Esc.
+  Key(Qt::Key_F3);
+  QWidget* rules = w->findChild<QWidget*>(QStringLiteral("RulesPage"));
+  ASSERT_TRUE(rules && rules->isVisible());
+  QTest::keyClick(rules, Qt::Key_Escape);
+  EXPECT_TRUE(WaitFor([this] { return !w->findChild<QWidget*>(QStringLiteral("RulesPage")); }));
   Key(Qt::Key_F2);
   EXPECT_EQ(chosen, std::vector<Pace>{Pace::Normal});
   EXPECT_EQ(FlipInterval(), kNormalFlipFrameMs);
@@ -183,4 +189,20 @@ TEST_F(KeysTest, HelpPaceAndEscape) {
 }
 
 }  // namespace
+// The result line on the real window: up after the last card, and any key ends it, after which
+// the result's messages come.
+TEST_F(KeysTest, AnyKeyEndsTheResultLine) {
+  ASSERT_NO_FATAL_FAILURE(OpenWindow());
+  k.ScoreShown = true;
+  StartDuel({0, 1, 2, 5, 7});
+  Finish(kThreeToTwo);
+  platform.messages.clear();
+  ASSERT_TRUE(WaitFor([this] { return k.ResultLine.has_value(); }));
+  EXPECT_TRUE(platform.messages.empty());
+  Key(Qt::Key_Space);
+  EXPECT_FALSE(k.ResultLine);
+  EXPECT_EQ(platform.Told(QStringLiteral("カード入手")), 3);
+  EXPECT_EQ(game.SeriesWins, 1);
+}
+
 }  // namespace korvane::testing

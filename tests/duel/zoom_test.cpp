@@ -274,12 +274,15 @@ TEST_F(ZoomTest, TheKeysZoomAndToggleFullScreen) {
 
 TEST_F(ZoomTest, MessageBoxesFollowTheZoom) {
   const QImage card = pictures.Card(7).copy(0, 0, 80, 80).scaled(160, 160);
-  for (double zoom : {1.0, 2.0}) {
+  // The default zoom of a 1920 x 1080 screen among them; a long card name too.
+  for (double zoom : {1.0, 1.75, 2.0}) {
     auto ask = QtPlatform::MakeYesNoBox("バトル中断", "よろしいですか？", nullptr, zoom);
-    EXPECT_EQ(ask->font().pixelSize(), int(12 * zoom));
-    auto ok = QtPlatform::MakeOkBox("カード入手", "「ゴブリン」カードを手に入れた。", card, nullptr,
-                                    zoom);
-    EXPECT_EQ(ok->font().pixelSize(), int(12 * zoom));
+    EXPECT_EQ(ask->font().pixelSize(), int(std::lround(12 * zoom)));
+    auto ok = QtPlatform::MakeOkBox("カード入手",
+                                    zoom == 1.75 ? "「ゴブリン」カードを手に入れた。"
+                                                 : "「ナイトメアドラゴン」カードを手に入れた。",
+                                    card, nullptr, zoom);
+    EXPECT_EQ(ok->font().pixelSize(), int(std::lround(12 * zoom)));
     const QPixmap icon = ok->iconPixmap();
     EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(160, 160) * zoom);
     // The text keeps to one line beside the enlarged card.

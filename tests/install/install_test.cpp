@@ -163,11 +163,13 @@ TEST(CommandLine, AnswersWithoutADisplay) {
       {{"--help"}, false, 0, "--quit-after-title", ""},
       {{"--help"}, false, 0, "--lang <ja|en>", ""},
       {{"-h"}, false, 0, "--version", ""},
-      // Everything else is judged once Qt has taken its own options out, so with a display.
+      // A wrong command line is told before a display is opened, Qt's own options left aside.
+      {{"--bogus"}, false, 2, "", "Unknown option 'bogus'"},
+      {{"-style", "fusion", "--bogus"}, false, 2, "", "Unknown option 'bogus'"},
       {{"--no-such-option"}, true, 2, "", "no-such-option"},
-      {{"stray"}, true, 2, "", "stray"},
-      {{"--lang", "fr"}, true, 2, "", "--lang takes ja or en"},
-      {{"--lang"}, true, 2, "", "lang"},
+      {{"stray"}, false, 2, "", "unexpected argument \"stray\""},
+      {{"--lang", "fr"}, false, 2, "", "--lang takes ja or en"},
+      {{"--lang"}, false, 2, "", "lang"},
   };
   for (const auto& c : cases) {
     const Outcome r = Start(KORVANE_GAME, c.args, !c.display);

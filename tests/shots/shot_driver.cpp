@@ -12,6 +12,7 @@
 #include "adventure/adv_pictures.h"
 #include "adventure/adv_window.h"
 #include "album/album_window.h"
+#include "app/translations.h"
 #include "duel/korvane.h"
 #include "duel/korvane_window.h"
 #include "duel/tutorial.h"
@@ -24,6 +25,7 @@
 #include "tests/support/duel_actions.h"
 #include "ui/card_pictures.h"
 #include "ui/qt_platform.h"
+#include "ui/rules_page.h"
 #include "ui/sharp_art.h"
 #include "ui/view_zoom.h"
 
@@ -66,7 +68,7 @@ void TypeOut(ADVKorvane& a, ADVKorvaneWindow& w, int limit = 2000) {
   w.Sync();
 }
 
-void AdventureShots(const QString& data, double z, const QString& tag) {
+void AdventureShots(const QString& data, double z, const QString& tag, bool english = false) {
   QTemporaryDir dir;
   SaveStore store(dir.path());
   GameState state;
@@ -85,13 +87,20 @@ void AdventureShots(const QString& data, double z, const QString& tag) {
   QApplication::processEvents();
   Save(w, "title_" + tag);
   adv.Command1_Click();
-  adv.SetText1(QStringLiteral("太郎"));
+  adv.SetText1(english ? QStringLiteral("Taro") : QStringLiteral("太郎"));
   adv.SetCombo1(QStringLiteral("男"));
   adv.Command2_Click();
   adv.Picture1_MouseMove();
   TypeOut(adv, w);
   QApplication::processEvents();
   Save(w, "map_" + tag);
+  if (english) {
+    // The map's marks switched off: the first-time line keeps only how to go in.
+    w.SetMapMarks(false);
+    QApplication::processEvents();
+    Save(w, "map_nomarks_" + tag);
+    w.SetMapMarks(true);
+  }
   // 真道's house: his greeting, the cards he gives, back on the map, then in again for a duel.
   for (int n = 0; n < 80 && !adv.Choiser(0).visible; ++n) {
     if (adv.MapShowing()) {
@@ -230,6 +239,109 @@ void DuelShots(const QString& data, double z, const QString& tag) {
   QApplication::processEvents();
 }
 
+// The duel views' help: the instruction of the deck selection, the score, a preview that would
+// turn the player's own card, the result line and the rules page, in the edition installed.
+void HelpShots(const QString& data, double z, const QString& tag) {
+  std::string error;
+  auto cards = CardTable::Open(QDir(data).filePath("carddata").toStdString(), &error);
+  if (!cards) std::exit(2);
+  GameState game;
+  FakeSoundSystem sound;
+  ShotPlatform platform;
+  SeededRandom rng(20261210);
+  CardPictures pictures(data, &*cards);
+  SharpArt art(pictures, data);
+  auto adventureMusic = sound.CreateMusicDevice();
+  Korvane k(game, sound, *cards, platform, rng, pictures);
+  k.UseAnalyst = false;
+  k.ScoreShown = k.PreviewShown = true;
+  k.SetAdventureMusic(adventureMusic.get());
+  for (int id : {0, 1, 2, 5, 7, 12, 21, 22, 31}) game.Collections[0][id] = 2;
+  for (int id : {0, 8, 9, 10, 11, 13}) game.Collections[3][id] = 6;
+  game.OpponentName = QStringLiteral("風見 誠");
+  ViewZoom zoom(nullptr);
+  zoom.SetZoom(z);
+  QPointer<KorvaneWindow> w = new KorvaneWindow(k);
+  w->UseZoom(&zoom, &art);
+  w->show();
+  auto shot = [&](const QString& name) {
+    w->Mirror();
+    QApplication::processEvents();
+    Save(*w, name + "_" + tag);
+  };
+  for (int id : {1, 7, 0}) {
+    k.CardPic_MouseDown(id);
+    k.CardPic_DblClick(id);
+  }
+  k.CardPic_MouseDown(5);
+  shot("help_deck_instruction");
+  for (int id : {5, 2}) {
+    k.CardPic_MouseDown(id);
+    k.CardPic_DblClick(id);
+  }
+  k.Command1_Click();
+  test::DuelActions act(k);
+  // Four placements in, the player to move.
+  for (int i = 0; i < 60 && k.Model.Moves().size() < 4; ++i) {
+    if (k.Duel.Turn == TurnState::Player && !k.IsFlipRunning()) act.PlayerMove();
+    act.Tick();
+  }
+  for (int i = 0; i < 20; ++i) k.FlipAnime_Timer();
+  w->SetHoverSquare(std::nullopt);
+  shot("help_duel_score");
+  // A card picked, and the pointer over an empty square of the enemy's field.
+  int slot = 0;
+  while (slot < kHandSize && k.Duel.PlayerPlayed[slot]) ++slot;
+  k.PHand_Click(slot);
+  for (int r = 1; r <= kBoardSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      if (IsPlayable(c, r) && k.Duel.BoardCard[c][r] == kEmptySquare &&
+          k.Duel.EnemyFieldMap[c][r] > 0) {
+        w->SetHoverSquare(BoardSquare{c, r});
+      }
+    }
+  }
+  shot("help_preview_own");
+  // The hint over the selected hand card: its frame leaves the yellow corners showing.
+  w->SetHoverSquare(std::nullopt);
+  k.Hint = Korvane::HintMark{slot, BoardSquare{3, 3}, true};
+  shot("help_hint_selected");
+  k.Hint.reset();
+  // An enemy card put into the player's field: its face shows for a moment, and the score names
+  // it. The square is given to the player's field for the picture (the board has none free).
+  int enemySlot = 0;
+  while (enemySlot < kHandSize && k.Duel.EnemyPlayed[enemySlot]) ++enemySlot;
+  for (int r = 1; r <= kBoardSize && enemySlot < kHandSize; ++r) {
+    for (int c = 1; c <= kBoardSize; ++c) {
+      if (IsPlayable(c, r) && k.Duel.BoardCard[c][r] == kEmptySquare) {
+        k.Duel.PlayerFieldMap[c][r] = 1;
+        k.EnemyPlaces(enemySlot, c, r);
+        r = kBoardSize;
+        break;
+      }
+    }
+  }
+  for (int i = 0; i < 20; ++i) k.FlipAnime_Timer();
+  shot("help_enemy_face_down");
+  w->SetHoverSquare(std::nullopt);
+  test::DuelActions(k).Finish(
+      test::Board("  a  "
+                  " b-- "
+                  ".+-+."
+                  " 23. "
+                  "  1  "));
+  k.DrawBoard();
+  k.Timer1_Timer();
+  shot("help_result_line");
+  k.DismissResult();
+  w->close();
+  QApplication::processEvents();
+  RulesPage page(nullptr, pictures, &*cards, z);
+  page.show();
+  QApplication::processEvents();
+  Save(page, "help_rules_page_" + tag);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -244,6 +356,15 @@ int main(int argc, char** argv) {
     AdventureShots(data, z, tag);
     DuelShots(data, z, tag);
   }
+  Edition edition(data);
+  for (const char* language : {"ja", "en"}) {
+    if (!edition.Use(QString::fromLatin1(language))) std::fprintf(stderr, "no %s\n", language);
+    for (double z : {1.0, 2.0}) {
+      HelpShots(data, z, QStringLiteral("%1_%2").arg(language).arg(z == 1 ? "1x" : "2x"));
+    }
+  }
+  // The adventure in the English edition (in use after the loop above), under names of its own.
+  for (double z : {1.0, 2.0}) AdventureShots(data, z, z == 1 ? "en_1x" : "en_2x", true);
   std::printf("%d shots\n", gCount);
   return 0;
 }

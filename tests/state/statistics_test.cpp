@@ -79,6 +79,8 @@ TEST(StatisticsTest, RecordSurvivesARestartAndASaveAndReloadOfTheGame) {
     s.Record(Report(1, DuelResult::EnemyWon, 0, 5, 0, 5));
     s.Record(Report(4, DuelResult::Draw, 1, 1, 0, 0));
     s.CountHint(4);
+    s.RecordReview(1, 0.75, 1, 0);
+    s.RecordReview(1, 0.5, 2, 1);
     EXPECT_EQ(s.WriteError(), QString());
     ASSERT_TRUE(store.SaveGame(g).ok);
   }
@@ -88,9 +90,20 @@ TEST(StatisticsTest, RecordSurvivesARestartAndASaveAndReloadOfTheGame) {
   ASSERT_TRUE(store.LoadGame(loaded));
   Statistics again(dir.path());
   EXPECT_EQ(again.Load(), QString());
-  EXPECT_EQ(again.Against(1), (OpponentRecord{2, 1, 1, 0, 0, 1, 3, 5, 0}));
+  EXPECT_EQ(again.Against(1), (OpponentRecord{2, 1, 1, 0, 0, 1, 3, 5, 0, 2, 1250, 3, 1}));
+  EXPECT_DOUBLE_EQ(*again.Against(1).AverageAccuracy(), 0.625);
+  EXPECT_FALSE(again.Against(4).AverageAccuracy());
   EXPECT_EQ(again.Against(4), (OpponentRecord{1, 0, 0, 1, 0, 0, 0, 0, 1}));
   EXPECT_EQ(again.Total().Duels, 3);
+  // A file of the version before the reviews reads, with no reviews counted.
+  std::string one = Statistics::Encode({});
+  one.replace(one.find("statistics 2"), 12, "statistics 1");
+  for (size_t at = 0; (at = one.find("\t0\t0\t0\t0\n", at)) != std::string::npos;) {
+    one.replace(at, 9, "\n");
+  }
+  WriteAll(again.Path(), one);
+  EXPECT_EQ(again.Load(), QString());
+  EXPECT_TRUE(again.IsEmpty());
   // Nothing but the file itself is left beside the save (no temporary files).
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
             QStringList({QStringLiteral("KVData.kvd"), QStringLiteral("Statistics.txt")}));
@@ -98,7 +111,7 @@ TEST(StatisticsTest, RecordSurvivesARestartAndASaveAndReloadOfTheGame) {
 
 TEST(StatisticsTest, DamagedFileIsKeptAsideToldAndPlayGoesOnFresh) {
   std::array<OpponentRecord, kPersons> some{};
-  some[2] = {3, 1, 1, 1, 0, 1, 2, 5, 4};
+  some[2] = {3, 1, 1, 1, 0, 1, 2, 5, 4, 2, 1500, 3, 4};
   const std::string good = Statistics::Encode(some);
   auto replace = [good](const std::string& from, const std::string& to) {
     std::string s = good;
@@ -112,7 +125,9 @@ TEST(StatisticsTest, DamagedFileIsKeptAsideToldAndPlayGoesOnFresh) {
       {"garbage", "\x01\x02\xff\xfe not a record"},
       {"cut short", good.substr(0, good.size() / 2)},
       {"no end line", replace("end\n", "")},
-      {"other version", replace("statistics 1", "statistics 9")},
+      {"other version", replace("statistics 2", "statistics 9")},
+      {"accuracy over the whole", replace("\t1500\t", "\t2500\t")},
+      {"a version 1 file with review columns", replace("statistics 2", "statistics 1")},
       {"not a number", replace("\t4\n", "\tfour\n")},
       {"negative", replace("\t4\n", "\t-4\n")},
       {"sums disagree", replace("3\t1\t1\t1", "4\t1\t1\t1")},

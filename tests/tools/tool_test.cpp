@@ -530,3 +530,84 @@ TEST_F(ToolTest, ReviewRefusesBadInput) {
 }
 
 }  // namespace
+
+// Puzzles made from self-play hold when checked; a file altered after the fact fails with status
+// 1, a damaged line or a missing file is status 2, and list prints what the file holds.
+TEST_F(ToolTest, PuzzlesGeneratedHoldAndAlteredFilesFail) {
+  const ToolRun made = RunTool({"puzzles", "generate", "--seed", "3", "--count", "4", "--max-left",
+                                "6", "--carddata", cardFile_});
+  ASSERT_EQ(made.status, 0) << made.err;
+  std::vector<QJsonObject> puzzles;
+  std::istringstream lines(made.out);
+  for (std::string line; std::getline(lines, line);) {
+    puzzles.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
+  }
+  ASSERT_EQ(puzzles.size(), 4u);
+  const auto write = [](const std::string& name, const std::vector<QJsonObject>& objects,
+                        const std::string& extra = "") {
+    const std::string path = Scratch(name);
+    std::ofstream f(path);
+    for (const QJsonObject& o : objects)
+      f << QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString() << "\n";
+    f << extra;
+    return path;
+  };
+  // The key placed already: the enemy is to move.
+  QJsonObject played = puzzles[1];
+  QJsonArray moves = played["moves"].toArray();
+  moves.append(played["solution"].toArray()[0]);
+  played["moves"] = moves;
+  QJsonObject regraded = puzzles[2];
+  regraded["level"] = regraded["level"].toInt() % 5 + 1;
+  struct Case {
+    std::string what, file;
+    int status;
+    const char* told;
+  };
+  const Case cases[] = {
+      {"as made", write("puzzles_ok.jsonl", puzzles), 0, "checked 4 puzzles: 4 hold, 0 fail"},
+      {"key already played", write("puzzles_played.jsonl", {puzzles[0], played}), 1,
+       "FAIL not the player's turn"},
+      {"another level", write("puzzles_level.jsonl", {regraded}), 1, "FAIL level"},
+      {"damaged line", write("puzzles_damaged.jsonl", puzzles, "{\"id\": oops\n"), 2,
+       "checked 4 puzzles: 4 hold"},
+      {"no file", Scratch("puzzles_missing.jsonl"), 2, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ToolRun run = RunTool({"puzzles", "check", c.file, "--carddata", cardFile_});
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.out.find(c.told), std::string::npos) << run.out;
+  }
+  const ToolRun list = RunTool({"puzzles", "list", "--json", "--file", cases[0].file});
+  ASSERT_EQ(list.status, 0) << list.err;
+  const QJsonArray listed =
+      QJsonDocument::fromJson(QByteArray::fromStdString(list.out)).object()["puzzles"].toArray();
+  ASSERT_EQ(listed.size(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(listed[i].toObject(), puzzles[i]);
+
+  // The player's own puzzles from a record: each one holds.
+  const std::string record = Scratch("puzzles_record.jsonl");
+  std::remove(record.c_str());
+  ASSERT_EQ(RunTool({"selfplay", "--opponent", "横田 真央", "--games", "30", "--seed", "5",
+                     "--player", "ai:真道 祐樹", "--record", record, "--carddata", cardFile_})
+                .status,
+            0);
+  const ToolRun mined =
+      RunTool({"puzzles", "mine", record, "--max-left", "6", "--carddata", cardFile_});
+  ASSERT_EQ(mined.status, 0) << mined.err;
+  const std::string minedFile = Scratch("puzzles_mined.jsonl");
+  std::ofstream(minedFile) << mined.out;
+  const ToolRun minedCheck = RunTool({"puzzles", "check", minedFile, "--carddata", cardFile_});
+  EXPECT_EQ(minedCheck.status, 0) << minedCheck.out;
+  EXPECT_NE(minedCheck.out.find(" hold, 0 fail"), std::string::npos) << minedCheck.out;
+
+  // Without a file: the set the build put beside the tool, at least 300 puzzles.
+  const ToolRun shipped = RunTool({"puzzles", "list", "--json"});
+  ASSERT_EQ(shipped.status, 0) << shipped.err;
+  EXPECT_GE(QJsonDocument::fromJson(QByteArray::fromStdString(shipped.out))
+                .object()["puzzles"]
+                .toArray()
+                .size(),
+            300);
+}

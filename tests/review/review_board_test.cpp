@@ -1,0 +1,115 @@
+// The review board: a session over self-play duels held against the solver's review (values,
+// marks, lines, playing on from a position without touching the record), and the window offscreen
+// stepped through by keys once its review has been worked out.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QTest>
+
+#include "ai/selfplay.h"
+#include "engine/random.h"
+#include "review/review_session.h"
+#include "review/review_window.h"
+#include "solver/solver.h"
+#include "tests/engine/engine_test_support.h"
+#include "ui/card_pictures.h"
+#include "ui/sharp_art.h"
+
+namespace korvane {
+namespace {
+
+const CardTable& Cards() {
+  static const CardTable table = test::SourceCardTable();
+  return table;
+}
+
+std::vector<DuelRecord> SelfPlayRecords(int games, uint64_t seed) {
+  std::vector<DuelRecord> records;
+  SelfPlaySide enemy{"高原", true}, player{"random", false};
+  RunSelfPlay(Cards(), enemy, player, games, seed,
+              [&](const SelfPlayLog& log, const DuelOutcome& out) {
+                DuelRecord r;
+                std::copy(log.playerHand.begin(), log.playerHand.end(), r.PlayerHand.begin());
+                std::copy(log.enemyHand.begin(), log.enemyHand.end(), r.EnemyHand.begin());
+                r.PlayerFirst = log.playerFirst;
+                r.Moves = log.moves;
+                r.Result = out.result;
+                r.PlayerScore = out.PlayerScore;
+                r.EnemyScore = out.EnemyScore;
+                records.push_back(r);
+              });
+  return records;
+}
+
+TEST(ReviewSession, FollowsTheSolverAndPlaysOnWithoutTouchingTheRecord) {
+  for (const DuelRecord& record : SelfPlayRecords(2, 7)) {
+    ReviewSession session(record, Cards());
+    ASSERT_EQ(session.Moves(), 10);
+    session.GoTo(99);
+    EXPECT_EQ(session.Step(), 10);
+    EXPECT_TRUE(session.Values().empty());  // nothing before the review arrives
+    std::string error;
+    std::optional<DuelReview> review = ReviewDuel(session.Played(), Cards(), &error);
+    ASSERT_TRUE(review) << error;
+    session.SetReview(*review);
+    const std::vector<int> values = session.Values();
+    ASSERT_EQ(values.size(), 11u);
+    // The last value is the duel's own final margin.
+    EXPECT_EQ(values.back(), record.PlayerScore - record.EnemyScore);
+    for (int step = 1; step <= 10; ++step) {
+      session.GoTo(step);
+      const ReviewedMove& m = *session.MoveInView();
+      EXPECT_EQ(values[step], m.value);
+      const std::vector<ReviewSession::BoardMark> marks = session.Marks();
+      // A placement that lost value shows where the best one was.
+      ASSERT_EQ(marks.size(), m.alternative ? 2u : 1u) << step;
+      EXPECT_EQ(marks[0].column, m.move.column);
+      EXPECT_TRUE(session.MoveLine(step).contains(LabelText(m.label)));
+    }
+    EXPECT_TRUE(session.Summary().contains(QStringLiteral("%")));
+
+    // Playing on from the deal: a refused placement changes nothing, good ones run to the end.
+    session.GoTo(0);
+    session.RetryFromHere();
+    ASSERT_TRUE(session.Retrying());
+    EXPECT_FALSE(session.RetryPlace(0, 1, 1));  // a corner outside the diamond
+    SeededRandom rng(record.PlayerHand[0]);
+    for (int guard = 0; !session.RetryOutcome() && guard < 200; ++guard) {
+      const DuelState& s = session.RetryPosition();
+      const std::vector<Placement> moves = LegalPlacements(s);
+      ASSERT_FALSE(moves.empty());
+      const Placement& p = moves[static_cast<size_t>(rng.Next() * moves.size()) % moves.size()];
+      ASSERT_TRUE(session.RetryPlace(p.slot, p.column, p.row));
+    }
+    ASSERT_TRUE(session.RetryOutcome());
+    EXPECT_EQ(session.Record(), record);
+    session.StopRetrying();
+    EXPECT_FALSE(session.Retrying());
+  }
+}
+
+TEST(ReviewWindow, StepsByKeysOnceReviewed) {
+  const DuelRecord record = SelfPlayRecords(1, 11).front();
+  CardPictures pictures(QStringLiteral(KORVANE_DATA_DIR), &Cards());
+  SharpArt art(pictures, QStringLiteral(KORVANE_DATA_DIR));
+  ReviewWindow window(record, Cards(), art, nullptr, 1.5);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Reviewed(); }, 30000));
+  const struct {
+    Qt::Key key;
+    int step;
+  } presses[] = {{Qt::Key_End, 10}, {Qt::Key_Left, 9},  {Qt::Key_Home, 0},
+                 {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2}};
+  for (const auto& p : presses) {
+    QTest::keyClick(&window, p.key);
+    EXPECT_EQ(window.Session().Step(), p.step) << p.key;
+  }
+  QTest::keyClick(&window, Qt::Key_R);
+  EXPECT_TRUE(window.Session().Retrying());
+  QTest::keyClick(&window, Qt::Key_R);
+  EXPECT_FALSE(window.Session().Retrying());
+  window.grab().save(QStringLiteral(KORVANE_SHOTS_DIR "/review_board.png"));
+}
+
+}  // namespace
+}  // namespace korvane
