@@ -49,7 +49,8 @@ const std::vector<KeyAction>& KeyActions() {
       {"home", Qt::Key_Home},   {"end", Qt::Key_End},       {"help", Qt::Key_F1},
       {"pace", Qt::Key_F2},     {"language", Qt::Key_F3},   {"card1", Qt::Key_1},
       {"card2", Qt::Key_2},     {"card3", Qt::Key_3},       {"card4", Qt::Key_4},
-      {"card5", Qt::Key_5},
+      {"card5", Qt::Key_5},     {"rules", Qt::Key_F3},      {"practice", Qt::Key_F4},
+      {"marks", Qt::Key_M},     {"review", Qt::Key_V},      {"takeback", Qt::Key_Backspace},
   };
   return actions;
 }
