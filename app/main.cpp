@@ -15,8 +15,12 @@
 #include "app/game_application.h"
 #include "app/signal_closer.h"
 #include "app/translations.h"
+#include "state/key_map.h"
 #include "state/preferences.h"
 #include "state/save_files.h"
+#include "ui/controller.h"
+#include "ui/field_patterns.h"
+#include "ui/key_remap.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
 
@@ -59,6 +63,9 @@ int Run(QApplication& app, const CommandLine& options) {
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
 
+  // Fields with patterns as well as colour, when the player asked for them.
+  SetFieldPatterns(preferences.Load().patterns);
+
   // Termination signals close the game cleanly; made before the sound system (see there).
   SignalCloser signalCloser;
 
@@ -81,6 +88,17 @@ int Run(QApplication& app, const CommandLine& options) {
   if (!editionProblem.isEmpty())
     game->GamePlatform().ShowOk(QStringLiteral("KORVANE"), editionProblem);
 
+  // The player's own keys; a line that makes no sense is told once, and left out.
+  KeyMap keyMap = ReadKeyMap(preferences.Path());
+  for (const QString& problem : keyMap.problems)
+    std::fprintf(stderr, "korvane: %s: %s\n", qUtf8Printable(preferences.Path()),
+                 qUtf8Printable(problem));
+  if (!keyMap.problems.isEmpty())
+    game->GamePlatform().ShowOk(
+        QCoreApplication::translate("KeyMap", "キーの設定"),
+        keyMap.problems.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + preferences.Path());
+  KeyRemap keyRemap(std::move(keyMap.keys));
+
   ADVKorvaneWindow& window = *game->Window();
   window.setWindowIcon(icon);
   // The title's switch of editions; the choice is remembered for the next start.
@@ -94,6 +112,8 @@ int Run(QApplication& app, const CommandLine& options) {
   };
   window.OnClosed = [] { QCoreApplication::exit(0); };
   game->Show();
+  // A game controller plays as the keyboard does, in whichever window is in front.
+  Controller controller;
   if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   return app.exec();
 }

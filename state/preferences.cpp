@@ -31,6 +31,7 @@ Preferences PreferenceStore::Load() const {
   p.score = s.value(QStringLiteral("help/score"), true).toBool();
   p.preview = s.value(QStringLiteral("help/preview"), true).toBool();
   p.mapMarks = s.value(QStringLiteral("help/mapMarks"), true).toBool();
+  p.patterns = s.value(QStringLiteral("view/patterns"), false).toBool();
   return p;
 }
 
@@ -49,6 +50,7 @@ bool PreferenceStore::Save(const Preferences& prefs) const {
   s.setValue(QStringLiteral("help/score"), prefs.score);
   s.setValue(QStringLiteral("help/preview"), prefs.preview);
   s.setValue(QStringLiteral("help/mapMarks"), prefs.mapMarks);
+  s.setValue(QStringLiteral("view/patterns"), prefs.patterns);
   s.sync();
   return s.status() == QSettings::NoError;
 }

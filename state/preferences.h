@@ -27,6 +27,8 @@ struct Preferences {
   bool score = true;
   bool preview = true;
   bool mapMarks = true;
+  // The fields drawn with patterns as well as colour (for colour vision that mixes them up).
+  bool patterns = false;
 
   bool operator==(const Preferences&) const = default;
 };

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "ui/controller.h"
 #include "ui/fonts.h"
 
 namespace korvane {
@@ -30,6 +31,17 @@ QString KeyTable(std::initializer_list<KeyLine> lines) {
                   "<td>%2</td></tr>")
                   .arg(QCoreApplication::translate("Keys", line.keys).toHtmlEscaped(),
                        line.does.toHtmlEscaped());
+    }
+  }
+  // With a controller attached, its controls as its own make names them.
+  if (const Controller* pad = Controller::Instance(); pad && pad->Connected() > 0) {
+    html += QStringLiteral("<tr><td colspan=\"2\"><b>%1</b></td></tr>")
+                .arg(QCoreApplication::translate("Keys", "コントローラー"));
+    for (const PadHelpLine& line : PadHelp(pad->Make())) {
+      html += QStringLiteral(
+                  "<tr><td style=\"padding-left:12px; padding-right:14px\">%1</td>"
+                  "<td>%2</td></tr>")
+                  .arg(line.controls.toHtmlEscaped(), line.does.toHtmlEscaped());
     }
   }
   return html + QStringLiteral("</table>");

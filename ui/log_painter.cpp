@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ui/card_pictures.h"
+#include "ui/field_patterns.h"
 #include "ui/fonts.h"
 #include "ui/sharp_art.h"
 #include "ui/sprite.h"
@@ -139,6 +140,7 @@ QImage PaintLogAt(const PaintLog& log, QSize size, const SharpArt& art, double s
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (log.StartsWithBoard()) p.drawImage(QRectF(0, 0, 402, 402), board);
   for (const PaintOp& op : log.Ops()) PaintDuelOp(p, op, art, k, board);
+  if (FieldPatterns()) PaintFieldPatterns(p, log);
   return out;
 }
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/field_patterns.h"
+
 namespace korvane {
 
 PictureView::PictureView(QWidget* parent, std::function<const QImage&()> image, int border)
@@ -40,7 +42,8 @@ void PictureView::paintEvent(QPaintEvent*) {
   if (border_ > 0) PaintBorder(p);
   const QImage& small = image_();
   const double scale = z * devicePixelRatioF();
-  if (scale == 1.0) {
+  // With the fields' patterns on, even 1x is painted from the log: the patterns live there only.
+  if (scale == 1.0 && !(Sharp && FieldPatterns())) {
     p.drawImage(border_, border_, small);
   } else {
     // The picture is made at the screen's own pixels once, then only copied: the window

@@ -27,14 +27,29 @@ QSize Times(QSize size, double zoom) {
 
 ViewZoom::ViewZoom(PreferenceStore* store, QObject* parent) : QObject(parent), store_(store) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect available = screen->availableGeometry();
-    default_ = std::min(DefaultFor(available.height()), std::max(1.0, FitFor(available.size())));
+    default_ = OpeningZoomFor(screen->geometry().size(), screen->availableGeometry().size());
   }
   if (store_) {
     const Preferences p = store_->Load();
     chosen_ = p.zoom > 0 ? Quarter(p.zoom) : 0;
     fullScreen_ = p.fullScreen;
   }
+  // A handheld has one screen to give: the game takes all of it (F11 still leaves it).
+  if (OnHandheld()) fullScreen_ = true;
+}
+
+double ViewZoom::OpeningZoomFor(QSize screen, QSize available) {
+  if (screen.height() > kSmallScreenHeight)
+    return std::min(DefaultFor(available.height()), std::max(1.0, FitFor(available)));
+  const QSize room = available - kFrame;
+  const double fits =
+      std::min(double(room.width()) / kDesign.width(), double(room.height()) / kDesign.height());
+  return std::max(Preferences::kMinZoom, std::floor(fits / kStep + 1e-9) * kStep);
+}
+
+bool ViewZoom::OnHandheld() {
+  return qEnvironmentVariable("SteamDeck") == QLatin1String("1") ||
+         qEnvironmentVariable("KORVANE_HANDHELD") == QLatin1String("1");
 }
 
 double ViewZoom::DefaultFor(int screenHeight) {

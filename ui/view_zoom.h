@@ -25,6 +25,10 @@ class ViewZoom : public QObject {
   static constexpr double kStep = 0.25;
   // What full screen fits: the larger of the two windows' sizes, so that both show at one zoom.
   static constexpr QSize kDesign{587, 410};
+  // Screens up to this height open at the largest zoom that fits (see OpeningZoomFor).
+  static constexpr int kSmallScreenHeight = 800;
+  // What a window manager's frame and title bar take around the window, about.
+  static constexpr QSize kFrame{8, 40};
 
   // Reads the zoom and full screen from `store` (may be null: nothing is remembered).
   explicit ViewZoom(PreferenceStore* store = nullptr, QObject* parent = nullptr);
@@ -48,6 +52,14 @@ class ViewZoom : public QObject {
   static double DefaultFor(int screenHeight);
   // The largest zoom at which both windows fit a screen of `screen` pixels.
   static double FitFor(QSize screen);
+  // The zoom the windows open at when the player has chosen none. On a screen at most 800 pixels
+  // tall (a handheld's 1280 x 800 or 1280 x 720, a small laptop) the largest quarter step at which
+  // the adventure window and its frame fit the room the desktop leaves (`available`); on a larger
+  // screen two thirds of its height (DefaultFor), while that fits.
+  static double OpeningZoomFor(QSize screen, QSize available);
+  // The environment says the game runs on a handheld (SteamDeck=1, or KORVANE_HANDHELD=1): it
+  // opens full screen there.
+  static bool OnHandheld();
 
  signals:
   void Changed();

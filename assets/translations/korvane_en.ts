@@ -437,6 +437,29 @@ The damaged file was kept as %1.</translation>
     </message>
 </context>
 <context>
+    <name>KeyMap</name>
+    <message>
+        <source>キーの設定</source>
+        <translation>Key settings</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」という操作はありません（使えるのは %3）</source>
+        <translation>[keys] %1: there is no action “%2” (the actions are %3)</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」は使えません。Ctrl、Alt、Meta のない一つのキーを書いてください</source>
+        <translation>[keys] %1: “%2” cannot be used. Write a single key without Ctrl, Alt or Meta</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」というキーはありません</source>
+        <translation>[keys] %1: there is no key “%2”</translation>
+    </message>
+    <message>
+        <source>[keys] %1：「%2」はもう %3 に使われています</source>
+        <translation>[keys] %1: “%2” is already used for %3</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>タイトル</source>
@@ -609,6 +632,54 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>参考手</source>
         <translation>Advice</translation>
+    </message>
+    <message>
+        <source>十字ボタン / 左スティック</source>
+        <translation>D-pad / left stick</translation>
+    </message>
+    <message>
+        <source>← → ↑ ↓ と同じ（選ぶ、動かす）</source>
+        <translation>as ← → ↑ ↓ (choose, move)</translation>
+    </message>
+    <message>
+        <source>Enter（決める、次へ進む）</source>
+        <translation>Enter (take, go on)</translation>
+    </message>
+    <message>
+        <source>Esc（閉じる）</source>
+        <translation>Esc (close)</translation>
+    </message>
+    <message>
+        <source>H（ヒント）</source>
+        <translation>H (hint)</translation>
+    </message>
+    <message>
+        <source>A（カードアルバム）</source>
+        <translation>A (card album)</translation>
+    </message>
+    <message>
+        <source>PageUp / PageDown（ページ送り）</source>
+        <translation>PageUp / PageDown (turn pages)</translation>
+    </message>
+    <message>
+        <source>縮小 / 拡大</source>
+        <translation>Zoom out / in</translation>
+    </message>
+    <message>
+        <source>Tab（タイトルの次の欄へ）</source>
+        <translation>Tab (next field of the title)</translation>
+    </message>
+    <message>
+        <source>Shift + Tab（タイトルの前の欄へ）</source>
+        <translation>Shift + Tab (previous field of the title)</translation>
+    </message>
+    <message>
+        <source>F1（このキー一覧）</source>
+        <translation>F1 (this list of keys)</translation>
+    </message>
+    <message>
+        <source>コントローラー</source>
+        <translation>Controller</translation>
     </message>
     <message>
         <source>対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）</source>
@@ -807,6 +878,37 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>対戦の記録</source>
         <translation>Duel log</translation>
+    </message>
+</context>
+<context>
+    <name>NamePicker</name>
+    <message>
+        <source>次の文字</source>
+        <translation>Next letters</translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>決定</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>名前を選ぶ</source>
+        <translation>Choose a name</translation>
+    </message>
+    <message>
+        <source>ひらがな</source>
+        <translation>Hiragana</translation>
+    </message>
+    <message>
+        <source>カタカナ</source>
+        <translation>Katakana</translation>
+    </message>
+    <message>
+        <source>英数字</source>
+        <translation>Letters and digits</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ TEST(Preferences, DefaultsRoundTripAndNonsense) {
   p.score = false;
   p.preview = false;
   p.mapMarks = false;
+  p.patterns = true;
   ASSERT_TRUE(store.Save(p));
   EXPECT_EQ(store.Load(), p);
 
