@@ -339,11 +339,9 @@ void AlbumWindow::SetPractice(std::function<void(QWidget* over)> open) {
 void AlbumWindow::Follow(ViewZoom* zoom) {
   if (follow_ || !zoom) return;
   follow_ = zoom;
-  AddZoomKeys(this, zoom);
-  connect(zoom, &ViewZoom::Changed, this, [this] {
+  FollowZoom(this, zoom, [this](double z) {
     const QScreen* s = screen();
-    const QSize size = s ? s->geometry().size() : QSize(1920, 1080);
-    SetZoom(ZoomFor(follow_->ZoomOn(size), s ? s->availableGeometry().size() : QSize()));
+    SetZoom(ZoomFor(z, s ? s->availableGeometry().size() : QSize()));
   });
 }
 

@@ -237,11 +237,7 @@ void ReviewWindow::keyPressEvent(QKeyEvent* event) {
 void ReviewWindow::Follow(ViewZoom* zoom) {
   if (follow_ || !zoom) return;
   follow_ = zoom;
-  AddZoomKeys(this, zoom);
-  connect(zoom, &ViewZoom::Changed, this, [this] {
-    const QScreen* s = screen();
-    SetZoom(follow_->ZoomOn(s ? s->geometry().size() : QSize(1920, 1080)));
-  });
+  FollowZoom(this, zoom, [this](double z) { SetZoom(z); });
 }
 
 void ReviewWindow::SetZoom(double zoom) {

@@ -119,6 +119,16 @@ ZoomStage::ZoomStage(QWidget* window, QSize design, const QColor& background)
   window_->installEventFilter(this);
 }
 
+void FollowZoom(QWidget* window, ViewZoom* zoom, std::function<void(double)> apply) {
+  AddZoomKeys(window, zoom);
+  const QPointer<ViewZoom> source = zoom;
+  QObject::connect(zoom, &ViewZoom::Changed, window, [window, source, apply = std::move(apply)] {
+    if (!source) return;
+    const QScreen* s = window->screen();
+    apply(source->ZoomOn(s ? s->geometry().size() : QSize(1920, 1080)));
+  });
+}
+
 void AddZoomKeys(QWidget* window, ViewZoom* zoom) {
   const QPointer<ViewZoom> source = zoom;
   // One shortcut per action, with every key sequence that means it on this desktop.

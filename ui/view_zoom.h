@@ -81,6 +81,9 @@ QFont ZoomFont(const QFont& f, double zoom);
 
 // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11 in `window` change `zoom` as in the game's windows.
 void AddZoomKeys(QWidget* window, ViewZoom* zoom);
+// A dialog that follows the windows' zoom from now on: the zoom keys act in it too, and every
+// change of `zoom` calls `apply` with the zoom for the dialog's screen.
+void FollowZoom(QWidget* window, ViewZoom* zoom, std::function<void(double)> apply);
 
 class ZoomStage : public QObject {
  public:

@@ -94,7 +94,7 @@ TEST(ReviewWindow, StepsByKeysOnceReviewed) {
   SharpArt art(pictures, QStringLiteral(KORVANE_DATA_DIR));
   ReviewWindow window(record, Cards(), art, nullptr, 1.5);
   window.show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Reviewed(); }, 30000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Reviewed(); }, 180000));
   const struct {
     Qt::Key key;
     int step;
