@@ -34,6 +34,8 @@ QString AdventureKeyHelp() {
        QCoreApplication::translate("Keys", "名前、性別、ボタン、スイッチの順に移る")},
       {"Enter / Space", QCoreApplication::translate("Keys", "選んだボタンを押す")},
       {"F3", QCoreApplication::translate("Keys", "English / 日本語 の切り替え")},
+      {"F4 / F5", QCoreApplication::translate("Keys", "練習試合 / 詰めKORVANE")},
+      {"F6", QCoreApplication::translate("Keys", "名前の入力で：画面の文字表から選んで入れる")},
       {nullptr, QCoreApplication::translate("Keys", "町の地図")},
       {"← → ↑ ↓ / Tab", QCoreApplication::translate("Keys", "場所を選ぶ（名前が出ます）")},
       {"Enter", QCoreApplication::translate("Keys", "その場所に入る")},
@@ -98,6 +100,10 @@ bool ADVKorvaneWindow::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
   }
   if (key == Qt::Key_F4 && logic_.Picture5().visible && !logic_.Frame1Visible() && OnPractice) {
     OnPractice(this);
+    return true;
+  }
+  if (key == Qt::Key_F6 && logic_.Frame1Visible()) {
+    OpenNamePicker();
     return true;
   }
   if (key == Qt::Key_F5 && logic_.Picture5().visible && !logic_.Frame1Visible() && OnPuzzles) {

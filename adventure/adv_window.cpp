@@ -17,8 +17,10 @@
 #include "adventure/story/player_name.h"
 #include "state/language.h"
 #include "ui/card_pictures.h"
+#include "ui/controller.h"
 #include "ui/fonts.h"
 #include "ui/log_painter.h"
+#include "ui/name_picker.h"
 #include "ui/picture_view.h"
 #include "ui/qt_platform.h"
 #include "ui/sharp_art.h"
@@ -282,6 +284,17 @@ void ADVKorvaneWindow::Retranslate() {
       QCoreApplication::translate("Album", "カードアルバムと対戦成績（A キー）"));
 }
 
+void ADVKorvaneWindow::OpenNamePicker() {
+  if (picker_ || !frame1_->isVisible()) return;
+  auto* picker = new NamePicker(text1_, this);
+  picker->setObjectName(QStringLiteral("NamePicker"));
+  picker->setAttribute(Qt::WA_DeleteOnClose);
+  picker->OnDone = [picker] { picker->close(); };
+  picker_ = picker;
+  picker->show();
+  picker->activateWindow();
+}
+
 void ADVKorvaneWindow::SwitchLanguage() {
   if (!ChooseLanguage || !logic_.Picture5().visible || logic_.Ended()) return;
   if (!ChooseLanguage(EnglishEdition() ? QStringLiteral("ja") : QStringLiteral("en"))) return;
@@ -314,6 +327,9 @@ void ADVKorvaneWindow::Sync() {
   if (logic_.Frame1Visible() && !frame1_->isVisible()) {
     frame1_->setVisible(true);
     text1_->setFocus();  // the name is typed at once
+    // With a controller and no keyboard in sight, the letters come from the on-screen picker.
+    const Controller* pad = Controller::Instance();
+    if (pad && pad->Connected() > 0) OpenNamePicker();
   }
   frame1_->setVisible(logic_.Frame1Visible());
   picture1_->parentWidget()->setVisible(logic_.Picture1Visible());

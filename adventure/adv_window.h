@@ -53,6 +53,9 @@ class ADVKorvaneWindow : public QWidget {
   std::function<void(QWidget* over)> OnPractice;
   // The puzzles (詰めKORVANE) from the title: a small button beside that, and F5.
   std::function<void(QWidget* over)> OnPuzzles;
+  // The on-screen letters for the name box (F6 in the profile; opened by itself when a
+  // controller is attached as the profile appears).
+  void OpenNamePicker();
   // The other edition, as the title's switch and its key (F3) choose it.
   void SwitchLanguage();
   // The album, by its button or the A key, while the town map waits for the player.
@@ -124,6 +127,7 @@ class ADVKorvaneWindow : public QWidget {
   QPushButton* language_ = nullptr;
   QPushButton* practice_ = nullptr;
   QPushButton* puzzles_ = nullptr;
+  QPointer<QWidget> picker_;  // the on-screen name picker, while it is open
   std::array<PictureView*, 9> clickers_{};
   std::array<QPushButton*, 2> choisers_{};
   QPushButton* albumButton_ = nullptr;

@@ -697,6 +697,14 @@ The damaged file was kept as %1.</translation>
         <source>ルールの早見（辺の記号と裏返り）</source>
         <translation>The rules at a glance (side codes and flipping)</translation>
     </message>
+    <message>
+        <source>練習試合 / 詰めKORVANE</source>
+        <translation>Practice duels / puzzles (詰めKORVANE)</translation>
+    </message>
+    <message>
+        <source>名前の入力で：画面の文字表から選んで入れる</source>
+        <translation>In the profile: pick the name's letters from an on-screen table</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

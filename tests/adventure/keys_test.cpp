@@ -126,6 +126,23 @@ TEST_F(AdventureKeysTest, ANewGameAndAPlaceWithAChoiceByKeys) {
   EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(AdventureKeysTest, F6InTheProfileTypesTheNameFromTheOnScreenLetters) {
+  const auto Picker = [this] { return window->findChild<QWidget*>(QStringLiteral("NamePicker")); };
+  Key(Qt::Key_F6);  // nothing on the title itself
+  EXPECT_FALSE(Picker());
+  for (int n = 0; n < 8 && Focus() != QStringLiteral("Command1"); ++n) Key(Qt::Key_Tab);
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(adv->Frame1Visible());
+  Key(Qt::Key_F6);
+  QWidget* picker = Picker();
+  ASSERT_TRUE(picker);
+  for (Qt::Key k : {Qt::Key_Return, Qt::Key_Right, Qt::Key_Return}) QTest::keyClick(picker, k);
+  const QString typed = qobject_cast<QLineEdit*>(Find("Text1"))->text();
+  EXPECT_EQ(typed.size(), 2) << typed.toStdString();
+  QTest::keyClick(picker, Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Picker(); }, 2000));
+}
+
 TEST_F(AdventureKeysTest, TheAlbumOpensFromTheMapOnly) {
   std::vector<QString> opened;  // the player's name in each album opened
   window->OnAlbum = [&](QWidget* over, const GameState& shown, double zoom) -> QWidget* {
