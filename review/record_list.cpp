@@ -45,6 +45,24 @@ RecordList::RecordList(std::vector<DuelRecord> duels, Open open, QWidget* parent
           : QCoreApplication::translate("Review", "↑ ↓ で選び、Enter で振り返る（Esc で閉じる）"),
       this);
   layout->addWidget(hint);
+  // Practice duels are counted apart from the story's record: here.
+  int practice[3] = {0, 0, 0};  // wins, losses, draws
+  for (const DuelRecord& r : duels_) {
+    if (!r.Practice) continue;
+    ++practice[r.Forfeit || r.Result == DuelResult::EnemyWon ? 1
+               : r.Result == DuelResult::PlayerWon           ? 0
+                                                             : 2];
+  }
+  if (practice[0] + practice[1] + practice[2] > 0) {
+    auto* tally = new QLabel(QCoreApplication::translate("Review", "練習試合：%1戦 %2勝 %3敗 %4分")
+                                 .arg(practice[0] + practice[1] + practice[2])
+                                 .arg(practice[0])
+                                 .arg(practice[1])
+                                 .arg(practice[2]),
+                             this);
+    tally->setObjectName(QStringLiteral("PracticeTally"));
+    layout->addWidget(tally);
+  }
   list_ = new QListWidget(this);
   for (const DuelRecord& r : duels_) list_->addItem(RecordLine(r));
   if (!duels_.empty()) list_->setCurrentRow(0);

@@ -703,7 +703,7 @@ The damaged file was kept as %1.</translation>
     </message>
     <message>
         <source>名前の入力で：画面の文字表から選んで入れる</source>
-        <translation>In the profile: pick the name's letters from an on-screen table</translation>
+        <translation>In the profile: pick the name&apos;s letters from an on-screen table</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1255,10 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>↑ ↓ で選び、Enter で振り返る（Esc で閉じる）</source>
         <translation>↑ ↓ choose, Enter reviews (Esc closes)</translation>
+    </message>
+    <message>
+        <source>練習試合：%1戦 %2勝 %3敗 %4分</source>
+        <translation>Practice duels: %1 (won %2, lost %3, drawn %4)</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
 #include "ai/selfplay.h"
 #include "engine/random.h"
+#include "review/record_list.h"
 #include "review/review_session.h"
 #include "review/review_window.h"
 #include "solver/solver.h"
@@ -109,6 +112,24 @@ TEST(ReviewWindow, StepsByKeysOnceReviewed) {
   QTest::keyClick(&window, Qt::Key_R);
   EXPECT_FALSE(window.Session().Retrying());
   window.grab().save(QStringLiteral(KORVANE_SHOTS_DIR "/review_board.png"));
+}
+
+TEST(RecordList, NewestFirstWithThePracticeDuelsCountedApart) {
+  std::vector<DuelRecord> duels = SelfPlayRecords(3, 5);
+  duels[0].Practice = true;
+  duels[0].Result = DuelResult::PlayerWon;
+  std::vector<DuelRecord> opened;
+  RecordList list(duels, [&](QWidget*, const DuelRecord& r) { opened.push_back(r); });
+  ASSERT_EQ(list.List()->count(), 3);
+  EXPECT_EQ(list.List()->item(0)->text(), RecordLine(duels[2]));
+  EXPECT_TRUE(list.List()->item(2)->text().contains(QStringLiteral("練習")));
+  auto* tally = list.findChild<QLabel*>(QStringLiteral("PracticeTally"));
+  ASSERT_TRUE(tally);
+  EXPECT_EQ(tally->text(), QStringLiteral("練習試合：1戦 1勝 0敗 0分"));
+  list.OpenRow(2);
+  list.OpenRow(7);  // no such row: nothing
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], duels[0]);
 }
 
 }  // namespace
