@@ -230,16 +230,7 @@ void PuzzleWindow::Solved() {
 }
 
 void PuzzleWindow::MoveCursor(int dc, int dr) {
-  // Over the 13 squares of the diamond: the next playable square in the direction.
-  auto [c, r] = cursor_;
-  for (int n = 0; n < 5; ++n) {
-    c += dc;
-    r += dr;
-    if (IsPlayable(c, r)) {
-      cursor_ = {c, r};
-      break;
-    }
-  }
+  cursor_ = NextPlayableSquare(cursor_, dc, dr);
   Show();
 }
 

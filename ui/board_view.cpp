@@ -11,6 +11,16 @@
 #include "ui/view_zoom.h"
 
 namespace korvane {
+
+std::pair<int, int> NextPlayableSquare(std::pair<int, int> from, int dc, int dr) {
+  auto [c, r] = from;
+  for (int n = 0; n < 5; ++n) {
+    c += dc;
+    r += dr;
+    if (IsPlayable(c, r)) return {c, r};
+  }
+  return from;
+}
 namespace {
 
 // Where the duel window puts the board and the hands while a duel runs (1x pixels).

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/duel_state.h"
@@ -22,6 +23,10 @@ namespace korvane {
 
 class PictureView;
 class SharpArt;
+
+// The key cursor's next square over the 13 squares of the diamond: the first playable square
+// from `from` in the direction (dc, dr), or `from` when there is none.
+std::pair<int, int> NextPlayableSquare(std::pair<int, int> from, int dc, int dr);
 
 class BoardView : public QWidget {
  public:
