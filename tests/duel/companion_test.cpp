@@ -259,6 +259,7 @@ TEST_F(CompanionTest, TheAlbumOpensOnlyOverADeckSelectionThatWaits) {
   EXPECT_TRUE(reviews.empty());
   Key(Qt::Key_V);
   ASSERT_EQ(reviews.size(), 1u);
+  EXPECT_FALSE(w->findChild<QWidget*>(QStringLiteral("RulesPage")));  // the review alone
   EXPECT_EQ(reviews[0].Moves.size(), 10u);
   EXPECT_EQ(reviews[0], *k.LastRecord);
   auto* review = w->findChild<QPushButton*>(QStringLiteral("ReviewButton"));
