@@ -98,6 +98,7 @@ ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const Shar
   timer1_.setTimerType(Qt::PreciseTimer);
   connect(&timer1_, &QTimer::timeout, this, [this] { Tick(); });
   SetUpKeys();
+  BuildAccess();
   Sync();
 }
 
@@ -347,6 +348,7 @@ void ADVKorvaneWindow::Sync() {
   picture4_->setVisible(logic_.Picture4Visible());
   SyncChoiceSelection();
   SyncMapHelp();
+  SyncAccess();
   // Repaint only what changed: this runs on every 10-ms tick.
   int playerPic = -1;
   for (int sx = 0; sx < 2; ++sx) {

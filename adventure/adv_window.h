@@ -99,6 +99,9 @@ class ADVKorvaneWindow : public QWidget {
   // A new question starts with no answer selected, whatever had the keyboard's focus before.
   void SyncChoiceSelection();
   void BuildTitle();
+  // What a screen reader reads and hears (adventure/adv_window_access.cpp).
+  void BuildAccess();
+  void SyncAccess();
   void Retranslate();
   void BuildPicture();
   void PaintPicture1(QPainter& p);
@@ -157,6 +160,9 @@ class ADVKorvaneWindow : public QWidget {
   QPointer<ViewZoom> zoomSource_;
   std::optional<QPoint> centre_;  // the window's centre before the last change of the zoom
   bool shownFull_ = false;        // the window was last laid out for a full screen
+  QString spokenMessage_;         // the message said last to a screen reader
+  bool spokenChoices_ = false;    // the question up now has been said
+  int spokenMapCursor_ = -1;
 };
 
 }  // namespace korvane

@@ -69,6 +69,7 @@ KorvaneWindow::KorvaneWindow(Korvane& logic, QWidget* parent) : QWidget(parent),
   BuildExtras(stage);
   BuildTimers();
   NameControls();
+  BuildAccess();
   FollowZoomAndMarks();
   // Every key comes to the window itself, whatever was clicked last.
   for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
@@ -330,6 +331,7 @@ void KorvaneWindow::Mirror() {
   albumButton_->setVisible(OnAlbum && logic_.AlbumAllowed());
   reviewButton_->setVisible(OnReview && logic_.ReviewAllowed());
   MirrorExtras();
+  MirrorAccess();
   if (flipAnime_->interval() != logic_.FlipAnimeIntervalMs()) {
     flipAnime_->setInterval(logic_.FlipAnimeIntervalMs());
   }

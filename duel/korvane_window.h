@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "duel/duel_speech.h"
 #include "duel/korvane.h"
 #include "duel/korvane_keys.h"
 #include "ui/window_links.h"
@@ -78,6 +79,9 @@ class KorvaneWindow : public QWidget {
   void BuildExtras(QWidget* stage);
   void MirrorExtras();
   void PaintBoardExtras(QPainter& p);
+  // What a screen reader reads and hears (duel/korvane_window_access.cpp).
+  void BuildAccess();
+  void MirrorAccess();
 
   Korvane& logic_;
   DuelKeys keys_{logic_};
@@ -107,6 +111,8 @@ class KorvaneWindow : public QWidget {
   bool fieldWasShown_ = false;
   bool atOnceRepaint_ = false;  // a repaint waits for the end of an enemy card's face
   QTimer *timer1_ = nullptr, *flipAnime_ = nullptr;
+  DuelSpeech speech_;
+  int spokenSquare_ = -1, spokenSlot_ = -1, spokenCard_ = -1;  // the focus told last
 };
 
 }  // namespace korvane

@@ -5,12 +5,15 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/accessibility.h"
 #include "ui/field_patterns.h"
 
 namespace korvane {
 
 PictureView::PictureView(QWidget* parent, std::function<const QImage&()> image, int border)
-    : QWidget(parent), image_(std::move(image)), border_(border) {}
+    : QWidget(parent), image_(std::move(image)), border_(border) {
+  InstallAccessibleFactory();
+}
 
 void PictureView::SetZoom(double zoom) {
   if (zoom == zoom_) return;

@@ -15,6 +15,9 @@ class QPainter;
 namespace korvane {
 
 class PictureView : public QWidget {
+  // Its own class name, by which screen readers get its accessible interface (ui/accessibility).
+  Q_OBJECT
+
  public:
   // `image` (may be empty: then only OnPaint paints) is the 1x picture; `border` the width in 1x
   // pixels of the sunken border around it.
