@@ -12,6 +12,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-apps sox openbox
+  dbus dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file groff-base
 )
 
