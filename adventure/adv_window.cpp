@@ -290,7 +290,12 @@ void ADVKorvaneWindow::OpenNamePicker() {
   auto* picker = new NamePicker(text1_, this);
   picker->setObjectName(QStringLiteral("NamePicker"));
   picker->setAttribute(Qt::WA_DeleteOnClose);
-  picker->OnDone = [picker] { picker->close(); };
+  // The keyboard comes back to the name box: Enter (a controller's A) starts the game then.
+  picker->OnDone = [this, picker] {
+    picker->close();
+    activateWindow();
+    text1_->setFocus();
+  };
   picker_ = picker;
   picker->show();
   picker->activateWindow();

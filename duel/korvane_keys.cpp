@@ -122,6 +122,12 @@ DuelKeys::Action DuelKeys::ListKey(int key) {
       break;
   }
   if (!IsEnter(key) && key != Qt::Key_Space) return Action::Ignored;
+  // Five cards chosen, so no card is left to take: Enter is "勝負！", which a controller (it has
+  // no S) reaches with its A.
+  if (IsEnter(key) && k_.Ctl.Command1.Visible) {
+    k_.Command1_Click();
+    return Action::Handled;
+  }
   // Enter and Space act on a cursor the player can see; the first press only shows it.
   if (ListCursor() < 0) {
     MoveListCursor(Qt::Key_unknown);
@@ -205,6 +211,11 @@ DuelKeys::Action DuelKeys::BoardKey(int key) {
     return Action::Handled;
   }
   switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      boardShown_ = true;
+      StepHandCard(key == Qt::Key_PageDown ? 1 : -1);
+      return Action::Handled;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
@@ -224,6 +235,20 @@ DuelKeys::Action DuelKeys::BoardKey(int key) {
     }
     default:
       return Action::Ignored;
+  }
+}
+
+void DuelKeys::StepHandCard(int step) {
+  // Round the hand from the chosen card, or from before the first (after the last) when none is.
+  const int from = IsValidSlot(k_.Duel.SelectedSlot) ? k_.Duel.SelectedSlot
+                   : step > 0                        ? -1
+                                                     : kHandSize;
+  for (int n = 1; n <= kHandSize; ++n) {
+    const int slot = ((from + step * n) % kHandSize + kHandSize) % kHandSize;
+    if (!k_.Duel.PlayerPlayed[slot]) {
+      k_.PHand_Click(slot);
+      return;
+    }
   }
 }
 
@@ -252,6 +277,8 @@ QString DuelKeyHelp(Pace pace) {
       {"Space", QCoreApplication::translate("Keys", "カードを押す（手札の枠に仮に置く）")},
       {"Enter", QCoreApplication::translate("Keys", "ダブルクリックと同じ（カードを決める）")},
       {"S", QCoreApplication::translate("Duel", "勝負！")},
+      {QT_TRANSLATE_NOOP("Keys", "Enter（5枚選んだあと）"),
+       QCoreApplication::translate("Duel", "勝負！")},
       {"R", QCoreApplication::translate("Duel", "選び直す")},
       {"Backspace",
        QCoreApplication::translate("Keys", "取ったカードを戻す（1～4枚でも。「選び直す」と同じ）")},
@@ -262,6 +289,7 @@ QString DuelKeyHelp(Pace pace) {
                 "Keys", "対戦の振り返り（対戦のあと、左下の「振り返り」ボタンと同じ）")},
       {nullptr, QCoreApplication::translate("Keys", "勝負")},
       {QT_TRANSLATE_NOOP("Keys", "1 ～ 5"), QCoreApplication::translate("Keys", "手札を選ぶ")},
+      {"PageUp / PageDown", QCoreApplication::translate("Keys", "手札の前 / 次のカードを選ぶ")},
       {"← → ↑ ↓", QCoreApplication::translate("Keys", "マスを選ぶ")},
       {"Enter / Space", QCoreApplication::translate("Keys", "選んだマスにカードを置く")},
       {"H", QCoreApplication::translate(

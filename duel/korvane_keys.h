@@ -4,10 +4,12 @@
 //
 //   deck list   arrows move the list cursor (the page follows), PageUp/PageDown turn the page,
 //               Space presses the card (preview), Enter presses and double-clicks it (takes it)
-//   buttons     S "勝負！", R "選び直す", Q "終わり"; A the album (its button); Backspace gives
-//               the taken cards back with one to four taken, as "選び直す" does with five
-//   board       1-5 choose a hand card, arrows move the square cursor, Enter or Space place on
-//               its square as a click there does; H the move hint
+//   buttons     S "勝負！" (and Enter once five are taken), R "選び直す", Q "終わり"; A the album
+//               (its button); Backspace gives the taken cards back with one to four taken, as
+//               "選び直す" does with five
+//   board       1-5 choose a hand card, PageUp/PageDown the previous/next card still in hand
+//               (a controller's shoulder buttons), arrows move the square cursor, Enter or Space
+//               place on its square as a click there does; H the move hint
 //   tutorial    Enter or Space press "ふむふむ"
 //   window      Esc closes as the close button does, F1 shows the keys, F2 switches the pace,
 //               F3 shows the rules page; while the result line is up any key only ends it
@@ -49,6 +51,8 @@ class DuelKeys {
   // After a card was taken: the nearest card still shown on the page, or none.
   void RepairListCursor();
   void MoveBoardCursor(int key);
+  // Chooses the previous (-1) or next (1) hand card not yet played.
+  void StepHandCard(int step);
 
   Korvane& k_;
   int listCursor_ = -1;

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -110,7 +112,7 @@ std::vector<PadHelpLine> PadHelp(PadMake make) {
       {face.left, QCoreApplication::translate("Keys", "H（ヒント）")},
       {face.upper, QCoreApplication::translate("Keys", "A（カードアルバム）")},
       {QString::fromUtf8(names.shoulders),
-       QCoreApplication::translate("Keys", "PageUp / PageDown（ページ送り）")},
+       QCoreApplication::translate("Keys", "PageUp / PageDown（ページ送り、手札を選ぶ）")},
       {QString::fromUtf8(names.triggers), QCoreApplication::translate("Keys", "縮小 / 拡大")},
       {QString::fromUtf8(names.back),
        QCoreApplication::translate("Keys", "Tab（タイトルの次の欄へ）")},
@@ -312,7 +314,9 @@ void Controller::Send(bool press, PadKey key, bool repeat) {
     Deliver(press, key, repeat);
   } else {
     // Only the game's window in front gets keys: a controller used in another program is not ours.
-    TypeKey(press, key.key, key.modifiers, repeat);
+    // A button is a key, never a typed letter: in a text box (the title's name) X and Y, which
+    // stand for H and A, type nothing; the key still comes, for what the window makes of it.
+    TypeKey(press, key.key, key.modifiers, repeat, !TakesText(QApplication::focusWidget()));
   }
   --delivering;
 }

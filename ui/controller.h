@@ -4,7 +4,7 @@
 //
 //   D-pad, left stick   arrows (held: repeated like a held key)
 //   A / B               Enter / Esc
-//   X / Y               H (the hint) / A (the album)
+//   X / Y               H (the hint) / A (the album); in a text box no letter is typed
 //   LB / RB             PageUp / PageDown
 //   LT / RT             Ctrl+Minus / Ctrl+Plus (zoom)
 //   Back / left stick   Tab / Shift+Tab (through the title's fields)

@@ -7,15 +7,6 @@
 #include "ui/typed_key.h"
 
 namespace korvane {
-namespace {
-
-// Where the player types text, a letter is that letter.
-bool TakesText(const QObject* receiver) {
-  return receiver && (receiver->inherits("QLineEdit") || receiver->inherits("QAbstractSpinBox") ||
-                      receiver->inherits("QTextEdit") || receiver->inherits("QPlainTextEdit"));
-}
-
-}  // namespace
 
 KeyRemap::KeyRemap(std::map<int, int> keys, QObject* parent)
     : QObject(parent), keys_(std::move(keys)) {

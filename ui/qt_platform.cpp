@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPixmap>
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 
@@ -63,9 +64,27 @@ std::unique_ptr<QMessageBox> QtPlatform::MakeYesNoBox(const QString& title, cons
   return box;
 }
 
+QWidget* QtPlatform::BoxParent() {
+  QWidget* front = QApplication::activeWindow();
+  if (front) {
+    lastOver_ = front;
+  } else if (lastOver_ && lastOver_->isVisible()) {
+    front = lastOver_;
+  }
+  return front;
+}
+
+int QtPlatform::ExecOver(QMessageBox& box, QWidget* over) {
+  const QPointer<QWidget> front = over;
+  const int answer = box.exec();
+  if (front && front->isVisible()) front->activateWindow();
+  return answer;
+}
+
 bool QtPlatform::AskYesNo(const QString& title, const QString& text) {
-  auto box = MakeYesNoBox(title, text, QApplication::activeWindow(), Zoom ? Zoom() : 1.0);
-  return box->exec() == QMessageBox::Yes;
+  QWidget* over = BoxParent();
+  auto box = MakeYesNoBox(title, text, over, Zoom ? Zoom() : 1.0);
+  return ExecOver(*box, over) == QMessageBox::Yes;
 }
 
 std::unique_ptr<QMessageBox> QtPlatform::MakeOkBoxFor(const QString& title, const QString& text,
@@ -84,8 +103,9 @@ std::unique_ptr<QMessageBox> QtPlatform::MakeOkBoxFor(const QString& title, cons
 }
 
 void QtPlatform::ShowOk(const QString& title, const QString& text, const ShownCard& card) {
-  auto box = MakeOkBoxFor(title, text, card, QApplication::activeWindow());
-  box->exec();
+  QWidget* over = BoxParent();
+  auto box = MakeOkBoxFor(title, text, card, over);
+  ExecOver(*box, over);
 }
 
 void QtPlatform::ProcessEvents() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -47,6 +48,15 @@ class QtPlatform : public Platform {
   // box shows no card).
   std::function<double()> Zoom;
   const SharpArt* Art = nullptr;
+
+ private:
+  // The window a box goes over: the one in front, or the one the last box was over while the
+  // keyboard is on its way back to it (boxes come one after another: the cards of a result).
+  QWidget* BoxParent();
+  // The box run to its answer, and the keyboard given back to `over` then: not every window
+  // system does that itself, and keys (a controller's too) would go nowhere.
+  static int ExecOver(QMessageBox& box, QWidget* over);
+  QPointer<QWidget> lastOver_;
 };
 
 }  // namespace korvane

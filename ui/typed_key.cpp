@@ -35,11 +35,16 @@ QString TextFor(int key, Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-void TypeKey(bool press, int key, Qt::KeyboardModifiers modifiers, bool repeat) {
+void TypeKey(bool press, int key, Qt::KeyboardModifiers modifiers, bool repeat, bool withText) {
   QWindow* window = QGuiApplication::focusWindow();
   if (!window) return;
   qt_handleKeyEvent(window, press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
-                    TextFor(key, modifiers), repeat, 1);
+                    withText ? TextFor(key, modifiers) : QString(), repeat, 1);
+}
+
+bool TakesText(const QObject* receiver) {
+  return receiver && (receiver->inherits("QLineEdit") || receiver->inherits("QAbstractSpinBox") ||
+                      receiver->inherits("QTextEdit") || receiver->inherits("QPlainTextEdit"));
 }
 
 }  // namespace korvane

@@ -4,10 +4,17 @@
 
 #include <Qt>
 
+class QObject;
+
 namespace korvane {
 
 // Sends the key's press or release to the window with the keyboard focus; nothing when none of
-// the game's windows has it. Letters, digits, Space, Enter, Esc and Tab carry their text.
-void TypeKey(bool press, int key, Qt::KeyboardModifiers modifiers, bool repeat = false);
+// the game's windows has it. Letters, digits, Space, Enter, Esc and Tab carry their text, unless
+// `withText` is false: then the key comes alone, as a key without a character (an arrow) does.
+void TypeKey(bool press, int key, Qt::KeyboardModifiers modifiers, bool repeat = false,
+             bool withText = true);
+
+// Where the player types text (a line or text edit, a spin box): there a letter is that letter.
+bool TakesText(const QObject* receiver);
 
 }  // namespace korvane

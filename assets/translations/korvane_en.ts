@@ -658,10 +658,6 @@ The damaged file was kept as %1.</translation>
         <translation>A (card album)</translation>
     </message>
     <message>
-        <source>PageUp / PageDown（ページ送り）</source>
-        <translation>PageUp / PageDown (turn pages)</translation>
-    </message>
-    <message>
         <source>縮小 / 拡大</source>
         <translation>Zoom out / in</translation>
     </message>
@@ -704,6 +700,18 @@ The damaged file was kept as %1.</translation>
     <message>
         <source>名前の入力で：画面の文字表から選んで入れる</source>
         <translation>In the profile: pick the name&apos;s letters from an on-screen table</translation>
+    </message>
+    <message>
+        <source>Enter（5枚選んだあと）</source>
+        <translation>Enter (five chosen)</translation>
+    </message>
+    <message>
+        <source>手札の前 / 次のカードを選ぶ</source>
+        <translation>Choose the previous / next card of your hand</translation>
+    </message>
+    <message>
+        <source>PageUp / PageDown（ページ送り、手札を選ぶ）</source>
+        <translation>PageUp / PageDown (turn pages, choose a hand card)</translation>
     </message>
 </context>
 <context>

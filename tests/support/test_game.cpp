@@ -33,7 +33,9 @@ void TestGame::Make() {
   setup.dataDir = DataDir();
   setup.saveDir = saveDir_;
   setup.preferences = options_.preferences;
-  setup.platform = options_.platform ? options_.platform : &platform;
+  setup.platform = options_.messageBoxes ? nullptr
+                   : options_.platform   ? options_.platform
+                                         : &platform;
   auto sound = std::make_unique<FakeSoundSystem>();
   sound_ = sound.get();
   setup.sound = std::move(sound);

@@ -31,7 +31,10 @@ class TestGame {
     bool windows = false;
     uint64_t seed = 7;
     Platform* platform = nullptr;  // null: `platform` below
-    QString saveDir;               // empty: a temporary folder of its own
+    // The game's own Qt platform instead: real modal message boxes, which the test answers with
+    // keys (or a controller) while they run their own event loop.
+    bool messageBoxes = false;
+    QString saveDir;  // empty: a temporary folder of its own
     PreferenceStore* preferences = nullptr;
     // The duel's analyst solves each duel in the background (seconds of a core each): off unless
     // a test is about it.
