@@ -14,7 +14,7 @@ namespace {
 QString Tr(const char* text) { return QCoreApplication::translate("Speech", text); }
 
 QString SquareName(BoardSquare sq) {
-  return Tr("%1列%2行").arg(sq.column).arg(sq.row);
+  return Tr(QT_TRANSLATE_NOOP("Speech", "%1列%2行")).arg(sq.column).arg(sq.row);
 }
 
 QString CardName(const CardTable& cards, int id) {
@@ -25,11 +25,11 @@ QString CardName(const CardTable& cards, int id) {
 QString SideWord(char code) {
   switch (code) {
     case 's':
-      return Tr("スプリット");
+      return Tr(QT_TRANSLATE_NOOP("Speech", "スプリット"));
     case 'a':
-      return Tr("アーク");
+      return Tr(QT_TRANSLATE_NOOP("Speech", "アーク"));
     case 'b':
-      return Tr("ボム");
+      return Tr(QT_TRANSLATE_NOOP("Speech", "ボム"));
     case '0':
       return QStringLiteral("×");
   }
@@ -39,7 +39,9 @@ QString SideWord(char code) {
 // The four sides as drawn on screen, top, right, bottom, left: the enemy's cards lie turned
 // round, so their own top is at the bottom.
 QString SidesText(const std::array<char, 4>& sides, bool enemy) {
-  static const char* const kNames[] = {"上", "右", "下", "左"};
+  static const char* const kNames[] = {
+      QT_TRANSLATE_NOOP("Speech", "上"), QT_TRANSLATE_NOOP("Speech", "右"),
+      QT_TRANSLATE_NOOP("Speech", "下"), QT_TRANSLATE_NOOP("Speech", "左")};
   QStringList parts;
   for (int i = 0; i < 4; ++i) {
     const char code = sides[enemy ? (i + 2) % 4 : i];
@@ -51,10 +53,14 @@ QString SidesText(const std::array<char, 4>& sides, bool enemy) {
 QString CardText(const DuelState& s, const CardTable& cards, bool player, int slot) {
   const int id = player ? s.PlayerHand[slot] : s.EnemyHand[slot];
   const auto& sides = player ? s.PlayerSides[slot] : s.EnemySides[slot];
-  return Tr("%1、%2").arg(CardName(cards, id), SidesText(sides, !player));
+  return Tr(QT_TRANSLATE_NOOP("Speech", "%1、%2"))
+      .arg(CardName(cards, id), SidesText(sides, !player));
 }
 
-QString Whose(bool player) { return player ? Tr("あなたの") : Tr("相手の"); }
+QString Whose(bool player) {
+  return player ? Tr(QT_TRANSLATE_NOOP("Speech", "あなたの"))
+                : Tr(QT_TRANSLATE_NOOP("Speech", "相手の"));
+}
 
 // The card on a square: its owner and slot, or whose face-down card it is.
 struct OnSquare {
@@ -92,38 +98,40 @@ QString SquareSpeech(const DuelState& s, const CardTable& cards, BoardSquare sq)
   const OnSquare on = Read(s.Board(c, r));
   QString what;
   if (!on.card) {
-    what = Tr("空き");
+    what = Tr(QT_TRANSLATE_NOOP("Speech", "空き"));
   } else if (on.faceDown) {
-    what = Whose(on.player) + Tr("伏せたカード");
+    what = Whose(on.player) + Tr(QT_TRANSLATE_NOOP("Speech", "伏せたカード"));
   } else {
     what = Whose(on.player) + CardText(s, cards, on.player, on.slot);
   }
   const bool mine = s.PlayerFieldMap[c][r] > 0, theirs = s.EnemyFieldMap[c][r] > 0;
   QString field;
   if (mine && theirs) {
-    field = Tr("両方の陣地");
+    field = Tr(QT_TRANSLATE_NOOP("Speech", "両方の陣地"));
   } else if (mine) {
-    field = Tr("あなたの陣地");
+    field = Tr(QT_TRANSLATE_NOOP("Speech", "あなたの陣地"));
   } else if (theirs) {
-    field = Tr("相手の陣地");
+    field = Tr(QT_TRANSLATE_NOOP("Speech", "相手の陣地"));
   }
-  QString text = Tr("%1：%2").arg(SquareName(sq), what);
-  if (!field.isEmpty()) text += Tr("、%1").arg(field);
+  QString text = Tr(QT_TRANSLATE_NOOP("Speech", "%1：%2")).arg(SquareName(sq), what);
+  if (!field.isEmpty()) text += Tr(QT_TRANSLATE_NOOP("Speech", "、%1")).arg(field);
   return text;
 }
 
 QString HandSpeech(const DuelState& s, const CardTable& cards, bool player, int slot) {
-  const QString where = (player ? Tr("あなたの手札%1") : Tr("相手の手札%1")).arg(slot + 1);
+  const QString where = (player ? Tr(QT_TRANSLATE_NOOP("Speech", "あなたの手札%1"))
+                                : Tr(QT_TRANSLATE_NOOP("Speech", "相手の手札%1")))
+                            .arg(slot + 1);
   const int id = player ? s.PlayerHand[slot] : s.EnemyHand[slot];
   QString what;
   if (!IsValidCardId(id)) {
-    what = Tr("空き");
+    what = Tr(QT_TRANSLATE_NOOP("Speech", "空き"));
   } else if (player ? s.PlayerPlayed[slot] : s.EnemyPlayed[slot]) {
-    what = Tr("%1（置いた）").arg(CardName(cards, id));
+    what = Tr(QT_TRANSLATE_NOOP("Speech", "%1（置いた）")).arg(CardName(cards, id));
   } else {
     what = CardText(s, cards, player, slot);
   }
-  return Tr("%1：%2").arg(where, what);
+  return Tr(QT_TRANSLATE_NOOP("Speech", "%1：%2")).arg(where, what);
 }
 
 std::vector<QString> DuelSpeech::Follow(const Korvane& k) {
@@ -161,30 +169,37 @@ std::vector<QString> DuelSpeech::Follow(const Korvane& k) {
         }
       }
       const int id = IsValidSlot(slot) ? (player ? s.PlayerHand[slot] : s.EnemyHand[slot]) : -1;
-      QString text = (player ? Tr("あなたは%1を%2に置いた") : Tr("相手は%1を%2に置いた"))
-                         .arg(id >= 0 ? CardName(k.Cards(), id) : Tr("カード"), SquareName(sq));
-      if (after.faceDown) text += Tr("。伏せて置かれた");
+      QString text =
+          (player ? Tr(QT_TRANSLATE_NOOP("Speech", "あなたは%1を%2に置いた"))
+                  : Tr(QT_TRANSLATE_NOOP("Speech", "相手は%1を%2に置いた")))
+              .arg(id >= 0 ? CardName(k.Cards(), id) : Tr(QT_TRANSLATE_NOOP("Speech", "カード")),
+                   SquareName(sq));
+      if (after.faceDown) text += Tr(QT_TRANSLATE_NOOP("Speech", "。伏せて置かれた"));
       said.push_back(text);
     } else if (before.card && !before.faceDown && after.faceDown) {
       const int id = before.player ? s.PlayerHand[before.slot] : s.EnemyHand[before.slot];
-      flips << Tr("%1%2（%3）").arg(Whose(before.player), CardName(k.Cards(), id),
-                                    SquareName(sq));
+      flips << Tr(QT_TRANSLATE_NOOP("Speech", "%1%2（%3）"))
+                   .arg(Whose(before.player), CardName(k.Cards(), id), SquareName(sq));
     }
   }
-  if (!flips.isEmpty()) said.push_back(Tr("裏返った：%1").arg(flips.join(Tr("、"))));
+  if (!flips.isEmpty())
+    said.push_back(Tr(QT_TRANSLATE_NOOP("Speech", "裏返った：%1"))
+                       .arg(flips.join(Tr(QT_TRANSLATE_NOOP("Speech", "、")))));
   board_ = s.BoardCard;
   playerPlayed_ = s.PlayerPlayed;
   enemyPlayed_ = s.EnemyPlayed;
   if (changed) said.push_back(ScoreCountText(CountFaceUp(s)));
   bool allPlayed = true;
-  for (int i = 0; i < kHandSize; ++i) allPlayed = allPlayed && s.PlayerPlayed[i] && s.EnemyPlayed[i];
+  for (int i = 0; i < kHandSize; ++i)
+    allPlayed = allPlayed && s.PlayerPlayed[i] && s.EnemyPlayed[i];
   if (allPlayed && s.Turn == TurnState::Nobody && !ended_ && IsValidCardId(s.PlayerHand[0])) {
     ended_ = true;
     const FaceUpCount count = CountFaceUp(s);
     const DuelResult result = count.player > count.enemy   ? DuelResult::PlayerWon
                               : count.player < count.enemy ? DuelResult::EnemyWon
                                                            : DuelResult::Draw;
-    said.push_back(ResultText(k.ResultLine.value_or(DuelOutcome{result, count.player, count.enemy})));
+    said.push_back(
+        ResultText(k.ResultLine.value_or(DuelOutcome{result, count.player, count.enemy})));
   }
   return said;
 }

@@ -31,9 +31,10 @@ int SquareIndex(BoardSquare square) {
 
 void KorvaneWindow::BuildAccess() {
   AccessibleParts board;
-  board.name = [] { return Tr("盤"); };
+  board.name = [] { return Tr(QT_TRANSLATE_NOOP("Speech", "盤")); };
   board.description = [] {
-    return Tr("矢印でマスを選び、Enter で選んだ手札を置く。1～5 で手札を選ぶ");
+    return Tr(QT_TRANSLATE_NOOP("Speech",
+                                "矢印でマスを選び、Enter で選んだ手札を置く。1～5 で手札を選ぶ"));
   };
   board.items = [] { return int(DiamondSquares().size()); };
   board.itemName = [this](int i) {
@@ -57,7 +58,7 @@ void KorvaneWindow::BuildAccess() {
   for (int i = 0; i < kHandSize; ++i) {
     AccessibleParts mine, theirs;
     mine.name = [this, i] { return HandSpeech(logic_.Duel, logic_.Cards(), true, i); };
-    mine.description = [] { return Tr("1～5 のキーで選ぶ"); };
+    mine.description = [] { return Tr(QT_TRANSLATE_NOOP("Speech", "1～5 のキーで選ぶ")); };
     mine.focused = [this, i] { return logic_.Duel.SelectedSlot == i && !keys_.BoardCursor(); };
     theirs.name = [this, i] { return HandSpeech(logic_.Duel, logic_.Cards(), false, i); };
     MakeAccessible(pHand_[i], std::move(mine));
@@ -71,23 +72,30 @@ void KorvaneWindow::BuildAccess() {
         const char code = logic_.Cards().Side(k, side);
         sides += code == '0' ? QStringLiteral("×") : QString(QLatin1Char(code)).toUpper();
       }
-      return Tr("%1（%2）")
+      return Tr(QT_TRANSLATE_NOOP("Speech", "%1（%2）"))
           .arg(CardNameInEdition(QString::fromStdString(logic_.Cards().Name(k))), sides);
     };
-    card.description = [] { return Tr("Enter で手札に取る。スペースで試しに見る"); };
+    card.description = [] {
+      return Tr(QT_TRANSLATE_NOOP("Speech", "Enter で手札に取る。スペースで試しに見る"));
+    };
     card.focused = [this, k] { return keys_.ListCursor() == k; };
     MakeAccessible(cardPic_[k], std::move(card));
   }
-  vscroll_->setAccessibleName(Tr("カードの一覧のページ"));
-  command1_->setAccessibleDescription(Tr("手札の5枚で対戦を始める（S キー）"));
-  command2_->setAccessibleDescription(Tr("手札に取ったカードを一覧に戻す（R キー）"));
-  command4_->setAccessibleDescription(Tr("対戦をやめる（Q キー）"));
-  lButton_->setAccessibleDescription(Tr("説明を先に進める（Enter キー）"));
-  label1_->setAccessibleDescription(Tr("対戦成績"));
-  lText_->setAccessibleDescription(Tr("説明"));
-  albumButton_->setAccessibleDescription(Tr("カードアルバムと対戦成績（A キー）"));
-  reviewButton_->setAccessibleDescription(Tr("今の対戦を一手ずつ振り返る（V キー）"));
-  setAccessibleName(Tr("対戦"));
+  vscroll_->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Speech", "カードの一覧のページ")));
+  command1_->setAccessibleDescription(
+      Tr(QT_TRANSLATE_NOOP("Speech", "手札の5枚で対戦を始める（S キー）")));
+  command2_->setAccessibleDescription(
+      Tr(QT_TRANSLATE_NOOP("Speech", "手札に取ったカードを一覧に戻す（R キー）")));
+  command4_->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("Speech", "対戦をやめる（Q キー）")));
+  lButton_->setAccessibleDescription(
+      Tr(QT_TRANSLATE_NOOP("Speech", "説明を先に進める（Enter キー）")));
+  label1_->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("Speech", "対戦成績")));
+  lText_->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("Speech", "説明")));
+  albumButton_->setAccessibleDescription(
+      Tr(QT_TRANSLATE_NOOP("Speech", "カードアルバムと対戦成績（A キー）")));
+  reviewButton_->setAccessibleDescription(
+      Tr(QT_TRANSLATE_NOOP("Speech", "今の対戦を一手ずつ振り返る（V キー）")));
+  setAccessibleName(Tr(QT_TRANSLATE_NOOP("Speech", "対戦")));
 }
 
 void KorvaneWindow::MirrorAccess() {

@@ -1,12 +1,12 @@
 #include "ui/accessibility.h"
 
-#include "ui/picture_view.h"
-
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleWidget>
 #include <QHash>
 #include <memory>
+
+#include "ui/picture_view.h"
 
 namespace korvane {
 namespace {

@@ -1333,6 +1333,229 @@ What could not be read was kept as “%1”.</translation>
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>主人公の名前（F6 で文字の一覧から選ぶ）</source>
+        <translation>The hero's name (F6: choose from a list of letters)</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>表示する言葉を切り替える</source>
+        <translation>Switch the language of the game</translation>
+    </message>
+    <message>
+        <source>話の進み方に関係なく、会った相手と練習する（F4 キー）</source>
+        <translation>Practise against anyone you have met, outside the story (F4)</translation>
+    </message>
+    <message>
+        <source>決まった局面から勝ち筋を探す（F5 キー）</source>
+        <translation>Find the winning line from a set position (F5)</translation>
+    </message>
+    <message>
+        <source>カードアルバムと対戦成績（A キー）</source>
+        <translation>Card album and duel record (A)</translation>
+    </message>
+    <message>
+        <source>答え%1（%1 キー）</source>
+        <translation>Answer %1 (key %1)</translation>
+    </message>
+    <message>
+        <source>町の地図</source>
+        <translation>Town map</translation>
+    </message>
+    <message>
+        <source>矢印で行き先を選び、Enter で入る</source>
+        <translation>Choose a place with the arrows, Enter goes in</translation>
+    </message>
+    <message>
+        <source>クリックか Enter で先へ進む</source>
+        <translation>Click or Enter to go on</translation>
+    </message>
+    <message>
+        <source>Enter で入る</source>
+        <translation>Enter goes in</translation>
+    </message>
+    <message>
+        <source>答えを選ぶ：1 %1、2 %2</source>
+        <translation>Choose an answer: 1 %1, 2 %2</translation>
+    </message>
+    <message>
+        <source>%1列%2行</source>
+        <translation>column %1 row %2</translation>
+    </message>
+    <message>
+        <source>スプリット</source>
+        <translation>split</translation>
+    </message>
+    <message>
+        <source>アーク</source>
+        <translation>arc</translation>
+    </message>
+    <message>
+        <source>ボム</source>
+        <translation>bomb</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>top </translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>right </translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>bottom </translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>left </translation>
+    </message>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>あなたの</source>
+        <translation>your </translation>
+    </message>
+    <message>
+        <source>相手の</source>
+        <translation>the opponent's </translation>
+    </message>
+    <message>
+        <source>空き</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>伏せたカード</source>
+        <translation>face-down card</translation>
+    </message>
+    <message>
+        <source>両方の陣地</source>
+        <translation>both fields</translation>
+    </message>
+    <message>
+        <source>あなたの陣地</source>
+        <translation>your field</translation>
+    </message>
+    <message>
+        <source>相手の陣地</source>
+        <translation>the opponent's field</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>、%1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>あなたの手札%1</source>
+        <translation>your hand %1</translation>
+    </message>
+    <message>
+        <source>相手の手札%1</source>
+        <translation>opponent's hand %1</translation>
+    </message>
+    <message>
+        <source>%1（置いた）</source>
+        <translation>%1 (placed)</translation>
+    </message>
+    <message>
+        <source>あなたは%1を%2に置いた</source>
+        <translation>You placed %1 on %2</translation>
+    </message>
+    <message>
+        <source>相手は%1を%2に置いた</source>
+        <translation>The opponent placed %1 on %2</translation>
+    </message>
+    <message>
+        <source>カード</source>
+        <translation>a card</translation>
+    </message>
+    <message>
+        <source>。伏せて置かれた</source>
+        <translation>. It lies face down</translation>
+    </message>
+    <message>
+        <source>%1%2（%3）</source>
+        <translation>%1%2 (%3)</translation>
+    </message>
+    <message>
+        <source>裏返った：%1</source>
+        <translation>Turned face down: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>盤</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>矢印でマスを選び、Enter で選んだ手札を置く。1～5 で手札を選ぶ</source>
+        <translation>Choose a square with the arrows, Enter places the chosen hand card. 1 to 5 choose a hand card</translation>
+    </message>
+    <message>
+        <source>1～5 のキーで選ぶ</source>
+        <translation>Chosen with the keys 1 to 5</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Enter で手札に取る。スペースで試しに見る</source>
+        <translation>Enter takes it into the hand. Space shows it</translation>
+    </message>
+    <message>
+        <source>カードの一覧のページ</source>
+        <translation>Page of the card list</translation>
+    </message>
+    <message>
+        <source>手札の5枚で対戦を始める（S キー）</source>
+        <translation>Start the duel with the five cards in hand (S)</translation>
+    </message>
+    <message>
+        <source>手札に取ったカードを一覧に戻す（R キー）</source>
+        <translation>Put the cards taken into the hand back into the list (R)</translation>
+    </message>
+    <message>
+        <source>対戦をやめる（Q キー）</source>
+        <translation>Stop duelling (Q)</translation>
+    </message>
+    <message>
+        <source>説明を先に進める（Enter キー）</source>
+        <translation>Go on with the explanation (Enter)</translation>
+    </message>
+    <message>
+        <source>対戦成績</source>
+        <translation>Duel record</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>今の対戦を一手ずつ振り返る（V キー）</source>
+        <translation>Review the duel just played move by move (V)</translation>
+    </message>
+    <message>
+        <source>対戦</source>
+        <translation>Duel</translation>
+    </message>
+</context>
+<context>
     <name>Story</name>
     <message>
         <source>Character Design : 水野 彩花</source>

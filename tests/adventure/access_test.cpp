@@ -45,8 +45,8 @@ TEST_F(AdventureAccessTest, TitleMapAndADialogueWithAChoice) {
   ASSERT_TRUE(adv->Frame1Visible());
   EXPECT_EQ(Name("Text1"), "名前");
   // A box says its value; the label before it gives its name.
-  const auto labels = QAccessible::queryAccessibleInterface(Find("Combo1"))->relations(
-      QAccessible::Label);
+  const auto labels =
+      QAccessible::queryAccessibleInterface(Find("Combo1"))->relations(QAccessible::Label);
   EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const auto& label) {
     return label.first->text(QAccessible::Name) == "性別：";
   }));
@@ -60,7 +60,9 @@ TEST_F(AdventureAccessTest, TitleMapAndADialogueWithAChoice) {
   EXPECT_EQ(Name("Picture1"), "町の地図");
   for (int i = 0; i < 9; ++i) {
     const QString clicker = QStringLiteral("Clicker%1").arg(i);
-    if (Find(clicker)->isVisible()) EXPECT_EQ(Name(clicker), adv->PlaceText(i)) << i;
+    if (Find(clicker)->isVisible()) {
+      EXPECT_EQ(Name(clicker), adv->PlaceText(i)) << i;
+    }
   }
   QTest::keyClick(window, Qt::Key_Tab);
   ViewTick();

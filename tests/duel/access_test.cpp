@@ -106,8 +106,8 @@ TEST_F(DuelAccessTest, TheWindowsTreeAndAnnouncementsThroughADuelByKeys) {
   const Announcer* said = Announcer::Of(w);
 
   // The player's first card onto the middle by keys: the cursor's square is the focused item.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return s().Turn == TurnState::Player && !k.IsFlipRunning(); },
-                              10000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return s().Turn == TurnState::Player && !k.IsFlipRunning(); }, 10000));
   Key(Qt::Key_1);
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(field);
   ASSERT_TRUE(board && board->focusChild());
