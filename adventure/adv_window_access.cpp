@@ -19,6 +19,23 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Speech", text); }
 
+// What a title button does, by the caption the logic gives it.
+QString CommandDescription(const QString& caption) {
+  if (caption == QStringLiteral("ニューゲーム")) {
+    return Tr(QT_TRANSLATE_NOOP("Speech", "名前を決めて、新しく始める"));
+  }
+  if (caption == QStringLiteral("続きから")) {
+    return Tr(QT_TRANSLATE_NOOP("Speech", "セーブしたところから続ける"));
+  }
+  if (caption == QStringLiteral("始める")) {
+    return Tr(QT_TRANSLATE_NOOP("Speech", "このプロフィールで町に出る"));
+  }
+  if (caption == QStringLiteral("ゲーム説明")) {
+    return Tr(QT_TRANSLATE_NOOP("Speech", "ルールを二つの例の対戦で見る"));
+  }
+  return Tr(QT_TRANSLATE_NOOP("Speech", "オンとオフを切り替える（覚えておく）"));
+}
+
 }  // namespace
 
 void ADVKorvaneWindow::BuildAccess() {
@@ -72,6 +89,12 @@ void ADVKorvaneWindow::BuildAccess() {
 }
 
 void ADVKorvaneWindow::SyncAccess() {
+  for (int i = 0; i < 5; ++i) {
+    const QString description = CommandDescription(logic_.Command(i + 1).caption);
+    if (commands_[i]->accessibleDescription() != description) {
+      commands_[i]->setAccessibleDescription(description);
+    }
+  }
   // A message is said once it stands typed in the box (or its first page does).
   const QString& text = logic_.MessageText();
   const bool typed =

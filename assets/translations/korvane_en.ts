@@ -1340,7 +1340,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>主人公の名前（F6 で文字の一覧から選ぶ）</source>
-        <translation>The hero's name (F6: choose from a list of letters)</translation>
+        <translation>The hero&apos;s name (F6: choose from a list of letters)</translation>
     </message>
     <message>
         <source>性別</source>
@@ -1428,7 +1428,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>相手の</source>
-        <translation>the opponent's </translation>
+        <translation>the opponent&apos;s </translation>
     </message>
     <message>
         <source>空き</source>
@@ -1448,7 +1448,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>相手の陣地</source>
-        <translation>the opponent's field</translation>
+        <translation>the opponent&apos;s field</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -1464,7 +1464,7 @@ What could not be read was kept as “%1”.</translation>
     </message>
     <message>
         <source>相手の手札%1</source>
-        <translation>opponent's hand %1</translation>
+        <translation>opponent&apos;s hand %1</translation>
     </message>
     <message>
         <source>%1（置いた）</source>
@@ -1553,6 +1553,26 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>対戦</source>
         <translation>Duel</translation>
+    </message>
+    <message>
+        <source>名前を決めて、新しく始める</source>
+        <translation>Choose a name and start a new game</translation>
+    </message>
+    <message>
+        <source>セーブしたところから続ける</source>
+        <translation>Go on from where the game was saved</translation>
+    </message>
+    <message>
+        <source>このプロフィールで町に出る</source>
+        <translation>Go out into the town with this profile</translation>
+    </message>
+    <message>
+        <source>ルールを二つの例の対戦で見る</source>
+        <translation>See the rules in two example duels</translation>
+    </message>
+    <message>
+        <source>オンとオフを切り替える（覚えておく）</source>
+        <translation>Switch on and off (remembered)</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,10 @@ TEST_F(AdventureAccessTest, TitleMapAndADialogueWithAChoice) {
     ASSERT_TRUE(Find(widget)) << widget;
     EXPECT_EQ(Name(widget), name) << widget;
   }
-  EXPECT_FALSE(Description("Practice").isEmpty());
+  for (const char* control :
+       {"Command1", "Command2", "Command3", "Command4", "Practice", "Puzzles"}) {
+    EXPECT_FALSE(Description(control).isEmpty()) << control;
+  }
   QTest::mouseClick(Find("Command1"), Qt::LeftButton);
   ASSERT_TRUE(adv->Frame1Visible());
   EXPECT_EQ(Name("Text1"), "名前");
