@@ -20,6 +20,7 @@
 #include "state/save_files.h"
 #include "ui/controller.h"
 #include "ui/field_patterns.h"
+#include "ui/high_contrast.h"
 #include "ui/key_remap.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
@@ -63,8 +64,10 @@ int Run(QApplication& app, const CommandLine& options) {
   const QIcon icon(QDir(dataDir).filePath(QStringLiteral("icon.png")));
   QApplication::setWindowIcon(icon);
 
-  // Fields with patterns as well as colour, when the player asked for them.
+  // Fields with patterns as well as colour, and the views' marks in black and white, when the
+  // player asked for them.
   SetFieldPatterns(preferences.Load().patterns);
+  SetHighContrast(preferences.Load().highContrast);
 
   // Termination signals close the game cleanly; made before the sound system (see there).
   SignalCloser signalCloser;

@@ -4,11 +4,11 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 
 #include "engine/rules.h"
 #include "ui/fonts.h"
+#include "ui/high_contrast.h"
 
 namespace korvane {
 namespace {
@@ -16,13 +16,7 @@ namespace {
 QRect SquareRect(int c, int r) { return QRect(80 * (c - 1), 80 * (r - 1), 80, 80); }
 
 // A rounded, dark, half-transparent panel, so the text reads on brick, stone and colour alike.
-void Panel(QPainter& p, const QRectF& r, int alpha = 205) {
-  QPainterPath path;
-  path.addRoundedRect(r, 6, 6);
-  p.fillPath(path, QColor(20, 20, 30, alpha));
-  p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-  p.drawPath(path);
-}
+void Panel(QPainter& p, const QRectF& r, int alpha = 205) { PaintPanel(p, r, alpha); }
 
 }  // namespace
 
@@ -118,8 +112,7 @@ void PaintPlacementPreview(QPainter& p, const PlacementPreview& preview, const Q
       if (!preview.covers[c][r]) continue;
       const QRect sq = SquareRect(c, r);
       p.fillRect(sq.adjusted(6, 6, -6, -6), QColor(60, 120, 255, 70));
-      p.setPen(QPen(QColor(80, 170, 255), 3, Qt::DotLine));
-      p.drawRect(sq.adjusted(6, 6, -7, -7));
+      PaintFrame(p, sq.adjusted(6, 6, -7, -7), QPen(QColor(80, 170, 255), 3, Qt::DotLine));
     }
   }
   // The card itself, faint, on its square.
@@ -133,12 +126,10 @@ void PaintPlacementPreview(QPainter& p, const PlacementPreview& preview, const Q
     const QRect sq = SquareRect(f.column, f.row);
     const bool own = preview.TurnsOwn(f.column, f.row);
     const QColor colour = own ? QColor(255, 215, 0) : QColor(255, 60, 60);
-    p.setPen(QPen(Qt::black, 9, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(sq.topLeft() + QPoint(18, 18), sq.bottomRight() - QPoint(18, 18));
-    p.drawLine(sq.topRight() + QPoint(-18, 18), sq.bottomLeft() + QPoint(18, -18));
-    p.setPen(QPen(colour, 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(sq.topLeft() + QPoint(18, 18), sq.bottomRight() - QPoint(18, 18));
-    p.drawLine(sq.topRight() + QPoint(-18, 18), sq.bottomLeft() + QPoint(18, -18));
+    PaintStrokes(p,
+                 {QLineF(sq.topLeft() + QPoint(18, 18), sq.bottomRight() - QPoint(18, 18)),
+                  QLineF(sq.topRight() + QPoint(-18, 18), sq.bottomLeft() + QPoint(18, -18))},
+                 QPen(colour, 5, Qt::SolidLine, Qt::RoundCap), 2);
     if (own) {
       const QRectF tag(sq.left() + 8, sq.bottom() - 22, 64, 16);
       Panel(p, tag, 230);
@@ -168,8 +159,7 @@ void PaintAtOnceFace(QPainter& p, BoardSquare square, const QImage& face) {
 void PaintDeckPreviewMark(QPainter& p) {
   p.save();
   p.fillRect(QRect(0, 0, 80, 80), QColor(255, 255, 255, 90));
-  p.setPen(QPen(QColor(255, 255, 255), 2, Qt::DashLine));
-  p.drawRect(QRect(3, 3, 73, 73));
+  PaintFrame(p, QRect(3, 3, 73, 73), QPen(QColor(255, 255, 255), 2, Qt::DashLine));
   const QRectF tag(12, 56, 56, 17);
   Panel(p, tag, 230);
   p.setFont(GothicFont(11, true));

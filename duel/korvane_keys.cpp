@@ -13,6 +13,7 @@
 #include "duel/korvane_window.h"
 #include "state/game_state.h"
 #include "ui/fonts.h"
+#include "ui/high_contrast.h"
 
 namespace korvane {
 namespace {
@@ -314,14 +315,10 @@ const QColor kHintColour(0, 200, 90);
 // The hint's frame and its tag along the bottom of an 80 x 80 square at (x, y).
 void PaintHintFrame(QPainter& p, int x, int y, bool exact) {
   const QRect r(x, y, 80, 80);
-  p.setPen(QPen(kHintColour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.drawRect(r.adjusted(2, 2, -3, -3));
+  PaintFrame(p, r.adjusted(2, 2, -3, -3),
+             QPen(kHintColour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   // The tag lies between the side codes, so the card stays readable under it.
-  const QRect tag(x + 15, y + 50, 50, 16);
-  p.fillRect(tag, kHintColour);
-  p.setFont(GothicFont(11, true));
-  p.setPen(Qt::white);
-  p.drawText(tag, Qt::AlignCenter, HintCaption(exact));
+  PaintTag(p, QRect(x + 15, y + 50, 50, 16), kHintColour, HintCaption(exact), GothicFont(11, true));
 }
 
 }  // namespace
@@ -335,17 +332,13 @@ void PaintHintCard(QPainter& p, const Korvane::HintMark& hint) {
   p.save();
   p.setBrush(Qt::NoBrush);
   // Along the edges but clear of the corners, where the yellow frame of the selected card lies.
-  p.setPen(QPen(kHintColour, 4, Qt::SolidLine, Qt::FlatCap));
   constexpr int kCorner = 24, kEdge = 4, kFar = 76;
-  p.drawLine(kCorner, kEdge, 80 - kCorner, kEdge);
-  p.drawLine(kCorner, kFar, 80 - kCorner, kFar);
-  p.drawLine(kEdge, kCorner, kEdge, 80 - kCorner);
-  p.drawLine(kFar, kCorner, kFar, 80 - kCorner);
-  const QRect tag(15, 50, 50, 16);
-  p.fillRect(tag, kHintColour);
-  p.setFont(GothicFont(11, true));
-  p.setPen(Qt::white);
-  p.drawText(tag, Qt::AlignCenter, HintCaption(hint.exact));
+  PaintFrame(
+      p,
+      {QLineF(kCorner, kEdge, 80 - kCorner, kEdge), QLineF(kCorner, kFar, 80 - kCorner, kFar),
+       QLineF(kEdge, kCorner, kEdge, 80 - kCorner), QLineF(kFar, kCorner, kFar, 80 - kCorner)},
+      QPen(kHintColour, 4, Qt::SolidLine, Qt::FlatCap));
+  PaintTag(p, QRect(15, 50, 50, 16), kHintColour, HintCaption(hint.exact), GothicFont(11, true));
   p.restore();
 }
 
@@ -360,18 +353,14 @@ void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
   if (enemyMark) {
     // The enemy's last card: an orange frame inside its square.
     const QRect r(80 * (enemyMark->column - 1), 80 * (enemyMark->row - 1), 80, 80);
-    p.setPen(QPen(QColor(255, 140, 0), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r.adjusted(2, 2, -3, -3));
+    PaintFrame(p, r.adjusted(2, 2, -3, -3),
+               QPen(QColor(255, 140, 0), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   }
   if (cursor) {
     // The keyboard's square: a dashed white frame on black, seen on every colour, inside the
     // enemy's mark when both are on one square.
-    const QRect r =
-        QRect(80 * (cursor->column - 1), 80 * (cursor->row - 1), 80, 80).adjusted(8, 8, -9, -9);
-    p.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r);
-    p.setPen(QPen(Qt::white, 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r);
+    PaintCursorFrame(
+        p, QRect(80 * (cursor->column - 1), 80 * (cursor->row - 1), 80, 80).adjusted(8, 8, -9, -9));
   }
   p.restore();
 }
@@ -379,8 +368,8 @@ void PaintBoardMarks(QPainter& p, const std::optional<BoardSquare>& enemyMark,
 void PaintListCursor(QPainter& p) {
   p.save();
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.drawRect(QRect(0, 0, 80, 80).adjusted(1, 1, -2, -2));
+  PaintFrame(p, QRect(0, 0, 80, 80).adjusted(1, 1, -2, -2),
+             QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.restore();
 }
 

@@ -32,6 +32,7 @@ Preferences PreferenceStore::Load() const {
   p.preview = s.value(QStringLiteral("help/preview"), true).toBool();
   p.mapMarks = s.value(QStringLiteral("help/mapMarks"), true).toBool();
   p.patterns = s.value(QStringLiteral("view/patterns"), false).toBool();
+  p.highContrast = s.value(QStringLiteral("view/highContrast"), false).toBool();
   return p;
 }
 
@@ -51,6 +52,7 @@ bool PreferenceStore::Save(const Preferences& prefs) const {
   s.setValue(QStringLiteral("help/preview"), prefs.preview);
   s.setValue(QStringLiteral("help/mapMarks"), prefs.mapMarks);
   s.setValue(QStringLiteral("view/patterns"), prefs.patterns);
+  s.setValue(QStringLiteral("view/highContrast"), prefs.highContrast);
   s.sync();
   return s.status() == QSettings::NoError;
 }

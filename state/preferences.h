@@ -29,6 +29,8 @@ struct Preferences {
   bool mapMarks = true;
   // The fields drawn with patterns as well as colour (for colour vision that mixes them up).
   bool patterns = false;
+  // The marks the views draw over the board (cursors, frames, tags) in black and white.
+  bool highContrast = false;
 
   bool operator==(const Preferences&) const = default;
 };

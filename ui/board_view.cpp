@@ -5,6 +5,7 @@
 
 #include "ui/duel_painter.h"
 #include "ui/fonts.h"
+#include "ui/high_contrast.h"
 #include "ui/log_painter.h"
 #include "ui/picture_view.h"
 #include "ui/sharp_art.h"
@@ -56,9 +57,8 @@ BoardView::BoardView(QWidget* parent, const SharpArt& art) : QWidget(parent), ar
     };
     playerHand_[i]->OnOverlay = [this, i](QPainter& p) {
       if (selected_ != i) return;
-      p.setPen(QPen(QColor(255, 255, 0), 4));
       p.setBrush(Qt::NoBrush);
-      p.drawRect(QRect(2, 2, 76, 76));
+      PaintFrame(p, QRect(2, 2, 76, 76), QPen(QColor(255, 255, 0), 4));
     };
   }
   SetPosition(state_);
@@ -123,22 +123,14 @@ void BoardView::PaintBoardMarks(QPainter& p) const {
   p.setBrush(Qt::NoBrush);
   for (const Mark& m : marks_) {
     const QRect r(80 * (m.column - 1), 80 * (m.row - 1), 80, 80);
-    p.setPen(QPen(m.colour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r.adjusted(2, 2, -3, -3));
+    PaintFrame(p, r.adjusted(2, 2, -3, -3),
+               QPen(m.colour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     if (m.tag.isEmpty()) continue;
-    const QRect tag(r.x() + 10, r.y() + 50, 60, 16);
-    p.fillRect(tag, m.colour);
-    p.setFont(GothicFont(11, true));
-    p.setPen(Qt::white);
-    p.drawText(tag, Qt::AlignCenter, m.tag);
+    PaintTag(p, QRect(r.x() + 10, r.y() + 50, 60, 16), m.colour, m.tag, GothicFont(11, true));
   }
   if (cursor_) {
-    const QRect r =
-        QRect(80 * (cursor_->first - 1), 80 * (cursor_->second - 1), 80, 80).adjusted(8, 8, -9, -9);
-    p.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r);
-    p.setPen(QPen(Qt::white, 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(r);
+    PaintCursorFrame(p, QRect(80 * (cursor_->first - 1), 80 * (cursor_->second - 1), 80, 80)
+                            .adjusted(8, 8, -9, -9));
   }
   p.restore();
 }

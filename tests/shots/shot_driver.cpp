@@ -1,7 +1,10 @@
-// Scripted screenshots of every screen, at 1x and 2x, for an old-against-new comparison.
+// Scripted screenshots of every screen, at 1x and 2x, for an old-against-new comparison; and the
+// duel's help once more as a 1280 x 800 screen shows it, with the fields' patterns and the
+// high-contrast marks on.
 // Usage: shot_driver DATA_DIR OUT_DIR
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -24,6 +27,8 @@
 #include "state/statistics.h"
 #include "tests/support/duel_actions.h"
 #include "ui/card_pictures.h"
+#include "ui/field_patterns.h"
+#include "ui/high_contrast.h"
 #include "ui/qt_platform.h"
 #include "ui/rules_page.h"
 #include "ui/sharp_art.h"
@@ -240,8 +245,9 @@ void DuelShots(const QString& data, double z, const QString& tag) {
 }
 
 // The duel views' help: the instruction of the deck selection, the score, a preview that would
-// turn the player's own card, the result line and the rules page, in the edition installed.
-void HelpShots(const QString& data, double z, const QString& tag) {
+// turn the player's own card, the result line and the rules page, in the edition installed; with
+// `keyCursor` also the keyboard's square cursor (which then stays for the shots after it).
+void HelpShots(const QString& data, double z, const QString& tag, bool keyCursor = false) {
   std::string error;
   auto cards = CardTable::Open(QDir(data).filePath("carddata").toStdString(), &error);
   if (!cards) std::exit(2);
@@ -307,6 +313,12 @@ void HelpShots(const QString& data, double z, const QString& tag) {
   k.Hint = Korvane::HintMark{slot, BoardSquare{3, 3}, true};
   shot("help_hint_selected");
   k.Hint.reset();
+  if (keyCursor) {
+    // The keyboard's square cursor (the first arrow shows it where it is).
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QApplication::sendEvent(w, &left);
+    shot("help_key_cursor");
+  }
   // An enemy card put into the player's field: its face shows for a moment, and the score names
   // it. The square is given to the player's field for the picture (the board has none free).
   int enemySlot = 0;
@@ -363,6 +375,15 @@ int main(int argc, char** argv) {
       HelpShots(data, z, QStringLiteral("%1_%2").arg(language).arg(z == 1 ? "1x" : "2x"));
     }
   }
+  // The duel's help on a 1280 x 800 screen, at the zoom the game opens at there, with the fields'
+  // patterns and the high-contrast marks on.
+  (void)edition.Use(QStringLiteral("ja"));
+  SetFieldPatterns(true);
+  SetHighContrast(true);
+  HelpShots(data, ViewZoom::OpeningZoomFor({1280, 800}, {1280, 800}), "ja_1280x800_contrast", true);
+  SetFieldPatterns(false);
+  SetHighContrast(false);
+  (void)edition.Use(QStringLiteral("en"));
   // The adventure in the English edition (in use after the loop above), under names of its own.
   for (double z : {1.0, 2.0}) AdventureShots(data, z, z == 1 ? "en_1x" : "en_2x", true);
   std::printf("%d shots\n", gCount);

@@ -24,6 +24,7 @@ TEST(Preferences, DefaultsRoundTripAndNonsense) {
   p.preview = false;
   p.mapMarks = false;
   p.patterns = true;
+  p.highContrast = true;
   ASSERT_TRUE(store.Save(p));
   EXPECT_EQ(store.Load(), p);
 
