@@ -363,11 +363,7 @@ void AlbumWindow::Relayout() {
 }
 
 double AlbumWindow::ZoomFor(double zoom, QSize available) {
-  if (available.isEmpty()) return zoom;
-  // Room for the window's frame and title too.
-  const double fit =
-      std::min(double(available.width() - 16) / kWidth, double(available.height() - 48) / kHeight);
-  return std::min(zoom, std::max(1.0, std::floor(fit * 4) / 4));
+  return ZoomToFit(zoom, QSize(kWidth, kHeight), available);
 }
 
 void AlbumWindow::keyPressEvent(QKeyEvent* event) {

@@ -32,7 +32,7 @@ PuzzleWindow::PuzzleWindow(std::vector<Puzzle> puzzles, int first, const CardTab
       cards_(cards),
       art_(art),
       progress_(progress),
-      zoom_(zoom > 0 ? zoom : 1) {
+      zoom_(ZoomToFit(zoom > 0 ? zoom : 1, kSize, AvailableRoom(parent))) {
   setWindowTitle(QCoreApplication::translate("Puzzle", "詰めKORVANE"));
   setObjectName(QStringLiteral("PuzzleWindow"));
   refutationTimer_.setInterval(kRefutationStepMs);
@@ -277,6 +277,7 @@ void PuzzleWindow::Follow(ViewZoom* zoom) {
 }
 
 void PuzzleWindow::SetZoom(double zoom) {
+  zoom = ZoomToFit(zoom, kSize, AvailableRoom(this));
   if (zoom <= 0 || zoom == zoom_) return;
   zoom_ = zoom;
   for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {

@@ -19,7 +19,10 @@ namespace korvane {
 
 ReviewWindow::ReviewWindow(DuelRecord record, const CardTable& cards, const SharpArt& art,
                            QWidget* parent, double zoom)
-    : QDialog(parent), session_(std::move(record), cards), art_(art), zoom_(zoom > 0 ? zoom : 1) {
+    : QDialog(parent),
+      session_(std::move(record), cards),
+      art_(art),
+      zoom_(ZoomToFit(zoom > 0 ? zoom : 1, kSize, AvailableRoom(parent))) {
   setWindowTitle(QCoreApplication::translate("Review", "振り返り"));
   setObjectName(QStringLiteral("ReviewWindow"));
   Build();
@@ -232,6 +235,7 @@ void ReviewWindow::Follow(ViewZoom* zoom) {
 }
 
 void ReviewWindow::SetZoom(double zoom) {
+  zoom = ZoomToFit(zoom, kSize, AvailableRoom(this));
   if (zoom <= 0 || zoom == zoom_) return;
   zoom_ = zoom;
   for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {

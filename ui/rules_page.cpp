@@ -10,6 +10,7 @@
 #include "engine/types.h"
 #include "ui/card_pictures.h"
 #include "ui/fonts.h"
+#include "ui/view_zoom.h"
 
 namespace korvane {
 namespace {
@@ -65,11 +66,14 @@ QImage CutOutCard(const QImage& picture, const QImage& mask) {
 
 RulesPage::RulesPage(QWidget* parent, const CardPictures& pictures, const CardTable* cards,
                      double zoom)
-    : QWidget(parent, Qt::Dialog), pictures_(pictures), cards_(cards), zoom_(zoom) {
+    : QWidget(parent, Qt::Dialog),
+      pictures_(pictures),
+      cards_(cards),
+      zoom_(ZoomToFit(zoom, kSize, AvailableRoom(parent))) {
   setObjectName(QStringLiteral("RulesPage"));
   setWindowTitle(QCoreApplication::translate("Rules", "ルールの早見"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(int(std::lround(kSize.width() * zoom)), int(std::lround(kSize.height() * zoom)));
+  setFixedSize(int(std::lround(kSize.width() * zoom_)), int(std::lround(kSize.height() * zoom_)));
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(246, 244, 236));

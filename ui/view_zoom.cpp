@@ -119,6 +119,19 @@ ZoomStage::ZoomStage(QWidget* window, QSize design, const QColor& background)
   window_->installEventFilter(this);
 }
 
+double ZoomToFit(double zoom, QSize design, QSize available) {
+  if (available.isEmpty() || design.isEmpty()) return zoom;
+  const double fit = std::min(double(available.width() - 16) / design.width(),
+                              double(available.height() - 48) / design.height());
+  return std::min(zoom, std::max(1.0, std::floor(fit * 4) / 4));
+}
+
+QSize AvailableRoom(const QWidget* widget) {
+  const QScreen* s = widget ? widget->screen() : nullptr;
+  if (!s) s = QGuiApplication::primaryScreen();
+  return s ? s->availableGeometry().size() : QSize();
+}
+
 void FollowZoom(QWidget* window, ViewZoom* zoom, std::function<void(double)> apply) {
   AddZoomKeys(window, zoom);
   const QPointer<ViewZoom> source = zoom;

@@ -79,6 +79,14 @@ QRect ZoomRect(const QRect& r, double zoom);
 // A font `zoom` times its size (pixel or point size, whichever it has).
 QFont ZoomFont(const QFont& f, double zoom);
 
+// `zoom`, or less: the largest quarter step (at least 1x) at which a window `design` 1x pixels
+// large, with its frame and title bar, fits `available` (empty: no limit). The dialogs larger
+// than the game's windows (the album, the review board, the puzzles, the rules page) open and
+// follow the zoom through this, so that they stay on a small screen.
+double ZoomToFit(double zoom, QSize design, QSize available);
+// The room the desktop leaves on the screen `widget` is on (the primary screen's without one).
+QSize AvailableRoom(const QWidget* widget);
+
 // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11 in `window` change `zoom` as in the game's windows.
 void AddZoomKeys(QWidget* window, ViewZoom* zoom);
 // A dialog that follows the windows' zoom from now on: the zoom keys act in it too, and every

@@ -11,6 +11,7 @@
 
 #include "engine/duel_model.h"
 #include "puzzle/puzzle_window.h"
+#include "ui/view_zoom.h"
 #include "solver/puzzle_file.h"
 #include "solver/solver.h"
 #include "state/puzzle_progress.h"
@@ -136,9 +137,11 @@ TEST(PuzzleWindowTest, SolvedByKeyboardAfterAWrongTry) {
   EXPECT_EQ(window.Index(), 1);
   QTest::keyClick(&window, Qt::Key_P);
   EXPECT_EQ(window.Index(), 0);
-  // At another zoom the window is built again at that size, on the same puzzle.
+  // At another zoom the window is built again at that size (as far as the screen has room),
+  // on the same puzzle.
   window.SetZoom(2);
-  EXPECT_EQ(window.size(), 2 * PuzzleWindow::kSize);
+  EXPECT_EQ(window.size(),
+            ZoomToFit(2, PuzzleWindow::kSize, AvailableRoom(&window)) * PuzzleWindow::kSize);
   EXPECT_EQ(window.Index(), 0);
   EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("PuzzleList"))->currentRow(), 0);
 }

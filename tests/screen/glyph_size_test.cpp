@@ -172,7 +172,7 @@ class GlyphTest : public ::testing::Test {
   QtPlatform boxes;  // the real message boxes, as the game's own platform makes them
 };
 
-TEST_F(GlyphTest, EveryScreenAtTheOpeningZoomOfA1280By800ScreenShowsNoTextUnder12Pixels) {
+TEST_F(GlyphTest, EveryScreenAtTheOpeningZoomOfA1280By800ScreenFitsItWithNoTextUnder12Pixels) {
   ASSERT_TRUE(game) << game.error;
   const QScreen* screen = QGuiApplication::primaryScreen();
   ASSERT_EQ(screen->geometry().size(), QSize(1280, 800));
@@ -362,6 +362,11 @@ TEST_F(GlyphTest, EveryScreenAtTheOpeningZoomOfA1280By800ScreenShowsNoTextUnder1
     s.reach();
     if (HasFatalFailure()) return;
     std::vector<Seen> seen = TextOnScreen();
+    // Every window lies within the screen, dialogs larger than the game's windows included.
+    for (QWidget* w : ShownWindows()) {
+      EXPECT_LE(w->width(), 1280) << s.name << ": " << w->objectName().toStdString();
+      EXPECT_LE(w->height(), 800) << s.name << ": " << w->objectName().toStdString();
+    }
     // What the adventure's picture keeps drawn in it, shown at the window's zoom.
     for (const PaintOp& op : adv.Picture1Log().Ops()) {
       if (op.kind == PaintOp::Kind::Text && Adventure()->isVisible())
