@@ -87,13 +87,6 @@ constexpr int kResultLineMs = 1500;
 // The flip animation's clock of each square, [c][r].
 using ClockMap = std::array<std::array<double, kBoardSize + 1>, kBoardSize + 1>;
 
-// A square of the board, column and row 1..5.
-struct BoardSquare {
-  int column = 0;
-  int row = 0;
-  bool operator==(const BoardSquare&) const = default;
-};
-
 // The square under pixel (x, y) of a board picture `size` pixels wide and high: five equal columns
 // and rows. Off the board it gives column or row 0 or 6.
 constexpr BoardSquare SquareAtPixel(double x, double y, int size) {

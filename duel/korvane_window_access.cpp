@@ -19,14 +19,6 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Speech", text); }
 
-int SquareIndex(BoardSquare square) {
-  const auto& all = DiamondSquares();
-  for (int i = 0; i < int(all.size()); ++i) {
-    if (all[i] == square) return i;
-  }
-  return -1;
-}
-
 }  // namespace
 
 void KorvaneWindow::BuildAccess() {
@@ -48,7 +40,7 @@ void KorvaneWindow::BuildAccess() {
   };
   board.focusedItem = [this] {
     const auto cursor = keys_.BoardCursor();
-    return cursor ? SquareIndex(*cursor) : -1;
+    return cursor ? DiamondIndex(*cursor) : -1;
   };
   board.pressItem = [this](int i) {
     const BoardSquare sq = DiamondSquares()[i];
@@ -112,7 +104,7 @@ void KorvaneWindow::MirrorAccess() {
   // The focus follows the last thing the player moved: the square cursor, the chosen hand card
   // or the list cursor.
   const auto cursor = keys_.BoardCursor();
-  const int square = cursor ? SquareIndex(*cursor) : -1;
+  const int square = cursor ? DiamondIndex(*cursor) : -1;
   const int slot = logic_.Duel.SelectedSlot, card = keys_.ListCursor();
   if (square != spokenSquare_ && square >= 0) {
     TellFocus(field_, square);

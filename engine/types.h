@@ -26,6 +26,13 @@ constexpr int kEnemy = 2;
 
 enum class TurnState { Nobody, Player, Enemy };
 
+// A square of the board, column and row 1..5.
+struct BoardSquare {
+  int column = 0;
+  int row = 0;
+  bool operator==(const BoardSquare&) const = default;
+};
+
 // The texts the game compares: "Player's Turn", "Enemy's Turn", "Nobody's Turn".
 std::string_view TurnStateText(TurnState t);
 

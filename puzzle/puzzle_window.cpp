@@ -53,6 +53,7 @@ void PuzzleWindow::Build() {
   setPalette(grey);
 
   board_ = new BoardView(this, art_);
+  board_->SetCards(&cards_);
   board_->SetZoom(zoom_);
   board_->move(at(8, 8, 0, 0).topLeft());
   board_->OnSquare = [this](int c, int r) { PlaceOn(c, r); };

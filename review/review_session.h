@@ -28,6 +28,7 @@ QColor LabelColour(MoveLabel label);
 class ReviewSession {
  public:
   ReviewSession(DuelRecord record, const CardTable& cards);
+  const CardTable& Cards() const { return cards_; }
 
   const DuelRecord& Record() const { return record_; }
   PlayedDuel Played() const;

@@ -49,6 +49,7 @@ void ReviewWindow::Build() {
   setPalette(grey);
 
   board_ = new BoardView(this, art_);
+  board_->SetCards(&session_.Cards());
   board_->SetZoom(zoom_);
   board_->move(at(8, 8, 0, 0).topLeft());
   board_->OnSquare = [this](int c, int r) { RetrySquare(c, r); };

@@ -1,14 +1,17 @@
 #include "ui/board_view.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 
+#include "ui/accessibility.h"
 #include "ui/duel_painter.h"
 #include "ui/fonts.h"
 #include "ui/high_contrast.h"
 #include "ui/log_painter.h"
 #include "ui/picture_view.h"
 #include "ui/sharp_art.h"
+#include "ui/square_speech.h"
 #include "ui/view_zoom.h"
 
 namespace korvane {
@@ -65,6 +68,34 @@ BoardView::BoardView(QWidget* parent, const SharpArt& art) : QWidget(parent), ar
   Layout();
 }
 
+void BoardView::SetCards(const CardTable* cards) {
+  if (!cards || cards_) return;
+  cards_ = cards;
+  AccessibleParts board;
+  board.name = [] { return QCoreApplication::translate("Speech", "盤"); };
+  board.items = [this] { return cards_ ? int(DiamondSquares().size()) : 0; };
+  board.itemName = [this](int i) { return SquareSpeech(state_, *cards_, DiamondSquares()[i]); };
+  board.itemRect = [this](int i) {
+    const BoardSquare sq = DiamondSquares()[i];
+    const double b = field_->Border();
+    return QRectF((b + 80 * (sq.column - 1)) * zoom_, (b + 80 * (sq.row - 1)) * zoom_, 80 * zoom_,
+                  80 * zoom_)
+        .toRect();
+  };
+  board.focusedItem = [this] {
+    return cursor_ ? DiamondIndex({cursor_->first, cursor_->second}) : -1;
+  };
+  MakeAccessible(field_, std::move(board));
+  for (int i = 0; i < kHandSize; ++i) {
+    AccessibleParts mine, theirs;
+    mine.name = [this, i] { return HandSpeech(state_, *cards_, true, i); };
+    mine.focused = [this, i] { return selected_ == i && !cursor_; };
+    theirs.name = [this, i] { return HandSpeech(state_, *cards_, false, i); };
+    MakeAccessible(playerHand_[i], std::move(mine));
+    MakeAccessible(enemyHand_[i], std::move(theirs));
+  }
+}
+
 void BoardView::SetPosition(const DuelState& s) {
   state_ = s;
   PaintBoardState(board_, &boardLog_, art_.Small(), s);
@@ -78,6 +109,10 @@ void BoardView::SetPosition(const DuelState& s) {
     enemyHand_[i]->update();
   }
   field_->update();
+  if (cards_) {
+    TellChanged(field_);
+    for (int i = 0; i < kHandSize; ++i) TellChanged(playerHand_[i]), TellChanged(enemyHand_[i]);
+  }
 }
 
 void BoardView::SetMarks(std::vector<Mark> marks) {
@@ -86,13 +121,17 @@ void BoardView::SetMarks(std::vector<Mark> marks) {
 }
 
 void BoardView::SetSelectedSlot(int slot) {
+  const bool moved = slot != selected_;
   selected_ = slot;
   for (PictureView* v : playerHand_) v->update();
+  if (moved && IsValidSlot(slot) && cards_) TellFocus(playerHand_[slot]);
 }
 
 void BoardView::SetCursor(std::optional<std::pair<int, int>> square) {
+  const bool moved = square != cursor_;
   cursor_ = square;
   field_->update();
+  if (moved && square && cards_) TellFocus(field_, DiamondIndex({square->first, square->second}));
 }
 
 void BoardView::SetZoom(double zoom) {

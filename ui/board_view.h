@@ -21,6 +21,7 @@ class QPainter;
 
 namespace korvane {
 
+class CardTable;
 class PictureView;
 class SharpArt;
 
@@ -53,6 +54,10 @@ class BoardView : public QWidget {
   void SetZoom(double zoom);
   double Zoom() const { return zoom_; }
 
+  // The card table the squares and hand cards are read from for a screen reader (without one
+  // they are not described).
+  void SetCards(const CardTable* cards);
+
   std::function<void(int column, int row)> OnSquare;
   std::function<void(int slot)> OnHand;  // the player's hand
 
@@ -73,6 +78,7 @@ class BoardView : public QWidget {
   std::vector<Mark> marks_;
   int selected_ = -1;
   std::optional<std::pair<int, int>> cursor_;
+  const CardTable* cards_ = nullptr;
 };
 
 }  // namespace korvane

@@ -15,6 +15,7 @@
 #include "review/review_window.h"
 #include "solver/solver.h"
 #include "tests/engine/engine_test_support.h"
+#include "ui/accessibility.h"
 #include "ui/card_pictures.h"
 #include "ui/sharp_art.h"
 
@@ -107,6 +108,17 @@ TEST(ReviewWindow, StepsByKeysOnceReviewed) {
     QTest::keyClick(&window, p.key);
     EXPECT_EQ(window.Session().Step(), p.step) << p.key;
   }
+  // A screen reader reads the position shown square by square: two cards down after two steps.
+  QWidget* board = nullptr;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (AccessibleName(w) == QStringLiteral("盤")) board = w;
+  }
+  ASSERT_TRUE(board);
+  const std::vector<QString> squares = AccessibleItemNames(board);
+  ASSERT_EQ(squares.size(), 13u);
+  EXPECT_EQ(std::count_if(squares.begin(), squares.end(),
+                          [](const QString& s) { return !s.contains(QStringLiteral("：空き")); }),
+            2);
   QTest::keyClick(&window, Qt::Key_R);
   EXPECT_TRUE(window.Session().Retrying());
   QTest::keyClick(&window, Qt::Key_R);
