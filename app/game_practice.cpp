@@ -111,8 +111,8 @@ void Game::OpenPuzzles(QWidget* over) {
   }
   const double zoom = zoom_->ZoomOn(at && at->screen() ? at->screen()->geometry().size() : QSize());
   const int first = PuzzleOfTheDay(QDate::currentDate(), static_cast<int>(puzzles_.size()));
-  puzzleWindow_ =
-      ShowPuzzles(at, puzzles_, first, cards_, *art_, puzzleProgress_.get(), zoom, zoom_.get());
+  puzzleWindow_ = ShowPuzzles(at, puzzles_, first, cards_, *art_, puzzleProgress_.get(), zoom,
+                              zoom_.get(), setup_.saveDir);
 }
 
 }  // namespace korvane
