@@ -1237,8 +1237,10 @@ What could not be read was kept as “%1”.</translation>
         <translation>Against %1: %2, %3 to %4</translation>
     </message>
     <message>
-        <source>&#x3000;正確さ %1%（悪手 %2、大悪手 %3）</source>
-        <translation>   accuracy %1% (mistakes %2, blunders %3)</translation>
+        <source>
+正確さ %1%（悪手 %2、大悪手 %3）</source>
+        <translation>
+Accuracy %1% (mistakes %2, blunders %3)</translation>
     </message>
     <message>
         <source>読み切り中・・・</source>
