@@ -1018,6 +1018,10 @@ What could not be read was kept as “%1”.</translation>
         <source>始める</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Puzzle</name>
