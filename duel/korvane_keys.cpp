@@ -389,6 +389,7 @@ void KorvaneWindow::keyPressEvent(QKeyEvent* event) {
       break;
     case DuelKeys::Action::Review:
       OpenReview();
+      break;
     case DuelKeys::Action::Rules:
       OpenRules();
       break;

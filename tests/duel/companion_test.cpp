@@ -259,6 +259,7 @@ TEST_F(CompanionTest, TheAlbumOpensOnlyOverADeckSelectionThatWaits) {
   EXPECT_TRUE(reviews.empty());
   Key(Qt::Key_V);
   ASSERT_EQ(reviews.size(), 1u);
+  EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("RulesPage")), nullptr);  // V is not F3
   EXPECT_EQ(reviews[0].Moves.size(), 10u);
   EXPECT_EQ(reviews[0], *k.LastRecord);
   auto* review = w->findChild<QPushButton*>(QStringLiteral("ReviewButton"));
