@@ -51,6 +51,7 @@ PuzzleWindow::PuzzleWindow(std::vector<Puzzle> puzzles, int first, const CardTab
       art_(art),
       progress_(progress),
       zoom_(zoom > 0 ? zoom : 1) {
+  solver_.setMaxThreadCount(1);
   setWindowTitle(QCoreApplication::translate("Puzzle", "詰めKORVANE"));
   setObjectName(QStringLiteral("PuzzleWindow"));
   refutationTimer_.setInterval(kRefutationStepMs);
@@ -59,7 +60,11 @@ PuzzleWindow::PuzzleWindow(std::vector<Puzzle> puzzles, int first, const CardTab
   OpenPuzzle(first);
 }
 
-PuzzleWindow::~PuzzleWindow() = default;
+PuzzleWindow::~PuzzleWindow() {
+  goal_.Drop();
+  refuting_.Drop();
+  solver_.waitForDone();  // the search polls its stop flag every 1024 nodes
+}
 
 void PuzzleWindow::FindOwnPuzzles(const QString& saveDirectory) {
   miner_ = std::make_unique<OwnPuzzleMiner>();
@@ -151,6 +156,7 @@ void PuzzleWindow::Build() {
   connect(retry_, &QPushButton::clicked, this, [this] {
     if (session_) session_->Retry();
     refutationTimer_.stop();
+    refuting_.Drop();
     message_.clear();
     Show();
   });
@@ -160,6 +166,8 @@ void PuzzleWindow::Build() {
 
 void PuzzleWindow::OpenPuzzle(int index) {
   refutationTimer_.stop();
+  goal_.Drop();
+  refuting_.Drop();
   session_.reset();
   message_.clear();
   slot_ = -1;
@@ -170,7 +178,42 @@ void PuzzleWindow::OpenPuzzle(int index) {
   session_ = PuzzleSession::Open(PuzzleAt(at), cards_);
   if (!session_)
     message_ = QCoreApplication::translate("Puzzle", "この問題は読めません。N で次の問題へ。");
+  if (session_) {
+    // The goal comes from the solver, which may take a few hundred milliseconds: off the
+    // window's thread, while the player already looks at the position.
+    OffThread(goal_, [asked = session_->Asked()](const std::atomic<bool>* stop) {
+      return std::function<void(PuzzleSession&)>(
+          [margin = GoalMargin(asked, stop)](PuzzleSession& s) {
+            if (margin) s.SetMargin(*margin);
+          });
+    });
+  }
   Show();
+}
+
+void PuzzleWindow::Job::Drop() {
+  ++generation;
+  if (cancel) cancel->store(true);
+  cancel.reset();
+}
+
+void PuzzleWindow::OffThread(Job& job, Work work) {
+  job.Drop();
+  job.cancel = std::make_shared<std::atomic<bool>>(false);
+  const int generation = job.generation;
+  solver_.start([this, &job, generation, cancel = job.cancel, work = std::move(work)] {
+    std::function<void(PuzzleSession&)> answer = work(cancel.get());
+    if (cancel->load()) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, &job, generation, answer = std::move(answer)] {
+          // Only for the puzzle and the placement it was asked for.
+          if (job.generation != generation || !session_) return;
+          answer(*session_);
+          Show();
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 QString PuzzleWindow::StatusText() const { return status_ ? status_->text() : QString(); }
@@ -252,7 +295,8 @@ void PuzzleWindow::Show() {
   }
   title_->setText(Title());
   prompt_->setText(
-      session_->GoalIsWin()
+      !session_->GoalKnown() ? QCoreApplication::translate("Puzzle", "あなたの番：正解の一手は？")
+      : session_->GoalIsWin()
           ? QCoreApplication::translate("Puzzle", "あなたの番：勝てる一手は？")
           : QCoreApplication::translate("Puzzle", "あなたの番：引き分けに持ち込む一手は？"));
   QString status = message_;
@@ -291,6 +335,12 @@ void PuzzleWindow::PlaceOn(int column, int row) {
     case PuzzleSession::Try::Wrong:
       message_ = QCoreApplication::translate(
           "Puzzle", "残念、その一手では届きません。相手の応手を最後まで見てください。");
+      OffThread(refuting_, [after = session_->Position()](const std::atomic<bool>* stop) {
+        return std::function<void(PuzzleSession&)>(
+            [line = RefutationLine(after, stop)](PuzzleSession& s) {
+              if (line) s.SetRefutation(*line);
+            });
+      });
       refutationTimer_.start();
       break;
     case PuzzleSession::Try::Right:
@@ -306,7 +356,10 @@ void PuzzleWindow::PlaceOn(int column, int row) {
 }
 
 void PuzzleWindow::StepRefutation() {
-  if (!session_ || session_->ShowNextRefutation()) return Show();
+  if (!session_) return;
+  // Still being worked out: the next tick looks again.
+  if (!session_->RefutationKnown()) return;
+  if (session_->ShowNextRefutation()) return Show();
   refutationTimer_.stop();
   const FaceUpCount count = session_->Count();
   message_ =

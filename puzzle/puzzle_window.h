@@ -12,7 +12,10 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -78,6 +81,16 @@ class PuzzleWindow : public QDialog {
   void StepRefutation();
   void Solved();
   void MoveCursor(int dc, int dr);
+  // The solver's work for the open puzzle, on the window's own worker thread: `work` runs there
+  // and returns what to do with the session back on the window's thread. A newer job of the same
+  // kind, another puzzle or the window's end drops it.
+  struct Job {
+    int generation = 0;
+    std::shared_ptr<std::atomic<bool>> cancel;
+    void Drop();
+  };
+  using Work = std::function<std::function<void(PuzzleSession&)>(const std::atomic<bool>*)>;
+  void OffThread(Job& job, Work work);
   int Count() const;
   const Puzzle& PuzzleAt(int index) const;
   QString ListLine(int index) const;
@@ -95,6 +108,8 @@ class PuzzleWindow : public QDialog {
   PuzzleProgress* progress_;
   double zoom_;
   std::optional<PuzzleSession> session_;
+  QThreadPool solver_;
+  Job goal_, refuting_;
   QTimer refutationTimer_;
   QString message_;
   BoardView* board_ = nullptr;

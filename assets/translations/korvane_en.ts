@@ -1181,6 +1181,10 @@ What could not be read was kept as “%1”.</translation>
         <source>問題集と自分の対局からの問題を切り替える</source>
         <translation>Switch between the puzzle set and your own duels</translation>
     </message>
+    <message>
+        <source>あなたの番：正解の一手は？</source>
+        <translation>Your move: which placement is it?</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>

@@ -63,12 +63,17 @@ TEST(PuzzleSessionTest, WrongPlacementsAreRefutedAndRightOnesSolve) {
     SCOPED_TRACE(p.id);
     std::optional<PuzzleSession> s = PuzzleSession::Open(p, Cards());
     ASSERT_TRUE(s.has_value());
+    EXPECT_FALSE(s->GoalKnown());  // the solver's part is handed in
+    s->SetMargin(*GoalMargin(s->Asked()));
     const DuelState asked = s->Position();
     const Placement wrong = WrongPlacement(asked, p.solution[0]);
     EXPECT_EQ(s->Place(wrong.slot, 0, 0), PuzzleSession::Try::Refused);
     ASSERT_EQ(s->Place(wrong.slot, wrong.column, wrong.row), PuzzleSession::Try::Wrong);
+    EXPECT_FALSE(s->ShowNextRefutation());  // not worked out yet
+    s->SetRefutation(*RefutationLine(s->Position()));
     while (s->ShowNextRefutation()) {
     }
+    EXPECT_TRUE(s->RefutationShown());
     // Played out to the last card, the wrong placement ends a band below the goal.
     const FaceUpCount end = s->Count();
     EXPECT_LT(OutcomeBand(end.player - end.enemy), OutcomeBand(s->Margin()));
@@ -119,9 +124,15 @@ TEST(PuzzleWindowTest, SolvedByKeyboardAfterAWrongTry) {
   PuzzleWindow window(puzzles, 1, Cards(), art, &progress);
   window.show();
   ASSERT_NE(window.Session(), nullptr);
+  // The goal and the refutation are worked out off the window's thread and arrive.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Session()->GoalKnown(); }, 60000));
+  EXPECT_TRUE(window.Session()->GoalIsWin());
   PlaceByKeys(&window, WrongPlacement(window.Session()->Position(), p.solution[0]));
   EXPECT_EQ(window.Session()->State(), PuzzleSession::Phase::Refuted);
   EXPECT_TRUE(window.StatusText().contains(QStringLiteral("残念")));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return window.StatusText().contains(QStringLiteral("になりました")); }, 60000));
+  EXPECT_TRUE(window.Session()->RefutationShown());
   QTest::keyClick(&window, Qt::Key_R);
   EXPECT_EQ(window.Session()->State(), PuzzleSession::Phase::Asking);
   for (size_t i = 0; i < p.solution.size(); i += 2) PlaceByKeys(&window, p.solution[i]);
