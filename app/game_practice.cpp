@@ -20,6 +20,7 @@
 #include "puzzle/puzzle_window.h"
 #include "solver/puzzle_file.h"
 #include "state/duel_record.h"
+#include "state/preferences.h"
 #include "state/puzzle_progress.h"
 #include "state/statistics.h"
 #include "ui/view_zoom.h"
@@ -61,7 +62,21 @@ Korvane* Game::StartPractice(const PracticeChoice& choice, QWidget* over) {
   duel.UseAnalyst = duel_ ? duel_->UseAnalyst : setup_.windows;
   if (choice.strength == Strength::Master) duel.UseAnalyst = true;
   duel.SetAdventureMusic(&adventure_->Music());
-  if (duel_) duel.DuelPace = duel_->DuelPace;
+  // The player's own pace and the views' help, as every duel of the story has them (a practice
+  // duel may come before any story duel has been made).
+  if (setup_.preferences) {
+    const Preferences prefs = setup_.preferences->Load();
+    duel.DuelPace = prefs.pace;
+    duel.ScoreShown = prefs.score;
+    duel.PreviewShown = prefs.preview;
+    duel.OnPaceChosen = [this](Pace pace) {
+      Preferences chosen = setup_.preferences->Load();
+      chosen.pace = pace;
+      (void)setup_.preferences->Save(chosen);
+    };
+  } else if (duel_) {
+    duel.DuelPace = duel_->DuelPace;
+  }
   duel.OnDuelRecorded = [this](const DuelRecord& r) {
     QString problem;
     if (!record_->Append(r, &problem) && !problem.isEmpty()) {
@@ -111,8 +126,8 @@ void Game::OpenPuzzles(QWidget* over) {
   }
   const double zoom = zoom_->ZoomOn(at && at->screen() ? at->screen()->geometry().size() : QSize());
   const int first = PuzzleOfTheDay(QDate::currentDate(), static_cast<int>(puzzles_.size()));
-  puzzleWindow_ =
-      ShowPuzzles(at, puzzles_, first, cards_, *art_, puzzleProgress_.get(), zoom, zoom_.get());
+  puzzleWindow_ = ShowPuzzles(at, puzzles_, first, cards_, *art_, puzzleProgress_.get(), zoom,
+                              zoom_.get(), setup_.saveDir);
 }
 
 }  // namespace korvane

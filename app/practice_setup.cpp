@@ -48,12 +48,14 @@ PracticeSetup::PracticeSetup(std::vector<int> opponents, Start start, QWidget* p
   setFont(ZoomFont(GothicFont(13), zoom));
   resize(ZoomRect(QRect(0, 0, 420, 380), zoom).size());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(
+  auto* intro = new QLabel(
       opponents_.empty()
           ? QCoreApplication::translate("Practice", "対戦したことのある相手と練習できます。")
           : QCoreApplication::translate(
                 "Practice", "相手と強さを選んでください。カードは移らず、物語も進みません。"),
-      this));
+      this);
+  intro->setWordWrap(true);  // the English is longer than the dialog is wide
+  layout->addWidget(intro);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("PracticeOpponents"));
   for (int p : opponents_) list_->addItem(PersonNameInEdition(PersonName(p)));
@@ -61,7 +63,9 @@ PracticeSetup::PracticeSetup(std::vector<int> opponents, Start start, QWidget* p
   layout->addWidget(list_);
   strengths_ = new QButtonGroup(this);
   for (Strength s : {Strength::Gentle, Strength::Full, Strength::Master}) {
-    auto* b = new QRadioButton(StrengthName(s) + QStringLiteral("：") + StrengthNote(s), this);
+    auto* b = new QRadioButton(
+        QCoreApplication::translate("Practice", "%1：%2").arg(StrengthName(s), StrengthNote(s)),
+        this);
     b->setFocusPolicy(Qt::NoFocus);
     strengths_->addButton(b, static_cast<int>(s));
     layout->addWidget(b);

@@ -15,12 +15,28 @@ std::optional<PuzzleSession> PuzzleSession::Open(const Puzzle& puzzle, const Car
 }
 
 PuzzleSession::PuzzleSession(Puzzle puzzle, DuelState position)
-    : puzzle_(std::move(puzzle)), asked_(position), shown_(position) {
-  // The goal, from the value of the position: only the best value is needed.
+    : puzzle_(std::move(puzzle)), asked_(position), shown_(position) {}
+
+std::optional<int> GoalMargin(const DuelState& asked, const std::atomic<bool>* stop) {
+  // Only the best value is needed.
   SolveLimits limits;
+  limits.stop = stop;
   limits.allBest = false;
   limits.principalLine = false;
-  margin_ = Solve(position, limits).margin;
+  const SolveResult r = Solve(asked, limits);
+  if (!r.finished) return std::nullopt;
+  return r.margin;
+}
+
+std::optional<std::vector<Placement>> RefutationLine(const DuelState& afterWrong,
+                                                     const std::atomic<bool>* stop) {
+  // One best move a position is enough.
+  SolveLimits limits;
+  limits.stop = stop;
+  limits.allBest = false;
+  const SolveResult r = Solve(afterWrong, limits);
+  if (!r.finished) return std::nullopt;
+  return r.line;
 }
 
 PuzzleSession::Try PuzzleSession::Place(int slot, int column, int row) {
@@ -35,10 +51,8 @@ PuzzleSession::Try PuzzleSession::Place(int slot, int column, int row) {
   if (!right) {
     ++wrong_;
     phase_ = Phase::Refuted;
-    // Perfect play from both sides to the last card: one best move a position is enough.
-    SolveLimits limits;
-    limits.allBest = false;
-    refutation_ = Solve(shown_, limits).line;
+    refutation_.clear();
+    refutationKnown_ = false;
     refuted_ = 0;
     lastReply_.reset();
     return Try::Wrong;
@@ -55,8 +69,14 @@ PuzzleSession::Try PuzzleSession::Place(int slot, int column, int row) {
   return Try::Right;
 }
 
+void PuzzleSession::SetRefutation(std::vector<Placement> line) {
+  if (phase_ != Phase::Refuted || refutationKnown_) return;
+  refutation_ = std::move(line);
+  refutationKnown_ = true;
+}
+
 bool PuzzleSession::ShowNextRefutation() {
-  if (phase_ != Phase::Refuted || refuted_ >= refutation_.size()) return false;
+  if (phase_ != Phase::Refuted || !refutationKnown_ || refuted_ >= refutation_.size()) return false;
   PlayPlacement(shown_, refutation_[refuted_++]);
   return true;
 }
@@ -67,6 +87,7 @@ void PuzzleSession::Retry() {
   if (phase_ != Phase::Refuted) return;
   shown_ = asked_;
   refutation_.clear();
+  refutationKnown_ = false;
   refuted_ = 0;
   phase_ = Phase::Asking;
 }

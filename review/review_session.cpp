@@ -141,7 +141,7 @@ QString ReviewSession::Summary() const {
                      .arg(record_.EnemyScore);
   if (review_) {
     if (const std::optional<double> a = review_->Accuracy()) {
-      text += QCoreApplication::translate("Review", "　正確さ %1%（悪手 %2、大悪手 %3）")
+      text += QCoreApplication::translate("Review", "\n正確さ %1%（悪手 %2、大悪手 %3）")
                   .arg(qRound(*a * 100))
                   .arg(review_->mistakes)
                   .arg(review_->blunders);

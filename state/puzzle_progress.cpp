@@ -85,6 +85,7 @@ QString PuzzleProgress::Path() const {
 
 QString PuzzleProgress::Load() {
   solved_.clear();
+  ownSolved_.clear();
   rating_ = {};
   attempts_ = 0;
   QString why;
@@ -103,10 +104,16 @@ QString PuzzleProgress::Load() {
                 o.value("v").toInt() == kVersion && o.value("solved").isArray() && rating > 0 &&
                 rating < 5000 && deviation > 0 && deviation <= 350 && volatility > 0 &&
                 volatility < 1 && attempts >= 0;
-    for (const QJsonValue& id : solved) {
-      good = good && id.isString() && !id.toString().isEmpty();
-      if (good) solved_.insert(id.toString().toStdString());
-    }
+    const auto read = [&good](const QJsonArray& ids, std::set<std::string>& into) {
+      for (const QJsonValue& id : ids) {
+        good = good && id.isString() && !id.toString().isEmpty();
+        if (good) into.insert(id.toString().toStdString());
+      }
+    };
+    read(solved, solved_);
+    const QJsonValue own = o.value("own_solved");
+    good = good && (own.isUndefined() || own.isArray());
+    read(own.toArray(), ownSolved_);
     if (good) {
       rating_ = {rating, deviation, volatility};
       attempts_ = attempts;
@@ -115,6 +122,7 @@ QString PuzzleProgress::Load() {
     why = QCoreApplication::translate("Files", "内容が読めません");
   }
   solved_.clear();
+  ownSolved_.clear();
   QString keptAt;
   const FileResult kept = MoveFileAside(Path(), QStringLiteral("damaged"), &keptAt);
   QString message =
@@ -130,20 +138,24 @@ QString PuzzleProgress::Load() {
   return message;
 }
 
-void PuzzleProgress::Record(const std::string& id, int level, bool firstTry) {
+void PuzzleProgress::Record(const std::string& id, int level, bool firstTry, PuzzleSet set) {
   // A puzzle solved before is known: solving it again says nothing of the player's strength.
-  if (Solved(id)) return;
+  if (Solved(id, set)) return;
   rating_ = GlickoUpdate(rating_, {{PuzzleRating(level), kPuzzleDeviation, firstTry ? 1.0 : 0.0}});
-  solved_.insert(id);
+  (set == PuzzleSet::Own ? ownSolved_ : solved_).insert(id);
   ++attempts_;
   Write();
 }
 
 void PuzzleProgress::Write() {
-  QJsonArray solved;
-  for (const std::string& id : solved_) solved.append(QString::fromStdString(id));
+  const auto list = [](const std::set<std::string>& ids) {
+    QJsonArray array;
+    for (const std::string& id : ids) array.append(QString::fromStdString(id));
+    return array;
+  };
   const QJsonObject o{{"v", kVersion},
-                      {"solved", solved},
+                      {"solved", list(solved_)},
+                      {"own_solved", list(ownSolved_)},
                       {"rating", rating_.rating},
                       {"deviation", rating_.deviation},
                       {"volatility", rating_.volatility},

@@ -5,10 +5,13 @@
 // without a wrong placement is a win, one with a wrong placement first a loss. A puzzle's own
 // rating comes from its level (PuzzleRating). Every attempt is one rating period.
 //
-// The file is a JSON object {"v": 1, "solved": ["id", ...], "rating": R, "deviation": RD,
-// "volatility": s, "attempts": n}, written whole through a temporary file and a rename after
-// every attempt. A file that cannot be read whole is moved aside as "puzzles.json.damaged-<n>"
-// and the player starts afresh; Load returns the message for the player.
+// The file is a JSON object {"v": 1, "solved": ["id", ...], "own_solved": ["id", ...],
+// "rating": R, "deviation": RD, "volatility": s, "attempts": n}, written whole through a
+// temporary file and a rename after every attempt. "solved" lists the shipped set's puzzles,
+// "own_solved" those mined from the player's own duels: two lists, so that no id of one set can
+// ever stand for a puzzle of the other (a file without "own_solved" has none solved). A file that
+// cannot be read whole is moved aside as "puzzles.json.damaged-<n>" and the player starts afresh;
+// Load returns the message for the player.
 #pragma once
 
 #include <QString>
@@ -41,6 +44,9 @@ GlickoRating GlickoUpdate(const GlickoRating& player, const std::vector<GlickoGa
 double PuzzleRating(int level);
 constexpr double kPuzzleDeviation = 100;
 
+// Which set a puzzle belongs to: the one the game ships, or the player's own duels'.
+enum class PuzzleSet { Shipped, Own };
+
 class PuzzleProgress {
  public:
   static constexpr const char* kFileName = "puzzles.json";
@@ -54,10 +60,17 @@ class PuzzleProgress {
   // A puzzle solved: `firstTry` when no wrong placement came before the solution. The rating
   // moves, the puzzle joins the solved list, and the file is written at once. A puzzle already
   // in the list changes nothing.
-  void Record(const std::string& id, int level, bool firstTry);
+  // The rating is one for both sets.
+  void Record(const std::string& id, int level, bool firstTry, PuzzleSet set = PuzzleSet::Shipped);
 
-  bool Solved(const std::string& id) const { return solved_.count(id) > 0; }
-  const std::set<std::string>& SolvedIds() const { return solved_; }
+  bool Solved(const std::string& id, PuzzleSet set = PuzzleSet::Shipped) const {
+    return Ids(set).count(id) > 0;
+  }
+  const std::set<std::string>& SolvedIds(PuzzleSet set = PuzzleSet::Shipped) const {
+    return Ids(set);
+  }
+  // Puzzles solved in both sets.
+  size_t SolvedCount() const { return solved_.size() + ownSolved_.size(); }
   const GlickoRating& Rating() const { return rating_; }
   int Attempts() const { return attempts_; }
   // The last write's problem, empty when it went well.
@@ -65,9 +78,12 @@ class PuzzleProgress {
 
  private:
   void Write();
+  const std::set<std::string>& Ids(PuzzleSet set) const {
+    return set == PuzzleSet::Own ? ownSolved_ : solved_;
+  }
 
   QString directory_;
-  std::set<std::string> solved_;
+  std::set<std::string> solved_, ownSolved_;
   GlickoRating rating_;
   int attempts_ = 0;
   QString writeError_;

@@ -1026,6 +1026,10 @@ What could not be read was kept as “%1”.</translation>
         <source>始める</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Puzzle</name>
@@ -1137,6 +1141,58 @@ What could not be read was kept as “%1”.</translation>
         <source>問題のファイルが見つかりません。</source>
         <translation>The puzzle file cannot be found.</translation>
     </message>
+    <message>
+        <source>対戦の記録が読めませんでした。記録のファイルはそのまま残してあります。</source>
+        <translation>The duel record could not be read. Its file has been left as it is.</translation>
+    </message>
+    <message>
+        <source>まだ対戦の記録がありません。対戦すると、その局面からここに問題ができます。</source>
+        <translation>No duels recorded yet. Once you duel, puzzles from your own positions appear here.</translation>
+    </message>
+    <message>
+        <source>対戦の記録に読めない行がありました（ファイルはそのままです）。読めた %1 戦から問題を探しました。</source>
+        <translation>Some lines of the duel record could not be read (the file is left as it is). The puzzles come from the %1 duels that could.</translation>
+    </message>
+    <message>
+        <source>%1 戦の記録に、問題になる局面はまだありません。</source>
+        <translation>None of your %1 recorded duels has a position that makes a puzzle yet.</translation>
+    </message>
+    <message>
+        <source>問題集</source>
+        <translation>Puzzle set</translation>
+    </message>
+    <message>
+        <source>自分の対局から</source>
+        <translation>From your duels</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4手目&#x3000;レベル %5</source>
+        <translation>%1 %2 %3, move %4, level %5</translation>
+    </message>
+    <message>
+        <source>M月d日 H:mm</source>
+        <translation>MMM d, H:mm</translation>
+    </message>
+    <message>
+        <source>自分の対局から：%1 %2戦 %3手目&#x3000;レベル %4%5</source>
+        <translation>From your duels: %1, %2, move %3  Level %4%5</translation>
+    </message>
+    <message>
+        <source>自分の対局から（%1）</source>
+        <translation>From your duels (%1)</translation>
+    </message>
+    <message>
+        <source>自分の対戦の記録から問題を探しています・・・</source>
+        <translation>Looking for puzzles in your recorded duels...</translation>
+    </message>
+    <message>
+        <source>問題集と自分の対局からの問題を切り替える</source>
+        <translation>Switch between the puzzle set and your own duels</translation>
+    </message>
+    <message>
+        <source>あなたの番：正解の一手は？</source>
+        <translation>Your move: which placement is it?</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>
@@ -1197,8 +1253,10 @@ What could not be read was kept as “%1”.</translation>
         <translation>Against %1: %2, %3 to %4</translation>
     </message>
     <message>
-        <source>&#x3000;正確さ %1%（悪手 %2、大悪手 %3）</source>
-        <translation>   accuracy %1% (mistakes %2, blunders %3)</translation>
+        <source>
+正確さ %1%（悪手 %2、大悪手 %3）</source>
+        <translation>
+Accuracy %1% (mistakes %2, blunders %3)</translation>
     </message>
     <message>
         <source>読み切り中・・・</source>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <thread>
 
 #include "ai/selfplay.h"
@@ -14,6 +15,7 @@
 #include "solver/analyst.h"
 #include "solver/solver.h"
 #include "state/duel_record.h"
+#include "state/preferences.h"
 #include "state/statistics.h"
 #include "tests/support/duel_actions.h"
 #include "tests/support/test_game.h"
@@ -110,6 +112,26 @@ TEST_F(PracticeTest, SeriesAtEveryStrengthChangeNothingButTheRecord) {
   // Everyone practised against counts as met from now on.
   EXPECT_EQ(game->PracticeOpponents(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(FellBack(platform), 6);  // once in each 達人 series
+}
+
+// A practice duel has the player's pace and the views' help from the preferences, as a story duel
+// has them, also when no story duel has been opened before it.
+TEST(PracticePreferences, TheDuelTakesThePaceAndTheHelpChosen) {
+  const Preferences chosen[] = {{.pace = Pace::Fast, .score = true, .preview = true},
+                                {.pace = Pace::Normal, .score = false, .preview = false}};
+  for (const Preferences& prefs : chosen) {
+    QTemporaryDir dir;
+    PreferenceStore store(dir.filePath(QStringLiteral("preferences.ini")));
+    ASSERT_TRUE(store.Save(prefs));
+    test::TestGame::Options o;
+    o.preferences = &store;
+    test::TestGame game(o);
+    Korvane* k = game->StartPractice({1, Strength::Full, 1});
+    ASSERT_TRUE(k);
+    EXPECT_EQ(k->DuelPace, prefs.pace);
+    EXPECT_EQ(k->ScoreShown, prefs.score);
+    EXPECT_EQ(k->PreviewShown, prefs.preview);
+  }
 }
 
 class PracticeWithAnalyst : public test::GameTest {

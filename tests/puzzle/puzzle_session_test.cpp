@@ -1,10 +1,13 @@
 // Shipped puzzles solved through the session and through the window's keys: a wrong placement
 // is refuted to the last card and can be tried again, the right ones are answered by the
-// solution's replies until the puzzle is solved and counted in the player's progress.
+// solution's replies until the puzzle is solved and counted in the player's progress. The
+// player's own puzzles come from a duel record in the save folder, which is only read.
 #include "puzzle/puzzle_session.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QJsonDocument>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include "solver/solver.h"
 #include "state/puzzle_progress.h"
 #include "tests/engine/engine_test_support.h"
+#include "tests/support/recorded_duels.h"
 #include "ui/card_pictures.h"
 #include "ui/sharp_art.h"
 
@@ -60,12 +64,17 @@ TEST(PuzzleSessionTest, WrongPlacementsAreRefutedAndRightOnesSolve) {
     SCOPED_TRACE(p.id);
     std::optional<PuzzleSession> s = PuzzleSession::Open(p, Cards());
     ASSERT_TRUE(s.has_value());
+    EXPECT_FALSE(s->GoalKnown());  // the solver's part is handed in
+    s->SetMargin(*GoalMargin(s->Asked()));
     const DuelState asked = s->Position();
     const Placement wrong = WrongPlacement(asked, p.solution[0]);
     EXPECT_EQ(s->Place(wrong.slot, 0, 0), PuzzleSession::Try::Refused);
     ASSERT_EQ(s->Place(wrong.slot, wrong.column, wrong.row), PuzzleSession::Try::Wrong);
+    EXPECT_FALSE(s->ShowNextRefutation());  // not worked out yet
+    s->SetRefutation(*RefutationLine(s->Position()));
     while (s->ShowNextRefutation()) {
     }
+    EXPECT_TRUE(s->RefutationShown());
     // Played out to the last card, the wrong placement ends a band below the goal.
     const FaceUpCount end = s->Count();
     EXPECT_LT(OutcomeBand(end.player - end.enemy), OutcomeBand(s->Margin()));
@@ -116,9 +125,15 @@ TEST(PuzzleWindowTest, SolvedByKeyboardAfterAWrongTry) {
   PuzzleWindow window(puzzles, 1, Cards(), art, &progress);
   window.show();
   ASSERT_NE(window.Session(), nullptr);
+  // The goal and the refutation are worked out off the window's thread and arrive.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.Session()->GoalKnown(); }, 60000));
+  EXPECT_TRUE(window.Session()->GoalIsWin());
   PlaceByKeys(&window, WrongPlacement(window.Session()->Position(), p.solution[0]));
   EXPECT_EQ(window.Session()->State(), PuzzleSession::Phase::Refuted);
   EXPECT_TRUE(window.StatusText().contains(QStringLiteral("残念")));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return window.StatusText().contains(QStringLiteral("になりました")); }, 60000));
+  EXPECT_TRUE(window.Session()->RefutationShown());
   QTest::keyClick(&window, Qt::Key_R);
   EXPECT_EQ(window.Session()->State(), PuzzleSession::Phase::Asking);
   for (size_t i = 0; i < p.solution.size(); i += 2) PlaceByKeys(&window, p.solution[i]);
@@ -144,6 +159,87 @@ TEST(PuzzleWindowTest, SolvedByKeyboardAfterAWrongTry) {
             ZoomToFit(2, PuzzleWindow::kSize, AvailableRoom(&window)) * PuzzleWindow::kSize);
   EXPECT_EQ(window.Index(), 0);
   EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("PuzzleList"))->currentRow(), 0);
+}
+
+// A duel of the record that passes through a shipped puzzle's position: its moves, the
+// solution, then perfect play to the last card.
+DuelRecord DuelThrough(const Puzzle& p) {
+  DuelState s = *PuzzlePosition(p, Cards());
+  std::vector<Placement> moves = p.moves;
+  for (const Placement& m : p.solution) {
+    PlayPlacement(s, m);
+    moves.push_back(m);
+  }
+  for (const Placement& m : Solve(s).line) moves.push_back(m);
+  return test::RecordOf(p.player, p.enemy, moves, Cards());
+}
+
+TEST(PuzzleWindowTest, OwnPuzzlesComeFromTheRecordWhichStaysAsItWas) {
+  // A shipped puzzle that the mining reaches (seven cards or fewer left).
+  std::optional<Puzzle> known;
+  for (const Puzzle& p : Shipped(20)) {
+    if (p.moves.size() >= 3 && !known) known = p;
+  }
+  ASSERT_TRUE(known);
+  const QByteArray good = QJsonDocument(ToJson(DuelThrough(*known))).toJson(QJsonDocument::Compact);
+  const struct {
+    const char* what;
+    std::optional<QByteArray> file;  // none: no record at all
+    const char* told;                // in the status of the empty or the found list
+    bool found;
+  } cases[] = {
+      {"no record", std::nullopt, "まだ対戦の記録がありません", false},
+      {"nothing readable", QByteArray("{garbled\n"), "読めませんでした", false},
+      {"one line damaged", good + "\n{garbled\n", "読めない行", true},
+  };
+  const CardPictures pictures(&Cards());
+  const SharpArt art(pictures, QString());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(DuelRecordFile::kFileName));
+    if (c.file) {
+      QFile f(path);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(*c.file);
+    }
+    PuzzleProgress progress(dir.path());
+    PuzzleWindow window(Shipped(1), 0, Cards(), art, &progress);
+    window.FindOwnPuzzles(dir.path());
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_EQ(window.Set(), PuzzleSet::Own);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.OwnSearched(); }, 60000));
+    EXPECT_TRUE(window.StatusText().contains(QString::fromUtf8(c.told)))
+        << window.StatusText().toStdString();
+    // Read, never changed: damage stays where it is for the game's own loading.
+    QFile f(path);
+    EXPECT_EQ(f.open(QIODevice::ReadOnly) ? std::optional(f.readAll()) : std::nullopt, c.file);
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("PuzzleList"));
+    ASSERT_EQ(list->count(), static_cast<int>(window.Own().size()));
+    if (!c.found) {
+      EXPECT_EQ(window.Session(), nullptr);
+      continue;
+    }
+    int row = -1;
+    for (size_t i = 0; i < window.Own().size(); ++i) {
+      const Puzzle& mined = window.Own()[i].puzzle;
+      if (mined.moves == known->moves && mined.solution == known->solution)
+        row = static_cast<int>(i);
+    }
+    ASSERT_GE(row, 0) << "the shipped puzzle's position was not found in the duel";
+    list->setCurrentRow(row);
+    const std::string id = window.Own()[row].puzzle.id;
+    for (size_t i = 0; i < known->solution.size(); i += 2) PlaceByKeys(&window, known->solution[i]);
+    EXPECT_EQ(window.Session()->State(), PuzzleSession::Phase::Solved);
+    EXPECT_TRUE(progress.Solved(id, PuzzleSet::Own));
+    EXPECT_FALSE(progress.Solved(id) || progress.Solved(known->id, PuzzleSet::Own));
+    EXPECT_GT(progress.Rating().rating, 1500);  // at the first try: a win
+    EXPECT_TRUE(list->item(row)->text().startsWith(QStringLiteral("✓")));
+    QTest::keyClick(&window, Qt::Key_Tab);
+    EXPECT_EQ(window.Set(), PuzzleSet::Shipped);
+    EXPECT_FALSE(list->item(0)->text().startsWith(QStringLiteral("✓")));
+  }
 }
 
 }  // namespace

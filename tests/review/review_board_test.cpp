@@ -13,9 +13,11 @@
 #include "review/record_list.h"
 #include "review/review_session.h"
 #include "review/review_window.h"
+#include "solver/analyst.h"
 #include "solver/solver.h"
 #include "tests/engine/engine_test_support.h"
 #include "ui/accessibility.h"
+#include "tests/support/recorded_duels.h"
 #include "ui/card_pictures.h"
 #include "ui/sharp_art.h"
 
@@ -90,6 +92,61 @@ TEST(ReviewSession, FollowsTheSolverAndPlaysOnWithoutTouchingTheRecord) {
     session.StopRetrying();
     EXPECT_FALSE(session.Retrying());
   }
+}
+
+// A duel with a mistake and a blunder of the player's: the analyst's review labels both with the
+// values the solver gives the positions directly, and the board marks the placement made and the
+// one that would have kept the win.
+TEST(ReviewSession, LabelsTheMistakeAndTheBlunderWithTheSolversValues) {
+  const DuelRecord record = test::BlunderDuel(Cards());
+  ReviewSession session(record, Cards());
+  ASSERT_EQ(session.Moves(), 10);
+  Analyst analyst;
+  analyst.Start(DealOf(session.Played(), Cards()));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return analyst.Ready(); }, 180000));
+  std::string error;
+  std::optional<DuelReview> review =
+      ReviewDuel(session.Played(), Cards(), &error, AnalystSolver(analyst));
+  ASSERT_TRUE(review) << error;
+  session.SetReview(*review);
+  EXPECT_EQ(review->mistakes, 1);
+  EXPECT_EQ(review->blunders, 1);
+  EXPECT_EQ(review->playerKept, 2);
+  EXPECT_EQ(review->playerMoves, 5);
+  const struct {
+    int step;
+    MoveLabel label;
+    int best, value;
+    const char* alternative;
+    const char* tag;
+  } expected[] = {{4, MoveLabel::Mistake, 3, 0, "p4@3,4", "悪手"},
+                  {8, MoveLabel::Blunder, 1, -1, "p4@3,4", "大悪手"}};
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.step);
+    const ReviewedMove& m = review->moves[e.step - 1];
+    EXPECT_EQ(m.label, e.label);
+    EXPECT_EQ(m.bestValue, e.best);
+    EXPECT_EQ(m.value, e.value);
+    ASSERT_TRUE(m.alternative);
+    EXPECT_EQ(*m.alternative, *ParsePlacement(e.alternative));
+    // The solver on its own gives the same values: before the placement, after it, and after
+    // the alternative.
+    session.GoTo(e.step - 1);
+    DuelState before = session.Position(), instead = before;
+    session.GoTo(e.step);
+    EXPECT_EQ(Solve(before).margin, e.best);
+    EXPECT_EQ(Solve(session.Position()).margin, e.value);
+    PlayPlacement(instead, *m.alternative);
+    EXPECT_EQ(Solve(instead).margin, e.best);
+    const std::vector<ReviewSession::BoardMark> marks = session.Marks();
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(std::tie(marks[0].column, marks[0].row), std::tie(m.move.column, m.move.row));
+    EXPECT_EQ(marks[0].tag, QString::fromUtf8(e.tag));
+    EXPECT_EQ(std::tie(marks[1].column, marks[1].row),
+              std::tie(m.alternative->column, m.alternative->row));
+    EXPECT_EQ(marks[1].tag, QStringLiteral("最善"));
+  }
+  EXPECT_TRUE(session.Summary().contains(QStringLiteral("正確さ 40%（悪手 1、大悪手 1）")));
 }
 
 TEST(ReviewWindow, StepsByKeysOnceReviewed) {

@@ -35,16 +35,21 @@ TEST(PuzzleProgressTest, AttemptsSurviveARestartAndDamageIsSetAside) {
   const GlickoRating once = progress.Rating();
   progress.Record("7-0001", 3, false);  // known already: nothing changes
   progress.Record("7-0002", 2, false);
-  EXPECT_EQ(progress.Attempts(), 2);
-  EXPECT_GT(once.rating, 1500);
   EXPECT_LT(progress.Rating().rating, once.rating);
+  // A puzzle of the player's own duels under the same id is another puzzle.
+  progress.Record("7-0001", 1, true, PuzzleSet::Own);
+  EXPECT_EQ(progress.Attempts(), 3);
+  EXPECT_GT(once.rating, 1500);
+  EXPECT_EQ(progress.SolvedCount(), 3u);
   EXPECT_TRUE(progress.WriteError().isEmpty());
 
   PuzzleProgress again(dir.path());
   EXPECT_TRUE(again.Load().isEmpty());
   EXPECT_EQ(again.SolvedIds(), (std::set<std::string>{"7-0001", "7-0002"}));
+  EXPECT_EQ(again.SolvedIds(PuzzleSet::Own), (std::set<std::string>{"7-0001"}));
+  EXPECT_FALSE(again.Solved("7-0002", PuzzleSet::Own));
   EXPECT_NEAR(again.Rating().rating, progress.Rating().rating, 1e-9);
-  EXPECT_EQ(again.Attempts(), 2);
+  EXPECT_EQ(again.Attempts(), 3);
 
   const char* damaged[] = {
       "{not json",
@@ -52,6 +57,7 @@ TEST(PuzzleProgressTest, AttemptsSurviveARestartAndDamageIsSetAside) {
       R"({"v":1,"solved":[3],"rating":1500,"deviation":350,"volatility":0.06,"attempts":0})",
       R"({"v":1,"solved":[],"rating":-4,"deviation":350,"volatility":0.06,"attempts":0})",
       R"({"v":1,"solved":[],"rating":1500,"deviation":350,"volatility":0.06})",
+      R"({"v":1,"solved":[],"own_solved":"x","rating":1500,"deviation":350,"volatility":0.06,"attempts":0})",
   };
   int n = 0;
   for (const char* text : damaged) {
@@ -63,7 +69,7 @@ TEST(PuzzleProgressTest, AttemptsSurviveARestartAndDamageIsSetAside) {
     }
     PuzzleProgress read(dir.path());
     EXPECT_FALSE(read.Load().isEmpty());
-    EXPECT_TRUE(read.SolvedIds().empty());
+    EXPECT_EQ(read.SolvedCount(), 0u);
     EXPECT_EQ(read.Rating(), GlickoRating{});
     EXPECT_FALSE(QFile::exists(progress.Path()));
     QFile kept(progress.Path() + QStringLiteral(".damaged-%1").arg(++n));
