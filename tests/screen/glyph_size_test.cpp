@@ -30,6 +30,7 @@
 #include "adventure/adv_window.h"
 #include "duel/korvane_window.h"
 #include "engine/rules.h"
+#include "puzzle/puzzle_window.h"
 #include "review/review_window.h"
 #include "state/preferences.h"
 #include "tests/support/adventure_actions.h"
@@ -220,7 +221,14 @@ TEST_F(GlyphTest, EveryScreenAtTheOpeningZoomOfA1280By800ScreenFitsItWithNoTextU
          Duel()->Mirror();
        },
        QStringLiteral("ふむふむ"), true},
-      {"puzzle window", [&] { Key(Adventure(), Qt::Key_F5); },
+      {"puzzle window",
+       [&] {
+         Key(Adventure(), Qt::Key_F5);
+         // The goal is worked out off the window's thread; the prompt names it once known.
+         auto* puzzles = dynamic_cast<PuzzleWindow*>(QApplication::activeModalWidget());
+         ASSERT_TRUE(puzzles && puzzles->Session());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return puzzles->Session()->GoalKnown(); }, 60000));
+       },
        QStringLiteral("あなたの番：勝てる一手は？"), true},
       {"profile",
        [&] {
