@@ -31,6 +31,11 @@ QString When(const OwnPuzzle& own) {
   return own.when.toLocalTime().toString(QCoreApplication::translate("Puzzle", "M月d日 H:mm"));
 }
 
+// The opponent of an own puzzle's duel, by the surname alone, in the edition's language.
+QString Surname(int person) {
+  return PersonNameInEdition(PersonName(person)).section(QLatin1Char(' '), 0, 0);
+}
+
 // The board with nothing on it, for a list with no puzzle.
 DuelState EmptyBoard() {
   DuelState s;
@@ -229,8 +234,7 @@ QString PuzzleWindow::ListLine(int index) const {
   }
   const OwnPuzzle& own = own_[index];
   return QCoreApplication::translate("Puzzle", "%1 %2 %3 %4手目　レベル %5")
-      .arg(done, When(own),
-           PersonNameInEdition(PersonName(own.opponent)).section(QLatin1Char(' '), 0, 0))
+      .arg(done, When(own), Surname(own.opponent))
       .arg(own.placed + 1)
       .arg(Level(p));
 }
@@ -245,10 +249,9 @@ QString PuzzleWindow::Title() const {
         .arg(QString::fromStdString(p.id), Level(p), solved);
   }
   const OwnPuzzle& own = own_[Index()];
-  return QCoreApplication::translate("Puzzle", "自分の対局から：%1 %2戦 %3手目　レベル %4%5")
-      .arg(When(own), PersonNameInEdition(PersonName(own.opponent)))
-      .arg(own.placed + 1)
-      .arg(Level(p), solved);
+  return QCoreApplication::translate("Puzzle", "自分の対局から　レベル %1%2\n%3 %4戦 %5手目")
+      .arg(Level(p), solved, When(own), Surname(own.opponent))
+      .arg(own.placed + 1);
 }
 
 void PuzzleWindow::FillList() {

@@ -1174,10 +1174,6 @@ What could not be read was kept as “%1”.</translation>
         <translation>MMM d, H:mm</translation>
     </message>
     <message>
-        <source>自分の対局から：%1 %2戦 %3手目&#x3000;レベル %4%5</source>
-        <translation>From your duels: %1, %2, move %3  Level %4%5</translation>
-    </message>
-    <message>
         <source>自分の対局から（%1）</source>
         <translation>From your duels (%1)</translation>
     </message>
@@ -1192,6 +1188,12 @@ What could not be read was kept as “%1”.</translation>
     <message>
         <source>あなたの番：正解の一手は？</source>
         <translation>Your move: which placement is it?</translation>
+    </message>
+    <message>
+        <source>自分の対局から&#x3000;レベル %1%2
+%3 %4戦 %5手目</source>
+        <translation>From your duels  Level %1%2
+%3, %4, move %5</translation>
     </message>
 </context>
 <context>
