@@ -1035,7 +1035,7 @@ What could not be read was kept as “%1”.</translation>
     <name>Puzzle</name>
     <message>
         <source>詰めKORVANE</source>
-        <translation>KORVANE Puzzles</translation>
+        <translation>Puzzles</translation>
     </message>
     <message>
         <source>もう一度 (R)</source>
