@@ -43,6 +43,7 @@ constexpr QSize kDesign(kAreaWidthTwips / kTwipsPerPixel, kAreaHeightTwips / kTw
 constexpr int kFramePixels = kFrameTwips / kTwipsPerPixel;
 // Where the sharp copies of the adventure's pictures lie in the data folder.
 const QString kAdventureFolder = QStringLiteral("adventure");
+const QSize kLogoSize(302, 189);  // Logo.png and Logo_en.png at 1x
 
 // The switches' captions are the settings file's values; only what is shown is translated.
 [[maybe_unused]] const char* const kSwitchCaptions[] = {
@@ -75,6 +76,13 @@ void PaintFrame(QPainter& p, QSize size, const QImage* portrait) {
 ADVKorvaneWindow::ADVKorvaneWindow(ADVKorvane& logic, ViewZoom* zoom, const SharpArt* art,
                                    QWidget* parent)
     : QWidget(parent), logic_(logic) {
+  // The logo is the only picture the title shows at once: it is read on another thread while
+  // the controls are made, at the zoom the window is about to take.
+  if (art && zoom) {
+    const QSize screen = this->screen() ? this->screen()->geometry().size() : QSize(1920, 1080);
+    art->ReadAhead(kAdventureFolder, LogoFile(), kLogoSize,
+                   SharpArt::ArtScaleFor(zoom->ZoomOn(screen) * devicePixelRatioF()));
+  }
   setWindowTitle(QCoreApplication::translate("Title", "ＫＯＲＶＡＮＥ"));
   // The controls lie on a stage of the window's size times the zoom.
   zoom_ = new ZoomStage(this, kDesign, QColor(236, 230, 210));
@@ -469,16 +477,19 @@ void ADVKorvaneWindow::PaintPortrait(QPainter& p, const QImage* portrait, const 
   PaintFrame(p, QSize(kFramePixels, kFramePixels), portrait);
 }
 
+// The English edition's logo says its line under the title in English.
+QString ADVKorvaneWindow::LogoFile() {
+  return EnglishEdition() ? QStringLiteral("Logo_en.png") : QStringLiteral("Logo.png");
+}
+
 void ADVKorvaneWindow::ShowLogo() {
   // Read and scaled once, at the zoom the window opens at, not first at 1x.
   if (!zoomed_) return;
   const double ratio = devicePixelRatioF();
   const int k = SharpArt::ArtScaleFor(zoom_->Zoom() * ratio);
-  // The English edition's logo says its line under the title in English.
   const bool english = EnglishEdition();
-  const QString name = english ? QStringLiteral("Logo_en.png") : QStringLiteral("Logo.png");
   const QImage* sharp =
-      sharpArt_ ? sharpArt_->File(kAdventureFolder, name, {302, 189}, k) : nullptr;
+      sharpArt_ ? sharpArt_->File(kAdventureFolder, LogoFile(), kLogoSize, k) : nullptr;
   const QImage& logo =
       sharp ? *sharp : (english ? logic_.Pictures().LogoEnglish() : logic_.Pictures().Logo());
   QPixmap pixmap = QPixmap::fromImage(

@@ -107,6 +107,7 @@ class ADVKorvaneWindow : public QWidget {
   void PaintPicture1(QPainter& p);
   void PaintPortrait(QPainter& p, const QImage* portrait, const QString& name);
   void ShowLogo();
+  static QString LogoFile();
   void Tick();
   // After a change of the zoom or the end of a full screen: the window centred where it stood
   // before the change, inside the screen, not left at the corner the full screen had it in.

@@ -41,6 +41,15 @@ QString ScaledName(const QString& name, int scale) {
   return name.left(name.size() - 4) + QStringLiteral("@%1x.png").arg(scale);
 }
 
+// A sharp file of exactly `size` pixels, or a null image when it is missing or damaged. Touches
+// nothing but the file: it may run on any thread.
+QImage ReadSharp(const QString& dir, const QString& file, QSize size) {
+  QImage image;
+  const QString path = FindFileNoCase(dir, file);
+  if (path.isEmpty() || !image.load(path) || image.size() != size) return QImage();
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
 }  // namespace
 
 SharpArt::SharpArt(const CardPictures& pictures, QString dataDir)
@@ -58,16 +67,26 @@ const QImage* SharpArt::File(const QString& folder, const QString& name, QSize s
   const QString key = folder + QLatin1Char('/') + file;
   auto it = cache_.find(key);
   if (it == cache_.end()) {
+    auto ahead = reading_.find(key);
     QImage image;
-    const QString path = FindFileNoCase(QDir(dataDir_).filePath(folder), file);
-    if (!path.isEmpty() && image.load(path) && image.size() == size * scale) {
-      image = image.convertToFormat(QImage::Format_RGB32);
+    if (ahead != reading_.end()) {
+      image = ahead->second.get();
+      reading_.erase(ahead);
     } else {
-      image = QImage();  // missing or damaged
+      image = ReadSharp(QDir(dataDir_).filePath(folder), file, size * scale);
     }
-    it = cache_.emplace(key, image).first;
+    it = cache_.emplace(key, std::move(image)).first;
   }
   return it->second.isNull() ? nullptr : &it->second;
+}
+
+void SharpArt::ReadAhead(const QString& folder, const QString& name, QSize size, int scale) const {
+  if (scale <= 1 || dataDir_.isEmpty()) return;
+  const QString file = ScaledName(name, scale);
+  const QString key = folder + QLatin1Char('/') + file;
+  if (cache_.count(key) || reading_.count(key)) return;
+  reading_.emplace(key, std::async(std::launch::async, ReadSharp, QDir(dataDir_).filePath(folder),
+                                   file, size * scale));
 }
 
 const QImage* SharpArt::CloseUp(int place) const {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <future>
 #include <map>
 
 #include "ui/card_pictures.h"
@@ -34,6 +35,9 @@ class SharpArt {
   // Any picture by its 1x file name in a folder of the data directory ("adventure",
   // "Town.png"), at `scale` times `size`; null when it is missing or damaged, or at 1x.
   const QImage* File(const QString& folder, const QString& name, QSize size, int scale) const;
+  // Starts reading that file on a thread of its own; the File call that asks for it then takes
+  // that read (waiting for it if need be) instead of reading the file itself.
+  void ReadAhead(const QString& folder, const QString& name, QSize size, int scale) const;
   // The close-up of place 0..8, three times the adventure's picture; null when missing.
   const QImage* CloseUp(int place) const;
 
@@ -41,6 +45,7 @@ class SharpArt {
   const CardPictures& pictures_;
   QString dataDir_;
   mutable std::map<QString, QImage> cache_;  // "folder/name@Nx.png", a sprite with "#sprite"
+  mutable std::map<QString, std::future<QImage>> reading_;  // read ahead, by the same keys
 };
 
 }  // namespace korvane
