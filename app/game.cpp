@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "adventure/adv_korvane.h"
 #include "adventure/adv_window.h"
@@ -96,7 +97,9 @@ Game::Game(GameSetup setup, CardTable cards)
     : setup_(std::move(setup)), cards_(std::move(cards)), store_(setup_.saveDir) {
   if (!setup_.platform) ownPlatform_ = std::make_unique<QtPlatform>();
   platform_ = setup_.platform ? setup_.platform : ownPlatform_.get();
-  sound_ = setup_.sound ? std::move(setup_.sound) : CreateSdlSoundSystem(setup_.dataDir);
+  // With windows, the sound system waits until the title is painted (see Show).
+  sound_ = setup_.sound ? std::move(setup_.sound)
+                        : CreateSdlSoundSystem(setup_.dataDir, /*held=*/setup_.windows);
   if (!setup_.rng) ownRng_ = std::make_unique<ClockSeededRandom>();
   rng_ = setup_.rng ? setup_.rng : ownRng_.get();
   pictures_ = std::make_unique<CardPictures>(setup_.dataDir, &cards_);
@@ -237,35 +240,51 @@ void Game::Show() {
 // map finds them waiting; one needed before that is read when it is asked for.
 void Game::ReadAheadOncePainted() {
   // The window's own widget gets no paint of its own (its stage covers it): the native window's
-  // first expose, which paints and shows the widgets in it, is watched instead.
+  // first expose, which paints and shows the widgets in it, is watched instead. A window that
+  // the window system keeps covered is not exposed: after two seconds all this starts anyway.
   class FirstExpose : public QObject {
    public:
     FirstExpose(QWidget* window, std::function<void()> then)
         : QObject(window), then_(std::move(then)) {
       window->windowHandle()->installEventFilter(this);
+      QTimer::singleShot(2000, this, [this] { Run(); });
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
       if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
         watched->removeEventFilter(this);
         // After the expose has painted the window.
-        QTimer::singleShot(0, this, [this] { then_(); });
+        QTimer::singleShot(0, this, [this] { Run(); });
       }
       return false;
     }
 
    private:
+    void Run() {
+      if (std::exchange(done_, true)) return;
+      then_();
+    }
     std::function<void()> then_;
+    bool done_ = false;
   };
-  if (!window_->windowHandle()) return;
-  new FirstExpose(window_.get(), [this] {
+  auto then = [this] {
+    // The title writes nothing in the messages' handwriting face: it is opened now, while the
+    // player reads the title, rather than by the first message on the map. First, before the
+    // threads below start mapping libraries and files beside it.
+    {
+      QImage scratch(32, 32, QImage::Format_RGB32);
+      QPainter p(&scratch);
+      DrawPictureText(p, 0, 0, QStringLiteral("あ字A"), Qt::black);
+    }
+    sound_->Begin();
+    if (OncePainted) OncePainted();
     pictures_->ReadAhead();
     adventure_->Pictures().ReadAhead();
-    // The title writes nothing in the messages' handwriting face: it is opened now, while the
-    // player reads the title, rather than by the first message on the map.
-    QImage scratch(32, 32, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    DrawPictureText(p, 0, 0, QStringLiteral("あ字A"), Qt::black);
-  });
+  };
+  if (window_->windowHandle()) {
+    new FirstExpose(window_.get(), std::move(then));
+  } else {
+    then();
+  }
 }
 
 KorvaneWindow* Game::DuelWindow() const { return opener_->Opened(); }

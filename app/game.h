@@ -78,8 +78,11 @@ class Game {
   // with the statistics or the record is told once. False when the game ended meanwhile (a
   // signal during start-up).
   bool Load();
-  // Shows the adventure window and starts its timer (with windows).
+  // Shows the adventure window and starts its timer (with windows). Once it is painted, the
+  // sound system opens (its work would share the processor with the first window), then
+  // OncePainted runs, then the pictures the title does not show are read ahead.
   void Show();
+  std::function<void()> OncePainted;
 
   GameState& State() { return state_; }
   const CardTable& Cards() const { return cards_; }

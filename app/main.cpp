@@ -114,9 +114,13 @@ int Run(QApplication& app, const CommandLine& options) {
     return used;
   };
   window.OnClosed = [] { QCoreApplication::exit(0); };
+  // A game controller plays as the keyboard does, in whichever window is in front. SDL's
+  // controllers are opened once the title is on the screen; the first window need not wait.
+  std::unique_ptr<Controller> controller;
+  game->OncePainted = [&controller] {
+    controller = std::make_unique<Controller>(nullptr, /*inBackground=*/true);
+  };
   game->Show();
-  // A game controller plays as the keyboard does, in whichever window is in front.
-  Controller controller;
   if (options.quitAfterTitle) QuitOnceShown(window, dataDir);
   return app.exec();
 }

@@ -14,6 +14,12 @@ rm -f "$BUILD"/korvane_*.deb
 (cd "$BUILD" && cpack -G DEB >/dev/null 2>&1) || (cd "$BUILD" && cpack -G DEB)
 deb=$(echo "$BUILD"/korvane_*.deb)
 dpkg-deb -f "$deb" Package Version Depends
+# The libraries the game opens at run time rather than links are named by hand; without them the
+# installed game would be silent and deaf to controllers.
+for lib in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libfluidsynth3; do
+  dpkg-deb -f "$deb" Depends | tr ',' '\n' | grep -qE "^ *$lib( |$)" ||
+    { echo "check-package: Depends lacks $lib"; exit 1; }
+done
 echo "$(dpkg-deb -c "$deb" | grep -vc '/$') files in $(basename "$deb")"
 
 tmp=$(mktemp -d)

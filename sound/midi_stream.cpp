@@ -1,6 +1,5 @@
 #include "sound/midi_stream.h"
 
-#include <fluidsynth.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -10,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 #include <utility>
+
+#include "sdl/sdl_library.h"
 
 namespace korvane {
 
@@ -53,6 +54,7 @@ int CloseFont(void* handle) {
 }  // namespace
 
 struct MidiStream::Synth {
+  const sdl::Fluid* fl = nullptr;  // FluidSynth's functions, once it has opened
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
@@ -63,31 +65,50 @@ struct MidiStream::Synth {
   long long endedPlayedMs = 0;
 
   ~Synth() {
-    if (player) delete_fluid_player(player);
-    if (synth) delete_fluid_synth(synth);
-    if (settings) delete_fluid_settings(settings);
+    if (player) fl->delete_fluid_player(player);
+    if (synth) fl->delete_fluid_synth(synth);
+    if (settings) fl->delete_fluid_settings(settings);
   }
 };
 
-MidiStream::MidiStream(QString soundFontPath, EndedHandler onEnded)
+MidiStream::MidiStream(QString soundFontPath, EndedHandler onEnded, bool held)
     : soundFontPath_(std::move(soundFontPath)),
       onEnded_(std::move(onEnded)),
       synth_(std::make_unique<Synth>()),
       ring_(new int16_t[2 * kRingFrames]()) {
-  static std::once_flag quiet;
-  std::call_once(quiet, [] {
-    // FluidSynth's own English lines stay out of the terminal; we say what matters ourselves.
-    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
-      fluid_set_log_function(level, nullptr, nullptr);
+  if (!held) Begin();
+}
+
+void MidiStream::Begin() {
+  if (thread_.joinable()) return;
+  if (!soundFontPath_.isEmpty()) {
+    std::string problem;
+    const sdl::Fluid* fl = sdl::OpenFluid(&problem);
+    if (!fl) {
+      static std::once_flag told;
+      std::call_once(told, [&] {
+        std::fprintf(stderr, "korvane: FluidSynth を開けません（%s）。音楽なしで続けます\n",
+                     problem.c_str());
+      });
+    } else {
+      static std::once_flag quiet;
+      std::call_once(quiet, [fl] {
+        // FluidSynth's own English lines stay out of the terminal; we say what matters ourselves.
+        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
+          fl->fluid_set_log_function(level, nullptr, nullptr);
+        }
+      });
+      synth_->fl = fl;
+      // Made here, before the audio device opens: making them looks at SDL's devices when SDL's
+      // audio is up, and must not meet that opening halfway.
+      synth_->settings = fl->new_fluid_settings();
     }
-  });
-  // Made here, before the audio device opens on another thread: making them looks at SDL's
-  // devices when SDL's audio is up, and must not meet that opening halfway.
-  if (!soundFontPath_.isEmpty()) synth_->settings = new_fluid_settings();
+  }
   thread_ = std::thread([this] { Run(); });
 }
 
 MidiStream::~MidiStream() {
+  if (!thread_.joinable()) return;  // held, and never begun
   {
     std::lock_guard lock(mutex_);
     quit_ = true;
@@ -131,19 +152,20 @@ void MidiStream::Read(int16_t* out, int frames) {
 
 bool MidiStream::Load(Synth& s) {
   if (!s.settings) return false;
-  fluid_settings_setnum(s.settings, "synth.sample-rate", kSampleRate);
-  fluid_settings_setnum(s.settings, "synth.gain", kGain);
-  fluid_settings_setstr(s.settings, "player.timing-source", "sample");  // driven by rendering
-  fluid_settings_setint(s.settings, "synth.lock-memory", 0);
-  fluid_settings_setint(s.settings, "synth.threadsafe-api", 0);  // only this thread uses it
-  s.synth = new_fluid_synth(s.settings);
-  fluid_sfloader_t* loader = s.synth ? new_fluid_defsfloader(s.settings) : nullptr;
+  const sdl::Fluid* fl = s.fl;
+  fl->fluid_settings_setnum(s.settings, "synth.sample-rate", kSampleRate);
+  fl->fluid_settings_setnum(s.settings, "synth.gain", kGain);
+  fl->fluid_settings_setstr(s.settings, "player.timing-source", "sample");  // driven by rendering
+  fl->fluid_settings_setint(s.settings, "synth.lock-memory", 0);
+  fl->fluid_settings_setint(s.settings, "synth.threadsafe-api", 0);  // only this thread uses it
+  s.synth = fl->new_fluid_synth(s.settings);
+  fluid_sfloader_t* loader = s.synth ? fl->new_fluid_defsfloader(s.settings) : nullptr;
   if (loader) {
-    fluid_sfloader_set_callbacks(loader, OpenFont, ReadFont, SeekFont, TellFont, CloseFont);
-    fluid_synth_add_sfloader(s.synth, loader);  // tried before the built-in one
+    fl->fluid_sfloader_set_callbacks(loader, OpenFont, ReadFont, SeekFont, TellFont, CloseFont);
+    fl->fluid_synth_add_sfloader(s.synth, loader);  // tried before the built-in one
   }
   const QByteArray path = QFile::encodeName(soundFontPath_);
-  if (!s.synth || fluid_synth_sfload(s.synth, path.constData(), 1) == FLUID_FAILED) {
+  if (!s.synth || fl->fluid_synth_sfload(s.synth, path.constData(), 1) == FLUID_FAILED) {
     std::fprintf(stderr, "korvane: 音色ファイル %s を読み込めません。音楽なしで続けます\n",
                  path.constData());
     return false;
@@ -193,24 +215,25 @@ void MidiStream::ReportEnd(Synth& s) {
 }
 
 void MidiStream::Apply(Synth& s, Command command) {
+  const sdl::Fluid* fl = s.fl;
   if (s.endedId != 0) ReportEnd(s);  // its last sound is skipped with the rest
   if (s.player) {
-    fluid_player_stop(s.player);
-    delete_fluid_player(s.player);
+    fl->fluid_player_stop(s.player);
+    fl->delete_fluid_player(s.player);
     s.player = nullptr;
   }
-  fluid_synth_all_sounds_off(s.synth, -1);  // a hard cut: only a faint echo is left
+  fl->fluid_synth_all_sounds_off(s.synth, -1);  // a hard cut: only a faint echo is left
   s.id = 0;
   skipTo_.store(written_.load(), std::memory_order_release);
   playing_.store(command.id);
   if (command.id == 0) return;
-  s.player = new_fluid_player(s.synth);
+  s.player = fl->new_fluid_player(s.synth);
   if (!s.player ||
-      fluid_player_add_mem(s.player, command.midi.constData(),
-                           static_cast<size_t>(command.midi.size())) != FLUID_OK ||
-      fluid_player_play(s.player) != FLUID_OK) {
+      fl->fluid_player_add_mem(s.player, command.midi.constData(),
+                               static_cast<size_t>(command.midi.size())) != FLUID_OK ||
+      fl->fluid_player_play(s.player) != FLUID_OK) {
     // Nothing to play: the piece ends at once, and the device decides what that means.
-    if (s.player) delete_fluid_player(s.player);
+    if (s.player) fl->delete_fluid_player(s.player);
     s.player = nullptr;
     playing_.store(0);
     s.endedId = command.id, s.endedAt = written_.load(), s.endedPlayedMs = 0;
@@ -221,19 +244,20 @@ void MidiStream::Apply(Synth& s, Command command) {
 }
 
 void MidiStream::RenderChunk(Synth& s) {
+  const sdl::Fluid* fl = s.fl;
   const uint64_t w = written_.load();
   int16_t* dst = ring_.get() + 2 * (w % kRingFrames);  // a chunk never wraps
-  if (!s.player && fluid_synth_get_active_voice_count(s.synth) == 0) {
+  if (!s.player && fl->fluid_synth_get_active_voice_count(s.synth) == 0) {
     std::memset(dst, 0, kChunkFrames * 4);
   } else {
-    fluid_synth_write_s16(s.synth, kChunkFrames, dst, 0, 2, dst, 1, 2);
+    fl->fluid_synth_write_s16(s.synth, kChunkFrames, dst, 0, 2, dst, 1, 2);
   }
   written_.store(w + kChunkFrames, std::memory_order_release);
   if (!s.player) return;
   s.frames += kChunkFrames;
   // The player counts as done once its last notes have rung out.
-  if (fluid_player_get_status(s.player) != FLUID_PLAYER_DONE) return;
-  delete_fluid_player(s.player);
+  if (fl->fluid_player_get_status(s.player) != FLUID_PLAYER_DONE) return;
+  fl->delete_fluid_player(s.player);
   s.player = nullptr;
   playing_.store(0);
   s.endedId = s.id, s.endedAt = w + kChunkFrames;

@@ -29,11 +29,15 @@ class MidiStream {
   // long it played.
   using EndedHandler = std::function<void(uint64_t id, long long playedMs)>;
 
-  // Starts the thread, which loads the soundfont (empty path: none, the stream stays silent).
-  MidiStream(QString soundFontPath, EndedHandler onEnded);
+  // Starts the thread, which loads the soundfont (empty path: none, the stream stays silent);
+  // with `held`, the thread starts only at Begin. Pieces started meanwhile wait, as for the font.
+  MidiStream(QString soundFontPath, EndedHandler onEnded, bool held = false);
   ~MidiStream();
   MidiStream(const MidiStream&) = delete;
   MidiStream& operator=(const MidiStream&) = delete;
+
+  // Starts a held stream's thread; once only, and never needed for one made not held.
+  void Begin();
 
   // Plays a standard MIDI file's bytes from the start as piece `id` (> 0), cutting whatever
   // played before. Before the soundfont is in, the piece waits for it.

@@ -4,14 +4,11 @@
 // the soundfont again; effects play on a reserved channel of their own, so a new effect cuts the
 // one before it.
 //
-// Threads: the audio device is opened on a thread of its own, so the first window never waits
-// for it; until it is open, effects are dropped and music waits in the stream. The stream
-// reports a piece's end from its thread, and Close must report later too, so every end goes as
-// a queued call to a QObject living on the GUI thread. After the device is open, every SDL call
-// happens on the GUI thread.
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+// Threads: the libraries (opened at run time, sdl/sdl_library.h) and the audio device are opened
+// on a thread of its own, so the first window never waits for them; until they are open, effects
+// are dropped and music waits in the stream. The stream reports a piece's end from its thread, and
+// Close must report later too, so every end goes as a queued call to a QObject living on the GUI
+// thread. After the device is open, every SDL call happens on the GUI thread.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +19,7 @@
 #include <map>
 #include <thread>
 
+#include "sdl/sdl_library.h"
 #include "sound/midi_stream.h"
 #include "sound/sound.h"
 #include "state/data_files.h"
@@ -63,8 +61,10 @@ class SdlMusicDevice;
 // The process-wide mixer, shared by the sound systems and their devices (any may go first).
 class Mixer {
  public:
-  explicit Mixer(const QString& dataDir);
+  Mixer(const QString& dataDir, bool held);
   ~Mixer();
+  // Starts the opening of the device and the soundfont's load, once.
+  void Begin();
   Mixer(const Mixer&) = delete;
   Mixer& operator=(const Mixer&) = delete;
 
@@ -91,6 +91,9 @@ class Mixer {
   void HaltStream();
   void ReportOnce(bool& reported, const QByteArray& line);
 
+  QString dataDir_;
+  const sdl::Sdl* sdl_ = nullptr;  // the libraries' functions, once the opening thread has them
+  const sdl::Mixer* mix_ = nullptr;
   QObject context_;  // on the GUI thread; queued calls die with it
   std::atomic<Audio> audio_{Audio::Opening};
   std::unique_ptr<MidiStream> stream_;
@@ -154,43 +157,57 @@ class SdlMusicDevice : public MusicDevice {
   uint64_t playback_ = 0;  // the playback this device started and has not heard the end of
 };
 
-Mixer::Mixer(const QString& dataDir) {
+Mixer::Mixer(const QString& dataDir, bool held) : dataDir_(dataDir) {
   context_.setObjectName(QStringLiteral("korvane-sound"));
   stream_ = std::make_unique<MidiStream>(
-      FindSoundFont(), [this](uint64_t id, long long playedMs) { PostDone(id, playedMs); });
-  opener_ = std::thread([this, dataDir] { OpenDevice(dataDir); });
+      FindSoundFont(), [this](uint64_t id, long long playedMs) { PostDone(id, playedMs); }, true);
+  if (!held) Begin();
 }
 
-// Opening a sound server can take a while; the windows go on meanwhile.
+void Mixer::Begin() {
+  if (opener_.joinable() || audio_.load() != Audio::Opening) return;
+  opener_ = std::thread([this] { OpenDevice(dataDir_); });
+}
+
+// Opening the libraries and a sound server can take a while; the windows go on meanwhile.
 void Mixer::OpenDevice(const QString& dataDir) {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", SDL_GetError());
+  stream_->Begin();  // its synthesizer settings are made before the device opens
+  std::string problem;
+  mix_ = sdl::OpenMixer(&problem);
+  if (!mix_) {
+    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", problem.c_str());
+    audio_.store(Audio::Off);
+    return;
+  }
+  sdl_ = sdl::OpenSdl();
+  if (sdl_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", sdl_->SDL_GetError());
     audio_.store(Audio::Off);
     return;
   }
   // Exactly the stream's format; SDL converts for the device when it differs.
-  if (Mix_OpenAudioDevice(MidiStream::kSampleRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
-    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", Mix_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (mix_->Mix_OpenAudioDevice(MidiStream::kSampleRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
+    std::fprintf(stderr, "korvane: 音が出せません（%s）。音なしで続けます\n", sdl_->SDL_GetError());
+    sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audio_.store(Audio::Off);
     return;
   }
-  Mix_ReserveChannels(1);  // channel 0 is the effects' own
+  mix_->Mix_ReserveChannels(1);  // channel 0 is the effects' own
   for (const char* name : kEffectFiles) Effect(FindFileNoCase(dataDir, QString::fromLatin1(name)));
-  Mix_HookMusic(&Mixer::MusicHook, stream_.get());
+  mix_->Mix_HookMusic(&Mixer::MusicHook, stream_.get());
   audio_.store(Audio::On);
 }
 
 Mixer::~Mixer() {
-  opener_.join();
+  if (opener_.joinable()) opener_.join();
   if (audio_.load() == Audio::On) {
-    Mix_HookMusic(nullptr, nullptr);  // takes the mixer lock: no hook runs after this
-    Mix_HaltChannel(-1);
+    mix_->Mix_HookMusic(nullptr, nullptr);  // takes the mixer lock: no hook runs after this
+    mix_->Mix_HaltChannel(-1);
     for (auto& [path, chunk] : effects_) {
-      if (chunk) Mix_FreeChunk(chunk);
+      if (chunk) mix_->Mix_FreeChunk(chunk);
     }
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_->Mix_CloseAudio();
+    sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
   stream_.reset();  // no end is reported after this
 }
@@ -228,14 +245,14 @@ Mix_Chunk* Mixer::Effect(const QString& path) {
   if (path.isEmpty()) return nullptr;
   auto it = effects_.find(path);
   if (it != effects_.end()) return it->second;
-  Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+  Mix_Chunk* chunk = mix_->Mix_LoadWAV(QFile::encodeName(path).constData());
   effects_[path] = chunk;  // a file that will not load stays silent, and is not retried
   return chunk;
 }
 
 void Mixer::PlayEffect(const QString& path) {
   if (!HasAudio()) return;
-  if (Mix_Chunk* chunk = Effect(path)) Mix_PlayChannel(kEffectChannel, chunk, 0);
+  if (Mix_Chunk* chunk = Effect(path)) mix_->Mix_PlayChannel(kEffectChannel, chunk, 0);
 }
 
 // A MIDI file is read from disk the first time it plays; loops and returns use the copy.
@@ -315,6 +332,8 @@ class SdlSoundSystem : public SoundSystem {
     return std::make_unique<SdlMusicDevice>(mixer_, dataDir_);
   }
 
+  void Begin() override { mixer_->Begin(); }
+
  private:
   std::shared_ptr<Mixer> mixer_;
   QString dataDir_;
@@ -323,13 +342,16 @@ class SdlSoundSystem : public SoundSystem {
 
 }  // namespace
 
-std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir) {
-  // SDL_mixer is one per process: systems made while another lives share its mixer.
+std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir, bool held) {
+  // SDL_mixer is one per process: systems made while another lives share its mixer, which one
+  // made not held starts.
   static std::weak_ptr<Mixer> current;
   std::shared_ptr<Mixer> mixer = current.lock();
   if (!mixer) {
-    mixer = std::make_shared<Mixer>(dataDir);
+    mixer = std::make_shared<Mixer>(dataDir, held);
     current = mixer;
+  } else if (!held) {
+    mixer->Begin();
   }
   return std::make_unique<SdlSoundSystem>(std::move(mixer), dataDir);
 }

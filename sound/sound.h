@@ -33,6 +33,9 @@ class SoundSystem {
   // Plays a WAV effect by bare name when the effect switch is on; fire and forget.
   virtual void PlayEffect(const QString& fileName) = 0;
   virtual std::unique_ptr<MusicDevice> CreateMusicDevice() = 0;
+  // A system made held opens its audio device and loads its soundfont only from this call on;
+  // until then it behaves as while they are still opening. Other systems ignore it.
+  virtual void Begin() {}
   SoundSwitches& Switches() { return switches_; }
   const SoundSwitches& Switches() const { return switches_; }
 
@@ -43,7 +46,9 @@ class SoundSystem {
 // SDL2_mixer back end reading media from dataDir, with one resident FluidSynth for the music.
 // It returns at once: the audio device opens and the soundfont loads in the background, and a
 // piece played before then starts when they are ready. Runs silent (one line on stderr) when no
-// audio device opens, and without music when there is no soundfont.
-std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir);
+// audio device opens, and without music when there is no soundfont. `held`: that background
+// work waits for Begin (the game lets it go once its first window is on the screen, so that the
+// two do not share the processor).
+std::unique_ptr<SoundSystem> CreateSdlSoundSystem(const QString& dataDir, bool held = false);
 
 }  // namespace korvane

@@ -1,7 +1,5 @@
 #include "ui/controller.h"
 
-#include <SDL.h>
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
@@ -9,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "sdl/sdl_library.h"
 #include "ui/typed_key.h"
 
 namespace korvane {
@@ -24,12 +23,15 @@ constexpr int kStickRelease = 8000;
 constexpr int kTriggerPress = 16000;
 constexpr int kTriggerRelease = 8000;
 
+// SDL, once a controller object has opened it; nothing below runs before that.
+const sdl::Sdl* api = nullptr;
+
 bool IsArrow(int key) {
   return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
 PadMake MakeOf(SDL_GameController* gc) {
-  switch (SDL_GameControllerGetType(gc)) {
+  switch (api->SDL_GameControllerGetType(gc)) {
     case SDL_CONTROLLER_TYPE_XBOX360:
     case SDL_CONTROLLER_TYPE_XBOXONE:
       return PadMake::Xbox;
@@ -144,15 +146,34 @@ struct Controller::Pad {
   bool leftTrigger = false, rightTrigger = false;
 };
 
-Controller::Controller(QObject* parent) : QObject(parent) {
+Controller::Controller(QObject* parent, bool inBackground) : QObject(parent) {
+  if (!inBackground) {
+    Start();
+    return;
+  }
+  // The call queued from the thread dies with this object, which waits for the thread.
+  opener_ = std::thread([this] {
+    sdl::OpenSdl();
+    QMetaObject::invokeMethod(
+        this, [this] { Start(); }, Qt::QueuedConnection);
+  });
+}
+
+void Controller::Start() {
+  std::string problem;
+  api = sdl::OpenSdl(&problem);
+  if (!api) {
+    std::fprintf(stderr, "korvane: コントローラーが使えません（%s）\n", problem.c_str());
+    return;
+  }
   // No SDL window has the focus here: the game's own windows decide where the keys go.
-  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  api->SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   // A, B, X, Y by their place on the pad, not by the letters printed on a Nintendo pad.
-  SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+  api->SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
   // The game's own signal handling stays in charge.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    std::fprintf(stderr, "korvane: コントローラーが使えません（%s）\n", SDL_GetError());
+  api->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (api->SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    std::fprintf(stderr, "korvane: コントローラーが使えません（%s）\n", api->SDL_GetError());
     return;
   }
   available_ = true;
@@ -166,14 +187,15 @@ Controller::Controller(QObject* parent) : QObject(parent) {
 }
 
 Controller::~Controller() {
+  if (opener_.joinable()) opener_.join();
   if (instance == this) instance = nullptr;
   if (!available_) return;
   for (Pad* pad : pads_) {
-    SDL_GameControllerClose(pad->gc);
+    api->SDL_GameControllerClose(pad->gc);
     delete pad;
   }
   pads_.clear();
-  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+  api->SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 bool Controller::Delivering() { return delivering > 0; }
@@ -198,11 +220,11 @@ void Controller::UpdateTimer() {
 }
 
 void Controller::Open(int deviceIndex) {
-  SDL_GameController* gc = SDL_GameControllerOpen(deviceIndex);
+  SDL_GameController* gc = api->SDL_GameControllerOpen(deviceIndex);
   if (!gc) return;
-  const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(gc));
+  const int id = api->SDL_JoystickInstanceID(api->SDL_GameControllerGetJoystick(gc));
   if (Find(id)) {
-    SDL_GameControllerClose(gc);  // already open: SDL counts the second opening
+    api->SDL_GameControllerClose(gc);  // already open: SDL counts the second opening
     return;
   }
   auto* pad = new Pad;
@@ -219,7 +241,7 @@ void Controller::Close(int instanceId) {
   // A direction held on the pad that went away is let go.
   if (pad->stickKey) Release(PadKey{pad->stickKey});
   if (repeating_ && pads_.size() == 1) Release(*repeating_);
-  SDL_GameControllerClose(pad->gc);
+  api->SDL_GameControllerClose(pad->gc);
   std::erase(pads_, pad);
   delete pad;
   if (lastUsed_ == instanceId) lastUsed_ = -1;
@@ -229,7 +251,7 @@ void Controller::Close(int instanceId) {
 
 void Controller::Poll() {
   SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+  while (api->SDL_PollEvent(&e)) {
     switch (e.type) {
       case SDL_CONTROLLERDEVICEADDED:
         Open(e.cdevice.which);

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace korvane {
@@ -59,8 +60,10 @@ class Controller : public QObject {
   Q_OBJECT
  public:
   // Starts SDL's game-controller subsystem (beside the sound's audio subsystem) and opens every
-  // controller already attached. Without it (no SDL) the object stays idle.
-  explicit Controller(QObject* parent = nullptr);
+  // controller already attached. Without it (no SDL) the object stays idle. `inBackground`: SDL
+  // is opened on a thread of its own and the subsystem started on the GUI thread once it is, so
+  // the window in front does not stop for the dynamic loader; Available() is false until then.
+  explicit Controller(QObject* parent = nullptr, bool inBackground = false);
   ~Controller() override;
 
   bool Available() const { return available_; }
@@ -97,8 +100,10 @@ class Controller : public QObject {
   void OnAxis(Pad& pad, int axis, int value);
   Pad* Find(int instanceId);
   void UpdateTimer();
+  void Start();
 
   bool available_ = false;
+  std::thread opener_;  // opening SDL, in the background
   QTimer timer_;
   std::vector<Pad*> pads_;
   int lastUsed_ = -1;  // instance id

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "sdl/sdl_library.h"
 #include "sound/midi_stream.h"
 #include "sound/sound.h"
 
@@ -157,6 +158,50 @@ TEST_F(SdlSoundTest, TwoDevicesAMissingFileAndSwitchedOffEffects) {
   sound_->Switches().ToggleEffects();
   sound_->PlayEffect(QStringLiteral("nothing-here.wav"));
   sound_->PlayEffect(QStringLiteral("IDID.WAV"));
+}
+
+// Held, the system opens nothing and reads no soundfont until Begin; a piece asked for meanwhile
+// waits, and plays to its end once the system has begun.
+TEST_F(SdlSoundTest, HeldItOpensNothingUntilBeginThenTheWaitingPiecePlays) {
+  sound_.reset();  // the fixture's own, made not held
+  const int before = MidiStream::SoundFontOpens();
+  sound_ = CreateSdlSoundSystem(dir_.path(), /*held=*/true);
+  auto device = sound_->CreateMusicDevice();
+  int done = 0;
+  device->OnDone = [&] { ++done; };
+  device->SetFileName(QStringLiteral("tiny.mid"));
+  device->Open();
+  device->Play();
+  sound_->PlayEffect(QStringLiteral("idid.wav"));  // dropped, as while a device opens
+  QTest::qWait(300);
+  EXPECT_EQ(MidiStream::SoundFontOpens(), before);
+  EXPECT_EQ(done, 0);
+  sound_->Begin();
+  sound_->Begin();  // once is enough
+  EXPECT_TRUE(QTest::qWaitFor([&] { return done > 0; }, kPieceTimeoutMs));
+  EXPECT_EQ(done, 1);
+  EXPECT_EQ(MidiStream::SoundFontOpens() - before, 1);
+}
+
+// Every function the game calls is found in the libraries it opens at run time (a name missing
+// from one would leave the game silent, or without its controllers), and they are the libraries'
+// own.
+TEST(SdlLibraryTest, EveryFunctionIsFoundOnceForTheRun) {
+  std::string problem;
+  const sdl::Sdl* sdl = sdl::OpenSdl(&problem);
+  ASSERT_NE(sdl, nullptr) << problem;
+  const sdl::Mixer* mixer = sdl::OpenMixer(&problem);
+  ASSERT_NE(mixer, nullptr) << problem;
+  const sdl::Fluid* fluid = sdl::OpenFluid(&problem);
+  ASSERT_NE(fluid, nullptr) << problem;
+  EXPECT_EQ(sdl::OpenSdl(), sdl);
+  EXPECT_EQ(sdl::OpenMixer(), mixer);
+  EXPECT_EQ(sdl::OpenFluid(), fluid);
+  fluid_settings_t* settings = fluid->new_fluid_settings();
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(fluid->fluid_settings_setint(settings, "synth.lock-memory", 0), FLUID_OK);
+  fluid->delete_fluid_settings(settings);
+  EXPECT_EQ(sdl->SDL_SetHint("KORVANE_TEST_HINT", "1"), SDL_TRUE);
 }
 
 // The soundfont is read once for the whole run, however many pieces start, switch and loop,
