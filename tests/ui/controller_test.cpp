@@ -188,6 +188,26 @@ TEST_F(ControllerTest, APadPluggedInAndPulledOutMidRun) {
   }
 }
 
+// As the game makes it once its title is painted: SDL opened on a thread, the subsystem started
+// later on the window's thread; one dropped before that never starts.
+TEST(ControllerInBackground, StartsOnTheWindowsThreadThenPlaysAsEver) {
+  { Controller dropped(nullptr, /*inBackground=*/true); }
+  Controller controller(nullptr, /*inBackground=*/true);
+  EXPECT_FALSE(controller.Available());  // its start is a call queued to this thread
+  ASSERT_TRUE(QTest::qWaitFor([&] { return controller.Available(); }, 5000));
+  EXPECT_EQ(Controller::Instance(), &controller);
+  std::vector<int> keys;
+  controller.Deliver = [&](bool press, PadKey key, bool) {
+    if (press) keys.push_back(key.key);
+  };
+  VirtualPad pad;
+  ASSERT_TRUE(pad.Ok());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return controller.Connected() == 1; }, 3000));
+  pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !keys.empty(); }, 2000));
+  EXPECT_EQ(keys.front(), int(Qt::Key_Return));
+}
+
 TEST(ControllerMappings, SdlGameControllerConfigIsReadAtTheStart) {
   // SDL gives a virtual pad its own mapping whatever the environment says, so the player's
   // mapping is looked up by its GUID, once the controller has started SDL's subsystem.
