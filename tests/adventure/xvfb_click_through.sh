@@ -6,21 +6,13 @@
 # The save goes to a temporary XDG_DATA_HOME, never to the player's own.
 set -u
 BUILD=$(cd "${1:?build directory}" && pwd)
-export XDG_DATA_HOME=$(mktemp -d) SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/../support/xvfb_game.sh"
+fresh_homes
 mkdir -p "$BUILD/shots"
 shot() { import -window root "$BUILD/shots/x_$1.png"; }
-pixel() { import -window root -crop 1x1+$1+$2 -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]*'; }
-start() {
-  "$BUILD/bin/korvane" >>"$XDG_DATA_HOME/game.log" 2>&1 &
-  GAME=$!
-  sleep 4
-  WIN=$(xdotool search --name "ＫＯＲＶＡＮＥ" | head -1)
-  eval "$(xdotool getwindowgeometry --shell "$WIN")"
-}
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep "${3:-0.5}"; }
-dbl() { xdotool mousemove $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1; sleep 0.6; }
+SQUARES="3,1 2,2 3,2 4,2 1,3 2,3 3,3 4,3 5,3 2,4 3,4 4,4 3,5"
 
-start
+start_game
 shot title
 click 172 368; click 260 330; xdotool type --delay 50 "Taro"; sleep 0.3
 shot profile
@@ -31,19 +23,11 @@ shot shindo
 for _ in 1 2 3 4 5 6 7 8; do click 300 150 1.5; done  # his greeting, then the map
 click 180 270 3                                   # again: "勝負するかい？"
 click 70 190 3                                    # 勝負！
-DW=$(xdotool search --onlyvisible --name "^Form1$" | head -1)
-[ -n "$DW" ] || { echo "no duel window"; kill $GAME; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$DW")"
+duel_window
 dbl 120 48; dbl 120 48; dbl 200 48; dbl 200 48; dbl 280 48
 click 40 344 2                                    # 勝負！
 for _ in 1 2 3 4 5 6 7; do
-  for slot in 0 1 2 3 4; do
-    click 542 $((43 + 81 * slot)) 0.1
-    for s in 3,1 2,2 3,2 4,2 1,3 2,3 3,3 4,3 5,3 2,4 3,4 4,4 3,5; do
-      xdotool mousemove $((X + 88 + (${s%,*} - 1) * 80 + 42)) $((Y + (${s#*,} - 1) * 80 + 42)) click 1
-      sleep 0.05
-    done
-  done
+  place_cards "0 1 2 3 4" "$SQUARES" 0
   sleep 3
 done
 for _ in $(seq 12); do
@@ -59,7 +43,7 @@ click 60 230 2                                    # the player's own house
 click 130 200 2                                   # 終わる: saves and ends
 kill -0 $GAME 2>/dev/null && echo "still running after 終わる" || echo "ended after 終わる"
 ls "$XDG_DATA_HOME/korvane"
-start
+start_game
 shot continue_title
 click 292 368 2                                   # 続きから
 shot continued

@@ -29,28 +29,13 @@ with open(sys.argv[1], 'wb') as f:
 PY
 }
 
+source "$(dirname "$0")/../support/xvfb_game.sh"
 start() {  # LANG
-  export HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d)
-  export SDL_AUDIODRIVER=dummy
-  mkdir -p "$XDG_DATA_HOME/korvane" "$XDG_CONFIG_HOME/korvane"
+  fresh_homes
   printf '%s\n' "$RECORD" >"$XDG_DATA_HOME/korvane/duels.jsonl"
   write_save "$XDG_DATA_HOME/korvane/KVData.kvd"
-  printf '[view]\nzoom=1\n' >"$XDG_CONFIG_HOME/korvane/preferences.ini"
-  "$BUILD/bin/korvane" --lang "$1" >>"$XDG_DATA_HOME/game.log" 2>&1 &
-  GAME=$!
-  sleep 4
-  WIN=$(xdotool search --onlyvisible --name "^(ＫＯＲＶＡＮＥ|KORVANE)$" | head -1)
-  [ -n "$WIN" ] || { echo "no title window"; kill $GAME; exit 1; }
-  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  start_game --lang "$1"
 }
-stop() {
-  kill "$GAME" 2>/dev/null
-  sleep 1
-  kill -9 "$GAME" 2>/dev/null
-  wait "$GAME" 2>/dev/null
-}
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep "${3:-0.5}"; }
-dbl() { xdotool mousemove $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1; sleep 0.6; }
 setup_shot() {  # NAME
   local sw
   sw=$(xdotool search --onlyvisible --name "^(練習試合|Practice)$" | head -1)
@@ -60,29 +45,18 @@ setup_shot() {  # NAME
 start ja
 click 469 18 1.5                                  # 練習試合
 setup_shot practice_setup_ja
-stop
+stop_game
 
 start en
 click 469 18 1.5                                  # Practice
 xdotool key Right; sleep 0.5                      # In earnest -> Master
 setup_shot practice_setup_en
 xdotool key Return; sleep 2                       # the duel window, deck selection
-DW=$(xdotool search --onlyvisible --name "^Form1$" | head -1)
-[ -n "$DW" ] || { echo "no duel window"; stop; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$DW")"
+duel_window
 dbl 120 193; dbl 200 193; dbl 200 193; dbl 280 193; dbl 360 193
 click 40 346 3                                    # Duel!
 # The player's cards one by one on the first free square of a fixed order; the master answers.
-play() {
-  for slot in $1; do
-    click 542 $((43 + 81 * slot)) 0.05
-    for s in 3,4 2,4 4,4 3,5 2,3 4,3 3,3 1,3 5,3 2,2 4,2 3,2 3,1; do
-      xdotool mousemove $((X + 88 + (${s%,*} - 1) * 80 + 42)) $((Y + (${s#*,} - 1) * 80 + 42)) click 1
-      sleep 0.03
-    done
-    sleep 3
-  done
-}
+play() { place_cards "$1" "3,4 2,4 4,4 3,5 2,3 4,3 3,3 1,3 5,3 2,2 4,2 3,2 3,1" 3; }
 # The screen where the duel window is, with the message boxes that stand over it.
 duel_shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$OUT/$1.png"; }
 play "0 1"
@@ -90,5 +64,5 @@ duel_shot practice_master_en
 play "2 3 4"
 sleep 2
 duel_shot practice_master_end_en
-stop
+stop_game
 ls -l "$OUT"/practice_*.png

@@ -11,37 +11,15 @@
 set -u
 BUILD=$(cd "${1:?build directory}" && pwd)
 PART=${2:-all}
-export HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d)
-export SDL_AUDIODRIVER=dummy
-mkdir -p "$BUILD/shots" "$XDG_CONFIG_HOME/korvane"
-printf '[view]\nzoom=1\n' >"$XDG_CONFIG_HOME/korvane/preferences.ini"
+source "$(dirname "$0")/../support/xvfb_game.sh"
+fresh_homes
+mkdir -p "$BUILD/shots"
 shot() { import -window root -crop 620x440+0+0 "$BUILD/shots/en_$1.png"; }
-start() {
-  "$BUILD/bin/korvane" "$@" >>"$XDG_DATA_HOME/game.log" 2>&1 &
-  GAME=$!
-  sleep 4
-  WIN=$(xdotool search --onlyvisible --name "^KORVANE$" | head -1)
-  [ -n "$WIN" ] || { echo "no English title window"; exit 1; }
-  eval "$(xdotool getwindowgeometry --shell "$WIN")"
-}
-# SIGTERM ends the game through its normal closing path (settings written, nothing saved); should
-# it still be there a moment later, it is ended for good so the next part starts clean.
-stop() {
-  kill "$GAME" 2>/dev/null
-  sleep 1
-  kill -9 "$GAME" 2>/dev/null
-  wait "$GAME" 2>/dev/null
-}
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep "${3:-0.5}"; }
-dbl() { xdotool mousemove $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1; sleep 0.6; }
-duel_window() {
-  DW=$(xdotool search --onlyvisible --name "^Form1$" | head -1)
-  [ -n "$DW" ] || { echo "no duel window"; kill $GAME; exit 1; }
-  eval "$(xdotool getwindowgeometry --shell "$DW")"
-}
+# The player's cards on the first free square of this order.
+play() { place_cards "$1" "3,5 2,4 3,4 4,4 1,3 2,3 3,3 4,3 5,3 2,2 3,2 4,2 3,1" 1; }
 
 if [ "$PART" = all ] || [ "$PART" = play ]; then
-start --lang en                                   # also remembered for the later starts
+start_game --lang en                                   # also remembered for the later starts
 shot title
 click 172 368; click 260 330; xdotool type --delay 50 "Robin"; sleep 0.3
 shot profile
@@ -64,16 +42,6 @@ xdotool mousemove $((X + 280)) $((Y + 48)); sleep 2
 shot deck
 dbl 280 48
 click 40 344 2                                    # Duel!
-play() {
-  for slot in $1; do
-    click 542 $((43 + 81 * slot)) 0.05
-    for s in 3,5 2,4 3,4 4,4 1,3 2,3 3,3 4,3 5,3 2,2 3,2 4,2 3,1; do
-      xdotool mousemove $((X + 88 + (${s%,*} - 1) * 80 + 42)) $((Y + (${s#*,} - 1) * 80 + 42)) click 1
-      sleep 0.03
-    done
-    sleep 1
-  done
-}
 play "0 1"
 xdotool key h; sleep 3                            # a hint on the board
 shot duel
@@ -89,12 +57,12 @@ for _ in $(seq 12); do
   sleep 0.7
 done
 shot series
-stop
+stop_game
 fi
 
 # The tutorial, from a fresh start's title.
 if [ "$PART" = all ] || [ "$PART" = tutorial ]; then
-start --lang en
+start_game --lang en
 click 412 368 3                                   # How to Play
 duel_window
 for _ in 1 2 3 4; do click 48 384 1; done
@@ -102,19 +70,19 @@ shot tutorial_list
 for _ in $(seq 9); do click 48 384 1.2; done
 sleep 2
 shot tutorial_board
-stop
+stop_game
 fi
 
 # The ending, from a save just before it.
 if [ "$PART" = all ] || [ "$PART" = ending ]; then
 KORVANE_SAVE_BEFORE_ENDING="$XDG_DATA_HOME/korvane" QT_QPA_PLATFORM=offscreen \
   "$BUILD/bin/l10n_tests" --gtest_filter='EnglishPlaythrough.NewGameToTheEnding' >/dev/null || echo "the playthrough failed"
-start --lang en
+start_game --lang en
 shot continue
 click 292 368 2                                   # Continue
 click 454 50 2                                    # the big old house
 for _ in $(seq 70); do click 300 150 2; done
 shot ending
-stop
+stop_game
 fi
 cat "$XDG_DATA_HOME/game.log"

@@ -10,20 +10,12 @@ set -u
 BUILD=$(cd "${1:?build directory}" && pwd)
 OUT=${2:-$BUILD/shots}
 mkdir -p "$OUT"
-export HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d)
-export SDL_AUDIODRIVER=dummy KORVANE_STALL_MS=${KORVANE_STALL_MS:-20}
-mkdir -p "$XDG_CONFIG_HOME/korvane"
-printf '[view]\nzoom=1\n' >"$XDG_CONFIG_HOME/korvane/preferences.ini"
+source "$(dirname "$0")/../support/xvfb_game.sh"
+fresh_homes
+export KORVANE_STALL_MS=${KORVANE_STALL_MS:-20}
 LOG=$XDG_DATA_HOME/game.log
-"$BUILD/bin/korvane" >>"$LOG" 2>&1 &
-GAME=$!
-sleep 4
-WIN=$(xdotool search --onlyvisible --name "^ＫＯＲＶＡＮＥ$" | head -1)
-[ -n "$WIN" ] || { echo "no title window"; kill $GAME; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep "${3:-0.5}"; }
-dbl() { xdotool mousemove $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1; sleep 0.6; }
-pixel() { import -window root -crop 1x1+$1+$2 -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]*'; }
+SQUARES="3,1 2,2 3,2 4,2 1,3 2,3 3,3 4,3 5,3 2,4 3,4 4,4 3,5"
+start_game
 
 click 172 368; click 260 330; xdotool type --delay 50 "Taro"; sleep 0.3
 click 292 368 2                                   # 始める
@@ -31,19 +23,11 @@ click 180 270 3                                   # 真道くんの家
 for _ in 1 2 3 4 5 6 7 8; do click 300 150 1.5; done
 click 180 270 3                                   # "勝負するかい？"
 click 70 190 3                                    # 勝負！
-DW=$(xdotool search --onlyvisible --name "^Form1$" | head -1)
-[ -n "$DW" ] || { echo "no duel window"; kill $GAME; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$DW")"
+duel_window
 dbl 120 48; dbl 120 48; dbl 200 48; dbl 200 48; dbl 280 48
 click 40 344 2                                    # 勝負！: the analyst starts on the deal
 for _ in 1 2 3 4 5 6 7; do
-  for slot in 0 1 2 3 4; do
-    click 542 $((43 + 81 * slot)) 0.1
-    for s in 3,1 2,2 3,2 4,2 1,3 2,3 3,3 4,3 5,3 2,4 3,4 4,4 3,5; do
-      xdotool mousemove $((X + 88 + (${s%,*} - 1) * 80 + 42)) $((Y + (${s#*,} - 1) * 80 + 42)) click 1
-      sleep 0.05
-    done
-  done
+  place_cards "0 1 2 3 4" "$SQUARES" 0
   xdotool key h; sleep 2                          # the hint, from the analyst once it is ready
 done
 for _ in $(seq 12); do
