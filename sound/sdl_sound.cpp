@@ -83,7 +83,7 @@ class Mixer {
  private:
   enum class Audio { Opening, On, Off };
 
-  void OpenDevice(const QString& dataDir);  // on the opening thread
+  void OpenDevice();  // on the opening thread
   static void MusicHook(void* stream, Uint8* out, int bytes);
   Mix_Chunk* Effect(const QString& path);
   const QByteArray& Piece(const QString& path);
@@ -160,17 +160,18 @@ class SdlMusicDevice : public MusicDevice {
 Mixer::Mixer(const QString& dataDir, bool held) : dataDir_(dataDir) {
   context_.setObjectName(QStringLiteral("korvane-sound"));
   stream_ = std::make_unique<MidiStream>(
-      FindSoundFont(), [this](uint64_t id, long long playedMs) { PostDone(id, playedMs); }, true);
+      FindSoundFont(), [this](uint64_t id, long long playedMs) { PostDone(id, playedMs); },
+      /*held=*/true);  // begun by the opening thread
   if (!held) Begin();
 }
 
 void Mixer::Begin() {
   if (opener_.joinable() || audio_.load() != Audio::Opening) return;
-  opener_ = std::thread([this] { OpenDevice(dataDir_); });
+  opener_ = std::thread([this] { OpenDevice(); });
 }
 
 // Opening the libraries and a sound server can take a while; the windows go on meanwhile.
-void Mixer::OpenDevice(const QString& dataDir) {
+void Mixer::OpenDevice() {
   stream_->Begin();  // its synthesizer settings are made before the device opens
   std::string problem;
   mix_ = sdl::OpenMixer(&problem);
@@ -193,7 +194,7 @@ void Mixer::OpenDevice(const QString& dataDir) {
     return;
   }
   mix_->Mix_ReserveChannels(1);  // channel 0 is the effects' own
-  for (const char* name : kEffectFiles) Effect(FindFileNoCase(dataDir, QString::fromLatin1(name)));
+  for (const char* name : kEffectFiles) Effect(FindFileNoCase(dataDir_, QString::fromLatin1(name)));
   mix_->Mix_HookMusic(&Mixer::MusicHook, stream_.get());
   audio_.store(Audio::On);
 }
